@@ -1,0 +1,57 @@
+#pragma once
+// The conversion engine: the settings file and its line list, the header line
+// rewrite, the runtime image and the assembly of the generated executable. It reads
+// no control: the wizard hands it plain values.
+#include <functional>
+#include <string>
+
+#include "cipher/Blowfish.h"
+#include "engine/HeaderOptions.h"
+#include "engine/LineList.h"
+#include "engine/WarningSink.h"
+
+// Receives the progress percentages of a conversion (33, 66, 100).
+using TProgress = std::function<void(int percent)>;
+
+class TConversionEngine {
+ public:
+  explicit TConversionEngine(IWarningSink& warnings);
+
+  // Folders are empty or end with a backslash; file names are appended directly.
+  void SetProgramFolder(const std::string& folder) { FProgramFolder = folder; }
+  void SetWorkFolder(const std::string& folder) { FWorkFolder = folder; }
+  const std::string& ProgramFolder() const { return FProgramFolder; }
+  const std::string& WorkFolder() const { return FWorkFolder; }
+  const std::string& SourceFolder() const { return FSourceFolder; }
+  const TLineList& Lines() const { return FLines; }
+  // The window's cipher component Blowfish1 (ECB, smEncode: a new TBlowfish's state).
+  TBlowfish& Blowfish1() { return FBlowfish1; }
+
+  // Reads the settings file into the line list and sets the source folder. False when
+  // no file exists there: the missing-file warning has been shown. Raises
+  // EFOpenError when the file exists but cannot be read.
+  bool LoadSettingsFile(const std::string& settingsPath);
+  // True when the loaded lines are a settings file and the file is still there.
+  bool ValidateSettingsFile(const std::string& settingsPath) const;
+  // Writes the options into the header line and saves the line list as
+  // work folder + "Attach.zep".
+  void RewriteHeaderLine(const THeaderOptions& options);
+
+  // Deciphers program folder + "Zepcom.dat" into work folder + "Player.dat". False
+  // when the runtime file is missing (nothing written).
+  bool PrepareRuntimeImage();
+  // Writes source folder + exeName: the runtime image followed by the attachment file,
+  // reporting 66 and 100. False when the runtime or attachment file is missing.
+  bool AssembleExecutable(const std::string& exeName, const TProgress& progress);
+  // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
+  bool Convert(const THeaderOptions& options, const std::string& exeName,
+               const TProgress& progress);
+
+ private:
+  IWarningSink& FWarnings;
+  TLineList FLines;
+  std::string FProgramFolder;
+  std::string FWorkFolder;
+  std::string FSourceFolder;
+  TBlowfish FBlowfish1;
+};

@@ -1,0 +1,55 @@
+#include "engine/HeaderLine.h"
+
+#include <new>
+
+const std::string kHeaderMarker = "ephyrClickﾃﾞｰﾀ";
+
+namespace {
+// The pieces of a header line around the four option columns.
+struct THeaderPieces {
+  std::string Column1, ToolText, Column57, ToolData, Column70, Column71, Rest;
+};
+
+// A fresh header line as the settings tool writes it; used when the line cannot be cut.
+THeaderPieces FreshHeaderPieces() {
+  return {"Z", "ephyrClickﾃﾞｰﾀﾌｧｲﾙ0この0000の内容は変更しないでください", ")", "000000000010",
+          "0", "0", "003305010" + std::string(100, ' ')};
+}
+
+THeaderPieces CutHeader(const std::string& header) {
+  long long length = static_cast<long long>(header.size());
+  return {ClampedSubstring(header, 1, 1),   ClampedSubstring(header, 2, 55),
+          ClampedSubstring(header, 57, 1),  ClampedSubstring(header, 58, 12),
+          ClampedSubstring(header, 70, 1),  ClampedSubstring(header, 71, 1),
+          ClampedSubstring(header, 72, length - 71)};
+}
+
+const char* Flag(bool on, const char* yes, const char* no) { return on ? yes : no; }
+}  // namespace
+
+bool HasHeaderMarker(const std::string& line) {
+  return ClampedSubstring(line, 2, 14) == kHeaderMarker;
+}
+
+std::string ClampedSubstring(const std::string& text, long long start, long long count) {
+  if (start < 1) start = 1;
+  long long size = static_cast<long long>(text.size());
+  if (count <= 0 || start > size) return std::string();
+  if (count > size - start + 1) count = size - start + 1;
+  return text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(count));
+}
+
+std::string RewriteHeader(const std::string& header, const THeaderOptions& options) {
+  THeaderPieces pieces;
+  try {
+    pieces = CutHeader(header);
+  } catch (const std::bad_alloc&) {
+    pieces = FreshHeaderPieces();
+  }
+  pieces.Column57 = Flag(options.ShowNothing, ")", "-");
+  pieces.Column70 = Flag(options.PlayOnStart, "1", "0");
+  pieces.Column71 = Flag(options.ExitAtEnd, "1", "0");
+  pieces.Column1 = Flag(options.ExitOnControlKey, "1", "Z");
+  return pieces.Column1 + pieces.ToolText + pieces.Column57 + pieces.ToolData +
+         pieces.Column70 + pieces.Column71 + pieces.Rest;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The header line of a settings file: a fixed-column record whose columns 1, 57, 70 and
+// 71 (1-based bytes) carry the playback options, and whose bytes 2 to 15 are the
+// marker "ephyrClickﾃﾞｰﾀ".
+#include <string>
+
+#include "engine/HeaderOptions.h"
+
+// The 14 marker bytes.
+extern const std::string kHeaderMarker;
+
+// True when bytes 2 to 15 of line are the marker, compared byte for byte.
+bool HasHeaderMarker(const std::string& line);
+
+// Bytes start..start+count-1 (1-based) of text, clamped to text: never fails for lack
+// of bytes.
+std::string ClampedSubstring(const std::string& text, long long start, long long count);
+
+// The header line with the four option columns replaced. A line of 71 bytes or more
+// keeps its length; the option bytes of a shorter line land right after the bytes it
+// has.
+std::string RewriteHeader(const std::string& header, const THeaderOptions& options);

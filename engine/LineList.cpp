@@ -1,0 +1,56 @@
+#include "engine/LineList.h"
+
+#include <new>
+
+#include "common/Exception.h"
+#include "common/Format.h"
+#include "common/Texts.h"
+
+void TLineList::CheckIndex(int index, int count) const {
+  if (index < 0 || index >= count) throw EListError(FormatText(Texts::ListIndexError, index));
+}
+
+const std::string& TLineList::Get(int index) const {
+  CheckIndex(index, Count());
+  return FLines[static_cast<size_t>(index)];
+}
+
+void TLineList::Add(std::string line) { Insert(Count(), std::move(line)); }
+
+void TLineList::Insert(int index, std::string line) {
+  CheckIndex(index, Count() + 1);
+  try {
+    FLines.insert(FLines.begin() + index, std::move(line));
+  } catch (const std::bad_alloc&) {
+    throw EListError(Texts::ListInsertError);
+  }
+}
+
+void TLineList::Delete(int index) {
+  CheckIndex(index, Count());
+  FLines.erase(FLines.begin() + index);
+}
+
+void TLineList::AddText(const char* data, size_t size) {
+  size_t p = 0;
+  while (p < size && data[p] != '\0') {
+    size_t end = p;
+    while (end < size && data[end] != '\r' && data[end] != '\n' && data[end] != '\0') ++end;
+    Add(std::string(data + p, end - p));
+    p = end;
+    if (p < size && data[p] == '\r') ++p;
+    if (p < size && data[p] == '\n') ++p;
+  }
+}
+
+std::string TLineList::Text() const {
+  size_t size = 0;
+  for (const std::string& line : FLines) size += line.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : FLines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}

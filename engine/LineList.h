@@ -1,0 +1,27 @@
+#pragma once
+// The settings file in memory: its lines as cp932 byte strings, without terminators,
+// in file order.
+#include <string>
+#include <vector>
+
+class TLineList {
+ public:
+  int Count() const { return static_cast<int>(FLines.size()); }
+  // Raises EListError "リストのインデックスが範囲を超えています (index)" when out of range.
+  const std::string& Get(int index) const;
+  // Raise EListError "行を挿入できません" when no memory is left for the line.
+  void Add(std::string line);
+  void Insert(int index, std::string line);
+  void Delete(int index);
+  void Clear() { FLines.clear(); }
+
+  // Appends the lines found in data: CR, LF, CR LF and LF CR... end a line each, a last
+  // line without terminator counts, and the first NUL byte ends the data.
+  void AddText(const char* data, size_t size);
+  // Every line followed by CR LF.
+  std::string Text() const;
+
+ private:
+  void CheckIndex(int index, int count) const;
+  std::vector<std::string> FLines;
+};

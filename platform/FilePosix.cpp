@@ -1,0 +1,124 @@
+// The native build's file layer. POSIX has no sharing modes, so Share is accepted
+// and not enforced; the sharing rules are tested in the Windows build under Wine.
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/File.h"
+
+namespace platform {
+namespace {
+SystemError FromErrno(int error) {
+  switch (error) {
+    case ENOENT: return 2;   // ERROR_FILE_NOT_FOUND
+    case ENOTDIR: return 3;  // ERROR_PATH_NOT_FOUND
+    case EMFILE:
+    case ENFILE: return 4;   // ERROR_TOO_MANY_OPEN_FILES
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return 5;   // ERROR_ACCESS_DENIED
+    case ENOSPC: return 112; // ERROR_DISK_FULL
+    case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
+    default: return 31;      // ERROR_GEN_FAILURE
+  }
+}
+}  // namespace
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : FHandle(other.FHandle), FError(other.FError) {
+  other.FHandle = -1;
+}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    FHandle = other.FHandle;
+    FError = other.FError;
+    other.FHandle = -1;
+  }
+  return *this;
+}
+
+bool File::Fail() {
+  FError = FromErrno(errno);
+  return false;
+}
+
+bool File::OpenRead(const std::string& path, Share) {
+  Close();
+  FHandle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (FHandle < 0) return Fail();
+  struct stat info;
+  if (::fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(FHandle);
+    FHandle = -1;
+    FError = 5;
+    return false;
+  }
+  return true;
+}
+
+bool File::Create(const std::string& path, Share) {
+  Close();
+  FHandle = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  return IsOpen() || Fail();
+}
+
+bool File::Read(void* buffer, size_t count, size_t& transferred) {
+  transferred = 0;
+  auto* bytes = static_cast<char*>(buffer);
+  while (transferred < count) {
+    ssize_t done = ::read(FHandle, bytes + transferred, count - transferred);
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      return Fail();
+    }
+    if (done == 0) break;  // end of file
+    transferred += static_cast<size_t>(done);
+  }
+  return true;
+}
+
+bool File::Write(const void* buffer, size_t count, size_t& transferred) {
+  transferred = 0;
+  const auto* bytes = static_cast<const char*>(buffer);
+  while (transferred < count) {
+    ssize_t done = ::write(FHandle, bytes + transferred, count - transferred);
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      return Fail();
+    }
+    transferred += static_cast<size_t>(done);
+  }
+  return true;
+}
+
+bool File::Size(uint64_t& size) {
+  struct stat info;
+  if (::fstat(FHandle, &info) != 0) return Fail();
+  size = static_cast<uint64_t>(info.st_size);
+  return true;
+}
+
+bool File::Close() {
+  if (!IsOpen()) return true;
+  int handle = FHandle;
+  FHandle = -1;
+  return ::close(handle) == 0 || Fail();
+}
+
+bool File::IsOpen() const { return FHandle >= 0; }
+
+bool FileExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool RemoveFile(const std::string& path) {
+  return FileExists(path) && ::unlink(path.c_str()) == 0;
+}
+
+}  // namespace platform

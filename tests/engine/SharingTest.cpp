@@ -1,0 +1,98 @@
+// Sharing rules of the real Win32 file layer: the settings file is read while nobody
+// writes it, the attachment file is written while nobody else has it open.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "common/Exception.h"
+#include "engine/ConversionEngine.h"
+#include "platform/File.h"
+#include "tests/support/SettingsSamples.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+// A handle held by "someone else" for the length of a test.
+class THeldFile {
+ public:
+  THeldFile(const std::string& path, DWORD access, DWORD share)
+      : FHandle(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~THeldFile() { CloseHandle(FHandle); }
+  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE FHandle;
+};
+
+class Sharing : public ::testing::Test {
+ protected:
+  Sharing() {
+    Engine.SetWorkFolder(Work.Path());
+    WriteBytes(SettingsPath, SettingsFileBytes({"a", "b", "c", "d", "e"}));
+  }
+  TTempFolder Source, Work;
+  std::string SettingsPath = Source / "表.zep";
+  TWarningRecorder Warnings;
+  TConversionEngine Engine{Warnings};
+};
+}  // namespace
+
+TEST(Cp932, AnsiCodePageIs932) { EXPECT_EQ(GetACP(), 932u); }
+
+TEST_F(Sharing, SettingsFileHeldForWritingCannotBeOpened) {
+  THeldFile writer(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+  ASSERT_TRUE(writer.IsOpen());
+  try {
+    Engine.LoadSettingsFile(SettingsPath);
+    FAIL() << "no error";
+  } catch (const EFOpenError& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex("\x83t\x83@\x83""C\x83\x8B " + SettingsPath +
+                                        " \x82\xCD\x8AJ\x82\xAF\x82\xDC\x82\xB9\x82\xF1"));
+  }
+  EXPECT_EQ(Engine.Lines().Count(), 0);
+  EXPECT_EQ(Engine.SourceFolder(), "");
+}
+
+TEST_F(Sharing, SettingsFileHeldForReadingLoads) {
+  THeldFile reader(SettingsPath, GENERIC_READ, FILE_SHARE_READ);
+  ASSERT_TRUE(reader.IsOpen());
+  EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));
+  EXPECT_EQ(Engine.SourceFolder(), Source.Path());
+  // While it is being read, nobody may open it for writing.
+  platform::File file;
+  ASSERT_TRUE(file.OpenRead(SettingsPath, platform::Share::Read));
+  EXPECT_FALSE(THeldFile(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen());
+}
+
+TEST_F(Sharing, AttachmentHeldOpenCannotBeCreated) {
+  ASSERT_TRUE(Engine.LoadSettingsFile(SettingsPath));
+  const std::string attachment = Work / "Attach.zep";
+  WriteBytes(attachment, "old");
+  {
+    THeldFile other(attachment, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(other.IsOpen());
+    try {
+      Engine.RewriteHeaderLine(THeaderOptions{});
+      FAIL() << "no error";
+    } catch (const EFCreateError& error) {
+      EXPECT_EQ(Hex(error.Message()),
+                Hex("\x83t\x83@\x83""C\x83\x8B " + attachment +
+                    " \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"));
+    }
+  }
+  EXPECT_EQ(ReadBytes(attachment), "old");
+  // Once released, the attachment is written and nobody may open it meanwhile.
+  Engine.RewriteHeaderLine(THeaderOptions{});
+  EXPECT_EQ(ReadBytes(attachment).size(), 180u + 2 + 5 * 3);
+}
+
+TEST(FileLayer, ErrorCodesAndFolders) {
+  TTempFolder folder;
+  platform::File file;
+  EXPECT_FALSE(file.OpenRead(folder / "none", platform::Share::Read));
+  EXPECT_EQ(file.Error(), static_cast<platform::SystemError>(ERROR_FILE_NOT_FOUND));
+  EXPECT_FALSE(platform::FileExists(folder.Path()));
+  ASSERT_TRUE(MakeFolder(folder / "sub"));
+  EXPECT_FALSE(platform::FileExists(folder / "sub"));
+  EXPECT_FALSE(platform::RemoveFile(folder / "sub"));
+  EXPECT_TRUE(PathExists(folder / "sub"));
+}

@@ -1,0 +1,109 @@
+#include "tests/support/TestFiles.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+const char kPathSeparator[] = "\\";
+#else
+#include <ftw.h>
+#include <sys/stat.h>
+#include <unistd.h>
+const char kPathSeparator[] = "/";
+#endif
+
+namespace {
+#ifdef _WIN32
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = folder + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path + "\\");
+      } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+#else
+int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) { return ::remove(path); }
+void RemoveTree(const std::string& folder) {
+  ::nftw(folder.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+#endif
+}  // namespace
+
+TTempFolder::TTempFolder() {
+#ifdef _WIN32
+  char base[MAX_PATH + 1];
+  DWORD length = GetTempPathA(sizeof base, base);
+  static unsigned counter = 0;
+  for (;;) {
+    FPath = std::string(base, length) + "zeptest" + std::to_string(GetCurrentProcessId()) + "_" +
+            std::to_string(++counter);
+    if (CreateDirectoryA(FPath.c_str(), nullptr)) break;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("no temp folder");
+  }
+#else
+  const char* tmp = std::getenv("TMPDIR");
+  std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/zeptestXXXXXX";
+  if (!::mkdtemp(&pattern[0])) throw std::runtime_error("no temp folder");
+  FPath = pattern;
+#endif
+  FPath += kPathSeparator;
+}
+
+TTempFolder::~TTempFolder() { RemoveTree(FPath); }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool MakeFolder(const std::string& path) {
+#ifdef _WIN32
+  return CreateDirectoryA(path.c_str(), nullptr);
+#else
+  return ::mkdir(path.c_str(), 0777) == 0;
+#endif
+}
+
+bool PathExists(const std::string& path) {
+#ifdef _WIN32
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+#endif
+}
+
+std::string Hex(const std::string& bytes) {
+  std::string out;
+  char cell[4];
+  for (unsigned char byte : bytes) {
+    std::snprintf(cell, sizeof cell, out.empty() ? "%02X" : " %02X", byte);
+    out += cell;
+  }
+  return out;
+}

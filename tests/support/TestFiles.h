@@ -1,0 +1,27 @@
+#pragma once
+// Files and folders for tests: a fresh folder per test, removed with everything in it.
+#include <string>
+
+// The folder separator of the build under test ("\" on Windows, "/" natively).
+extern const char kPathSeparator[];
+
+class TTempFolder {
+ public:
+  TTempFolder();
+  ~TTempFolder();
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+  // The folder, ending with the separator.
+  const std::string& Path() const { return FPath; }
+  std::string operator/(const std::string& name) const { return FPath + name; }
+
+ private:
+  std::string FPath;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+bool MakeFolder(const std::string& path);
+bool PathExists(const std::string& path);
+// Hex dump "95 5C ..." of bytes, for readable failure messages.
+std::string Hex(const std::string& bytes);

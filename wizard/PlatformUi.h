@@ -1,0 +1,34 @@
+#pragma once
+// The platform services the wizard uses that block, open other programs or belong to
+// the application: modal boxes, help, the shell, the file-open dialog, the pause after
+// a conversion, the application title and the end of the application. The program
+// implements it over Win32; tests replace it to record the calls.
+#include <string>
+
+#include "engine/WarningSink.h"
+
+class IPlatformUi : public IWarningSink {
+ public:
+  // The warning box ("警告", exclamation icon, one OK button).
+  void ShowWarning(const std::string& text) override = 0;
+  // The default error report: the application title as caption, the error icon, and
+  // the message with "." appended when its last byte sorts after ".".
+  virtual void ShowErrorReport(const std::string& message) = 0;
+  // WinHelpA(main window, help file, HELP_CONTEXT, context) on the current help file.
+  virtual void SetHelpFile(const std::string& path) = 0;
+  virtual void ShowHelp(unsigned context) = 0;
+  // ShellExecuteA(main window, "open", folder, nullptr, nullptr, SW_SHOW).
+  virtual void OpenFolder(const std::string& folder) = 0;
+  // The process's current folder (GetCurrentDirectoryA), where a path without a
+  // folder part leads.
+  virtual std::string CurrentFolder() = 0;
+  // The file-open dialog; true with the chosen path when the user confirms.
+  virtual bool ChooseSettingsFile(std::string& path) = 0;
+  // Waits on the GUI thread (Sleep).
+  virtual void Pause(unsigned milliseconds) = 0;
+  // The application title (taskbar text, caption of the error report).
+  virtual void SetApplicationTitle(const std::string& title) = 0;
+  // Requests the end of the application; the message loop stops at its first message
+  // and the process ends with this exit code.
+  virtual void RequestEnd(int exitCode) = 0;
+};
