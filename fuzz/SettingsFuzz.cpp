@@ -1,0 +1,49 @@
+// Feeds arbitrary bytes through line splitting, validation, the header rewrite and the
+// path rules, checking what must hold for every input.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "engine/HeaderLine.h"
+#include "engine/LineList.h"
+#include "engine/ShiftJisPath.h"
+
+namespace {
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+size_t ExpectedHeaderLength(size_t l) {
+  size_t tool = l > 1 ? (l - 1 < 55 ? l - 1 : 55) : 0;
+  size_t data = l > 57 ? (l - 57 < 12 ? l - 57 : 12) : 0;
+  return 4 + tool + data + (l > 71 ? l - 71 : 0);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const char* bytes = reinterpret_cast<const char*>(data);
+  TLineList lines;
+  lines.AddText(bytes, size);
+  size_t total = 0;
+  for (int i = 0; i < lines.Count(); ++i) {
+    const std::string& line = lines.Get(i);
+    Check(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
+    total += line.size();
+  }
+  Check(total <= size);
+
+  if (lines.Count() > 0) {
+    THeaderOptions options{size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0};
+    const std::string& header = lines.Get(0);
+    std::string rewritten = RewriteHeader(header, options);
+    Check(rewritten.size() == ExpectedHeaderLength(header.size()));
+    if (header.size() >= 71) Check(RewriteHeader(rewritten, options) == rewritten);
+  }
+
+  std::string path(bytes, size);
+  Check(FolderPart(path) + NamePart(path) == path);
+  std::string proposed = ChangeExtension(NamePart(path), ".exe");
+  Check(proposed.size() >= 4 && proposed.compare(proposed.size() - 4, 4, ".exe") == 0);
+  return 0;
+}
