@@ -1,0 +1,171 @@
+// The remembered options as the window reads them at creation and writes them in its
+// close step, over a fake store holding the stored variants.
+#include "tests/support/TestFiles.h"
+#include "tests/wizard/WizardFixture.h"
+
+namespace {
+using C = TOptionControl;
+
+// Centred on 1024 x 768 for a window of 479 x 301: each term halved on its own.
+constexpr int kCentredLeft = 512 - 239;
+constexpr int kCentredTop = 384 - 150;
+
+class RememberedOptions : public WizardTest {
+ protected:
+  // rad1 rad2 selected, then the three flags checked and enabled, as "1"/"0".
+  std::string Options() {
+    std::string text;
+    for (C c : {C::rad1, C::rad2, C::chkDouji, C::chkEndClose, C::chkHotClose})
+      text += View.Checked[c] ? '1' : '0';
+    text += ' ';
+    for (C c : {C::chkDouji, C::chkEndClose, C::chkHotClose}) text += View.Enabled[c] ? '1' : '0';
+    return text;
+  }
+  std::vector<std::string> Written(const std::string& options) {
+    const char* names[] = {"rad1", "rad2", "Douji", "EndClose", "HotClose"};
+    std::vector<std::string> writes = {"Form\\Left=" + std::to_string(View.WindowLeft),
+                                       "Form\\Top=" + std::to_string(View.WindowTop)};
+    for (int i = 0; i < 5; ++i) writes.push_back(std::string("Form\\") + names[i] + "=" + options[i]);
+    return writes;
+  }
+};
+
+TEST_F(RememberedOptions, FirstStartIsCentredWithRad1AndWritesAllSevenOnClose) {
+  Create();
+  EXPECT_EQ(kCentredLeft, View.WindowLeft);
+  EXPECT_EQ(kCentredTop, View.WindowTop);
+  EXPECT_EQ("10111 000", Options());
+  View.WindowLeft = -4;
+  Close();
+  EXPECT_EQ(Written("10111"), Store.Writes);
+  EXPECT_EQ("Form\\Left=-4", Store.Writes[0]);
+  EXPECT_EQ(Store.OpenCount, Store.CloseCount);
+}
+
+struct TStoredCase {
+  const char* Name;
+  std::vector<std::pair<std::string, std::string>> Stored;
+  const char* Shown;    // as Options() prints them
+  const char* Written;  // the five flags written back on close
+};
+
+class StoredVariants : public RememberedOptions,
+                       public ::testing::WithParamInterface<TStoredCase> {};
+
+TEST_P(StoredVariants, AreShownAndWrittenBack) {
+  for (const auto& [name, text] : GetParam().Stored) Store.StoreText(name, text);
+  Create();
+  EXPECT_EQ(GetParam().Shown, Options());
+  Close();
+  EXPECT_EQ(Written(GetParam().Written), Store.Writes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, StoredVariants,
+    ::testing::Values(
+        TStoredCase{"Tray", {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}}, "01011 111", "01011"},
+        TStoredCase{"Rad1ForcesFlags", {{"rad1", "1"}, {"Douji", "0"}}, "10111 000", "10111"},
+        TStoredCase{"Rad2ReadLastWins", {{"rad1", "1"}, {"rad2", "1"}}, "01111 111", "01111"},
+        TStoredCase{"NeitherSelected",
+                    {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}},
+                    "00101 111",
+                    "00101"},
+        TStoredCase{"AnyNonZeroIsTrue",
+                    {{"rad1", "-1"}, {"rad2", "yes"}, {"Douji", "2"}},
+                    "10111 000",
+                    "10111"},
+        TStoredCase{"WordsGiveDefaults",
+                    {{"rad1", "no"}, {"rad2", "0x1"}, {"HotClose", "0 "}},
+                    "01111 111",
+                    "01111"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(RememberedOptions, TheStoredLeftIsReadAsAnInteger) {
+  const std::pair<const char*, int> cases[] = {
+      {"abc", kCentredLeft}, {"", kCentredLeft}, {"12 ", kCentredLeft},
+      {"$10", 16},           {"-5000", -5000},   {" +7", 7}};
+  for (const auto& [text, left] : cases) {
+    SCOPED_TRACE(text);
+    Store.StoreText("Left", text);
+    View = TFakeView();
+    Create();
+    EXPECT_EQ(left, View.WindowLeft);
+    EXPECT_EQ(kCentredTop, View.WindowTop);
+  }
+}
+
+TEST_F(RememberedOptions, AValueOfTheWrongTypeStopsCreationWithWhatWasReadSoFar) {
+  Store.StoreText("Left", "40");
+  Store.Values["Top"] = {TStoredKind::WrongType, ""};
+  Store.StoreText("rad2", "1");
+  WriteSettings(kSettingsPath);
+  InstallRuntime();
+  Create({"-s", kSettingsPath});
+  // "'Top' のデータ型が不正です"
+  EXPECT_EQ(std::vector<std::string>{"'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95"
+                                     "\x73\x90\xB3\x82\xC5\x82\xB7"},
+            Platform.ErrorReports);
+  EXPECT_EQ(40, View.WindowLeft);
+  EXPECT_EQ(494, View.WindowTop);
+  EXPECT_EQ("10111 000", Options());
+  EXPECT_TRUE(Platform.EndRequests.empty());
+  EXPECT_FALSE(PathExists(kExecutablePath));
+  EXPECT_EQ(Store.OpenCount, Store.CloseCount);
+}
+
+TEST_F(RememberedOptions, AValueThatCannotBeFetchedIsReportedByName) {
+  Store.Values["EndClose"] = {TStoredKind::Unreadable, ""};
+  Create();
+  // "'EndClose' の取得に失敗しました"
+  EXPECT_EQ(std::vector<std::string>{"'EndClose' \x82\xCC\x8E\xE6\x93\xBE\x82\xC9\x8E\xB8\x94"
+                                     "\x73\x82\xB5\x82\xDC\x82\xB5\x82\xBD"},
+            Platform.ErrorReports);
+}
+
+TEST_F(RememberedOptions, OptionsThatCannotBeOpenedGiveDefaultsAndAreNotSaved) {
+  Store.CanOpen = false;
+  Store.StoreText("rad2", "1");
+  Create();
+  EXPECT_EQ(kCentredLeft, View.WindowLeft);
+  EXPECT_EQ("10111 000", Options());
+  Close();
+  EXPECT_TRUE(Store.Writes.empty());
+  EXPECT_TRUE(Platform.ErrorReports.empty());
+  EXPECT_EQ(0, Store.CloseCount);
+}
+
+TEST_F(RememberedOptions, AFailedWriteIsReportedOnceAndTheFilesStillGo) {
+  const std::pair<TWriteResult, std::string> failures[] = {
+      // "キー Form の作成に失敗しました"
+      {TWriteResult::SectionNotCreated,
+       "\x83\x4C\x81\x5B Form \x82\xCC\x8D\xEC\x90\xAC\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82"
+       "\xB5\x82\xBD"},
+      // "'rad2' の設定に失敗しました"
+      {TWriteResult::ValueNotSet,
+       "'rad2' \x82\xCC\x90\xDD\x92\xE8\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82\xB5\x82\xBD"}};
+  for (const auto& [result, message] : failures) {
+    Platform = TFakePlatform();
+    Store.Writes.clear();
+    Store.FailingName = "rad2";
+    Store.FailingResult = result;
+    WriteBytes("work\\Player.dat", "image");
+    WriteBytes("work\\Attach.zep", "attachment");
+    Create();
+    Close();
+    EXPECT_EQ(std::vector<std::string>{message}, Platform.ErrorReports);
+    EXPECT_EQ(3u, Store.Writes.size());  // Left, Top, rad1; nothing after the failure
+    EXPECT_FALSE(PathExists("work\\Player.dat"));
+    EXPECT_FALSE(PathExists("work\\Attach.zep"));
+  }
+}
+
+TEST_F(RememberedOptions, CloseDeletesTheIntermediateFilesButNoFolder) {
+  MakeFolder("work\\Player.dat");
+  WriteBytes("work\\Attach.zep", "attachment");
+  Create();
+  Close();
+  EXPECT_TRUE(PathExists("work\\Player.dat"));
+  EXPECT_FALSE(PathExists("work\\Attach.zep"));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// The "-s" run during creation: it converts with the remembered options, never shows
+// the window at a usable size, and ends the application with an exit code that tells
+// whether the executable was made.
+#include "tests/support/TestFiles.h"
+#include "tests/wizard/WizardFixture.h"
+
+namespace {
+// "EXE生成中…"
+const std::string kSilentCaption = "EXE\x90\xB6\x90\xAC\x92\x86\x81\x63";
+
+class SilentRun : public WizardTest {
+ protected:
+  void SetUp() override {
+    WriteSettings(kSettingsPath);
+    InstallRuntime();
+  }
+  int ExitCode() const {
+    EXPECT_EQ(1u, Platform.EndRequests.size());
+    return Platform.EndRequests.empty() ? -1 : Platform.EndRequests.back();
+  }
+};
+
+TEST_F(SilentRun, MakesTheExecutableWithTheRememberedOptions) {
+  Store.StoreText("rad2", "1");
+  Store.StoreText("Douji", "0");
+  Create({"-s", kSettingsPath});
+  EXPECT_EQ(0, ExitCode());
+  EXPECT_TRUE(Platform.Warnings.empty());
+  EXPECT_TRUE(Platform.ErrorReports.empty());
+  EXPECT_EQ(kSilentCaption, Platform.ApplicationTitle);
+  EXPECT_EQ(kSilentCaption, View.Caption);
+  EXPECT_EQ((std::vector<std::string>{"height 0", "width 0"}), View.SizeChanges);
+  EXPECT_EQ(3, Controller->PageIndex());
+  const std::string attachment = ReadBytes("work\\Attach.zep");
+  EXPECT_EQ(kRuntimeImage + attachment, ReadBytes(kExecutablePath));
+  EXPECT_EQ("1-01", OptionColumns(attachment));
+  // Nothing is remembered and nothing cleaned up by a silent run.
+  EXPECT_TRUE(Store.Writes.empty());
+  EXPECT_TRUE(PathExists("work\\Player.dat"));
+}
+
+TEST_F(SilentRun, AWarningEndsTheRunWithAFailureCode) {
+  const std::vector<std::vector<std::string>> commandLines = {
+      {"-s", "data\\missing.zep"}, {"-s"}, {"-s", "data\\short.zep"}};
+  WriteSettings("data\\short.zep", 2);
+  for (const auto& arguments : commandLines) {
+    SCOPED_TRACE(arguments.size() > 1 ? arguments[1] : "(no path)");
+    Platform = TFakePlatform();
+    Create(arguments);
+    EXPECT_EQ(1u, Platform.Warnings.size());
+    EXPECT_NE(0, ExitCode());
+  }
+}
+
+TEST_F(SilentRun, AFailedAssemblyEndsWithAFailureCode) {
+  std::remove("prog\\Zepcom.dat");
+  Create({"-s", kSettingsPath});
+  EXPECT_EQ(std::vector<std::string>{Texts::ExecutableNotMade}, Platform.Warnings);
+  EXPECT_NE(0, ExitCode());
+}
+
+TEST_F(SilentRun, AnErrorIsReportedAndEndsTheRun) {
+  Facts.TempPath = "";
+  Create({"-s", kSettingsPath});
+  EXPECT_EQ(std::vector<std::string>{Texts::NoWorkFolder}, Platform.ErrorReports);
+  EXPECT_NE(0, ExitCode());
+}
+
+TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"-S", kSettingsPath}, {"/s", kSettingsPath}, {kSettingsPath, "-s"}, {}}) {
+    Platform = TFakePlatform();
+    View = TFakeView();
+    Create(arguments);
+    EXPECT_TRUE(Platform.EndRequests.empty());
+    EXPECT_EQ(0, View.VisiblePage);
+    EXPECT_EQ("", View.Path);
+    EXPECT_FALSE(PathExists(kExecutablePath));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+#pragma once
+// Recording stand-ins for the main window, the platform services and the registry, so
+// that the wizard controller runs without windows, boxes or a registry.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/Texts.h"
+#include "wizard/OptionsStore.h"
+#include "wizard/PlatformUi.h"
+#include "wizard/WizardEvents.h"
+#include "wizard/WizardView.h"
+
+// The window as the layout builds it: page 0, rad1 and the three flags checked, the
+// flags and both navigation buttons disabled, 479 x 301 at (1106, 494).
+class TFakeView : public IWizardView {
+ public:
+  IWizardEvents* Events = nullptr;  // receives txtZepNameChange and the radio clicks
+
+  int PagesLeft = 0, PagesTop = 0;
+  int VisiblePage = 0;
+  std::string Title = Texts::TitleChooseSettingsFile;
+  bool BackEnabled = false, NextEnabled = false;
+  std::string Path, Exe, Result = "lblExeName";
+  std::vector<int> ProgressSteps;  // every value the gauge was set to
+  std::map<TOptionControl, bool> Checked = {{TOptionControl::rad1, true},
+                                            {TOptionControl::rad2, false},
+                                            {TOptionControl::chkDouji, true},
+                                            {TOptionControl::chkEndClose, true},
+                                            {TOptionControl::chkHotClose, true}};
+  std::map<TOptionControl, bool> Enabled = {{TOptionControl::chkDouji, false},
+                                            {TOptionControl::chkEndClose, false},
+                                            {TOptionControl::chkHotClose, false}};
+  std::string Caption = "Zephyr Player\x81\x40v6.10";
+  int WindowLeft = 1106, WindowTop = 494, Width = 479, Height = 301;
+  std::vector<std::string> SizeChanges;  // "height 0", "width 0" in call order
+  int CloseRequests = 0;
+
+  // What the user does.
+  void Type(const std::string& text) { SetSettingsPath(text); }
+  void UserSelect(TOptionControl radio);
+  void UserCheck(TOptionControl flag, bool checked) { Checked[flag] = checked; }
+
+  void PlacePages(int left, int top) override { PagesLeft = left, PagesTop = top; }
+  void ShowPagePanel(int page) override { VisiblePage = page; }
+  void SetTitle(const std::string& text) override { Title = text; }
+  void SetBackEnabled(bool enabled) override { BackEnabled = enabled; }
+  void SetNextEnabled(bool enabled) override { NextEnabled = enabled; }
+  std::string SettingsPath() const override { return Path; }
+  void SetSettingsPath(const std::string& text) override;
+  std::string ExeName() const override { return Exe; }
+  void SetExeName(const std::string& text) override { Exe = text; }
+  void SetResult(const std::string& text) override { Result = text; }
+  void SetProgress(int progress) override { ProgressSteps.push_back(progress); }
+  int Progress() const { return ProgressSteps.empty() ? 0 : ProgressSteps.back(); }
+  bool IsChecked(TOptionControl control) const override { return Checked.at(control); }
+  void SetChecked(TOptionControl control, bool checked) override;
+  void SetEnabled(TOptionControl control, bool enabled) override { Enabled[control] = enabled; }
+  void SetCaption(const std::string& text) override { Caption = text; }
+  int Left() const override { return WindowLeft; }
+  int Top() const override { return WindowTop; }
+  void SetLeft(int left) override { WindowLeft = left; }
+  void SetTop(int top) override { WindowTop = top; }
+  int OuterWidth() const override { return Width; }
+  int OuterHeight() const override { return Height; }
+  void SetOuterHeight(int height) override;
+  void SetOuterWidth(int width) override;
+  void Close() override { ++CloseRequests; }
+};
+
+class TFakePlatform : public IPlatformUi {
+ public:
+  std::vector<std::string> Warnings;
+  std::vector<std::string> ErrorReports;  // also what the window's error wrapper shows
+  std::string HelpFile;
+  std::vector<unsigned> HelpContexts;
+  std::vector<std::string> OpenedFolders;
+  std::string Current = "current\\";
+  bool DialogConfirms = false;
+  std::string DialogChoice;
+  std::vector<unsigned> Pauses;
+  std::string ApplicationTitle = Texts::ApplicationTitle;
+  std::vector<int> EndRequests;
+
+  void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
+  void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
+  void SetHelpFile(const std::string& path) override { HelpFile = path; }
+  void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
+  void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
+  std::string CurrentFolder() override { return Current; }
+  bool ChooseSettingsFile(std::string& path) override;
+  void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
+  void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }
+  void RequestEnd(int exitCode) override { EndRequests.push_back(exitCode); }
+};
+
+// The "Form" section as a map of stored values; writes are recorded in order.
+class TFakeStore : public IOptionsStore {
+ public:
+  bool CanOpen = true;
+  int OpenCount = 0, CloseCount = 0;
+  std::map<std::string, TStoredValue> Values;
+  std::vector<std::string> Writes;  // "name=text"
+  std::string FailingName;          // the write of this value fails with FailingResult
+  TWriteResult FailingResult = TWriteResult::Written;
+
+  void StoreText(const std::string& name, const std::string& text) {
+    Values[name] = {TStoredKind::Text, text};
+  }
+
+  bool Open() override;
+  TStoredValue Read(const std::string& section, const std::string& name) override;
+  TWriteResult Write(const std::string& section, const std::string& name,
+                     const std::string& text) override;
+  void Close() override { ++CloseCount; }
+};

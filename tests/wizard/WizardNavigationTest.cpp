@@ -1,0 +1,270 @@
+// The page changes of the wizard: what each transition runs and shows, the enabled
+// states of Back and Next, the proposed executable name and the visibility choice.
+#include <cstdio>
+
+#include "tests/support/TestFiles.h"
+#include "tests/wizard/WizardFixture.h"
+
+namespace {
+// cp932 bytes of the wizard's warnings, spelled out so that a drifting text fails.
+const std::string kMissingWarning =
+    "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x91\xB6"
+    "\x8D\xDD\x82\xB5\x82\xDC\x82\xB9\x82\xF1\x81\x42\x82\xE0\x82\xA4\x88\xEA\x93\x78\r\n\x83\x74"
+    "\x83\x40\x83\x43\x83\x8B\x82\xCC\x8E\x77\x92\xE8\x82\xF0\x82\xE2\x82\xE8\x92\xBC\x82\xB5\x82"
+    "\xC4\x89\xBA\x82\xB3\x82\xA2\x81\x42";
+const std::string kFormatWarning =
+    "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCD\x81\x41\x8C"
+    "\x60\x8E\xAE\x82\xAA\x88\xE1\x82\xA2\x82\xDC\x82\xB7\x81\x42\x82\xE0\x82\xA4\x88\xEA\x93\x78"
+    "\r\n\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x8E\x77\x92\xE8\x82\xF0\x82\xE2\x82\xE8\x92\xBC"
+    "\x82\xB5\x82\xC4\x89\xBA\x82\xB3\x82\xA2\x81\x42";
+const std::string kNotMadeWarning =
+    "\r\n\x8E\xC0\x8D\x73\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x8D\xEC\x90\xAC\x82\xC9\x8E\xB8"
+    "\x94\x73\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81\x42";
+// "作成完了！" and "作成する実行ファイルの名前".
+const std::string kDoneTitle = "\x8D\xEC\x90\xAC\x8A\xAE\x97\xB9\x81\x49";
+const std::string kNameTitle =
+    "\x8D\xEC\x90\xAC\x82\xB7\x82\xE9\x8E\xC0\x8D\x73\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x96"
+    "\xBC\x91\x4F";
+
+class WizardNavigation : public WizardTest {
+ protected:
+  void SetUp() override {
+    WriteSettings(kSettingsPath);
+    InstallRuntime();
+    Create();
+  }
+  void ExpectPage(int page, bool back, bool next) {
+    EXPECT_EQ(page, Controller->PageIndex());
+    EXPECT_EQ(page, View.VisiblePage);
+    EXPECT_EQ(back, View.BackEnabled);
+    EXPECT_EQ(next, View.NextEnabled);
+  }
+};
+
+TEST_F(WizardNavigation, CreationPlacesThePagesAndLeavesPageZeroAsBuilt) {
+  EXPECT_EQ(120, View.PagesLeft);
+  EXPECT_EQ(44, View.PagesTop);
+  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+  ExpectPage(0, false, false);
+  EXPECT_TRUE(View.ProgressSteps.empty());
+  EXPECT_TRUE(Platform.EndRequests.empty());
+}
+
+TEST_F(WizardNavigation, NextFollowsWhetherTheSettingsPathHasText) {
+  View.Type(" ");
+  EXPECT_TRUE(View.NextEnabled);
+  View.Type("");
+  EXPECT_FALSE(View.NextEnabled);
+}
+
+TEST_F(WizardNavigation, AMissingFileWarnsOnceAndStaysOnPageZero) {
+  View.Type(" ");
+  Next();
+  ASSERT_EQ(std::vector<std::string>{kMissingWarning}, Platform.Warnings);
+  ExpectPage(0, false, true);
+  EXPECT_EQ(" ", View.Path);
+}
+
+TEST_F(WizardNavigation, AFileThatIsNoSettingsFileGivesTheFormatWarning) {
+  WriteSettings("data\\short.zep", 4);  // five lines
+  View.Type("data\\short.zep");
+  Next();
+  ASSERT_EQ(std::vector<std::string>{kFormatWarning}, Platform.Warnings);
+  ExpectPage(0, false, true);
+}
+
+TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
+  View.Type(kSettingsPath);
+  Next();
+  ExpectPage(1, true, true);
+
+  Next();
+  ExpectPage(2, true, true);
+  EXPECT_EQ(kNameTitle, View.Title);
+  EXPECT_EQ("macro.exe", View.Exe);
+  EXPECT_EQ(std::vector<int>{0}, View.ProgressSteps);
+
+  Next();
+  ExpectPage(3, false, false);
+  EXPECT_EQ(kDoneTitle, View.Title);
+  EXPECT_EQ(kExecutablePath, View.Result);
+  EXPECT_EQ((std::vector<int>{0, 33, 66, 100}), View.ProgressSteps);
+  EXPECT_EQ(std::vector<unsigned>{100}, Platform.Pauses);
+  EXPECT_TRUE(Platform.Warnings.empty());
+  EXPECT_TRUE(Platform.ErrorReports.empty());
+  const std::string attachment = ReadBytes("work\\Attach.zep");
+  EXPECT_EQ(kRuntimeImage + attachment, ReadBytes(kExecutablePath));
+  EXPECT_EQ("1)11", OptionColumns(attachment));
+
+  Handle(&TWizardController::Label9Click);
+  ExpectPage(0, false, false);
+  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+  EXPECT_EQ(kSettingsPath, View.Path);
+  // Choosing the same file again is no change; any real change enables Next.
+  Platform.DialogConfirms = true;
+  Platform.DialogChoice = kSettingsPath;
+  Handle(&TWizardController::btn1Click);
+  EXPECT_FALSE(View.NextEnabled);
+  View.Type(std::string(kSettingsPath) + " ");
+  EXPECT_TRUE(View.NextEnabled);
+}
+
+TEST_F(WizardNavigation, BackFromPageOneKeepsNextEnabled) {
+  GoTo(1);
+  Back();
+  ExpectPage(0, false, true);
+  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+}
+
+TEST_F(WizardNavigation, ATypedNameIsUsedButReplacedAfterBackAndNext) {
+  GoTo(2);
+  View.Exe = "typed.exe";
+  Back();
+  ExpectPage(1, true, true);
+  Next();
+  EXPECT_EQ("macro.exe", View.Exe);
+
+  View.Exe = "typed.exe";
+  Next();
+  EXPECT_EQ("data\\typed.exe", View.Result);
+  EXPECT_TRUE(PathExists("data\\typed.exe"));
+  EXPECT_FALSE(PathExists(kExecutablePath));
+}
+
+TEST_F(WizardNavigation, TheProposedNameComesFromTheNamePartOnly) {
+  // The second byte of 表 is 0x5C, which is no separator.
+  const std::string table = "data\\\x95\x5C.zep";
+  WriteSettings(table);
+  GoTo(2, table);
+  EXPECT_EQ("\x95\x5C.exe", View.Exe);
+}
+
+TEST_F(WizardNavigation, BackFromPageTwoRereadsTheFile) {
+  GoTo(2);
+  WriteSettings(kSettingsPath, 4);  // no longer a settings file
+  Back();
+  ASSERT_EQ(std::vector<std::string>{kFormatWarning}, Platform.Warnings);
+  ExpectPage(2, true, true);
+
+  // Next converts what was loaded: the five lines just read.
+  Next();
+  ExpectPage(3, false, false);
+  const std::string attachment = ReadBytes("work\\Attach.zep");
+  EXPECT_EQ(5 * 2 + 180 + 4 * std::string("step 0").size(), attachment.size());
+}
+
+TEST_F(WizardNavigation, AFileGoneBeforeBackFromPageTwoStartsOverOnPageZero) {
+  GoTo(2);
+  std::remove(kSettingsPath);
+  Back();
+  ASSERT_EQ(std::vector<std::string>{kMissingWarning}, Platform.Warnings);
+  ExpectPage(0, false, true);
+  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+}
+
+TEST_F(WizardNavigation, AFailedAssemblyStaysOnPageTwoAndNextRepeatsIt) {
+  std::remove("prog\\Zepcom.dat");
+  GoTo(2);
+  Next();
+  ASSERT_EQ(std::vector<std::string>{kNotMadeWarning}, Platform.Warnings);
+  ExpectPage(2, true, true);
+  EXPECT_EQ(33, View.Progress());
+  EXPECT_FALSE(PathExists(kExecutablePath));
+
+  InstallRuntime();
+  std::remove("work\\Attach.zep");
+  Next();
+  ExpectPage(3, false, false);
+  EXPECT_EQ(kRuntimeImage + ReadBytes("work\\Attach.zep"), ReadBytes(kExecutablePath));
+}
+
+TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {
+  GoTo(2);
+  View.Exe = "missing/x.exe";  // in a folder that does not exist: cannot be created
+  Next();
+  EXPECT_EQ(1u, Platform.ErrorReports.size());
+  ExpectPage(2, true, true);
+  EXPECT_EQ(kNameTitle, View.Title);
+}
+
+TEST_F(WizardNavigation, TheOptionsAsTheyStandGoIntoTheHeader) {
+  GoTo(1);
+  View.UserSelect(TOptionControl::rad2);
+  View.UserCheck(TOptionControl::chkEndClose, false);
+  GoTo(3);
+  EXPECT_EQ("1-10", OptionColumns(ReadBytes("work\\Attach.zep")));
+}
+
+TEST_F(WizardNavigation, Rad1ForcesTheFlagsAndRad2OnlyEnablesThem) {
+  View.UserSelect(TOptionControl::rad2);
+  View.UserCheck(TOptionControl::chkDouji, false);
+  View.UserSelect(TOptionControl::rad1);
+  View.UserSelect(TOptionControl::rad2);
+  for (TOptionControl flag : {TOptionControl::chkDouji, TOptionControl::chkEndClose,
+                              TOptionControl::chkHotClose}) {
+    EXPECT_TRUE(View.Checked[flag]);
+    EXPECT_TRUE(View.Enabled[flag]);
+  }
+}
+
+TEST_F(WizardNavigation, HelpAsksForContextOneOfTheProgramsHelpFile) {
+  Handle(&TWizardController::btnHelpClick);
+  EXPECT_EQ("prog\\Zepplay.hlp", Platform.HelpFile);
+  EXPECT_EQ(std::vector<unsigned>{1}, Platform.HelpContexts);
+}
+
+TEST_F(WizardNavigation, OpenFolderOpensTheFolderOfTheExecutable) {
+  GoTo(3);
+  Handle(&TWizardController::btnOpenFolderClick);
+  EXPECT_EQ(std::vector<std::string>{"data\\"}, Platform.OpenedFolders);
+}
+
+TEST_F(WizardNavigation, ABareSettingsNameConvertsIntoTheCurrentFolder) {
+  WriteSettings("bare.zep");
+  GoTo(3, "bare.zep");
+  EXPECT_EQ("bare.exe", View.Result);
+  EXPECT_TRUE(PathExists("bare.exe"));
+  Handle(&TWizardController::btnOpenFolderClick);
+  EXPECT_EQ(std::vector<std::string>{Platform.Current}, Platform.OpenedFolders);
+}
+
+TEST_F(WizardNavigation, TheBrowseDialogFillsThePathOnlyWhenConfirmed) {
+  Handle(&TWizardController::btn1Click);
+  EXPECT_EQ("", View.Path);
+  Platform.DialogConfirms = true;
+  Platform.DialogChoice = "C:\\x.zep";
+  Handle(&TWizardController::btn1Click);
+  EXPECT_EQ("C:\\x.zep", View.Path);
+  EXPECT_TRUE(View.NextEnabled);
+}
+
+TEST_F(WizardNavigation, CloseAsksTheWindowToClose) {
+  Handle(&TWizardController::btnCloseClick);
+  EXPECT_EQ(1, View.CloseRequests);
+}
+
+// Without a usable temporary folder no conversion is tried and nothing is written.
+class WizardWithoutWorkFolder : public WizardTest, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(WizardWithoutWorkFolder, RefusesToConvert) {
+  Facts.TempPath = GetParam() ? "work\\" + std::string(GetParam() - 5, 'x') : "";
+  WriteSettings(kSettingsPath);
+  InstallRuntime();
+  Create();
+  GoTo(2);
+  Next();
+  ASSERT_EQ(1u, Platform.ErrorReports.size());
+  EXPECT_EQ(Texts::NoWorkFolder, Platform.ErrorReports[0]);
+  EXPECT_EQ(2, Controller->PageIndex());
+  EXPECT_FALSE(PathExists("Attach.zep"));
+  EXPECT_FALSE(PathExists(kExecutablePath));
+
+  // Nor does the close step delete anything from the current folder.
+  WriteBytes("Player.dat", "x");
+  Close();
+  EXPECT_TRUE(PathExists("Player.dat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EmptyOrTooLong, WizardWithoutWorkFolder, ::testing::Values(0u, 256u));
+
+}  // namespace

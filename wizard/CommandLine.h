@@ -1,0 +1,12 @@
+#pragma once
+// The program's arguments, split from the command line the way they were always read:
+// blanks (any byte up to and including the space) separate arguments, and double
+// quotes group blanks into one argument and are removed.
+#include <string>
+#include <vector>
+
+// True for the bytes that separate arguments and are skipped before a number.
+bool IsBlank(char byte);
+
+// Every argument of commandLine, the program name included.
+std::vector<std::string> SplitCommandLine(const std::string& commandLine);

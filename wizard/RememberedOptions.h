@@ -1,0 +1,46 @@
+#pragma once
+// The window position, the visibility choice and the option flags, remembered per user
+// between runs in the "Form" section of the options store.
+#include <functional>
+
+#include "common/Exception.h"
+#include "wizard/OptionsStore.h"
+#include "wizard/WizardView.h"
+
+// A value of the wrong type, one that cannot be fetched, or one that cannot be written.
+class ERegistryError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Selects or deselects a visibility radio button as a user selection would, so that
+// its click handler runs when it becomes selected.
+using TSelectVisibility = std::function<void(TOptionControl radio, bool selected)>;
+
+struct TScreenSize {
+  int Width = 0;
+  int Height = 0;
+};
+
+class TRememberedOptions {
+ public:
+  explicit TRememberedOptions(IOptionsStore& store) : FStore(store) {}
+
+  // Moves the window and sets the options from the stored values, in the order Left,
+  // Top, rad1, rad2, Douji, EndClose, HotClose. A missing value or text that is no
+  // integer gives the default; the position defaults to the centre of screen. Raises
+  // ERegistryError at the first value that is not text or cannot be fetched, keeping
+  // what was read before it. Options that cannot be opened give all the defaults.
+  void Read(IWizardView& view, const TScreenSize& screen, const TSelectVisibility& select);
+  // Stores the window position and the option states as decimal text. Raises
+  // ERegistryError at the first write that fails. Nothing is stored when the options
+  // cannot be opened.
+  void Write(const IWizardView& view);
+
+ private:
+  int ReadInteger(bool opened, const char* name, int defaultValue);
+  bool ReadBoolean(bool opened, const char* name, bool defaultValue);
+  void WriteText(const char* name, const std::string& text);
+
+  IOptionsStore& FStore;
+};
