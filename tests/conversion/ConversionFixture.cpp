@@ -1,0 +1,70 @@
+#include "tests/conversion/ConversionFixture.h"
+
+#include <algorithm>
+
+#ifdef _WIN32
+#include <direct.h>
+#define getcwd _getcwd
+#define chdir _chdir
+#else
+#include <unistd.h>
+#endif
+
+#include "cipher/Blowfish.h"
+#include "tools/packer/BlowfishEncoder.h"
+#include "tools/packer/RuntimePacker.h"
+
+ConversionFixture::ConversionFixture(std::string programFolder) {
+  if (programFolder.empty()) programFolder = Program.Path();
+  RuntimeFile = programFolder + "Zepcom.dat";
+  Engine.SetProgramFolder(programFolder);
+  Engine.SetWorkFolder(Work.Path());
+  WriteBytes(SettingsPath, SettingsFileBytes({"1,a", "2,b", "3,c", "4,d", "5,e", "6,f"}));
+  EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));
+  OutputPath = Engine.SourceFolder() + kExeName;
+  char folder[4096];
+  if (getcwd(folder, sizeof folder)) FFormerFolder = folder;
+  EXPECT_EQ(chdir(Source.Path().c_str()), 0);
+}
+
+ConversionFixture::~ConversionFixture() {
+  if (!FFormerFolder.empty()) {
+    EXPECT_EQ(chdir(FFormerFolder.c_str()), 0);
+  }
+}
+
+void ConversionFixture::WriteRuntimeFile(const std::string& image) {
+  TBlowfishEncoder encoder;
+  encoder.SetKey(kRuntimeKeyPhrase);
+  WriteBytes(RuntimeFile, encoder.EncipherPaddedECB(image));
+}
+
+bool ConversionFixture::KeyCleared() {
+  std::string plain;
+  try {
+    Engine.Blowfish1().DecryptString("++++++++++++", plain);
+  } catch (const EKeyError& error) {
+    return error.Message() == "Blowfish: Key not set";
+  }
+  return false;
+}
+
+void ConversionFixture::ExpectFileBytes(const std::string& path, const std::string& expected) {
+  const std::string actual = ReadBytes(path);
+  ASSERT_EQ(actual.size(), expected.size()) << path;
+  const auto difference = std::mismatch(actual.begin(), actual.end(), expected.begin());
+  EXPECT_TRUE(difference.first == actual.end())
+      << path << " differs at offset " << (difference.first - actual.begin());
+}
+
+std::string PatternBytes(size_t size) {
+  std::string bytes(size, '\0');
+  uint32_t state = 0x2545F491;
+  for (char& byte : bytes) {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    byte = static_cast<char>(state >> 24);
+  }
+  return bytes;
+}

@@ -1,0 +1,48 @@
+#pragma once
+// A conversion set up on real files: a program folder for the runtime file, a work
+// folder for the intermediate files and a loaded settings file in a source folder,
+// which is also the current folder. (The native build knows only "\" and ":" as
+// folder separators, so there the source folder is empty and the executable is
+// written to the current folder, as for a settings path without a folder part.)
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/ConversionEngine.h"
+#include "tests/support/SettingsSamples.h"
+#include "tests/support/TestFiles.h"
+
+inline constexpr char kExeName[] = "Macro.exe";
+
+class ConversionFixture : public ::testing::Test {
+ protected:
+  // programFolder: where Zepcom.dat is looked for; a folder of its own by default.
+  explicit ConversionFixture(std::string programFolder = "");
+  ~ConversionFixture() override;
+
+  // Writes the runtime file: image enciphered as the packer does it.
+  void WriteRuntimeFile(const std::string& image);
+  // Records the progress values the engine reports.
+  TProgress Recorder() {
+    return [this](int percent) { Progress.push_back(percent); };
+  }
+  // True when the cipher holds no key: deciphering then fails with "Key not set".
+  bool KeyCleared();
+  // Reads the whole output and compares it byte for byte, naming the first difference.
+  static void ExpectFileBytes(const std::string& path, const std::string& expected);
+
+  TTempFolder Program, Work, Source;
+  std::string SettingsPath = Source / "Macro.zep";
+  std::string RuntimeFile, RuntimeImage = Work / "Player.dat", Attachment = Work / "Attach.zep";
+  TWarningRecorder Warnings;
+  TConversionEngine Engine{Warnings};
+  std::string OutputPath;
+  std::vector<int> Progress;
+
+ private:
+  std::string FFormerFolder;
+};
+
+// size bytes that repeat only after a long period, so a misplaced chunk shows.
+std::string PatternBytes(size_t size);

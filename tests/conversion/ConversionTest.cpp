@@ -1,0 +1,103 @@
+// The conversion sequence on real files: the generated executable is the runtime image
+// followed by the attachment file, whatever their sizes; expected failures create
+// nothing and leave the cipher without a key.
+#include "common/Exception.h"
+#include "common/Format.h"
+#include "common/Texts.h"
+#include "engine/ExecutableAssembly.h"
+#include "tests/conversion/ConversionFixture.h"
+
+namespace {
+class Conversion : public ConversionFixture {};
+
+class ConversionOfImageSize : public ConversionFixture,
+                              public ::testing::WithParamInterface<size_t> {};
+
+// Empty, exactly one copy buffer, one byte more, and several MiB in many chunks.
+INSTANTIATE_TEST_SUITE_P(Sizes, ConversionOfImageSize,
+                         ::testing::Values(0, kCopyBufferSize, kCopyBufferSize + 1,
+                                           3 * 1024 * 1024 + 5));
+}  // namespace
+
+TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
+  const std::string image = PatternBytes(GetParam());
+  WriteRuntimeFile(image);
+  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
+  EXPECT_EQ(Progress, (std::vector<int>{33, 66, 100}));
+  ExpectFileBytes(RuntimeImage, image);
+  ExpectFileBytes(OutputPath, image + ReadBytes(Attachment));
+  EXPECT_TRUE(KeyCleared());
+}
+
+TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
+  WriteBytes(OutputPath, std::string(5 * 1024 * 1024, 'x'));
+  WriteRuntimeFile("MZ tiny runtime");
+  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
+  ExpectFileBytes(OutputPath, "MZ tiny runtime" + ReadBytes(Attachment));
+}
+
+TEST_F(Conversion, RepeatedConversionWritesTheSameExecutable) {
+  WriteRuntimeFile(PatternBytes(100000));
+  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  const std::string first = ReadBytes(OutputPath);
+  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  ExpectFileBytes(OutputPath, first);
+}
+
+TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
+  WriteBytes(RuntimeImage, "image of an earlier run");
+  EXPECT_FALSE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
+  EXPECT_EQ(Progress, std::vector<int>{33});
+  EXPECT_EQ(ReadBytes(RuntimeImage), "image of an earlier run");
+  EXPECT_FALSE(PathExists(OutputPath));
+  EXPECT_TRUE(KeyCleared());
+}
+
+TEST_F(Conversion, MissingAttachmentCreatesNothing) {
+  WriteRuntimeFile("runtime");
+  EXPECT_FALSE(Engine.AssembleExecutable(kExeName, Recorder()));
+  EXPECT_TRUE(Progress.empty());
+  EXPECT_FALSE(PathExists(OutputPath));
+}
+
+TEST_F(Conversion, CipherErrorPassesThroughAndClearsTheKey) {
+  WriteBytes(RuntimeFile, "12345");  // not whole 8-byte blocks
+  EXPECT_THROW(Engine.Convert(THeaderOptions{}, kExeName, Recorder()), EFileError);
+  EXPECT_EQ(Progress, std::vector<int>{33});
+  EXPECT_FALSE(PathExists(OutputPath));
+  EXPECT_TRUE(KeyCleared());
+}
+
+TEST_F(Conversion, EmptyExecutableNameCannotBeCreated) {
+  WriteRuntimeFile("runtime");
+  try {
+    Engine.Convert(THeaderOptions{}, "", Recorder());
+    FAIL() << "no error";
+  } catch (const EFCreateError& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, Engine.SourceFolder())));
+  }
+  EXPECT_EQ(Progress, std::vector<int>{33});
+}
+
+// A part that cannot be opened: the error names it, and the output begun for it is
+// deleted, also when the runtime image had already been copied into it.
+TEST_F(Conversion, UnopenablePartLeavesNoOutput) {
+  WriteBytes(RuntimeImage, "image");
+  const std::string noImage = Work / "none.dat", noAttachment = Work / "none.zep";
+  const struct {
+    std::string Image, Attachment, Absent;
+    std::vector<int> Progress;
+  } cases[] = {{noImage, Attachment, noImage, {}}, {RuntimeImage, noAttachment, noAttachment, {66}}};
+  for (const auto& c : cases) {
+    WriteBytes(OutputPath, "older executable");
+    Progress.clear();
+    try {
+      WriteExecutable(OutputPath, c.Image, c.Attachment, Recorder());
+      FAIL() << "no error for " << c.Absent;
+    } catch (const EFOpenError& error) {
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileOpenError, c.Absent)));
+    }
+    EXPECT_EQ(Progress, c.Progress);
+    EXPECT_FALSE(PathExists(OutputPath)) << c.Absent;
+  }
+}

@@ -1,0 +1,91 @@
+// The whole chain under Windows: the Zepcom.dat that the build made from the demo
+// player, a settings file and several option sets go through the conversion, and each
+// generated executable runs and reports what the conversion wrote into it.
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <sstream>
+
+#include "tests/conversion/ConversionFixture.h"
+
+namespace {
+// The folder of this test program, where the build puts Zepcom.dat beside the programs.
+std::string OwnFolder() {
+  char path[MAX_PATH + 1];
+  DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+struct TRunResult {
+  DWORD ExitCode = 0;
+  std::string Output;  // standard output, CR LF turned into LF
+};
+
+// Runs program and waits for it, with its standard output going to a file.
+TRunResult RunProgram(const std::string& program, const std::string& outputFile) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                              CREATE_ALWAYS, 0, nullptr);
+  EXPECT_NE(output, INVALID_HANDLE_VALUE);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION process = {};
+  std::string commandLine = "\"" + program + "\"";
+  TRunResult result;
+  if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                     nullptr, &startup, &process)) {
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    GetExitCodeProcess(process.hProcess, &result.ExitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  } else {
+    ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
+    result.ExitCode = ~0u;
+  }
+  CloseHandle(output);
+  for (char byte : ReadBytes(outputFile))
+    if (byte != '\r') result.Output += byte;
+  return result;
+}
+
+std::string ExpectedReport(const THeaderOptions& options, int lineCount) {
+  std::ostringstream report;
+  report << "column1: " << (options.ExitOnControlKey ? '1' : 'Z') << "\n"
+         << "column57: " << (options.ShowNothing ? ')' : '-') << "\n"
+         << "column70: " << (options.PlayOnStart ? '1' : '0') << "\n"
+         << "column71: " << (options.ExitAtEnd ? '1' : '0') << "\n"
+         << "lines: " << lineCount << "\n";
+  return report.str();
+}
+
+class EndToEnd : public ConversionFixture {
+ protected:
+  EndToEnd() : ConversionFixture(OwnFolder()) {}
+};
+}  // namespace
+
+TEST_F(EndToEnd, GeneratedExecutableReportsTheChosenOptions) {
+  ASSERT_TRUE(PathExists(RuntimeFile)) << "the build did not make " << RuntimeFile;
+  const THeaderOptions optionSets[] = {
+      {true, true, true, true},     // what rad1 forces
+      {false, true, false, true},   // tray icon, play on start, stay, exit on the key
+      {false, false, true, false},  // tray icon, only exit at the end
+      {false, false, false, false},
+  };
+  for (const THeaderOptions& options : optionSets) {
+    ASSERT_TRUE(Engine.Convert(options, kExeName, nullptr));
+    const TRunResult run = RunProgram(OutputPath, Work / "report.txt");
+    EXPECT_EQ(run.ExitCode, 0u);
+    EXPECT_EQ(run.Output, ExpectedReport(options, 7));
+  }
+}
+
+TEST_F(EndToEnd, DemoPlayerWithoutAttachmentFails) {
+  const TRunResult run = RunProgram(OwnFolder() + "demo_player.exe", Work / "report.txt");
+  EXPECT_NE(run.ExitCode, 0u);
+  EXPECT_EQ(run.Output, "");
+}
