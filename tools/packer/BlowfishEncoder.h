@@ -15,3 +15,7 @@ class TBlowfishEncoder : public TBlowfish {
   // enciphered block by block (ECB). The result deciphers back through TBlowfish.
   std::string EncipherPaddedECB(const std::string& payload);
 };
+
+// The payload followed by 1 to 8 padding bytes that each hold their count; a
+// payload of whole blocks gets a whole block of padding.
+std::string WithPadding(const std::string& payload);
