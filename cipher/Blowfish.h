@@ -12,6 +12,13 @@
 #include "cipher/BlowCore.h"
 #include "cipher/BlowfishErrors.h"
 
+// <windows.h> turns the name DecryptFile into the system's DecryptFileA. When it
+// came first the macro is dropped here; when it comes later, calls are renamed and
+// reach the DecryptFileA member below.
+#ifdef DecryptFile
+#undef DecryptFile
+#endif
+
 enum TCipherMode : uint8_t { ECB, CBC, CFB, OFB };
 enum TStringMode : uint8_t {
   smEncode,  // strings come in the 64-character text form
@@ -38,6 +45,11 @@ class TBlowfish {
   // Deciphers inputPath into outputPath (created or replaced) in 4096-byte chunks
   // and removes the padding the last deciphered byte counts.
   void DecryptFile(const std::string& inputPath, const std::string& outputPath);
+#ifdef _WIN32
+  void DecryptFileA(const std::string& inputPath, const std::string& outputPath) {
+    DecryptFile(inputPath, outputPath);
+  }
+#endif
   // Deciphers input (raw bytes or the text form, by StringMode) into output,
   // without its padding.
   void DecryptString(const std::string& input, std::string& output);
