@@ -113,6 +113,14 @@ TEST_F(RememberedOptions, AValueOfTheWrongTypeStopsCreationWithWhatWasReadSoFar)
   EXPECT_EQ(Store.OpenCount, Store.CloseCount);
 }
 
+TEST_F(RememberedOptions, Rad2ReadBeforeAnErrorHasEnabledTheFlags) {
+  Store.StoreText("rad2", "1");
+  Store.Values["Douji"] = {TStoredKind::WrongType, ""};
+  Create();
+  EXPECT_EQ(1u, Platform.ErrorReports.size());
+  EXPECT_EQ("01111 111", Options());
+}
+
 TEST_F(RememberedOptions, AValueThatCannotBeFetchedIsReportedByName) {
   Store.Values["EndClose"] = {TStoredKind::Unreadable, ""};
   Create();
