@@ -45,24 +45,22 @@ TEST(PeImage, EndOfLastSectionInAStrippedProgram) {
   EXPECT_EQ(ImageEnd(file), 0x1600u);
 }
 
-TEST(PeImage, SymbolAndStringTablesOfAnUnstrippedProgramBelongToIt) {
+// The symbols and strings of a program that was not stripped, and the certificate
+// table of a signed one, lie after the sections and belong to the image.
+TEST(PeImage, TablesAfterTheSectionsBelongToTheImage) {
   std::string file = SampleImage();
-  Put(file, 0x44 + 8, 0x1600, 4);          // PointerToSymbolTable
-  Put(file, 0x44 + 12, 10, 4);             // NumberOfSymbols, 18 bytes each
-  Put(file, 0x1600 + 10 * 18, 0x20, 4);    // string table size, its own 4 bytes included
-  file.resize(0x1600 + 180 + 0x20);
-  EXPECT_EQ(ImageEnd(file + "appended"), 0x1600u + 180 + 0x20);
-}
-
-TEST(PeImage, CertificateTableOfASignedProgramBelongsToIt) {
-  std::string file = SampleImage();
-  Put(file, kOptional + 96 + 4 * 8, 0x1600, 4);     // certificate table: file offset
+  Put(file, 0x44 + 8, 0x1600, 4);                   // PointerToSymbolTable
+  Put(file, 0x44 + 12, 10, 4);                      // NumberOfSymbols, 18 bytes each
+  Put(file, 0x1600 + 10 * 18, 0x20, 4);             // string table size, its 4 bytes included
+  file.resize(0x16D4);
+  EXPECT_EQ(ImageEnd(file + "appended"), 0x16D4u);
+  Put(file, kOptional + 96 + 4 * 8, 0x16D8, 4);     // certificate table: file offset
   Put(file, kOptional + 96 + 4 * 8 + 4, 0x108, 4);  // and size
-  file.resize(0x1708);
-  EXPECT_EQ(ImageEnd(file + "appended"), 0x1708u);
-  // Without room for the certificate entry in the optional header, it is not read.
+  file.resize(0x17E0);
+  EXPECT_EQ(ImageEnd(file + "appended"), 0x17E0u);
+  // Without room for the certificate entry among the data directories it is not read.
   Put(file, kOptional + 92, 4, 4);
-  EXPECT_EQ(ImageEnd(file), 0x1600u);
+  EXPECT_EQ(ImageEnd(file), 0x16D4u);
 }
 
 TEST(PeImage, NotAProgramOrCutShort) {
