@@ -73,6 +73,9 @@ class TBlowfish {
   void EncryptWorkBlock();
   void DecryptWorkBlock();
   void ExpandKey(const uint8_t* key, size_t length);
+  // Deciphers count bytes at data in place, block by block in the current mode;
+  // ECB takes several independent blocks at a time. FBlock ends as the last block.
+  void DecryptBlocks(uint8_t* data, size_t count);
 
   TBlowCore FCore;
   bool FKeySet = false;
@@ -82,9 +85,4 @@ class TBlowfish {
   uint8_t FBuffer[kBufferSize] = {};
   TCipherMode FCipherMode = ECB;
   TStringMode FStringMode = smEncode;
-
- private:
-  // Deciphers count bytes at data in place, block by block in the current mode;
-  // ECB takes several independent blocks at a time. FBlock ends as the last block.
-  void DecryptBlocks(uint8_t* data, size_t count);
 };
