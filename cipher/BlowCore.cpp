@@ -8,61 +8,72 @@ inline uint32_t Mix(const SBoxes& s, uint32_t x) {
   return ((s[0][x >> 24] + s[1][(x >> 16) & 0xFF]) ^ s[2][(x >> 8) & 0xFF]) + s[3][x & 0xFF];
 }
 
-// Blocks deciphered side by side: each round is applied to every lane before the
-// next round starts, so the lanes' table lookups do not wait on each other.
-inline constexpr size_t kLanes = 4;
-
-template <size_t Lanes>
-inline void DecryptLanes(const TBlowCore& core, uint8_t* data) {
-  const uint32_t* p = core.FP;
-  uint32_t left[Lanes];
-  uint32_t right[Lanes];
-  for (size_t i = 0; i < Lanes; ++i) {
-    left[i] = LoadBigEndian(data + i * kBlowfishBlockSize) ^ p[17];
-    right[i] = LoadBigEndian(data + i * kBlowfishBlockSize + 4);
-  }
+// The 16 rounds on Lanes independent blocks at once, written out round by round.
+// Each round is applied to every lane before the next starts, so that the lanes'
+// table lookups overlap instead of waiting on each other. Enciphering takes the
+// P-array forward, deciphering backward.
+template <bool Forward, size_t Lanes>
+inline void Rounds(const TBlowCore& core, uint32_t (&left)[Lanes], uint32_t (&right)[Lanes]) {
+  auto p = [&](size_t i) { return core.FP[Forward ? i : kBlowfishPWords - 1 - i]; };
+  auto round = [&](const uint32_t (&from)[Lanes], uint32_t (&to)[Lanes], size_t i) {
 #pragma GCC unroll 8
-  for (size_t round = 16; round > 0; round -= 2) {
+    for (size_t lane = 0; lane < Lanes; ++lane) to[lane] ^= Mix(core.FS, from[lane]) ^ p(i);
+  };
 #pragma GCC unroll 8
-    for (size_t i = 0; i < Lanes; ++i) right[i] ^= Mix(core.FS, left[i]) ^ p[round];
+  for (size_t lane = 0; lane < Lanes; ++lane) left[lane] ^= p(0);
+  round(left, right, 1);   round(right, left, 2);
+  round(left, right, 3);   round(right, left, 4);
+  round(left, right, 5);   round(right, left, 6);
+  round(left, right, 7);   round(right, left, 8);
+  round(left, right, 9);   round(right, left, 10);
+  round(left, right, 11);  round(right, left, 12);
+  round(left, right, 13);  round(right, left, 14);
+  round(left, right, 15);  round(right, left, 16);
 #pragma GCC unroll 8
-    for (size_t i = 0; i < Lanes; ++i) left[i] ^= Mix(core.FS, right[i]) ^ p[round - 1];
-  }
-  for (size_t i = 0; i < Lanes; ++i) {
-    StoreBigEndian(right[i] ^ p[0], data + i * kBlowfishBlockSize);
-    StoreBigEndian(left[i], data + i * kBlowfishBlockSize + 4);
+  for (size_t lane = 0; lane < Lanes; ++lane) {
+    uint32_t newLeft = right[lane] ^ p(17);
+    right[lane] = left[lane];
+    left[lane] = newLeft;
   }
 }
+
+template <bool Forward>
+inline void OneBlock(const TBlowCore& core, uint32_t& left, uint32_t& right) {
+  uint32_t l[1] = {left};
+  uint32_t r[1] = {right};
+  Rounds<Forward, 1>(core, l, r);
+  left = l[0];
+  right = r[0];
+}
+
+// Deciphers Lanes consecutive blocks at data in place.
+template <size_t Lanes>
+inline void DecryptLanes(const TBlowCore& core, uint8_t* data) {
+  uint32_t left[Lanes];
+  uint32_t right[Lanes];
+#pragma GCC unroll 8
+  for (size_t lane = 0; lane < Lanes; ++lane) {
+    left[lane] = LoadBigEndian(data + lane * kBlowfishBlockSize);
+    right[lane] = LoadBigEndian(data + lane * kBlowfishBlockSize + 4);
+  }
+  Rounds<false, Lanes>(core, left, right);
+#pragma GCC unroll 8
+  for (size_t lane = 0; lane < Lanes; ++lane) {
+    StoreBigEndian(left[lane], data + lane * kBlowfishBlockSize);
+    StoreBigEndian(right[lane], data + lane * kBlowfishBlockSize + 4);
+  }
+}
+
+// Four lanes fill the general registers of x86-64 without spilling.
+constexpr size_t kLanes = 4;
 }  // namespace
 
 void TBlowCore::EncryptHalves(uint32_t& left, uint32_t& right) const {
-  uint32_t l = left ^ FP[0];
-  uint32_t r = right;
-  r ^= Mix(FS, l) ^ FP[1];   l ^= Mix(FS, r) ^ FP[2];
-  r ^= Mix(FS, l) ^ FP[3];   l ^= Mix(FS, r) ^ FP[4];
-  r ^= Mix(FS, l) ^ FP[5];   l ^= Mix(FS, r) ^ FP[6];
-  r ^= Mix(FS, l) ^ FP[7];   l ^= Mix(FS, r) ^ FP[8];
-  r ^= Mix(FS, l) ^ FP[9];   l ^= Mix(FS, r) ^ FP[10];
-  r ^= Mix(FS, l) ^ FP[11];  l ^= Mix(FS, r) ^ FP[12];
-  r ^= Mix(FS, l) ^ FP[13];  l ^= Mix(FS, r) ^ FP[14];
-  r ^= Mix(FS, l) ^ FP[15];  l ^= Mix(FS, r) ^ FP[16];
-  left = r ^ FP[17];
-  right = l;
+  OneBlock<true>(*this, left, right);
 }
 
 void TBlowCore::DecryptHalves(uint32_t& left, uint32_t& right) const {
-  uint32_t l = left ^ FP[17];
-  uint32_t r = right;
-  r ^= Mix(FS, l) ^ FP[16];  l ^= Mix(FS, r) ^ FP[15];
-  r ^= Mix(FS, l) ^ FP[14];  l ^= Mix(FS, r) ^ FP[13];
-  r ^= Mix(FS, l) ^ FP[12];  l ^= Mix(FS, r) ^ FP[11];
-  r ^= Mix(FS, l) ^ FP[10];  l ^= Mix(FS, r) ^ FP[9];
-  r ^= Mix(FS, l) ^ FP[8];   l ^= Mix(FS, r) ^ FP[7];
-  r ^= Mix(FS, l) ^ FP[6];   l ^= Mix(FS, r) ^ FP[5];
-  r ^= Mix(FS, l) ^ FP[4];   l ^= Mix(FS, r) ^ FP[3];
-  r ^= Mix(FS, l) ^ FP[2];   l ^= Mix(FS, r) ^ FP[1];
-  left = r ^ FP[0];
-  right = l;
+  OneBlock<false>(*this, left, right);
 }
 
 void TBlowCore::DecryptIndependentBlocks(uint8_t* data, size_t blockCount) const {

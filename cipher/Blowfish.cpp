@@ -9,6 +9,16 @@ namespace {
 void XorBlock(uint8_t* target, const uint8_t* mask) {
   for (size_t i = 0; i < kBlowfishBlockSize; ++i) target[i] ^= mask[i];
 }
+
+// Runs one direction of the block cipher on the working block, whose halves are
+// stored big-endian whatever the host's byte order.
+void RunOnWorkBlock(TBlowCore& core, void (TBlowCore::*halves)(uint32_t&, uint32_t&) const) {
+  uint32_t left = LoadBigEndian(core.FBlock);
+  uint32_t right = LoadBigEndian(core.FBlock + 4);
+  (core.*halves)(left, right);
+  StoreBigEndian(left, core.FBlock);
+  StoreBigEndian(right, core.FBlock + 4);
+}
 }  // namespace
 
 void TBlowfish::SetKey(const std::string& key) {
@@ -66,21 +76,9 @@ void TBlowfish::ExpandKey(const uint8_t* key, size_t length) {
   for (auto& box : FCore.FS) refill(box, kBlowfishSBoxWords);
 }
 
-void TBlowfish::EncryptWorkBlock() {
-  uint32_t left = LoadBigEndian(FCore.FBlock);
-  uint32_t right = LoadBigEndian(FCore.FBlock + 4);
-  FCore.EncryptHalves(left, right);
-  StoreBigEndian(left, FCore.FBlock);
-  StoreBigEndian(right, FCore.FBlock + 4);
-}
+void TBlowfish::EncryptWorkBlock() { RunOnWorkBlock(FCore, &TBlowCore::EncryptHalves); }
 
-void TBlowfish::DecryptWorkBlock() {
-  uint32_t left = LoadBigEndian(FCore.FBlock);
-  uint32_t right = LoadBigEndian(FCore.FBlock + 4);
-  FCore.DecryptHalves(left, right);
-  StoreBigEndian(left, FCore.FBlock);
-  StoreBigEndian(right, FCore.FBlock + 4);
-}
+void TBlowfish::DecryptWorkBlock() { RunOnWorkBlock(FCore, &TBlowCore::DecryptHalves); }
 
 void TBlowfish::DecryptBlock() {
   uint8_t* block = FCore.FBlock;
