@@ -1,22 +1,21 @@
 // Conversion benchmark: a settings file of about 200 KB converted with an 8 MiB
 // runtime, timed against a baseline measured in the same run (OpenSSL deciphering the
 // same runtime file in ECB, then a plain copy of the two parts into one file), and the
-// conversion's peak memory for an 8 MiB and a 64 MiB runtime.
-// Prints `name: value` lines.
-#define OPENSSL_SUPPRESS_DEPRECATED
-#include <openssl/blowfish.h>
+// peak memory of a fresh process converting with an 8 MiB and a 64 MiB runtime.
+// Prints `name: value` lines. Scratch files go to $TMPDIR (default /tmp).
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
+#include "bench/OpenSslBaseline.h"
 #include "engine/ConversionEngine.h"
+#include "platform/File.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
@@ -24,11 +23,11 @@
 
 namespace {
 constexpr size_t kMiB = 1024 * 1024;
-constexpr int kRounds = 7;  // each time is the best of these, the least disturbed
+constexpr int kRuns = 7;
 constexpr char kExeName[] = "Macro.exe";
 
-// Writes a runtime file of imageSize pseudo-random bytes enciphered as the packer
-// does it, a MiB at a time so that even large ones take little memory here.
+// A runtime file of imageSize pseudo-random bytes enciphered as the packer does it,
+// a MiB at a time so that even a large one takes little memory here.
 void WriteRuntimeFile(const std::string& path, size_t imageSize) {
   TBlowfishEncoder encoder;
   encoder.SetKey(kRuntimeKeyPhrase);
@@ -62,69 +61,48 @@ std::string SettingsFile() {
   return SettingsFileBytes(steps);
 }
 
+// A folder with the settings file and a runtime file of imageSize bytes.
+void PrepareFolder(const TTempFolder& folder, size_t imageSize) {
+  WriteBytes(folder / "Macro.zep", SettingsFile());
+  WriteRuntimeFile(folder / "Zepcom.dat", imageSize);
+}
+
 class TNullSink : public IWarningSink {
  public:
   void ShowWarning(const std::string&) override {}
 };
 
-// The conversion as the wizard runs it; the folders use "/" natively, so the
-// executable goes to the current folder, which the caller sets.
-struct TConversionSetup {
-  explicit TConversionSetup(const std::string& folder) {
+// The conversion as the wizard runs it, everything in one folder. The native build
+// knows no "/" separator, so the executable goes to the current folder: the caller
+// makes that the same folder.
+struct TConversion {
+  explicit TConversion(const std::string& folder) {
     Engine.SetProgramFolder(folder);
     Engine.SetWorkFolder(folder);
-    if (!Engine.LoadSettingsFile(folder + "Macro.zep")) std::abort();
+    if (chdir(folder.c_str()) != 0 || !Engine.LoadSettingsFile(folder + "Macro.zep")) std::abort();
   }
-  void Convert() {
+  void Run() {
     if (!Engine.Convert(THeaderOptions{}, kExeName, nullptr)) std::abort();
   }
   TNullSink Warnings;
   TConversionEngine Engine{Warnings};
 };
 
-// The baseline: OpenSSL deciphers the runtime file into a runtime image, then the
-// image and the attachment are copied into one output file.
-void Baseline(const std::string& runtimeFile, const std::string& attachment,
-              const std::string& image, const std::string& output) {
-  BF_KEY key;
-  BF_set_key(&key, static_cast<int>(std::strlen(kRuntimeKeyPhrase)),
-             reinterpret_cast<const unsigned char*>(kRuntimeKeyPhrase));
-  std::vector<unsigned char> buffer(64 * 1024);
-  {
-    std::FILE* in = std::fopen(runtimeFile.c_str(), "rb");
-    std::FILE* out = std::fopen(image.c_str(), "wb");
-    size_t count;
-    std::vector<unsigned char> held;  // the last chunk keeps its padding until the end
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
-      if (!held.empty()) std::fwrite(held.data(), 1, held.size(), out);
-      for (size_t offset = 0; offset < count; offset += 8)
-        BF_ecb_encrypt(&buffer[offset], &buffer[offset], &key, BF_DECRYPT);
-      held.assign(buffer.begin(), buffer.begin() + static_cast<long>(count));
-    }
-    std::fwrite(held.data(), 1, held.size() - held.back(), out);
-    std::fclose(in);
-    std::fclose(out);
-  }
-  std::FILE* out = std::fopen(output.c_str(), "wb");
-  for (const std::string& part : {image, attachment}) {
-    std::FILE* in = std::fopen(part.c_str(), "rb");
-    size_t count;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), in)) > 0)
-      std::fwrite(buffer.data(), 1, count, out);
-    std::fclose(in);
-  }
-  std::fclose(out);
+void AppendWholeFile(platform::File& output, const std::string& path) {
+  std::string bytes = ReadBytes(path);
+  size_t written = 0;
+  if (!output.Write(bytes.data(), bytes.size(), written) || written != bytes.size()) std::abort();
 }
 
-template <typename Step>
-double Seconds(Step step) {
-  const auto start = std::chrono::steady_clock::now();
-  step();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(const std::vector<double>& values) {
-  return *std::min_element(values.begin(), values.end());
+// The baseline: OpenSSL deciphers the runtime file, then the image and the
+// attachment are copied into one file.
+void Baseline(const TTempFolder& folder) {
+  if (!OpenSslDecipherFile(kRuntimeKeyPhrase, folder / "Zepcom.dat", folder / "baseline.dat"))
+    std::abort();
+  platform::File output;
+  if (!output.Create(folder / "baseline.exe", platform::Share::None)) std::abort();
+  AppendWholeFile(output, folder / "baseline.dat");
+  AppendWholeFile(output, folder / "Attach.zep");
 }
 
 long PeakKiB() {
@@ -133,70 +111,54 @@ long PeakKiB() {
   return usage.ru_maxrss;
 }
 
-struct TPeak {
-  long BeforeKiB = -1;  // peak resident memory of the fresh process, set up to convert
-  long AfterKiB = -1;   // and after the conversion
-};
-
-// Converts in folder as a fresh process would, and prints the two peaks.
+// In the fresh process: converts in folder and prints the peak before and after.
 int PeakChild(const std::string& folder) {
-  if (chdir(folder.c_str()) != 0) return 1;
-  TConversionSetup setup(folder);
+  TConversion conversion(folder);
   const long before = PeakKiB();
-  setup.Convert();
+  conversion.Run();
   std::printf("%ld %ld\n", before, PeakKiB());
   return 0;
 }
 
-// The peak resident memory of a fresh process that converts with a runtime of
-// imageSize bytes: this program started again with "--peak-child".
-TPeak ConversionPeak(size_t imageSize) {
+// Runs this program again with "--peak-child" on a runtime of imageSize bytes and
+// prints its peak resident memory after the conversion and how much the conversion
+// added to the peak it had when loaded and set up.
+void PrintConversionPeak(size_t imageSize) {
   TTempFolder folder;
-  WriteBytes(folder / "Macro.zep", SettingsFile());
-  WriteRuntimeFile(folder / "Zepcom.dat", imageSize);
-  TPeak peak;
+  PrepareFolder(folder, imageSize);
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
-  if (length <= 0) return peak;
-  const std::string command =
-      "'" + std::string(self, static_cast<size_t>(length)) + "' --peak-child '" + folder.Path() + "'";
+  if (length <= 0) std::abort();
+  const std::string command = "'" + std::string(self, static_cast<size_t>(length)) +
+                              "' --peak-child '" + folder.Path() + "'";
+  long before = -1, after = -1;
   if (std::FILE* child = popen(command.c_str(), "r")) {
-    if (std::fscanf(child, "%ld %ld", &peak.BeforeKiB, &peak.AfterKiB) != 2) peak = TPeak{};
+    if (std::fscanf(child, "%ld %ld", &before, &after) != 2) std::abort();
     pclose(child);
   }
-  return peak;
+  const std::string name = "peak_" + std::to_string(imageSize / kMiB) + "mib_";
+  PrintFigure((name + "kib").c_str(), static_cast<double>(after));
+  PrintFigure((name + "growth_kib").c_str(), static_cast<double>(after - before));
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--peak-child") == 0) return PeakChild(argv[2]);
+
   TTempFolder folder;
-  const std::string settings = SettingsFile();
-  WriteBytes(folder / "Macro.zep", settings);
-  WriteRuntimeFile(folder / "Zepcom.dat", 8 * kMiB);
-  if (chdir(folder.Path().c_str()) != 0) return 1;
-  TConversionSetup setup(folder.Path());
+  PrepareFolder(folder, 8 * kMiB);
+  TConversion conversion(folder.Path());
+  const std::vector<double> best =
+      BestSecondsEach(kRuns, {[&] { conversion.Run(); }, [&] { Baseline(folder); }});
+  const bool same = ReadBytes(folder / kExeName) == ReadBytes(folder / "baseline.exe");
 
-  std::vector<double> conversion, baseline;
-  for (int round = 0; round < kRounds; ++round) {
-    conversion.push_back(Seconds([&] { setup.Convert(); }));
-    baseline.push_back(Seconds([&] {
-      Baseline(folder / "Zepcom.dat", folder / "Attach.zep", folder / "baseline.dat",
-               folder / "baseline.exe");
-    }));
-  }
-  const bool identical = ReadBytes(folder / kExeName) == ReadBytes(folder / "baseline.exe");
-
-  std::printf("conversion_settings_bytes: %zu\n", settings.size());
-  std::printf("conversion_runtime_bytes: %zu\n", 8 * kMiB);
-  std::printf("conversion_seconds: %.4f\n", Best(conversion));
-  std::printf("conversion_baseline_openssl_copy_seconds: %.4f\n", Best(baseline));
-  std::printf("conversion_ratio: %.3f\n", Best(conversion) / Best(baseline));
-  std::printf("conversion_output_matches_baseline: %s\n", identical ? "yes" : "no");
-  for (size_t mib : {8, 64}) {
-    const TPeak peak = ConversionPeak(mib * kMiB);
-    std::printf("conversion_peak_rss_%zumib_kib: %ld\n", mib, peak.AfterKiB);
-    std::printf("conversion_peak_growth_%zumib_kib: %ld\n", mib, peak.AfterKiB - peak.BeforeKiB);
-  }
-  return identical ? 0 : 1;
+  PrintFigure("settings_kb", ReadBytes(folder / "Macro.zep").size() / 1e3);
+  PrintFigure("runtime_mib", 8);
+  PrintFigure("ms", best[0] * 1e3);
+  PrintFigure("baseline_openssl_copy_ms", best[1] * 1e3);
+  PrintFigure("ratio", best[0] / best[1]);
+  PrintConversionPeak(8 * kMiB);
+  PrintConversionPeak(64 * kMiB);
+  if (!same) std::fprintf(stderr, "conversion_bench: the baseline wrote other bytes\n");
+  return same ? 0 : 1;
 }

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 NATIVE=build-bench
 WINDOWS=build-bench-win
-SECTIONS=(cipher)
+SECTIONS=(cipher conversion)
 
 build_native() {  # targets...
   cmake -S . -B "$NATIVE" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -53,6 +53,13 @@ section_cipher() {
   build_windows blowfish_bench
   "$NATIVE/bench/blowfish_bench" "$(scratch_folder)" | label cipher_native
   run_windows "$WINDOWS/bin/blowfish_bench.exe" | label cipher_windows
+}
+
+# The conversion: a 200 KB settings file with an 8 MiB runtime against OpenSSL
+# deciphering plus a plain copy, and the peak memory for 8 and 64 MiB runtimes.
+section_conversion() {
+  build_native conversion_bench
+  TMPDIR=$(scratch_folder) "$NATIVE/bench/conversion_bench" | label conversion
 }
 
 sections=("$@")
