@@ -62,19 +62,6 @@ TEST(BlowfishModes, KnownCipherTextsAndWhatTheyLeave) {
   }
 }
 
-TEST(BlowfishModes, ChainingCarriesFromOneCallToTheNext) {
-  for (const KnownText& known : kKnownTexts) {
-    SCOPED_TRACE("mode " + std::to_string(known.mode));
-    auto blowfish = KeyedProbe(known.mode);
-    const std::string cipher = FromHex(known.cipherHex);
-    std::string first, second;
-    blowfish->DecryptString(cipher.substr(0, 16), first);
-    blowfish->DecryptString(cipher.substr(16), second);
-    EXPECT_EQ(first, std::string(kPayload).substr(0, 15));  // "e" is no padding count
-    EXPECT_EQ(second, std::string(kPayload).substr(16));
-  }
-}
-
 TEST(BlowfishModes, BufferStepDeciphersInPlace) {
   // Every length from one block to a full buffer, so that the blocks deciphered side
   // by side in ECB meet every remainder; the working block ends as the last block.

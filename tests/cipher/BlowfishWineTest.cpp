@@ -1,8 +1,10 @@
 // DecryptFile against the Windows file system's own refusals: read-only files and
 // files held open by another handle without sharing.
-#include <windows.h>
-
+// <windows.h> after the component's header: calls to DecryptFile then go through
+// the system's DecryptFileA name and must still reach the component.
 #include "tests/cipher/CipherTestSupport.h"
+
+#include <windows.h>
 
 namespace {
 const char kOutputNotOpened[] = "Blowfish: Could not open output file";
