@@ -70,3 +70,47 @@ inline constexpr char RegistryKeyCreateFailed[] = "キー %s の作成に失敗�
 inline constexpr char RegistrySetFailed[] = "'%s' の設定に失敗しました";
 
 }  // namespace Texts
+
+// ---- Main window: caption, font, control texts, boxes and the file-open dialog ----
+// (lblTitle starts with TitleChooseSettingsFile above.)
+namespace Texts::Window {
+inline constexpr char Caption[] = "Zephyr Player　v6.10";
+inline constexpr char FontFace[] = "ＭＳ Ｐゴシック";
+inline constexpr char btnHelp[] = "ヘルプ(&H)";
+inline constexpr char btnBack[] = "< 戻る(&B)";
+inline constexpr char btnNext[] = "次へ(&N) >";
+inline constexpr char btnClose[] = "閉じる(&C)";
+// Page 0.
+inline constexpr char Label1[] =
+    "Zephyr Player へようこそ！\r\n\r\n"
+    "このツールはZephyrClickで作成された設定ファイル(*.zep)をZephyrClickがインストールされて"
+    "いない環境でも実行できるよう、実行ファイル(*.exe)に変換するアプリケーションです。\r\n\r\n"
+    "このツールを使って変換された実行ファイルは、ご自由に配布していただくことが可能です。";
+inline constexpr char Label2[] = "変換するZephyrClick設定ファイルの選択：";
+inline constexpr char btn1Hint[] = "開く";
+// Page 1.
+inline constexpr char Label3[] = "作成する実行ファイルの可視性";
+inline constexpr char rad1[] = "何も表示しない(&F)";
+inline constexpr char rad2[] = "トレイアイコンで表示する(&T)";
+inline constexpr char chkDouji[] = "起動と同時に再生(&R)";
+inline constexpr char chkEndClose[] = "最後まで再生したら終了(&D)";
+inline constexpr char chkHotClose[] = "再生・停止の制御キーで終了(&K)";
+inline constexpr char Label5[] = "※";
+inline constexpr char Label4[] =
+    "安全に処理を途中停止できるよう、できる限り再生・停止の制御キーはZephyrClickで設定して"
+    "おいて下さい。";
+// Page 2.
+inline constexpr char Label6[] =
+    "作成する実行ファイルの名前を決めて下さい。\r\n\r\n"
+    "特に問題がなければ[次へ]を押すと、元の設定ファイルと同じ場所に実行ファイルが作成されます。";
+inline constexpr char Label7[] = "ファイル名：";
+// Page 3.
+inline constexpr char lblExeName[] = "lblExeName";
+inline constexpr char Label8[] =
+    "実行ファイルの作成が完了しました。\r\n\r\n作成した実行ファイルをどうぞご活用下さい！";
+inline constexpr char btnOpenFolder[] = "作成先のフォルダを開く(&F)";
+inline constexpr char Label9[] = "最初に戻る";
+// The warning box's button and the file-open dialog's filter (display text, pattern).
+inline constexpr char WarningOk[] = "OK";
+inline constexpr char OpenDialogFilter[] = "ZephyrClick設定ファイル (*.zep)\0*.zep\0";
+}  // namespace Texts::Window

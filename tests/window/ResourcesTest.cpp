@@ -1,0 +1,75 @@
+// The pictures, icon, manifest and version linked into the program.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "resources/ResourceIds.h"
+
+namespace {
+const BITMAPINFOHEADER* BitmapResource(int id) {
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
+  if (!found) return nullptr;
+  return static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, found)));
+}
+
+#pragma pack(push, 2)
+struct TIconGroupEntry {
+  BYTE Width, Height, ColourCount, Reserved;
+  WORD Planes, BitCount;
+  DWORD BytesInResource;
+  WORD Id;
+};
+#pragma pack(pop)
+}  // namespace
+
+TEST(Resources, SidePictureHas256ColoursAnd215Rows) {
+  const BITMAPINFOHEADER* side = BitmapResource(IDB_SIDEPICTURE);
+  ASSERT_NE(side, nullptr);
+  EXPECT_EQ(side->biWidth, 100);
+  EXPECT_EQ(side->biHeight, 215);
+  EXPECT_EQ(side->biBitCount, 8);
+}
+
+TEST(Resources, FolderGlyphHas16ColoursAndASilverBottomLeftPixel) {
+  const BITMAPINFOHEADER* glyph = BitmapResource(IDB_FOLDERGLYPH);
+  ASSERT_NE(glyph, nullptr);
+  EXPECT_EQ(glyph->biWidth, 16);
+  EXPECT_EQ(glyph->biHeight, 16);
+  ASSERT_EQ(glyph->biBitCount, 4);
+  auto* palette = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(glyph) + glyph->biSize);
+  int colours = glyph->biClrUsed ? static_cast<int>(glyph->biClrUsed) : 16;
+  auto* pixels = reinterpret_cast<const BYTE*>(palette + colours);
+  const RGBQUAD& bottomLeft = palette[pixels[0] >> 4];  // rows are stored bottom-up
+  EXPECT_EQ(RGB(bottomLeft.rgbRed, bottomLeft.rgbGreen, bottomLeft.rgbBlue), RGB(192, 192, 192));
+}
+
+TEST(Resources, MainIconHasA32And16PixelImageIn16Colours) {
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_MAINICON), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_NE(found, nullptr);
+  auto* group = static_cast<const WORD*>(LockResource(LoadResource(nullptr, found)));
+  ASSERT_EQ(group[2], 2);
+  auto* entries = reinterpret_cast<const TIconGroupEntry*>(group + 3);
+  EXPECT_EQ(entries[0].Width, 32);
+  EXPECT_EQ(entries[1].Width, 16);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(entries[i].ColourCount, 16);
+    EXPECT_EQ(entries[i].BitCount, 4);
+  }
+}
+
+TEST(Resources, ManifestAndVersion) {
+  EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);  // RT_MANIFEST
+  char program[MAX_PATH];
+  GetModuleFileNameA(nullptr, program, sizeof program);
+  DWORD handle = 0;
+  std::string data(GetFileVersionInfoSizeA(program, &handle), '\0');
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(program, 0, static_cast<DWORD>(data.size()), &data[0]));
+  char* version = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\041103A4\\FileVersion",
+                             reinterpret_cast<void**>(&version), &length));
+  EXPECT_EQ(std::string(version), "6.10");
+}

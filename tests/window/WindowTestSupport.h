@@ -1,0 +1,111 @@
+#pragma once
+// The real main window in the test process, driven by messages, with recording
+// stand-ins for the controller and the platform services.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "wizard/PlatformUi.h"
+#include "wizard/WizardEvents.h"
+#include "wizard/win/Application.h"
+#include "wizard/win/MainWindow.h"
+
+// Records the handlers the window calls, in order. A handler named in Throwing raises
+// an Exception with ThrownMessage after it is recorded.
+class TRecordingEvents : public IWizardEvents {
+ public:
+  std::vector<std::string> Calls;
+  std::function<void()> OnFormCreate;
+  std::string Throwing;
+  std::string ThrownMessage;
+
+  int Count(const std::string& handler) const;
+
+  void FormCreate() override;
+  void FormCloseQuery() override { Record("FormCloseQuery"); }
+  void btnNextClick() override { Record("btnNextClick"); }
+  void btnBackClick() override { Record("btnBackClick"); }
+  void btnHelpClick() override { Record("btnHelpClick"); }
+  void btnCloseClick() override { Record("btnCloseClick"); }
+  void btn1Click() override { Record("btn1Click"); }
+  void btnOpenFolderClick() override { Record("btnOpenFolderClick"); }
+  void Label9Click() override { Record("Label9Click"); }
+  void txtZepNameChange() override { Record("txtZepNameChange"); }
+  void rad1Click() override { Record("rad1Click"); }
+  void rad2Click() override { Record("rad2Click"); }
+
+ private:
+  void Record(const char* handler);
+};
+
+class TRecordingPlatform : public IPlatformUi {
+ public:
+  std::vector<std::string> Warnings, ErrorReports;
+  std::vector<unsigned> HelpContexts;
+
+  void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
+  void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
+  void SetHelpFile(const std::string&) override {}
+  void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
+  void OpenFolder(const std::string&) override {}
+  std::string CurrentFolder() override { return std::string(); }
+  bool ChooseSettingsFile(std::string&) override { return false; }
+  void Pause(unsigned) override {}
+  void SetApplicationTitle(const std::string&) override {}
+  void RequestEnd(int) override {}
+};
+
+// A created (not yet shown) main window with its application.
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest();
+  ~MainWindowTest() override;
+
+  HWND Window() const { return Form.Handle(); }
+  HWND Control(int id) const { return Form.Control(id); }
+  // Shows the window as the message loop does and handles what follows.
+  void ShowWindowAndSettle();
+  // A key pressed on the focused control, passed through the application's loop.
+  void PressKey(WPARAM key);
+  // Alt with a letter.
+  void PressAltKey(char letter);
+  void ClickButton(int id);
+
+  TApplication Application;
+  TRecordingEvents Events;
+  TRecordingPlatform Platform;
+  TfrmZepplay Form{Application, Platform};
+};
+
+// Position and size of a window in its parent's client area.
+RECT PlaceInParent(HWND control);
+std::string ClassNameOf(HWND window);
+// Removes a quit message left by a test that ended an application.
+void DiscardQuit();
+
+// Watches for a box (window class "#32770") of this thread while a modal call runs,
+// on a thread timer that fires inside the box's own message loop. When one shows,
+// Inspect runs once with it and the box is then closed by Close. A box that does not
+// close that way is ended after a while so that no test waits for ever.
+class TBoxWatch {
+ public:
+  std::function<void(HWND box)> Inspect;
+  std::function<void(HWND box)> Close;
+  bool Seen = false;
+  bool ForcedToClose = false;
+
+  TBoxWatch();
+  ~TBoxWatch();
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  static BOOL CALLBACK FindBox(HWND window, LPARAM found);
+
+  UINT_PTR FTimer;
+  HWND FBox = nullptr;
+  int FTicksSinceClose = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// A picture control that draws a bitmap unscaled from its top-left corner (the parts
+// beyond the control are cut off) or an icon at its own size with its transparent
+// parts. It owns the bitmap it is given; icons are shared ones and not destroyed.
+#include <windows.h>
+
+inline constexpr char ImageClassName[] = "TImage";
+
+LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+void ImageSetBitmap(HWND image, HBITMAP bitmap);
+void ImageSetIcon(HWND image, HICON icon);

@@ -1,0 +1,102 @@
+#pragma once
+// The main window frmZepplay (window class "TfrmZepplay"): a fixed dialog frame with
+// only the close box, a 473 x 275 client area on the button face, and the controls of
+// MainWindowLayout built in pixels. It is what the wizard controller sees as its view;
+// every event it passes on to the controller runs inside one error wrapper that shows
+// an escaping Exception in the default error report.
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "wizard/PlatformUi.h"
+#include "wizard/WizardEvents.h"
+#include "wizard/WizardView.h"
+#include "wizard/win/WindowFonts.h"
+
+class TApplication;
+
+class TfrmZepplay : public IWizardView {
+ public:
+  static constexpr char ClassName[] = "TfrmZepplay";
+  static constexpr int ClientWidth = 473;
+  static constexpr int ClientHeight = 275;
+  static constexpr int LayoutLeft = 1106;  // where the window stands until it is moved
+  static constexpr int LayoutTop = 494;
+  static constexpr DWORD HelpContext = 1;
+
+  TfrmZepplay(TApplication& application, IPlatformUi& platform);
+  ~TfrmZepplay() override;
+  TfrmZepplay(const TfrmZepplay&) = delete;
+  TfrmZepplay& operator=(const TfrmZepplay&) = delete;
+
+  // Creates the window, hidden and owned by the application window, with all its
+  // controls; then runs events.FormCreate as the last step. TApplication calls it.
+  void Create(IWizardEvents& events);
+  HWND Handle() const { return FHandle; }
+  // The control with this id (ControlId), or nullptr.
+  HWND Control(int id) const;
+  // Shows the window and puts the focus on its first tab stop.
+  void Show();
+  // The window's keys (Tab, Enter, Esc, arrows, access keys, F1) for a message about
+  // to be dispatched; true when the message has been handled.
+  bool TranslateKey(const MSG& message);
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // IWizardView.
+  void PlacePages(int left, int top) override;
+  void ShowPagePanel(int page) override;
+  void SetTitle(const std::string& text) override;
+  void SetBackEnabled(bool enabled) override;
+  void SetNextEnabled(bool enabled) override;
+  std::string SettingsPath() const override;
+  void SetSettingsPath(const std::string& text) override;
+  std::string ExeName() const override;
+  void SetExeName(const std::string& text) override;
+  void SetResult(const std::string& text) override;
+  void SetProgress(int progress) override;
+  bool IsChecked(TOptionControl control) const override;
+  void SetChecked(TOptionControl control, bool checked) override;
+  void SetEnabled(TOptionControl control, bool enabled) override;
+  void SetCaption(const std::string& text) override;
+  int Left() const override;
+  int Top() const override;
+  void SetLeft(int left) override;
+  void SetTop(int top) override;
+  int OuterWidth() const override;
+  int OuterHeight() const override;
+  void SetOuterHeight(int height) override;
+  void SetOuterWidth(int width) override;
+  void Close() override;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void CreateControl(const TControlSpec& spec);
+  void KeepOnlyMoveAndClose();
+  void OnCommand(int id, int code, HWND control);
+  void Fire(void (IWizardEvents::*handler)());
+  void NoteSettingsPathChange();
+  void NoteRadioClick(int id);
+  void SyncRadioButtons();
+  void ShowDefaultLookOn(HWND focusedButton);
+  void FitToText(int id);
+  void ShowHelpForFocus();
+  void KeepFocusUsable();
+  void RestoreFocus();
+  HWND OptionControl(TOptionControl control) const;
+  RECT Frame() const;
+  void MoveFrame(int left, int top, int width, int height);
+
+  TApplication& FApplication;
+  IPlatformUi& FPlatform;
+  IWizardEvents* FEvents = nullptr;
+  HWND FHandle = nullptr;
+  bool FDestroyedByOwner = false;
+  TWindowFonts FFonts;
+  std::map<int, HWND> FControls;
+  std::string FSettingsPath;       // txtZepName's text as the controller last heard of it
+  bool FRadioSelected[2] = {};     // rad1 and rad2 as the window last saw them
+  HWND FLastFocus = nullptr;       // the focus when the window was last deactivated
+};

@@ -1,0 +1,17 @@
+#pragma once
+// A flat tool button: a glyph on the button face, a raised border only while the mouse
+// is over it, a lowered one while it is held down. It never takes the focus and is no
+// tab stop. A click reaches the parent as WM_COMMAND with BN_CLICKED.
+#include <windows.h>
+
+#include <string>
+
+inline constexpr char SpeedButtonClassName[] = "TSpeedButton";
+
+LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The glyph: the colour of its bottom-left pixel is transparent. The bitmap stays the
+// caller's.
+void SpeedButtonSetGlyph(HWND button, HBITMAP glyph);
+// The tooltip shown while the mouse rests on the button.
+void SpeedButtonSetHint(HWND button, const std::string& hint);

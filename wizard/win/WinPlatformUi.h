@@ -1,0 +1,30 @@
+#pragma once
+// The platform services of the wizard over Win32: the warning box, the default error
+// report, help, the shell, the file-open dialog, the pause and the application's title
+// and end. Boxes and the dialog are modal for the whole program.
+#include <string>
+
+#include "wizard/PlatformUi.h"
+#include "wizard/win/OpenSettingsDialog.h"
+
+class TApplication;
+
+class TWinPlatformUi : public IPlatformUi {
+ public:
+  explicit TWinPlatformUi(TApplication& application) : FApplication(application) {}
+
+  void ShowWarning(const std::string& text) override;
+  void ShowErrorReport(const std::string& message) override;
+  void SetHelpFile(const std::string& path) override;
+  void ShowHelp(unsigned context) override;
+  void OpenFolder(const std::string& folder) override;
+  std::string CurrentFolder() override;
+  bool ChooseSettingsFile(std::string& path) override;
+  void Pause(unsigned milliseconds) override;
+  void SetApplicationTitle(const std::string& title) override;
+  void RequestEnd(int exitCode) override;
+
+ private:
+  TApplication& FApplication;
+  TOpenSettingsDialog FOpenDialog;
+};

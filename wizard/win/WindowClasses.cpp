@@ -1,0 +1,53 @@
+#include "wizard/win/WindowClasses.h"
+
+#include <commctrl.h>
+
+#include "resources/ResourceIds.h"
+#include "wizard/win/Application.h"
+#include "wizard/win/Bevel.h"
+#include "wizard/win/Gauge.h"
+#include "wizard/win/Image.h"
+#include "wizard/win/MainWindow.h"
+#include "wizard/win/Panel.h"
+#include "wizard/win/SpeedButton.h"
+
+namespace {
+struct TClassSpec {
+  const char* Name;
+  WNDPROC Procedure;
+  bool ButtonFace;  // the background is erased with the button-face colour
+  bool ProgramIcon;
+};
+
+const TClassSpec Classes[] = {
+    {TApplication::ClassName, TApplication::WindowProc, false, true},
+    {TfrmZepplay::ClassName, TfrmZepplay::WindowProc, true, false},
+    {PanelClassName, PanelProc, true, false},
+    {BevelClassName, BevelProc, true, false},
+    {ImageClassName, ImageProc, false, false},
+    {GaugeClassName, GaugeProc, false, false},
+    {SpeedButtonClassName, SpeedButtonProc, false, false},
+};
+}  // namespace
+
+void RegisterWindowClasses(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX commonControls = {sizeof commonControls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&commonControls);
+  for (const TClassSpec& spec : Classes) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = spec.Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    if (spec.ButtonFace) windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (spec.ProgramIcon) {
+      windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(IDI_MAINICON));
+      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON,
+                                                          GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
+    windowClass.lpszClassName = spec.Name;
+    RegisterClassExA(&windowClass);  // fails harmlessly when the class exists already
+  }
+}
