@@ -77,9 +77,10 @@ std::string RandomBytes(size_t count, uint32_t seed) {
 
 ScratchFolder::ScratchFolder() {
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  // A random part keeps runs of the same test in other build folders apart.
   fs::path path = fs::temp_directory_path() /
-                  (std::string("zep_cipher_") + test->test_suite_name() + "_" + test->name());
-  fs::remove_all(path);
+                  (std::string("zep_cipher_") + test->test_suite_name() + "_" + test->name() +
+                   "_" + std::to_string(std::random_device()()));
   fs::create_directories(path);
   FPath = path.string();
 }
