@@ -64,8 +64,9 @@ inline void DecryptLanes(const TBlowCore& core, uint8_t* data) {
   }
 }
 
-// Four lanes fill the general registers of x86-64 without spilling.
-constexpr size_t kLanes = 4;
+// Six lanes measured fastest on both x86-64 and i686: fewer leave the table
+// lookups waiting, more spill too much to the stack.
+constexpr size_t kLanes = 6;
 }  // namespace
 
 void TBlowCore::EncryptHalves(uint32_t& left, uint32_t& right) const {
