@@ -1,0 +1,199 @@
+#include "tests/process/ProcessDriver.h"
+
+#include <stdexcept>
+
+namespace {
+constexpr char kOptionsKey[] = "Software\\Fernwick\\Zepplay";
+constexpr char kFormKey[] = "Software\\Fernwick\\Zepplay\\Form";
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+struct TWindowSearch {
+  DWORD ProcessId;
+  std::vector<HWND> Found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TWindowSearch*>(data);
+  if (ProcessOf(window) == search->ProcessId && IsWindowVisible(window))
+    search->Found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM data) {
+  if (ClassOf(child) == "Static")
+    reinterpret_cast<std::vector<std::string>*>(data)->push_back(TextOf(child));
+  return TRUE;
+}
+
+struct TControlSearch {
+  int Id;
+  HWND Found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<TControlSearch*>(data);
+  if (GetDlgCtrlID(child) != search->Id) return TRUE;
+  search->Found = child;
+  return FALSE;
+}
+
+// The first visible top-level window of the process that matches.
+template <class Match>
+HWND FindTopLevel(DWORD processId, Match match) {
+  for (HWND window : WindowsOf(processId))
+    if (match(window)) return window;
+  return nullptr;
+}
+
+class TKey {
+ public:
+  ~TKey() {
+    if (FKey) RegCloseKey(FKey);
+  }
+  HKEY FKey = nullptr;
+};
+}  // namespace
+
+std::string ProgramFolder() {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return FolderOf(path);
+}
+
+std::string TempFolder() {
+  char path[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, path);
+  return path;
+}
+
+TZepplayProcess::TZepplayProcess(const std::string& arguments) {
+  std::string commandLine = "\"" + ProgramFolder() + "zepplay.exe\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &FInfo))
+    throw std::runtime_error("cannot start zepplay.exe");
+}
+
+TZepplayProcess::~TZepplayProcess() {
+  if (!HasEnded()) {
+    TerminateProcess(FInfo.hProcess, 99);
+    WaitForSingleObject(FInfo.hProcess, kDeadlineMilliseconds);
+  }
+  CloseHandle(FInfo.hThread);
+  CloseHandle(FInfo.hProcess);
+}
+
+int TZepplayProcess::WaitForExit() {
+  if (WaitForSingleObject(FInfo.hProcess, kDeadlineMilliseconds) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(FInfo.hProcess, &code);
+  return static_cast<int>(code);
+}
+
+bool TZepplayProcess::HasEnded() const {
+  return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_OBJECT_0;
+}
+
+std::vector<HWND> WindowsOf(DWORD processId) {
+  TWindowSearch search{processId, {}};
+  EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+HWND MainWindowOf(DWORD processId) {
+  return FindTopLevel(processId, [](HWND window) { return ClassOf(window) == "TfrmZepplay"; });
+}
+
+HWND WaitForMainWindow(DWORD processId) {
+  return WaitFor([&] { return MainWindowOf(processId); });
+}
+
+HWND BoxOf(DWORD processId, const std::string& caption) {
+  return FindTopLevel(processId, [&](HWND window) {
+    return ClassOf(window) == "#32770" && TextOf(window) == caption;
+  });
+}
+
+HWND WaitForBox(DWORD processId, const std::string& caption) {
+  return WaitFor([&] { return BoxOf(processId, caption); });
+}
+
+std::vector<std::string> TextsOf(HWND box) {
+  std::vector<std::string> texts;
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+void ClickOk(HWND box) { Click(GetDlgItem(box, IDOK)); }
+
+HWND ControlOf(HWND mainWindow, int id) {
+  TControlSearch search{id, nullptr};
+  EnumChildWindows(mainWindow, FindControl, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void DeleteOptionsKey() {
+  RegDeleteKeyA(HKEY_CURRENT_USER, kFormKey);
+  RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+}
+
+bool OptionsKeyExists() {
+  TKey key;
+  return RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &key.FKey) == ERROR_SUCCESS;
+}
+
+void PlantValue(const std::string& name, DWORD type, const std::string& bytes) {
+  TKey key;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kFormKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &key.FKey, nullptr) != ERROR_SUCCESS ||
+      RegSetValueExA(key.FKey, name.c_str(), 0, type,
+                     reinterpret_cast<const BYTE*>(bytes.data()),
+                     static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
+    throw std::runtime_error("cannot plant " + name);
+}
+
+void PlantText(const std::string& name, const std::string& text) {
+  PlantValue(name, REG_SZ, std::string(text.c_str(), text.size() + 1));
+}
+
+std::vector<TRegistryValue> FormValues() {
+  std::vector<TRegistryValue> values;
+  TKey key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, &key.FKey) != ERROR_SUCCESS)
+    return values;
+  for (DWORD index = 0;; ++index) {
+    char name[256];
+    DWORD nameSize = sizeof name;
+    char data[256];
+    DWORD dataSize = sizeof data;
+    DWORD type = REG_NONE;
+    if (RegEnumValueA(key.FKey, index, name, &nameSize, nullptr, &type,
+                      reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS)
+      return values;
+    values.push_back({std::string(name, nameSize), type, std::string(data, dataSize)});
+  }
+}

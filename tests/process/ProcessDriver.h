@@ -1,0 +1,78 @@
+#pragma once
+// Drives zepplay.exe from outside, as a user and the system would: starts it, finds
+// its windows and boxes by class, caption and process, clicks by posted messages, and
+// looks at what it left in the registry and the temporary folder.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// The folder of the program under test (zepplay.exe and Zepcom.dat lie in it).
+std::string ProgramFolder();
+// The temporary folder the program uses as its work folder.
+std::string TempFolder();
+
+class TZepplayProcess {
+ public:
+  // Starts zepplay.exe with the command-line arguments after the program name.
+  explicit TZepplayProcess(const std::string& arguments = "");
+  // Ends the process if a failing test left it running.
+  ~TZepplayProcess();
+  TZepplayProcess(const TZepplayProcess&) = delete;
+  TZepplayProcess& operator=(const TZepplayProcess&) = delete;
+
+  DWORD Id() const { return FInfo.dwProcessId; }
+  // The exit code, or -1 when the process did not end within the deadline.
+  int WaitForExit();
+  bool HasEnded() const;
+
+ private:
+  PROCESS_INFORMATION FInfo = {};
+};
+
+// Long enough for a cold Wine start on a busy machine; a pass never waits this long.
+inline constexpr DWORD kDeadlineMilliseconds = 30000;
+
+// Polls until check() gives a true result or the deadline passes; returns the last result.
+template <class Check>
+auto WaitFor(Check check) -> decltype(check()) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    auto result = check();
+    if (result || GetTickCount() - start > kDeadlineMilliseconds) return result;
+    Sleep(20);
+  }
+}
+
+// The visible main window ("TfrmZepplay") of the process, or nullptr.
+HWND MainWindowOf(DWORD processId);
+HWND WaitForMainWindow(DWORD processId);
+// The visible dialog box (#32770) of the process with that caption, or nullptr.
+HWND BoxOf(DWORD processId, const std::string& caption);
+HWND WaitForBox(DWORD processId, const std::string& caption);
+// Every visible top-level window of the process.
+std::vector<HWND> WindowsOf(DWORD processId);
+// The texts of the box's static controls.
+std::vector<std::string> TextsOf(HWND box);
+// Dismisses a box by a posted click on its OK button.
+void ClickOk(HWND box);
+// A control of the main window, wherever it lies among its descendants.
+HWND ControlOf(HWND mainWindow, int id);
+std::string TextOf(HWND window);
+bool IsChecked(HWND button);
+// Presses a button by a posted click, as a modal box it opens would block a sent one.
+void Click(HWND button);
+
+// The options key HKCU\Software\Fernwick\Zepplay and its "Form" section.
+void DeleteOptionsKey();
+bool OptionsKeyExists();
+void PlantValue(const std::string& name, DWORD type, const std::string& bytes);
+void PlantText(const std::string& name, const std::string& text);
+// Every value of "Form" as name, type and raw bytes, in registry order.
+struct TRegistryValue {
+  std::string Name;
+  DWORD Type;
+  std::string Bytes;
+};
+std::vector<TRegistryValue> FormValues();

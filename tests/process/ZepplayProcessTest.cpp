@@ -1,0 +1,306 @@
+// zepplay.exe as a user starts it: the silent run, the single-instance hand-over, the
+// remembered options in the registry and the clean-up of the close step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/Texts.h"
+#include "tests/process/ProcessDriver.h"
+#include "tests/support/SettingsSamples.h"
+#include "tests/support/TestFiles.h"
+#include "wizard/win/ControlIds.h"
+
+namespace {
+// Without an X display no window can be shown: the whole program reports "skipped".
+struct TNeedsDisplay : ::testing::Environment {
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) std::exit(77);
+  }
+};
+[[maybe_unused]] const auto* const kNeedsDisplay = ::testing::AddGlobalTestEnvironment(new TNeedsDisplay);
+
+// cp932 bytes of the texts the tests look for.
+const std::string kWarningCaption = "\x8C\x78\x8D\x90";  // 警告
+const std::string kMissingWarning =
+    "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x91\xB6"
+    "\x8D\xDD\x82\xB5\x82\xDC\x82\xB9\x82\xF1\x81\x42\x82\xE0\x82\xA4\x88\xEA\x93\x78\r\n\x83\x74"
+    "\x83\x40\x83\x43\x83\x8B\x82\xCC\x8E\x77\x92\xE8\x82\xF0\x82\xE2\x82\xE8\x92\xBC\x82\xB5\x82"
+    "\xC4\x89\xBA\x82\xB3\x82\xA2\x81\x42";
+const std::string kMainCaption = "Zephyr Player\x81\x40v6.10";
+const std::string kApplicationTitle = "Zephyr Player";
+// "'Top' のデータ型が不正です" and the period the error report adds.
+const std::string kTopWrongType =
+    "'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7.";
+
+bool Contains(const std::vector<std::string>& texts, const std::string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class ZepplayProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteOptionsKey();
+    RemoveDirectoryA(Player().c_str());
+    std::remove(Player().c_str());
+    std::remove(Attachment().c_str());
+    WriteBytes(SettingsPath(), SettingsFileBytes({"a", "b", "c", "d", "e"}));
+  }
+  void TearDown() override { DeleteOptionsKey(); }
+
+  std::string SettingsPath() const { return FFolder / "macro.zep"; }
+  std::string ExecutablePath() const { return FFolder / "macro.exe"; }
+  static std::string Player() { return TempFolder() + "Player.dat"; }
+  static std::string Attachment() { return TempFolder() + "Attach.zep"; }
+  std::string SilentArguments() const { return "-s \"" + SettingsPath() + "\""; }
+
+  // Closes the main window as its close box does and expects a normal end.
+  static void CloseMainWindow(TZepplayProcess& process, HWND window) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, process.WaitForExit());
+  }
+  // Waits for the process to end while making sure that it shows no window meanwhile.
+  static int ExitWithoutWindows(TZepplayProcess& process) {
+    bool shown = false;
+    WaitFor([&] {
+      shown = shown || !WindowsOf(process.Id()).empty();
+      return process.HasEnded();
+    });
+    EXPECT_FALSE(shown);
+    return process.WaitForExit();
+  }
+  static std::string ValueText(const std::string& name) {
+    for (const TRegistryValue& value : FormValues())
+      if (value.Name == name) return value.Bytes.substr(0, value.Bytes.find('\0'));
+    return "(missing)";
+  }
+
+  TTempFolder FFolder;
+};
+
+TEST_F(ZepplayProcess, SilentRunMakesTheExecutableWithTheRememberedOptions) {
+  PlantText("rad1", "0");
+  PlantText("rad2", "1");
+  PlantText("Douji", "0");
+  TZepplayProcess process(SilentArguments());
+  EXPECT_EQ(0, ExitWithoutWindows(process));
+
+  // The runtime image followed by the settings file with the options written in.
+  const std::string image = ReadBytes(Player());
+  const std::string attachment = ReadBytes(Attachment());
+  EXPECT_EQ(image + attachment, ReadBytes(ExecutablePath()));
+  EXPECT_EQ("1-01", std::string() + attachment[0] + attachment[56] + attachment[69] + attachment[70]);
+  // Nothing was written back: the three planted values are all there is.
+  EXPECT_EQ(3u, FormValues().size());
+}
+
+TEST_F(ZepplayProcess, SilentRunWarnsOnceAboutAMissingFileAndFails) {
+  for (const std::string& arguments : {"-s \"" + (FFolder / "none.zep") + "\"", std::string("-s")}) {
+    SCOPED_TRACE(arguments);
+    TZepplayProcess process(arguments);
+    HWND box = WaitForBox(process.Id(), kWarningCaption);
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(Contains(TextsOf(box), kMissingWarning));
+    ClickOk(box);
+    EXPECT_GT(process.WaitForExit(), 0);
+  }
+}
+
+TEST_F(ZepplayProcess, AnUpperCaseSwitchOpensTheWindow) {
+  TZepplayProcess process("-S \"" + SettingsPath() + "\"");
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  EXPECT_EQ(kMainCaption, TextOf(window));
+  EXPECT_EQ("", TextOf(ControlOf(window, ControlId::txtZepName)));
+  CloseMainWindow(process, window);
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+}
+
+TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
+  TZepplayProcess process;
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, frame.left);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2, frame.top);
+  EXPECT_TRUE(IsChecked(ControlOf(window, ControlId::rad1)));
+  for (int flag : {ControlId::chkDouji, ControlId::chkEndClose, ControlId::chkHotClose}) {
+    EXPECT_TRUE(IsChecked(ControlOf(window, flag)));
+    EXPECT_FALSE(IsWindowEnabled(ControlOf(window, flag)));
+  }
+  EXPECT_TRUE(OptionsKeyExists());
+  EXPECT_TRUE(FormValues().empty());
+
+  SetWindowPos(window, nullptr, -4, 273, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  CloseMainWindow(process, window);
+  const std::pair<std::string, std::string> expected[] = {
+      {"Left", "-4"}, {"Top", "273"},     {"rad1", "1"},    {"rad2", "0"},
+      {"Douji", "1"}, {"EndClose", "1"}, {"HotClose", "1"}};
+  std::vector<TRegistryValue> values = FormValues();
+  ASSERT_EQ(7u, values.size());
+  for (const auto& [name, text] : expected) {
+    auto found = std::find_if(values.begin(), values.end(),
+                              [&](const TRegistryValue& value) { return value.Name == name; });
+    ASSERT_NE(values.end(), found) << name;
+    EXPECT_EQ(DWORD{REG_SZ}, found->Type) << name;
+    EXPECT_EQ(std::string(text.c_str(), text.size() + 1), found->Bytes) << name;
+  }
+}
+
+struct TStoredCase {
+  const char* Name;
+  std::vector<std::pair<std::string, std::string>> Stored;
+  int Left;            // INT32_MIN: centred
+  const char* Shown;   // rad1 rad2 Douji EndClose HotClose checked, then flags enabled
+  const char* Written; // the five options written back
+};
+
+class StoredOptions : public ZepplayProcess, public ::testing::WithParamInterface<TStoredCase> {};
+
+TEST_P(StoredOptions, AreShownAndWrittenBack) {
+  for (const auto& [name, text] : GetParam().Stored) PlantText(name, text);
+  TZepplayProcess process;
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int centred = GetSystemMetrics(SM_CXSCREEN) / 2 - (frame.right - frame.left) / 2;
+  EXPECT_EQ(GetParam().Left == INT32_MIN ? centred : GetParam().Left, frame.left);
+  std::string shown;
+  for (int id : {ControlId::rad1, ControlId::rad2, ControlId::chkDouji, ControlId::chkEndClose,
+                 ControlId::chkHotClose})
+    shown += IsChecked(ControlOf(window, id)) ? '1' : '0';
+  shown += ' ';
+  for (int id : {ControlId::chkDouji, ControlId::chkEndClose, ControlId::chkHotClose})
+    shown += IsWindowEnabled(ControlOf(window, id)) ? '1' : '0';
+  EXPECT_EQ(GetParam().Shown, shown);
+
+  CloseMainWindow(process, window);
+  std::string written;
+  for (const char* name : {"rad1", "rad2", "Douji", "EndClose", "HotClose"})
+    written += ValueText(name);
+  EXPECT_EQ(GetParam().Written, written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, StoredOptions,
+    ::testing::Values(
+        TStoredCase{"Tray",
+                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}, {"Left", "abc"}},
+                    INT32_MIN, "01011 111", "01011"},
+        TStoredCase{"Rad1Forced",
+                    {{"rad1", "1"}, {"Douji", "0"}, {"Left", ""}},
+                    INT32_MIN, "10111 000", "10111"},
+        TStoredCase{"BothSelected",
+                    {{"rad1", "1"}, {"rad2", "1"}, {"Left", "12 "}},
+                    INT32_MIN, "01111 111", "01111"},
+        TStoredCase{"NeitherSelected",
+                    {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}, {"Left", "$10"}},
+                    16, "00101 111", "00101"},
+        TStoredCase{"TwoIsTrue",
+                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-5000"}},
+                    -5000, "01111 111", "01111"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
+  PlantText("Left", "40");
+  PlantValue("Top", REG_DWORD, std::string("\x07\0\0\0", 4));
+  TZepplayProcess process(SilentArguments());
+  HWND box = WaitForBox(process.Id(), kApplicationTitle);
+  ASSERT_TRUE(box);
+  EXPECT_TRUE(Contains(TextsOf(box), kTopWrongType));
+  ClickOk(box);
+
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(40, frame.left);
+  EXPECT_EQ(494, frame.top);
+  EXPECT_EQ(kMainCaption, TextOf(window));
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  CloseMainWindow(process, window);
+}
+
+TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) {
+  TZepplayProcess process;
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  SendMessageA(ControlOf(window, ControlId::txtZepName), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(SettingsPath().c_str()));
+  HWND next = ControlOf(window, ControlId::btnNext);
+  HWND pages[] = {ControlOf(window, ControlId::pnl1), ControlOf(window, ControlId::pnl2),
+                  ControlOf(window, ControlId::pnl3)};
+  for (HWND page : pages) {
+    Click(next);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(page) != FALSE; }));
+  }
+  EXPECT_EQ(ExecutablePath(), TextOf(ControlOf(window, ControlId::lblExeName)));
+  EXPECT_EQ(ReadBytes(Player()) + ReadBytes(Attachment()), ReadBytes(ExecutablePath()));
+
+  CloseMainWindow(process, window);
+  EXPECT_FALSE(PathExists(Player()));
+  EXPECT_FALSE(PathExists(Attachment()));
+}
+
+TEST_F(ZepplayProcess, TheCloseLeavesAFolderNamedLikeTheRuntimeImage) {
+  ASSERT_TRUE(MakeFolder(Player()));
+  WriteBytes(Attachment(), "attachment");
+  TZepplayProcess process;
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  CloseMainWindow(process, window);
+  EXPECT_TRUE(PathExists(Player()));
+  EXPECT_FALSE(PathExists(Attachment()));
+  RemoveDirectoryA(Player().c_str());
+}
+
+TEST_F(ZepplayProcess, ASilentRunLeavesTheIntermediateFiles) {
+  TZepplayProcess process(SilentArguments());
+  EXPECT_EQ(0, process.WaitForExit());
+  EXPECT_TRUE(PathExists(Player()));
+  EXPECT_TRUE(PathExists(Attachment()));
+  EXPECT_TRUE(FormValues().empty());
+}
+
+TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
+  TZepplayProcess first;
+  HWND window = WaitForMainWindow(first.Id());
+  ASSERT_TRUE(window);
+
+  // Behind a window of another program, the first instance comes to the foreground.
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(other, GetForegroundWindow());
+  {
+    TZepplayProcess second(SilentArguments());
+    EXPECT_EQ(0, ExitWithoutWindows(second));
+  }
+  EXPECT_EQ(window, GetForegroundWindow());
+  DestroyWindow(other);
+
+  // Minimised, it is restored.
+  HWND owner = GetWindow(window, GW_OWNER);
+  HWND program = owner ? owner : window;
+  PostMessageA(program, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(program) != FALSE; }));
+  {
+    TZepplayProcess second(SilentArguments());
+    EXPECT_EQ(0, ExitWithoutWindows(second));
+  }
+  EXPECT_TRUE(WaitFor([&] { return !IsIconic(program); }));
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  CloseMainWindow(first, window);
+
+  // With the first instance gone, a start runs by itself again.
+  TZepplayProcess third(SilentArguments());
+  EXPECT_EQ(0, third.WaitForExit());
+  EXPECT_TRUE(PathExists(ExecutablePath()));
+}
+
+}  // namespace
