@@ -221,6 +221,7 @@ void TfrmZepplay::CreateControl(const TControlSpec& spec) {
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), ProgramInstance(), nullptr);
   FControls[spec.Id] = control;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.For(spec.Font)), FALSE);
+  if (spec.Flags & cfAutoSize) FitToText(spec.Id);
   if (spec.Flags & cfChecked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
   if (spec.Id == ControlId::btnHelp) SetWindowContextHelpId(control, HelpContext);
   switch (spec.Kind) {
@@ -335,7 +336,9 @@ void TfrmZepplay::ShowDefaultLookOn(HWND focusedButton) {
   }
 }
 
-// A label that grows with its text takes the size of its text in its own font.
+// A label that grows with its text takes the size of its text in its own font, from
+// its construction on. With "ＭＳ Ｐゴシック" that is the size of the layout table; a
+// substitute font may make it a little larger, so that the text is never cut off.
 void TfrmZepplay::FitToText(int id) {
   HWND label = Control(id);
   std::string text = WindowText(label);

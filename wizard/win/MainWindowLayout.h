@@ -30,7 +30,7 @@ enum TControlFlag : unsigned {
   cfTabStop = 1u << 3,
   cfGroup = 1u << 4,     // starts a group of radio buttons, or ends the one before
   cfDefault = 1u << 5,   // the default push button
-  cfAutoSize = 1u << 6,  // a label that takes the size of its text when it changes
+  cfAutoSize = 1u << 6,  // a label that takes the size of its text
 };
 
 enum class TFontRole { Normal, Title, Bold, Link };

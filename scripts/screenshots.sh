@@ -1,0 +1,50 @@
+#!/bin/bash
+# Takes the pictures of the four wizard pages shown in the README: the real main
+# window under Wine on a virtual X display, one page at a time, filled in as after the
+# conversion of C:\data\macro.zep. Writes docs/page0.png to docs/page3.png.
+#
+#   bash scripts/screenshots.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build-screenshots
+if [ -z "${DISPLAY:-}" ]; then
+  bash scripts/setup.sh
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake >/dev/null
+  cmake --build "$build" --target zep_page_showcase >/dev/null
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+wine=(cmake/wine-run.sh "$build/wineprefix")
+showcase="$build/bin/zep_page_showcase.exe"
+mkdir -p docs
+"${wine[@]}" --start
+# Wine has no "ＭＳ Ｐゴシック"; IPA P Gothic has the same proportional metrics.
+"${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
+  </dev/null >/dev/null 2>&1
+
+# The X window of the main window, by its caption "Zephyr Player　v6.10".
+find_window() {
+  local tries
+  for tries in $(seq 100); do
+    if xdotool search --onlyvisible --name '^Zephyr Player.*v6\.10$' 2>/dev/null | head -1 | grep .; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "screenshots: the main window did not appear" >&2
+  return 1
+}
+
+for page in 0 1 2 3; do
+  "${wine[@]}" "$showcase" "$page" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  window=$(find_window)
+  sleep 1  # let the window paint itself
+  import -window "$window" "docs/page$page.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  echo "docs/page$page.png"
+done
+"${wine[@]}" --stop
