@@ -41,7 +41,6 @@ class TWizardController : public IWizardEvents {
   void SelectVisibility(TOptionControl radio, bool selected);
 
   int PageIndex() const { return FPageIndex; }
-  const TConversionEngine& Engine() const { return FEngine; }
 
  private:
   bool ShowPage(int target);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/Format.h"
 #include "common/Texts.h"
 #include "tests/process/ProcessDriver.h"
 #include "tests/support/SettingsSamples.h"
@@ -21,18 +22,11 @@ struct TNeedsDisplay : ::testing::Environment {
 };
 [[maybe_unused]] const auto* const kNeedsDisplay = ::testing::AddGlobalTestEnvironment(new TNeedsDisplay);
 
-// cp932 bytes of the texts the tests look for.
-const std::string kWarningCaption = "\x8C\x78\x8D\x90";  // 警告
-const std::string kMissingWarning =
-    "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x91\xB6"
-    "\x8D\xDD\x82\xB5\x82\xDC\x82\xB9\x82\xF1\x81\x42\x82\xE0\x82\xA4\x88\xEA\x93\x78\r\n\x83\x74"
-    "\x83\x40\x83\x43\x83\x8B\x82\xCC\x8E\x77\x92\xE8\x82\xF0\x82\xE2\x82\xE8\x92\xBC\x82\xB5\x82"
-    "\xC4\x89\xBA\x82\xB3\x82\xA2\x81\x42";
-const std::string kMainCaption = "Zephyr Player\x81\x40v6.10";
-const std::string kApplicationTitle = "Zephyr Player";
-// "'Top' のデータ型が不正です" and the period the error report adds.
-const std::string kTopWrongType =
-    "'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7.";
+// The texts the tests look for; the unit tests pin their bytes.
+const std::string kMissingWarning = Texts::SettingsFileMissing;
+const std::string kMainCaption = Texts::Window::Caption;
+// The default error report adds a period after a double-byte last character.
+const std::string kTopWrongType = FormatText(Texts::RegistryWrongType, "Top") + ".";
 
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -99,7 +93,7 @@ TEST_F(ZepplayProcess, SilentRunWarnsOnceAboutAMissingFileAndFails) {
   for (const std::string& arguments : {"-s \"" + (FFolder / "none.zep") + "\"", std::string("-s")}) {
     SCOPED_TRACE(arguments);
     TZepplayProcess process(arguments);
-    HWND box = WaitForBox(process.Id(), kWarningCaption);
+    HWND box = WaitForBox(process.Id(), Texts::WarningCaption);
     ASSERT_TRUE(box);
     EXPECT_TRUE(Contains(TextsOf(box), kMissingWarning));
     ClickOk(box);
@@ -209,7 +203,7 @@ TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
   PlantText("Left", "40");
   PlantValue("Top", REG_DWORD, std::string("\x07\0\0\0", 4));
   TZepplayProcess process(SilentArguments());
-  HWND box = WaitForBox(process.Id(), kApplicationTitle);
+  HWND box = WaitForBox(process.Id(), Texts::ApplicationTitle);
   ASSERT_TRUE(box);
   EXPECT_TRUE(Contains(TextsOf(box), kTopWrongType));
   ClickOk(box);
