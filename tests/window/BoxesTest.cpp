@@ -14,7 +14,7 @@
 
 namespace {
 struct TBoxLayout {
-  std::string Caption, Text, ButtonText;
+  std::string Caption, Text, ButtonText, TextFont;
   RECT Frame{}, Client{}, Icon{}, TextArea{}, Button{};
   bool OwnerEnabled = true;
 };
@@ -46,6 +46,9 @@ TBoxLayout ReadBox(HWND box, HWND owner) {
   layout.Caption = TextOf(box);
   layout.Text = TextOf(GetDlgItem(box, 0xFFFF));
   layout.ButtonText = TextOf(GetDlgItem(box, IDOK));
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(box, 0xFFFF, WM_GETFONT, 0, 0)), sizeof font, &font);
+  layout.TextFont = font.lfFaceName;
   GetWindowRect(box, &layout.Frame);
   GetClientRect(box, &layout.Client);
   HWND icon = IconOf(box);
@@ -85,6 +88,10 @@ TEST(WarningBox, OneShortLineStillGetsATextAreaAsHighAsTheIcon) {
   EXPECT_EQ(box.Caption, "\x8C\x78\x8D\x90");  // 警告
   EXPECT_EQ(box.Text, "short");
   EXPECT_EQ(box.ButtonText, "OK");
+  NONCLIENTMETRICSA system = {};
+  system.cbSize = sizeof system;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0);
+  EXPECT_EQ(box.TextFont, system.lfMessageFont.lfFaceName);
   int icon = GetSystemMetrics(SM_CXICON);
   EXPECT_EQ(Height(box.Icon), icon);
   EXPECT_GE(Height(box.TextArea), icon);

@@ -1,6 +1,7 @@
 // The main window as it stands after construction: frame, font, and every control with
 // its id, class, place, text, state and tab order.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -230,4 +231,53 @@ TEST_F(MainWindowTest, RedMarkBlueLinkAndTheHandOverTheLink) {
   SendMessageA(Control(C::Label4), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(C::Label4)),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_NE(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+}
+
+namespace {
+BOOL CALLBACK FindTooltip(HWND window, LPARAM found) {
+  if (ClassNameOf(window) != TOOLTIPS_CLASSA) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, ToolButtonShowsItsGlyphOnTheButtonFaceAndHasItsTooltip) {
+  HWND button = Control(C::btn1);
+  HWND tooltip = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
+  ASSERT_NE(tooltip, nullptr);
+  char hint[32] = {};
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = GetParent(button);
+  tool.uId = reinterpret_cast<UINT_PTR>(button);
+  tool.lpszText = hint;
+  SendMessageA(tooltip, TTM_GETTEXTA, sizeof hint, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::string(hint), "\x8A\x4A\x82\xAD");  // 開く
+
+  // Painted without the mouse over it: no border, the glyph's silver turned into the
+  // button face, the folder in yellow.
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 23, -22, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  DWORD* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP picture = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, picture);
+  SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  COLORREF face = GetSysColor(COLOR_BTNFACE);
+  DWORD faceBits = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  int yellow = 0, silver = 0;
+  for (int i = 0; i < 23 * 22; ++i) {
+    DWORD pixel = bits[i] & 0xFFFFFF;
+    yellow += pixel == 0xFFFF00;
+    silver += pixel == 0xC0C0C0 && faceBits != 0xC0C0C0;
+  }
+  EXPECT_EQ(bits[0] & 0xFFFFFF, faceBits);              // top-left corner: no border
+  EXPECT_EQ(bits[21 * 23] & 0xFFFFFF, faceBits);        // bottom-left corner
+  EXPECT_GT(yellow, 30);
+  EXPECT_EQ(silver, 0);
+  SelectObject(dc, old);
+  DeleteObject(picture);
+  DeleteDC(dc);
 }

@@ -80,17 +80,6 @@ void TApplication::NoteQuit(const MSG& quit) {
   FExitCode = static_cast<int>(quit.wParam);
 }
 
-LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* application = static_cast<TApplication*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    application->FHandle = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(application));
-  }
-  auto* application = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!application) return DefWindowProcA(window, message, wParam, lParam);
-  return application->HandleMessage(message, wParam, lParam);
-}
-
 LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = FHandle;
   HWND main = MainWindow();
@@ -118,7 +107,6 @@ LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (main) PostMessageA(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       FHandle = nullptr;
       break;
     default:

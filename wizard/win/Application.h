@@ -55,9 +55,10 @@ class TApplication {
   // Called by the main window when it is destroyed; closing it ends the application.
   void MainWindowDestroyed(bool endApplication);
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
  private:
+  template <class Owner>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attach(HWND window) { FHandle = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Dispatch(MSG& message);
   void NoteQuit(const MSG& quit);

@@ -43,16 +43,9 @@ class TGaugeState {
         return reinterpret_cast<LRESULT>(FFont);
       case WM_ERASEBKGND:
         return 1;  // the paint covers everything
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        Paint(window, dc);
-        EndPaint(window, &paint);
-        return 0;
-      }
+      case WM_PAINT:
       case WM_PRINTCLIENT:
-        Paint(window, reinterpret_cast<HDC>(wParam));
-        return 0;
+        return PaintOrPrint(window, message, wParam, [&](HDC dc) { Paint(window, dc); });
       default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -12,11 +12,7 @@ class TImageState {
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_PAINT && message != WM_PRINTCLIENT)
       return DefWindowProcA(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = message == WM_PAINT ? BeginPaint(window, &paint) : reinterpret_cast<HDC>(wParam);
-    Draw(window, dc);
-    if (message == WM_PAINT) EndPaint(window, &paint);
-    return 0;
+    return PaintOrPrint(window, message, wParam, [&](HDC dc) { Draw(window, dc); });
   }
 
  private:

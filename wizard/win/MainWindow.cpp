@@ -130,17 +130,6 @@ bool TfrmZepplay::TranslateKey(const MSG& message) {
   return TranslateDialogKey(FHandle, Control(ControlId::btnNext), message);
 }
 
-LRESULT CALLBACK TfrmZepplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TfrmZepplay*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    form->FHandle = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TfrmZepplay*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!form) return DefWindowProcA(window, message, wParam, lParam);
-  return form->HandleMessage(message, wParam, lParam);
-}
-
 LRESULT TfrmZepplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = FHandle;
   switch (message) {
@@ -186,7 +175,6 @@ LRESULT TfrmZepplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FApplication.MainWindowDestroyed(!FDestroyedByOwner);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       FHandle = nullptr;
       FControls.clear();
       FLastFocus = nullptr;

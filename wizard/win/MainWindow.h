@@ -42,8 +42,6 @@ class TfrmZepplay : public IWizardView {
   // to be dispatched; true when the message has been handled.
   bool TranslateKey(const MSG& message);
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
   // IWizardView.
   void PlacePages(int left, int top) override;
   void ShowPagePanel(int page) override;
@@ -71,6 +69,9 @@ class TfrmZepplay : public IWizardView {
   void Close() override;
 
  private:
+  template <class Owner>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attach(HWND window) { FHandle = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void CreateControl(const TControlSpec& spec);

@@ -47,13 +47,8 @@ class TSpeedButtonState {
         InvalidateRect(window, nullptr, TRUE);
         return 0;
       case WM_PAINT:
-      case WM_PRINTCLIENT: {
-        PAINTSTRUCT paint;
-        HDC dc = message == WM_PAINT ? BeginPaint(window, &paint) : reinterpret_cast<HDC>(wParam);
-        Paint(window, dc);
-        if (message == WM_PAINT) EndPaint(window, &paint);
-        return 0;
-      }
+      case WM_PRINTCLIENT:
+        return PaintOrPrint(window, message, wParam, [&](HDC dc) { Paint(window, dc); });
       default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -10,6 +10,7 @@
 #include "wizard/win/MainWindow.h"
 #include "wizard/win/Panel.h"
 #include "wizard/win/SpeedButton.h"
+#include "wizard/win/WindowState.h"
 
 namespace {
 struct TClassSpec {
@@ -20,8 +21,8 @@ struct TClassSpec {
 };
 
 const TClassSpec Classes[] = {
-    {TApplication::ClassName, TApplication::WindowProc, false, true},
-    {TfrmZepplay::ClassName, TfrmZepplay::WindowProc, true, false},
+    {TApplication::ClassName, ObjectWindowProc<TApplication>, false, true},
+    {TfrmZepplay::ClassName, ObjectWindowProc<TfrmZepplay>, true, false},
     {PanelClassName, PanelProc, true, false},
     {BevelClassName, BevelProc, true, false},
     {ImageClassName, ImageProc, false, false},

@@ -1,7 +1,11 @@
 #pragma once
-// Custom controls keep one C++ object per window: made at WM_NCCREATE, found again
-// through GWLP_USERDATA and deleted after WM_NCDESTROY. State::HandleMessage answers
-// every message, passing what it does not handle to DefWindowProcA.
+// C++ objects behind windows, found again through GWLP_USERDATA.
+// - StatefulWindowProc<State>: a custom control makes its State at WM_NCCREATE and
+//   deletes it after WM_NCDESTROY.
+// - ObjectWindowProc<Owner>: a window made for an object that exists already, which
+//   comes as the creation parameter; Owner::Attach(window) runs at WM_NCCREATE.
+// Both hand every message to HandleMessage, which passes on to DefWindowProcA what it
+// does not handle.
 #include <windows.h>
 
 template <class State>
@@ -23,4 +27,32 @@ LRESULT CALLBACK StatefulWindowProc(HWND window, UINT message, WPARAM wParam, LP
     delete state;
   }
   return result;
+}
+
+template <class Owner>
+LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* owner = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    owner->Attach(window);
+  }
+  Owner* owner = StateOf<Owner>(window);
+  if (!owner) return DefWindowProcA(window, message, wParam, lParam);
+  LRESULT result = owner->HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  return result;
+}
+
+// Runs paint(dc) for WM_PAINT, between BeginPaint and EndPaint, and for WM_PRINTCLIENT
+// on the device context that comes with it.
+template <class Paint>
+LRESULT PaintOrPrint(HWND window, UINT message, WPARAM wParam, Paint paint) {
+  if (message == WM_PRINTCLIENT) {
+    paint(reinterpret_cast<HDC>(wParam));
+    return 0;
+  }
+  PAINTSTRUCT area;
+  paint(BeginPaint(window, &area));
+  EndPaint(window, &area);
+  return 0;
 }
