@@ -2,14 +2,10 @@
 // executable from it and the attachment file.
 #include "engine/ConversionEngine.h"
 #include "engine/ExecutableAssembly.h"
+#include "engine/WorkFiles.h"
 #include "platform/File.h"
 
 namespace {
-constexpr char kRuntimeFileName[] = "Zepcom.dat";
-constexpr char kRuntimeImageName[] = "Player.dat";
-constexpr char kAttachmentName[] = "Attach.zep";
-constexpr char kKeyPhrase[] = "Harbor Lights";
-constexpr char kIVPhrase[] = "Seed Column";
 constexpr int kProgressRewritten = 33;
 
 // Clears the cipher's key when it goes out of scope, so that no key schedule stays in
@@ -27,9 +23,9 @@ class TKeyClearer {
 }  // namespace
 
 bool TConversionEngine::PrepareRuntimeImage() {
-  FBlowfish1.SetIV(kIVPhrase);
+  FBlowfish1.SetIV(kRuntimeIVPhrase);
   TKeyClearer keyClearer(FBlowfish1);
-  FBlowfish1.SetKey(kKeyPhrase);
+  FBlowfish1.SetKey(kRuntimeKeyPhrase);
   const std::string runtimeFile = FProgramFolder + kRuntimeFileName;
   if (!platform::FileExists(runtimeFile)) return false;
   FBlowfish1.DecryptFile(runtimeFile, FWorkFolder + kRuntimeImageName);

@@ -9,10 +9,10 @@
 #include "common/Texts.h"
 #include "engine/HeaderLine.h"
 #include "engine/ShiftJisPath.h"
+#include "engine/WorkFiles.h"
 #include "platform/File.h"
 
 namespace {
-constexpr char kAttachmentName[] = "Attach.zep";
 constexpr int kMinimumLineCount = 6;
 
 // All bytes of the file, read with one read while nobody may write to it.

@@ -6,6 +6,7 @@
 #include "common/Exception.h"
 #include "common/Texts.h"
 #include "engine/ShiftJisPath.h"
+#include "engine/WorkFiles.h"
 #include "platform/File.h"
 
 namespace {
@@ -18,8 +19,6 @@ constexpr unsigned kPauseAfterConversion = 100;
 constexpr size_t kMaxWorkFolderLength = 255;
 constexpr char kSilentSwitch[] = "-s";
 constexpr char kExecutableExtension[] = ".exe";
-constexpr char kRuntimeImageName[] = "Player.dat";
-constexpr char kAttachmentName[] = "Attach.zep";
 
 // Exit codes of the silent run.
 constexpr int kExitMade = 0;
