@@ -110,8 +110,3 @@ TEST_F(GaugeRenderingTest, BarAndInvertedTextAtTheFourSteps) {
   ExpectPicture(100, 291, "100%");
   EXPECT_GT(LastYellowPixels, 20);
 }
-
-TEST_F(GaugeRenderingTest, ProgressIsClampedBeforeItIsPainted) {
-  ExpectPicture(250, 291, "100%");
-  ExpectPicture(-7, 0, "0%");
-}
