@@ -5,7 +5,6 @@
 
 #include "common/Exception.h"
 #include "common/Texts.h"
-#include "resources/ResourceIds.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/Bevel.h"
 #include "wizard/win/ControlIds.h"
