@@ -35,9 +35,9 @@ class BlowfishFile : public ::testing::Test {
     platform::File probe;
     return probe.OpenRead(path, platform::Share::None);
   }
-  std::string Path(const std::string& name) const { return FFolder.Path(name); }
+  std::string Path(const std::string& name) const { return FFolder / name; }
 
-  ScratchFolder FFolder;
+  TTempFolder FFolder;
   TBlowfishProbe FBlowfish;
 };
 
@@ -98,7 +98,7 @@ TEST_F(BlowfishFile, LengthNotWholeBlocksLeavesNoOutput) {
     WriteBytes(Path("in"), std::string(size, 'x'));
     ExpectError<EFileError>([&] { FBlowfish.DecryptFile(Path("in"), Path("out")); },
                             kNotWholeBlocks);
-    EXPECT_FALSE(Exists(Path("out")));
+    EXPECT_FALSE(PathExists(Path("out")));
     EXPECT_TRUE(IsClosed(Path("in")));
   }
   WriteBytes(Path("out"), "earlier output");
@@ -121,8 +121,8 @@ TEST_F(BlowfishFile, PaddingLongerThanTheLastChunkIsRejected) {
 TEST_F(BlowfishFile, MissingInputOrUnwritableOutput) {
   ExpectError<EFileError>([&] { FBlowfish.DecryptFile(Path("missing"), Path("out")); },
                           kInputNotFound);
-  EXPECT_FALSE(Exists(Path("out")));
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FFolder.Path(""), Path("out")); },
+  EXPECT_FALSE(PathExists(Path("out")));
+  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FFolder.Path(), Path("out")); },
                           kInputNotFound);  // a folder is no input file
 
   const std::string plain = WithPadding("payload");

@@ -111,7 +111,7 @@ TEST(BlowfishKey, ChainingModesNeedAnIVButECBDoesNot) {
     ExpectError<EKeyError>([&] { blowfish.DecryptString(SampleCipherText(mode, ""), output); },
                            kIVNotSet);
     ExpectError<EKeyError>([&] { blowfish.DecryptFile("no-input", "no-output"); }, kIVNotSet);
-    EXPECT_FALSE(Exists("no-output"));
+    EXPECT_FALSE(PathExists("no-output"));
   }
   blowfish.SetCipherMode(ECB);
   blowfish.DecryptString(SampleCipherText(ECB, ""), output);

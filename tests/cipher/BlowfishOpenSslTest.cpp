@@ -61,7 +61,7 @@ TEST_F(BlowfishOpenSsl, EveryKeyLengthAndModeWithFoldedIVs) {
 }
 
 TEST_F(BlowfishOpenSsl, FilesOfSeveralSizes) {
-  ScratchFolder folder;
+  TTempFolder folder;
   for (TCipherMode mode : {ECB, CBC, CFB, OFB}) {
     for (size_t size : {8u, 4096u, 4104u, 5u * 1024 * 1024 + 24}) {
       SCOPED_TRACE("mode " + std::to_string(mode) + " size " + std::to_string(size));
@@ -72,15 +72,15 @@ TEST_F(BlowfishOpenSsl, FilesOfSeveralSizes) {
       blowfish.SetCipherMode(mode);
       const std::string plain = WithPadding(RandomString(size - 1 - FRandom() % 8));
       ASSERT_EQ(plain.size(), size);
-      WriteBytes(folder.Path("in"), OpenSslEncipher(key, mode, blowfish.IV(), plain));
-      blowfish.DecryptFile(folder.Path("in"), folder.Path("out"));
-      EXPECT_EQ(ReadBytes(folder.Path("out")), plain.substr(0, size - plain.back()));
+      WriteBytes((folder / "in"), OpenSslEncipher(key, mode, blowfish.IV(), plain));
+      blowfish.DecryptFile((folder / "in"), (folder / "out"));
+      EXPECT_EQ(ReadBytes((folder / "out")), plain.substr(0, size - plain.back()));
     }
   }
 }
 
 TEST_F(BlowfishOpenSsl, TwoFilesInARowChainInCBC) {
-  ScratchFolder folder;
+  TTempFolder folder;
   const std::string key = RandomString(56);
   TBlowfishProbe blowfish;
   blowfish.SetIV("a phrase longer than eight bytes");
@@ -89,10 +89,10 @@ TEST_F(BlowfishOpenSsl, TwoFilesInARowChainInCBC) {
   const std::string first = WithPadding(RandomString(5000));
   const std::string second = WithPadding(RandomString(4096));
   const std::string cipher = OpenSslEncipher(key, CBC, blowfish.IV(), first + second);
-  WriteBytes(folder.Path("first"), cipher.substr(0, first.size()));
-  WriteBytes(folder.Path("second"), cipher.substr(first.size()));
-  blowfish.DecryptFile(folder.Path("first"), folder.Path("out1"));
-  blowfish.DecryptFile(folder.Path("second"), folder.Path("out2"));
-  EXPECT_EQ(ReadBytes(folder.Path("out1")), first.substr(0, 5000));
-  EXPECT_EQ(ReadBytes(folder.Path("out2")), second.substr(0, 4096));
+  WriteBytes((folder / "first"), cipher.substr(0, first.size()));
+  WriteBytes((folder / "second"), cipher.substr(first.size()));
+  blowfish.DecryptFile((folder / "first"), (folder / "out1"));
+  blowfish.DecryptFile((folder / "second"), (folder / "out2"));
+  EXPECT_EQ(ReadBytes((folder / "out1")), first.substr(0, 5000));
+  EXPECT_EQ(ReadBytes((folder / "out2")), second.substr(0, 4096));
 }

@@ -6,74 +6,52 @@
 
 #include <windows.h>
 
+#include "tests/support/WinFileLocks.h"
+
 namespace {
 const char kOutputNotOpened[] = "Blowfish: Could not open output file";
-
-// A handle to path opened with the given sharing, closed at the end of the scope.
-class HeldOpen {
- public:
-  HeldOpen(const std::string& path, DWORD share)
-      : FHandle(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {
-    EXPECT_NE(FHandle, INVALID_HANDLE_VALUE) << GetLastError();
-  }
-  ~HeldOpen() { CloseHandle(FHandle); }
-
- private:
-  HANDLE FHandle;
-};
 
 class BlowfishWine : public ::testing::Test {
  protected:
   void SetUp() override {
     FBlowfish.SetKey("Harbor Lights");
-    FInput = FFolder.Path("Zepcom.dat");
-    FOutput = FFolder.Path("Player.dat");
+    FInput = FFolder / "Zepcom.dat";
+    FOutput = FFolder / "Player.dat";
     WriteBytes(FInput, FBlowfish.EncipherPaddedECB("player"));
     WriteBytes(FOutput, "old image");
   }
 
-  ScratchFolder FFolder;
+  TTempFolder FFolder;
   TBlowfishProbe FBlowfish;
   std::string FInput;
   std::string FOutput;
 };
 }  // namespace
 
-// Wine keeps the read-only attribute as the Unix write permission, which the
-// superuser passes by; there the file system itself lets the write through.
-bool ReadOnlyIsEnforced(const std::string& path) {
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return true;
-  CloseHandle(handle);
-  return false;
-}
-
 TEST_F(BlowfishWine, ReadOnlyOutputIsNotOpened) {
-  ASSERT_TRUE(SetFileAttributesA(FOutput.c_str(), FILE_ATTRIBUTE_READONLY));
-  if (!ReadOnlyIsEnforced(FOutput)) {
-    SetFileAttributesA(FOutput.c_str(), FILE_ATTRIBUTE_NORMAL);
-    GTEST_SKIP() << "read-only files are writable here (Wine run by the superuser)";
+  {
+    TReadOnlyFile readOnly(FOutput);
+    ASSERT_TRUE(readOnly.IsProtected());
+    ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FInput, FOutput); }, kOutputNotOpened);
   }
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FInput, FOutput); }, kOutputNotOpened);
-  SetFileAttributesA(FOutput.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadBytes(FOutput), "old image");
 }
 
 TEST_F(BlowfishWine, OutputHeldWithoutSharingIsNotOpened) {
   {
-    HeldOpen held(FOutput, 0);
+    THeldFile held(FOutput, GENERIC_READ, 0);
+    ASSERT_TRUE(held.IsOpen());
     ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FInput, FOutput); }, kOutputNotOpened);
   }
   EXPECT_EQ(ReadBytes(FOutput), "old image");
   // Once the other handle is gone the input is free again too.
-  HeldOpen exclusive(FInput, 0);
+  EXPECT_TRUE(THeldFile(FInput, GENERIC_READ, 0).IsOpen());
 }
 
 TEST_F(BlowfishWine, InputHeldWithoutSharingIsAnIOError) {
   {
-    HeldOpen held(FInput, 0);
+    THeldFile held(FInput, GENERIC_READ, 0);
+    ASSERT_TRUE(held.IsOpen());
     ExpectError<EInOutError>([&] { FBlowfish.DecryptFile(FInput, FOutput); },
                              FromHex("49 2F 4F 20 83 47 83 89 81 5B 20 28 33 32 29"));
   }
@@ -81,7 +59,8 @@ TEST_F(BlowfishWine, InputHeldWithoutSharingIsAnIOError) {
 }
 
 TEST_F(BlowfishWine, InputSharedForReadingStillDeciphers) {
-  HeldOpen reader(FInput, FILE_SHARE_READ);
+  THeldFile reader(FInput, GENERIC_READ, FILE_SHARE_READ);
+  ASSERT_TRUE(reader.IsOpen());
   FBlowfish.DecryptFile(FInput, FOutput);
   EXPECT_EQ(ReadBytes(FOutput), "player");
 }

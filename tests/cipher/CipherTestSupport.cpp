@@ -1,12 +1,7 @@
 #include "tests/cipher/CipherTestSupport.h"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
-
-namespace fs = std::filesystem;
 
 void TBlowfishProbe::PutBlock(const std::string& bytes) {
   ASSERT_EQ(bytes.size(), 8u);
@@ -74,34 +69,3 @@ std::string RandomBytes(size_t count, uint32_t seed) {
   for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
   return bytes;
 }
-
-ScratchFolder::ScratchFolder() {
-  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  // A random part keeps runs of the same test in other build folders apart.
-  fs::path path = fs::temp_directory_path() /
-                  (std::string("zep_cipher_") + test->test_suite_name() + "_" + test->name() +
-                   "_" + std::to_string(std::random_device()()));
-  fs::create_directories(path);
-  FPath = path.string();
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  fs::remove_all(FPath, ignored);
-}
-
-std::string ScratchFolder::Path(const std::string& name) const {
-  return (fs::path(FPath) / name).string();
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool Exists(const std::string& path) { return fs::exists(path); }

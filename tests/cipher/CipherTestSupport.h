@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the cipher tests: access to the component's internals, byte
-// strings from hex, a mode encipherer built on the component's forward block, a
-// scratch folder and exception checks by exact class and message bytes.
+// strings from hex, a mode encipherer built on the component's forward block and
+// exception checks by exact class and message bytes.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <typeinfo>
 
 #include "cipher/Blowfish.h"
+#include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
 
 class TBlowfishProbe : public TBlowfishEncoder {
@@ -38,21 +39,6 @@ std::string Encipher(TBlowfishEncoder& encoder, TCipherMode mode, std::string& i
 // The bytes of the 64-character text form for data (the inverse of DecodeBase64).
 std::string EncodeTextForm(const std::string& data);
 std::string RandomBytes(size_t count, uint32_t seed);
-
-// A fresh folder for one test, removed with everything in it afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  std::string Path(const std::string& name) const;
-
- private:
-  std::string FPath;
-};
-
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
-bool Exists(const std::string& path);
 
 // Runs action and expects exactly the exception class E with the message bytes.
 template <typename E, typename Action>

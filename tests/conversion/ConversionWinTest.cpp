@@ -8,29 +8,9 @@
 #include "common/Texts.h"
 #include "engine/ExecutableAssembly.h"
 #include "tests/conversion/ConversionFixture.h"
+#include "tests/support/WinFileLocks.h"
 
 namespace {
-// A handle to an existing file, opened by "another program" that shares it with
-// nobody, for the length of a test.
-class TExclusiveHolder {
- public:
-  explicit TExclusiveHolder(const std::string& path, DWORD access = GENERIC_READ)
-      : FHandle(CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~TExclusiveHolder() {
-    if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
-  }
-  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE FHandle;
-};
-
-// Opening the file for writing, as the cipher does, to see whether it is protected.
-class TWritableProbe : public TExclusiveHolder {
- public:
-  explicit TWritableProbe(const std::string& path) : TExclusiveHolder(path, GENERIC_WRITE) {}
-};
-
 class ConversionOnWindows : public ConversionFixture {
  protected:
   ConversionOnWindows() { WriteRuntimeFile(PatternBytes(70000)); }
@@ -53,17 +33,18 @@ class ConversionOnWindows : public ConversionFixture {
 
 TEST_F(ConversionOnWindows, ReadOnlyRuntimeImageStopsTheCipher) {
   WriteBytes(RuntimeImage, "old image");
-  ASSERT_TRUE(SetFileAttributesA(RuntimeImage.c_str(), FILE_ATTRIBUTE_READONLY));
-  if (TWritableProbe(RuntimeImage).IsOpen())
-    GTEST_SKIP() << "read-only files are writable here (Wine run by root)";
-  ExpectCipherCannotWriteRuntimeImage();
+  {
+    TReadOnlyFile readOnly(RuntimeImage);
+    ASSERT_TRUE(readOnly.IsProtected());
+    ExpectCipherCannotWriteRuntimeImage();
+  }
   EXPECT_EQ(ReadBytes(RuntimeImage), "old image");
 }
 
 TEST_F(ConversionOnWindows, RuntimeImageHeldOpenStopsTheCipher) {
   WriteBytes(RuntimeImage, "old image");
   {
-    TExclusiveHolder other(RuntimeImage);
+    THeldFile other(RuntimeImage, GENERIC_READ, 0);
     ASSERT_TRUE(other.IsOpen());
     ExpectCipherCannotWriteRuntimeImage();
   }
@@ -73,7 +54,7 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenStopsTheCipher) {
 TEST_F(ConversionOnWindows, OutputHeldOpenIsNotCreatedAndKeepsItsContent) {
   WriteBytes(OutputPath, "executable in use");
   {
-    TExclusiveHolder other(OutputPath);
+    THeldFile other(OutputPath, GENERIC_READ, 0);
     ASSERT_TRUE(other.IsOpen());
     try {
       Engine.Convert(THeaderOptions{}, kExeName, Recorder());
@@ -89,7 +70,7 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotCreatedAndKeepsItsContent) {
 TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
   WriteBytes(RuntimeImage, "image");
   WriteBytes(Attachment, "attachment");
-  TExclusiveHolder other(RuntimeImage);
+  THeldFile other(RuntimeImage, GENERIC_READ, 0);
   ASSERT_TRUE(other.IsOpen());
   try {
     WriteExecutable(OutputPath, RuntimeImage, Attachment, Recorder());
@@ -105,7 +86,7 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
 // the half-written executable, which replaced a complete one, is deleted.
 TEST_F(ConversionOnWindows, AttachmentHeldOpenLeavesNoOutput) {
   ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
-  TExclusiveHolder other(Attachment);
+  THeldFile other(Attachment, GENERIC_READ, 0);
   ASSERT_TRUE(other.IsOpen());
   try {
     Engine.AssembleExecutable(kExeName, Recorder());

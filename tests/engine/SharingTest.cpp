@@ -9,20 +9,9 @@
 #include "platform/File.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WinFileLocks.h"
 
 namespace {
-// A handle held by "someone else" for the length of a test.
-class THeldFile {
- public:
-  THeldFile(const std::string& path, DWORD access, DWORD share)
-      : FHandle(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~THeldFile() { CloseHandle(FHandle); }
-  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE FHandle;
-};
-
 class Sharing : public ::testing::Test {
  protected:
   Sharing() {

@@ -1,0 +1,74 @@
+#include "tests/support/WinFileLocks.h"
+
+#include <vector>
+
+namespace {
+// Starts a Unix program from inside Wine. Wine gives no handle that waits for such a
+// program, so callers wait for its effect instead.
+bool StartUnixCommand(std::string commandLine) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process;
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+template <typename Condition>
+bool WaitFor(Condition condition) {
+  for (int waited = 0; waited < 10000; waited += 20) {
+    if (condition()) return true;
+    Sleep(20);
+  }
+  return condition();
+}
+
+bool IsWritable(const std::string& path) {
+  return THeldFile(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen();
+}
+
+// The Unix path Wine keeps a Windows path under; empty outside Wine.
+std::string UnixPathOf(const std::string& path) {
+  using UnixFileName = char*(CDECL*)(LPCWSTR);
+  auto toUnix = reinterpret_cast<UnixFileName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+  if (!toUnix) return std::string();
+  int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  std::vector<wchar_t> wide(static_cast<size_t>(length));
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+  char* unixPath = toUnix(wide.data());
+  if (!unixPath) return std::string();
+  std::string result = unixPath;
+  HeapFree(GetProcessHeap(), 0, unixPath);
+  return result;
+}
+}  // namespace
+
+THeldFile::THeldFile(const std::string& path, DWORD access, DWORD share)
+    : FHandle(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+THeldFile::~THeldFile() {
+  if (IsOpen()) CloseHandle(FHandle);
+}
+
+TReadOnlyFile::TReadOnlyFile(const std::string& path) : FPath(path) {
+  SetFileAttributesA(FPath.c_str(), FILE_ATTRIBUTE_READONLY);
+  if (IsProtected()) return;
+  std::string unixPath = UnixPathOf(FPath);
+  if (!unixPath.empty() && StartUnixCommand("/usr/bin/chattr +i \"" + unixPath + "\"")) {
+    FUnixPath = unixPath;
+    WaitFor([this] { return IsProtected(); });
+  }
+}
+
+TReadOnlyFile::~TReadOnlyFile() {
+  if (!FUnixPath.empty() && StartUnixCommand("/usr/bin/chattr -i \"" + FUnixPath + "\""))
+    WaitFor([this] { return IsWritable(FPath); });
+  SetFileAttributesA(FPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+bool TReadOnlyFile::IsProtected() const { return !IsWritable(FPath); }
