@@ -33,8 +33,10 @@ else
     bash -c "$silent_run" _ "$build/wineprefix" "$build/bin/zepplay.exe" "$settings"
 fi
 
+runtime_size=$(stat -c %s "$build/bin/demo_player.exe")
 echo "== $demo/sample.exe: $(stat -c %s "$demo/sample.exe") bytes" \
-     "(runtime $(stat -c %s "$build/bin/demo_player.exe") + settings file" \
-     "$(stat -c %s "$demo/sample.zep"))"
+     "(runtime $runtime_size + settings file $(stat -c %s "$demo/sample.zep"))"
+echo "== its header line after the runtime (columns 1, 57, 70 and 71 carry the options)"
+tail -c +$((runtime_size + 1)) "$demo/sample.exe" | head -n 1 | iconv -f CP932 -t UTF-8 | tr -d '\r'
 echo "== running it (the options are those zepplay.exe remembers; all on at first)"
 wine_run "$demo/sample.exe"
