@@ -31,12 +31,22 @@ void TLineList::Delete(int index) {
   FLines.erase(FLines.begin() + index);
 }
 
+namespace {
+std::string MakeLine(const char* bytes, size_t size) {
+  try {
+    return std::string(bytes, size);
+  } catch (const std::bad_alloc&) {
+    throw EListError(Texts::ListInsertError);
+  }
+}
+}  // namespace
+
 void TLineList::AddText(const char* data, size_t size) {
   size_t p = 0;
   while (p < size && data[p] != '\0') {
     size_t end = p;
     while (end < size && data[end] != '\r' && data[end] != '\n' && data[end] != '\0') ++end;
-    Add(std::string(data + p, end - p));
+    Add(MakeLine(data + p, end - p));
     p = end;
     if (p < size && data[p] == '\r') ++p;
     if (p < size && data[p] == '\n') ++p;

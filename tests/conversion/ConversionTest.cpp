@@ -39,6 +39,9 @@ TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
 }
 
 TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
+  EXPECT_FALSE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  EXPECT_FALSE(PathExists(RuntimeImage));
+
   WriteBytes(RuntimeImage, "image of an earlier run");
   EXPECT_FALSE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
   EXPECT_EQ(Progress, std::vector<int>{33});
