@@ -80,6 +80,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// With neither choice selected the conversion writes the tray-icon column, as only
+// rad1 is consulted.
+TEST_F(RememberedOptions, NeitherChoiceConvertsAsATrayIcon) {
+  Store.StoreText("rad1", "0");
+  Store.StoreText("rad2", "0");
+  Store.StoreText("HotClose", "0");
+  WriteSettings(kSettingsPath);
+  InstallRuntime();
+  Create({"-s", kSettingsPath});
+  EXPECT_EQ(std::vector<int>{0}, Platform.EndRequests);
+  EXPECT_EQ("Z-11", OptionColumns(ReadBytes("work\\Attach.zep")));
+}
+
 TEST_F(RememberedOptions, TheStoredLeftIsReadAsAnInteger) {
   const std::pair<const char*, int> cases[] = {
       {"abc", kCentredLeft}, {"", kCentredLeft}, {"12 ", kCentredLeft},
