@@ -2,14 +2,15 @@
 
 #include <windows.h>
 
+#include "wizard/win/MainWindow.h"
+
 namespace {
 constexpr char kMutexName[] = "ZephyrPlayerMutex";
-constexpr char kMainWindowClass[] = "TfrmZepplay";
 
 // Brings the running instance's main window forward; the window that stands for the
 // program (its owner, or the window itself) is restored when minimised.
 void ActivateRunningInstance() {
-  HWND window = FindWindowA(kMainWindowClass, nullptr);
+  HWND window = FindWindowA(TfrmZepplay::ClassName, nullptr);
   if (!window) return;
   SetForegroundWindow(window);
   HWND owner =
