@@ -13,7 +13,6 @@ namespace {
 constexpr int kLastPage = 3;
 constexpr int kPagesLeft = 120;
 constexpr int kPagesTop = 44;
-constexpr unsigned kHelpContext = 1;
 constexpr unsigned kPauseAfterConversion = 100;
 // The temporary folder is asked for with room for 255 characters.
 constexpr size_t kMaxWorkFolderLength = 255;
@@ -99,9 +98,7 @@ void TWizardController::txtZepNameChange() {
 }
 
 void TWizardController::rad1Click() {
-  if (!FView.IsChecked(TOptionControl::rad1)) return;
-  for (TOptionControl flag : kOptionFlags) FView.SetChecked(flag, true);
-  SetOptionFlagsEnabled(false);
+  if (FView.IsChecked(TOptionControl::rad1)) ForceOptionFlagsOn();
 }
 
 void TWizardController::rad2Click() {
@@ -190,12 +187,15 @@ void TWizardController::ShowOnly(int page) {
 }
 
 void TWizardController::ApplyForcingRule() {
-  if (FView.IsChecked(TOptionControl::rad1)) {
-    for (TOptionControl flag : kOptionFlags) FView.SetChecked(flag, true);
-    SetOptionFlagsEnabled(false);
-  } else {
+  if (FView.IsChecked(TOptionControl::rad1))
+    ForceOptionFlagsOn();
+  else
     SetOptionFlagsEnabled(true);
-  }
+}
+
+void TWizardController::ForceOptionFlagsOn() {
+  for (TOptionControl flag : kOptionFlags) FView.SetChecked(flag, true);
+  SetOptionFlagsEnabled(false);
 }
 
 void TWizardController::SetOptionFlagsEnabled(bool enabled) {

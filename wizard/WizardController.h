@@ -50,6 +50,8 @@ class TWizardController : public IWizardEvents {
   bool ConvertAndShowResult();
   void ShowOnly(int page);
   void ApplyForcingRule();
+  // Checks the three option flags and locks them, as rad1 (show nothing) requires.
+  void ForceOptionFlagsOn();
   void SetOptionFlagsEnabled(bool enabled);
   void RunSilently();
   void DeleteIntermediateFiles();
