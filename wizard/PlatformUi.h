@@ -7,6 +7,10 @@
 
 #include "engine/WarningSink.h"
 
+// The program's one help topic: the window and its help button carry it as their
+// context, and help opens at it.
+inline constexpr unsigned kHelpContext = 1;
+
 class IPlatformUi : public IWarningSink {
  public:
   // The warning box ("警告", exclamation icon, one OK button).

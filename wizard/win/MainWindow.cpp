@@ -101,7 +101,7 @@ void TfrmZepplay::Create(IWizardEvents& events) {
                   ProgramInstance(), this);
   if (!FHandle) throw std::runtime_error("the main window cannot be created");
   KeepOnlyMoveAndClose();
-  SetWindowContextHelpId(FHandle, HelpContext);
+  SetWindowContextHelpId(FHandle, kHelpContext);
   CreateControls();
   SyncRadioButtons();
   Fire(&IWizardEvents::FormCreate);
@@ -210,7 +210,7 @@ void TfrmZepplay::CreateControl(const TControlSpec& spec) {
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.For(spec.Font)), FALSE);
   if (spec.Flags & cfAutoSize) FitToText(spec.Id);
   if (spec.Flags & cfChecked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
-  if (spec.Id == ControlId::btnHelp) SetWindowContextHelpId(control, HelpContext);
+  if (spec.Id == ControlId::btnHelp) SetWindowContextHelpId(control, kHelpContext);
   switch (spec.Kind) {
     case TControlKind::Picture:
       ImageSetBitmap(control, static_cast<HBITMAP>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(spec.Resource),

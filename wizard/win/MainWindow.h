@@ -23,7 +23,6 @@ class TfrmZepplay : public IWizardView {
   static constexpr int ClientHeight = 275;
   static constexpr int LayoutLeft = 1106;  // where the window stands until it is moved
   static constexpr int LayoutTop = 494;
-  static constexpr DWORD HelpContext = 1;
 
   TfrmZepplay(TApplication& application, IPlatformUi& platform);
   ~TfrmZepplay() override;
