@@ -2,14 +2,6 @@
 
 #include <algorithm>
 
-#ifdef _WIN32
-#include <direct.h>
-#define getcwd _getcwd
-#define chdir _chdir
-#else
-#include <unistd.h>
-#endif
-
 #include "cipher/Blowfish.h"
 #include "tools/packer/BlowfishEncoder.h"
 #include "tools/packer/RuntimePacker.h"
@@ -22,15 +14,6 @@ ConversionFixture::ConversionFixture(std::string programFolder) {
   WriteBytes(SettingsPath, SettingsFileBytes({"1,a", "2,b", "3,c", "4,d", "5,e", "6,f"}));
   EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));
   OutputPath = Engine.SourceFolder() + kExeName;
-  char folder[4096];
-  if (getcwd(folder, sizeof folder)) FFormerFolder = folder;
-  EXPECT_EQ(chdir(Source.Path().c_str()), 0);
-}
-
-ConversionFixture::~ConversionFixture() {
-  if (!FFormerFolder.empty()) {
-    EXPECT_EQ(chdir(FFormerFolder.c_str()), 0);
-  }
 }
 
 void ConversionFixture::WriteRuntimeFile(const std::string& image) {

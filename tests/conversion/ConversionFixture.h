@@ -19,7 +19,6 @@ class ConversionFixture : public ::testing::Test {
  protected:
   // programFolder: where Zepcom.dat is looked for; a folder of its own by default.
   explicit ConversionFixture(std::string programFolder = "");
-  ~ConversionFixture() override;
 
   // Writes the runtime file: image enciphered as the packer does it.
   void WriteRuntimeFile(const std::string& image);
@@ -33,15 +32,13 @@ class ConversionFixture : public ::testing::Test {
   static void ExpectFileBytes(const std::string& path, const std::string& expected);
 
   TTempFolder Program, Work, Source;
+  TCurrentFolder InSource{Source.Path()};
   std::string SettingsPath = Source / "Macro.zep";
   std::string RuntimeFile, RuntimeImage = Work / "Player.dat", Attachment = Work / "Attach.zep";
   TWarningRecorder Warnings;
   TConversionEngine Engine{Warnings};
   std::string OutputPath;
   std::vector<int> Progress;
-
- private:
-  std::string FFormerFolder;
 };
 
 // size bytes that repeat only after a long period, so a misplaced chunk shows.

@@ -7,7 +7,10 @@
 #include <stdexcept>
 
 #ifdef _WIN32
+#include <direct.h>
 #include <windows.h>
+#define getcwd _getcwd
+#define chdir _chdir
 const char kPathSeparator[] = "\\";
 #else
 #include <ftw.h>
@@ -66,6 +69,17 @@ TTempFolder::TTempFolder() {
 }
 
 TTempFolder::~TTempFolder() { RemoveTree(FPath); }
+
+TCurrentFolder::TCurrentFolder(const std::string& folder) {
+  char previous[4096];
+  if (!getcwd(previous, sizeof previous) || chdir(folder.c_str()) != 0)
+    throw std::runtime_error("cannot enter " + folder);
+  FPrevious = previous;
+}
+
+TCurrentFolder::~TCurrentFolder() {
+  if (chdir(FPrevious.c_str()) != 0) std::abort();
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

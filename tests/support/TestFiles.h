@@ -19,6 +19,18 @@ class TTempFolder {
   std::string FPath;
 };
 
+// Makes a folder the current one and goes back to the previous one when destroyed.
+class TCurrentFolder {
+ public:
+  explicit TCurrentFolder(const std::string& folder);
+  ~TCurrentFolder();
+  TCurrentFolder(const TCurrentFolder&) = delete;
+  TCurrentFolder& operator=(const TCurrentFolder&) = delete;
+
+ private:
+  std::string FPrevious;
+};
+
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool MakeFolder(const std::string& path);

@@ -1,29 +1,8 @@
 #include "tests/wizard/WizardFixture.h"
 
-#include <stdexcept>
-
 #include "common/Exception.h"
 #include "tests/support/SettingsSamples.h"
 #include "tools/packer/RuntimePacker.h"
-
-#ifdef _WIN32
-#include <direct.h>
-#define getcwd _getcwd
-#define chdir _chdir
-#else
-#include <unistd.h>
-#endif
-
-TCurrentFolder::TCurrentFolder(const std::string& folder) {
-  char previous[4096];
-  if (!getcwd(previous, sizeof previous) || chdir(folder.c_str()) != 0)
-    throw std::runtime_error("cannot enter " + folder);
-  FPrevious = previous;
-}
-
-TCurrentFolder::~TCurrentFolder() {
-  if (chdir(FPrevious.c_str()) != 0) std::abort();
-}
 
 WizardTest::WizardTest() {
   for (const char* folder : {"prog", "work", "data"}) MakeFolder(folder);

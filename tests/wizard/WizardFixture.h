@@ -13,18 +13,6 @@
 #include "tests/wizard/WizardFakes.h"
 #include "wizard/WizardController.h"
 
-// Makes a folder the current one and goes back to the previous one when destroyed.
-class TCurrentFolder {
- public:
-  explicit TCurrentFolder(const std::string& folder);
-  ~TCurrentFolder();
-  TCurrentFolder(const TCurrentFolder&) = delete;
-  TCurrentFolder& operator=(const TCurrentFolder&) = delete;
-
- private:
-  std::string FPrevious;
-};
-
 class WizardTest : public ::testing::Test {
  protected:
   static constexpr char kSettingsPath[] = "data\\macro.zep";
