@@ -1,7 +1,6 @@
 #include "tests/cipher/CipherTestSupport.h"
 
 #include <cstring>
-#include <random>
 
 void TBlowfishProbe::PutBlock(const std::string& bytes) {
   ASSERT_EQ(bytes.size(), 8u);
@@ -61,11 +60,4 @@ std::string EncodeTextForm(const std::string& data) {
   }
   if (held > 0) text += kAlphabet[(bits << (6 - held)) & 63];
   return text;
-}
-
-std::string RandomBytes(size_t count, uint32_t seed) {
-  std::mt19937 random(seed);
-  std::string bytes(count, '\0');
-  for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
-  return bytes;
 }

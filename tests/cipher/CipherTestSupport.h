@@ -38,7 +38,6 @@ std::string Encipher(TBlowfishEncoder& encoder, TCipherMode mode, std::string& i
                      std::string plain);
 // The bytes of the 64-character text form for data (the inverse of DecodeBase64).
 std::string EncodeTextForm(const std::string& data);
-std::string RandomBytes(size_t count, uint32_t seed);
 
 // Runs action and expects exactly the exception class E with the message bytes.
 template <typename E, typename Action>

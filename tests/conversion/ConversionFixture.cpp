@@ -39,15 +39,3 @@ void ConversionFixture::ExpectFileBytes(const std::string& path, const std::stri
   EXPECT_TRUE(difference.first == actual.end())
       << path << " differs at offset " << (difference.first - actual.begin());
 }
-
-std::string PatternBytes(size_t size) {
-  std::string bytes(size, '\0');
-  uint32_t state = 0x2545F491;
-  for (char& byte : bytes) {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    byte = static_cast<char>(state >> 24);
-  }
-  return bytes;
-}

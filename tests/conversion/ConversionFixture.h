@@ -40,6 +40,3 @@ class ConversionFixture : public ::testing::Test {
   std::string OutputPath;
   std::vector<int> Progress;
 };
-
-// size bytes that repeat only after a long period, so a misplaced chunk shows.
-std::string PatternBytes(size_t size);

@@ -20,7 +20,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ConversionOfImageSize,
 }  // namespace
 
 TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
-  const std::string image = PatternBytes(GetParam());
+  const std::string image = RandomBytes(GetParam(), 1);
   WriteRuntimeFile(image);
   ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
   EXPECT_EQ(Progress, (std::vector<int>{33, 66, 100}));
@@ -31,7 +31,7 @@ TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
 
 // A later conversion with a smaller runtime replaces the earlier executable whole.
 TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
-  WriteRuntimeFile(PatternBytes(5 * 1024 * 1024));
+  WriteRuntimeFile(RandomBytes(5 * 1024 * 1024, 2));
   ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
   WriteRuntimeFile("MZ tiny runtime");
   ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));

@@ -13,7 +13,7 @@
 namespace {
 class ConversionOnWindows : public ConversionFixture {
  protected:
-  ConversionOnWindows() { WriteRuntimeFile(PatternBytes(70000)); }
+  ConversionOnWindows() { WriteRuntimeFile(RandomBytes(70000, 3)); }
 
   // The cipher cannot replace "Player.dat": its error passes through unchanged,
   // nothing is created and the key is gone.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -110,6 +111,13 @@ bool PathExists(const std::string& path) {
   struct stat info;
   return ::stat(path.c_str(), &info) == 0;
 #endif
+}
+
+std::string RandomBytes(size_t count, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::string bytes(count, '\0');
+  for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+  return bytes;
 }
 
 std::string Hex(const std::string& bytes) {

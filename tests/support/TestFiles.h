@@ -1,5 +1,7 @@
 #pragma once
 // Files and folders for tests: a fresh folder per test, removed with everything in it.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The folder separator of the build under test ("\" on Windows, "/" natively).
@@ -35,5 +37,7 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool MakeFolder(const std::string& path);
 bool PathExists(const std::string& path);
+// count pseudo-random bytes, the same for the same seed.
+std::string RandomBytes(size_t count, uint32_t seed);
 // Hex dump "95 5C ..." of bytes, for readable failure messages.
 std::string Hex(const std::string& bytes);
