@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, AFailingCloseStepStillClosesTheWindow) {
 TEST(MainWindowCreation, FormCreateRunsLastWithEveryControlAndBeforeTheWindowShows) {
   TApplication application;
   TRecordingEvents events;
-  TRecordingPlatform platform;
+  TFakePlatform platform;
   TfrmZepplay form(application, platform);
   bool allControls = false, visible = true;
   RECT frame = {};
@@ -206,7 +206,7 @@ TEST(MainWindowCreation, FormCreateRunsLastWithEveryControlAndBeforeTheWindowSho
 TEST(MainWindowCreation, AnEndRequestedDuringCreationIsHonouredWithoutShowingTheWindow) {
   TApplication application;
   TRecordingEvents events;
-  TRecordingPlatform platform;
+  TFakePlatform platform;
   TfrmZepplay form(application, platform);
   events.OnFormCreate = [&] { application.RequestEnd(3); };
   application.CreateMainWindow(form, events);
@@ -221,7 +221,7 @@ TEST(MainWindowCreation, AnEndRequestedDuringCreationIsHonouredWithoutShowingThe
 TEST(MainWindowCreation, AnErrorInFormCreateIsReportedAndTheWindowStays) {
   TApplication application;
   TRecordingEvents events;
-  TRecordingPlatform platform;
+  TFakePlatform platform;
   TfrmZepplay form(application, platform);
   events.Throwing = "FormCreate";
   events.ThrownMessage = "'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7";

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wizard/PlatformUi.h"
+#include "tests/support/FakePlatformUi.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/MainWindow.h"
@@ -42,23 +42,6 @@ class TRecordingEvents : public IWizardEvents {
   void Record(const char* handler);
 };
 
-class TRecordingPlatform : public IPlatformUi {
- public:
-  std::vector<std::string> Warnings, ErrorReports;
-  std::vector<unsigned> HelpContexts;
-
-  void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
-  void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
-  void SetHelpFile(const std::string&) override {}
-  void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
-  void OpenFolder(const std::string&) override {}
-  std::string CurrentFolder() override { return std::string(); }
-  bool ChooseSettingsFile(std::string&) override { return false; }
-  void Pause(unsigned) override {}
-  void SetApplicationTitle(const std::string&) override {}
-  void RequestEnd(int) override {}
-};
-
 // A created (not yet shown) main window with its application.
 class MainWindowTest : public testing::Test {
  protected:
@@ -77,7 +60,7 @@ class MainWindowTest : public testing::Test {
 
   TApplication Application;
   TRecordingEvents Events;
-  TRecordingPlatform Platform;
+  TFakePlatform Platform;
   TfrmZepplay Form{Application, Platform};
 };
 

@@ -32,11 +32,6 @@ void TFakeView::SetOuterWidth(int width) {
   SizeChanges.push_back("width " + std::to_string(width));
 }
 
-bool TFakePlatform::ChooseSettingsFile(std::string& path) {
-  if (DialogConfirms) path = DialogChoice;
-  return DialogConfirms;
-}
-
 bool TFakeStore::Open() {
   ++OpenCount;
   return CanOpen;

@@ -1,13 +1,13 @@
 #pragma once
-// Recording stand-ins for the main window, the platform services and the registry, so
-// that the wizard controller runs without windows, boxes or a registry.
+// Recording stand-ins for the main window and the registry, so that the wizard
+// controller runs without windows or a registry (TFakePlatform stands in for the boxes).
 #include <map>
 #include <string>
 #include <vector>
 
 #include "common/Texts.h"
+#include "tests/support/FakePlatformUi.h"
 #include "wizard/OptionsStore.h"
-#include "wizard/PlatformUi.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 
@@ -66,32 +66,6 @@ class TFakeView : public IWizardView {
   void SetOuterHeight(int height) override;
   void SetOuterWidth(int width) override;
   void Close() override { ++CloseRequests; }
-};
-
-class TFakePlatform : public IPlatformUi {
- public:
-  std::vector<std::string> Warnings;
-  std::vector<std::string> ErrorReports;  // also what the window's error wrapper shows
-  std::string HelpFile;
-  std::vector<unsigned> HelpContexts;
-  std::vector<std::string> OpenedFolders;
-  std::string Current = "current\\";
-  bool DialogConfirms = false;
-  std::string DialogChoice;
-  std::vector<unsigned> Pauses;
-  std::string ApplicationTitle = Texts::ApplicationTitle;
-  std::vector<int> EndRequests;
-
-  void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
-  void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
-  void SetHelpFile(const std::string& path) override { HelpFile = path; }
-  void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
-  void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
-  std::string CurrentFolder() override { return Current; }
-  bool ChooseSettingsFile(std::string& path) override;
-  void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
-  void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }
-  void RequestEnd(int exitCode) override { EndRequests.push_back(exitCode); }
 };
 
 // The "Form" section as a map of stored values; writes are recorded in order.

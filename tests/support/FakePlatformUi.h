@@ -1,0 +1,37 @@
+#pragma once
+// A recording stand-in for the platform services: boxes, help, the shell, the file
+// dialog, pauses, the application title and end requests are noted, never shown.
+#include <string>
+#include <vector>
+
+#include "common/Texts.h"
+#include "wizard/PlatformUi.h"
+
+class TFakePlatform : public IPlatformUi {
+ public:
+  std::vector<std::string> Warnings;
+  std::vector<std::string> ErrorReports;  // also what the window's error wrapper shows
+  std::string HelpFile;
+  std::vector<unsigned> HelpContexts;
+  std::vector<std::string> OpenedFolders;
+  std::string Current = "current\\";
+  bool DialogConfirms = false;
+  std::string DialogChoice;
+  std::vector<unsigned> Pauses;
+  std::string ApplicationTitle = Texts::ApplicationTitle;
+  std::vector<int> EndRequests;
+
+  void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
+  void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
+  void SetHelpFile(const std::string& path) override { HelpFile = path; }
+  void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
+  void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
+  std::string CurrentFolder() override { return Current; }
+  bool ChooseSettingsFile(std::string& path) override {
+    if (DialogConfirms) path = DialogChoice;
+    return DialogConfirms;
+  }
+  void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
+  void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }
+  void RequestEnd(int exitCode) override { EndRequests.push_back(exitCode); }
+};
