@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs the benchmarks and prints every figure as a line `name: value`.
-# It builds what it needs: a native Release build in build-bench and a Windows
-# build in build-bench-win, whose programs run under Wine in that folder's prefix.
+# It builds what it needs: a native Release build in build/bench and a Windows
+# build in build/bench-win, whose programs run under Wine in that folder's prefix.
 #
 #   bash scripts/bench.sh              every section
 #   bash scripts/bench.sh cipher ...   the named sections only
@@ -11,8 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-NATIVE=build-bench
-WINDOWS=build-bench-win
+NATIVE=build/bench
+WINDOWS=build/bench-win
 SECTIONS=(cipher conversion)
 
 build_native() {  # targets...

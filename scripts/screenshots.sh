@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build-screenshots
+build=build/screenshots
 if [ -z "${DISPLAY:-}" ]; then
   bash scripts/setup.sh
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
