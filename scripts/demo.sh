@@ -23,9 +23,12 @@ cp examples/sample.zep "$demo/"
 settings=$(windows_path "$demo/sample.zep")
 
 # The silent run creates the (hidden) main window, so it needs an X display, a
-# virtual one when there is none; Wine is stopped before that display goes away.
+# virtual one when there is none. Wine's server is started afresh with that display
+# (one left from earlier, without a display, would be joined otherwise) and stopped
+# before the display goes away.
 echo "== zepplay.exe -s $settings"
-silent_run='cmake/wine-run.sh "$1" "$2" -s "$3"; status=$?; cmake/wine-run.sh "$1" --stop; exit $status'
+silent_run='cmake/wine-run.sh "$1" --start; cmake/wine-run.sh "$1" "$2" -s "$3"; status=$?
+  cmake/wine-run.sh "$1" --stop; echo "== exit code $status"; exit $status'
 if [ -n "${DISPLAY:-}" ]; then
   bash -c "$silent_run" _ "$build/wineprefix" "$build/bin/zepplay.exe" "$settings"
 else
