@@ -77,7 +77,7 @@ class TNullSink : public IWarningSink {
 // makes that the same folder.
 struct TConversion {
   explicit TConversion(const std::string& folder) {
-    Engine.SetProgramFolder(folder);
+    Engine.SetProgram(folder, "zepplay.exe");
     Engine.SetWorkFolder(folder);
     if (chdir(folder.c_str()) != 0 || !Engine.LoadSettingsFile(folder + "Macro.zep")) std::abort();
   }

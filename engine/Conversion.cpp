@@ -37,8 +37,9 @@ bool TConversionEngine::AssembleExecutable(const std::string& exeName,
   if (!PrepareRuntimeImage()) return false;
   const std::string attachment = FWorkFolder + kAttachmentName;
   if (!platform::FileExists(attachment)) return false;
-  WriteExecutable(FSourceFolder + exeName, FWorkFolder + kRuntimeImageName, attachment,
-                  progress);
+  const std::string outputPath = FSourceFolder + exeName;
+  RefuseProtectedOutput(outputPath);
+  WriteExecutable(outputPath, FWorkFolder + kRuntimeImageName, attachment, progress);
   return true;
 }
 

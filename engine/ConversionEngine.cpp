@@ -40,32 +40,41 @@ void SaveText(const std::string& path, const std::string& text) {
   if (!file.Create(path, platform::Share::None))
     throw EFCreateError(FormatText(Texts::FileCreateError, path));
   size_t transferred = 0;
-  if (!file.Write(text.data(), text.size(), transferred) || transferred != text.size())
+  if (!file.Write(text.data(), text.size(), transferred) || transferred != text.size() ||
+      !file.Close())
     throw EWriteError(Texts::StreamWriteError);
 }
 }  // namespace
 
 TConversionEngine::TConversionEngine(IWarningSink& warnings) : FWarnings(warnings) {}
 
+void TConversionEngine::SetProgram(const std::string& folder, const std::string& fileName) {
+  FProgramFolder = folder;
+  FProgramPath = folder + fileName;
+}
+
 bool TConversionEngine::LoadSettingsFile(const std::string& settingsPath) {
   FLines.Clear();
+  FLinesAccepted = false;
   if (!platform::FileExists(settingsPath)) {
     FWarnings.ShowWarning(Texts::SettingsFileMissing);
     return false;
   }
   std::vector<char> data = ReadWholeFile(settingsPath);
   FLines.AddText(data.data(), data.size());
+  FSettingsPath = settingsPath;
   FSourceFolder = FolderPart(settingsPath);
   return true;
 }
 
-bool TConversionEngine::ValidateSettingsFile(const std::string& settingsPath) const {
+bool TConversionEngine::ValidateSettingsFile(const std::string& settingsPath) {
   try {
-    return FLines.Count() >= kMinimumLineCount && HasHeaderMarker(FLines.Get(0)) &&
-           platform::FileExists(settingsPath);
+    FLinesAccepted = FLines.Count() >= kMinimumLineCount && HasHeaderMarker(FLines.Get(0)) &&
+                     platform::FileExists(settingsPath);
   } catch (const std::exception&) {
-    return false;
+    FLinesAccepted = false;
   }
+  return FLinesAccepted;
 }
 
 void TConversionEngine::RewriteHeaderLine(const THeaderOptions& options) {
@@ -73,4 +82,10 @@ void TConversionEngine::RewriteHeaderLine(const THeaderOptions& options) {
   FLines.Insert(0, std::move(header));
   FLines.Delete(1);
   SaveText(FWorkFolder + kAttachmentName, FLines.Text());
+}
+
+void TConversionEngine::RefuseProtectedOutput(const std::string& outputPath) const {
+  for (const std::string& kept : {FSettingsPath, FProgramFolder + kRuntimeFileName, FProgramPath})
+    if (!kept.empty() && platform::SameFile(outputPath, kept))
+      throw EFCreateError(FormatText(Texts::FileCreateError, outputPath));
 }

@@ -17,8 +17,9 @@ class TConversionEngine {
  public:
   explicit TConversionEngine(IWarningSink& warnings);
 
+  // The program folder holds the runtime file; folder + fileName is the program itself.
   // Folders are empty or end with a backslash; file names are appended directly.
-  void SetProgramFolder(const std::string& folder) { FProgramFolder = folder; }
+  void SetProgram(const std::string& folder, const std::string& fileName);
   void SetWorkFolder(const std::string& folder) { FWorkFolder = folder; }
   const std::string& ProgramFolder() const { return FProgramFolder; }
   const std::string& WorkFolder() const { return FWorkFolder; }
@@ -31,8 +32,11 @@ class TConversionEngine {
   // no file exists there: the missing-file warning has been shown. Raises
   // EFOpenError when the file exists but cannot be read.
   bool LoadSettingsFile(const std::string& settingsPath);
-  // True when the loaded lines are a settings file and the file is still there.
-  bool ValidateSettingsFile(const std::string& settingsPath) const;
+  // True when the loaded lines are a settings file and the file is still there. Only
+  // lines accepted here are ever converted.
+  bool ValidateSettingsFile(const std::string& settingsPath);
+  // True from a successful validation until the next load.
+  bool LinesAccepted() const { return FLinesAccepted; }
   // Writes the options into the header line and saves the line list as
   // work folder + "Attach.zep".
   void RewriteHeaderLine(const THeaderOptions& options);
@@ -41,15 +45,22 @@ class TConversionEngine {
   // when the runtime file is missing (nothing written).
   bool PrepareRuntimeImage();
   // Writes source folder + exeName: the runtime image followed by the attachment file,
-  // reporting 66 and 100. False when the runtime or attachment file is missing.
+  // reporting 66 and 100. False when the runtime or attachment file is missing. An
+  // output that is the settings file, the runtime file or the program itself, however
+  // spelt, is refused with EFCreateError before anything is written.
   bool AssembleExecutable(const std::string& exeName, const TProgress& progress);
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
   bool Convert(const THeaderOptions& options, const std::string& exeName,
                const TProgress& progress);
 
  private:
+  void RefuseProtectedOutput(const std::string& outputPath) const;
+
   IWarningSink& FWarnings;
   TLineList FLines;
+  bool FLinesAccepted = false;
+  std::string FSettingsPath;  // the file the lines were loaded from
+  std::string FProgramPath;
   std::string FProgramFolder;
   std::string FWorkFolder;
   std::string FSourceFolder;

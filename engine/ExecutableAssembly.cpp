@@ -2,19 +2,30 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/ShiftJisPath.h"
 #include "platform/File.h"
 
 namespace {
 constexpr int kProgressImageCopied = 66;
 constexpr int kProgressDone = 100;
+// Another program (a virus scanner, say) may hold the old executable for a moment:
+// the replacement is tried again for about a second before it counts as failed.
+constexpr int kReplaceAttempts = 10;
+constexpr unsigned kReplaceRetryMilliseconds = 100;
+constexpr int kTemporaryNameAttempts = 100;
 
 void Report(const std::function<void(int)>& progress, int percent) {
   if (progress) progress(percent);
+}
+
+[[noreturn]] void ThrowCannotCreate(const std::string& outputPath) {
+  throw EFCreateError(FormatText(Texts::FileCreateError, outputPath));
 }
 
 // Opens sourcePath with no sharing and writes to output as many bytes as the source
@@ -37,24 +48,52 @@ void AppendFile(platform::File& output, const std::string& sourcePath) {
     remaining -= chunk;
   }
 }
+
+// Creates a new, empty file with a name of its own in the folder of outputPath, where
+// the executable is written before it takes the place of an older one.
+std::string CreateTemporaryBeside(const std::string& outputPath, platform::File& file) {
+  std::random_device seed;
+  std::mt19937 random(seed());
+  const std::string folder = FolderPart(outputPath);
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    const std::string path = folder + FormatText("~zep%08x.tmp", static_cast<unsigned>(random()));
+    if (file.CreateNew(path, platform::Share::None)) return path;
+    if (file.Error() != platform::kErrorFileExists) break;
+  }
+  ThrowCannotCreate(outputPath);
+}
+
+bool IsHeldByAnotherProgram(platform::SystemError error) {
+  return error == platform::kErrorSharingViolation || error == platform::kErrorLockViolation ||
+         error == platform::kErrorAccessDenied;
+}
+
+void PutInPlace(const std::string& temporaryPath, const std::string& outputPath) {
+  platform::SystemError error = 0;
+  for (int attempt = 1; !platform::MoveFileOver(temporaryPath, outputPath, error); ++attempt) {
+    if (attempt == kReplaceAttempts || !IsHeldByAnotherProgram(error)) ThrowCannotCreate(outputPath);
+    platform::SleepMilliseconds(kReplaceRetryMilliseconds);
+  }
+}
 }  // namespace
 
 void WriteExecutable(const std::string& outputPath, const std::string& runtimeImagePath,
                      const std::string& attachmentPath,
                      const std::function<void(int percent)>& progress) {
+  if (NamePart(outputPath).empty() || platform::FolderExists(outputPath)) ThrowCannotCreate(outputPath);
   platform::File output;
-  if (!output.Create(outputPath, platform::Share::None))
-    throw EFCreateError(FormatText(Texts::FileCreateError, outputPath));
+  const std::string temporaryPath = CreateTemporaryBeside(outputPath, output);
   try {
     AppendFile(output, runtimeImagePath);
     Report(progress, kProgressImageCopied);
     AppendFile(output, attachmentPath);
     Report(progress, kProgressDone);
-    if (!output.Close()) throw EWriteError(Texts::StreamWriteError);
+    if (!output.Flush() || !output.Close()) throw EWriteError(Texts::StreamWriteError);
+    PutInPlace(temporaryPath, outputPath);
   } catch (...) {
-    // An incomplete executable would look finished: it goes, the error stays.
+    // Until the new executable is whole and in place, an older one stays untouched.
     output.Close();
-    platform::RemoveFile(outputPath);
+    platform::RemoveFile(temporaryPath);
     throw;
   }
 }

@@ -10,13 +10,15 @@
 // The largest buffer a copy uses (0xF000 bytes).
 inline constexpr size_t kCopyBufferSize = 61440;
 
-// Creates outputPath (an existing file is truncated) with no sharing, appends the
-// bytes of runtimeImagePath, reports 66, appends those of attachmentPath and reports
-// 100. Each part is opened with no sharing and copied for the size it had when opened.
-// Raises EFCreateError when the output cannot be created (nothing is changed then),
-// EFOpenError when a part cannot be opened, EReadError or EWriteError when a read or
-// a write moves fewer bytes than asked; after those three the incomplete output file
-// is deleted.
+// Writes the bytes of runtimeImagePath, reports 66, appends those of attachmentPath
+// and reports 100. Each part is opened with no sharing and copied for the size it had
+// when opened. The executable is written under a name of its own in the folder of
+// outputPath, with no sharing, and replaces a file at outputPath only once it is
+// complete and on the disk.
+// Raises EFCreateError when outputPath cannot be created or replaced, EFOpenError when
+// a part cannot be opened, EReadError or EWriteError when a read or a write moves
+// fewer bytes than asked. On every error an older file at outputPath stays as it was
+// and nothing new is left behind.
 void WriteExecutable(const std::string& outputPath, const std::string& runtimeImagePath,
                      const std::string& attachmentPath,
                      const std::function<void(int percent)>& progress);

@@ -2,6 +2,9 @@
 
 #include <new>
 
+#include "common/Exception.h"
+#include "common/Texts.h"
+
 const std::string kHeaderMarker = "ephyrClickﾃﾞｰﾀ";
 
 namespace {
@@ -50,6 +53,11 @@ std::string RewriteHeader(const std::string& header, const THeaderOptions& optio
   pieces.Column70 = Flag(options.PlayOnStart, "1", "0");
   pieces.Column71 = Flag(options.ExitAtEnd, "1", "0");
   pieces.Column1 = Flag(options.ExitOnControlKey, "1", "Z");
-  return pieces.Column1 + pieces.ToolText + pieces.Column57 + pieces.ToolData +
-         pieces.Column70 + pieces.Column71 + pieces.Rest;
+  try {
+    return pieces.Column1 + pieces.ToolText + pieces.Column57 + pieces.ToolData +
+           pieces.Column70 + pieces.Column71 + pieces.Rest;
+  } catch (const std::bad_alloc&) {
+    // No memory for the new line: it cannot go into the line list.
+    throw EListError(Texts::ListInsertError);
+  }
 }

@@ -57,7 +57,11 @@ std::string TLineList::Text() const {
   size_t size = 0;
   for (const std::string& line : FLines) size += line.size() + 2;
   std::string text;
-  text.reserve(size);
+  try {
+    text.reserve(size);
+  } catch (const std::bad_alloc&) {
+    throw EListError(Texts::ListInsertError);
+  }
   for (const std::string& line : FLines) {
     text += line;
     text += "\r\n";

@@ -18,7 +18,8 @@ class TLineList {
   // Appends the lines found in data: CR, LF, CR LF and LF CR... end a line each, a last
   // line without terminator counts, and the first NUL byte ends the data.
   void AddText(const char* data, size_t size);
-  // Every line followed by CR LF.
+  // Every line followed by CR LF. Raises EListError "行を挿入できません" when no
+  // memory is left for the text.
   std::string Text() const;
 
  private:

@@ -30,11 +30,16 @@ class File {
   bool OpenRead(const std::string& path, Share share);
   // Creates the file, or truncates an existing one, opened for reading and writing.
   bool Create(const std::string& path, Share share);
+  // Creates a file that must not exist yet (ERROR_FILE_EXISTS when it does), opened
+  // for reading and writing.
+  bool CreateNew(const std::string& path, Share share);
 
   // Transfers up to count bytes; transferred says how many actually moved.
   bool Read(void* buffer, size_t count, size_t& transferred);
   bool Write(const void* buffer, size_t count, size_t& transferred);
   bool Size(uint64_t& size);
+  // Forces what was written onto the disk.
+  bool Flush();
   bool Close();
 
   bool IsOpen() const;
@@ -50,9 +55,27 @@ class File {
   SystemError FError = 0;
 };
 
+// The system error codes the layer reports by name.
+inline constexpr SystemError kErrorFileExists = 80;        // ERROR_FILE_EXISTS
+inline constexpr SystemError kErrorAccessDenied = 5;       // ERROR_ACCESS_DENIED
+inline constexpr SystemError kErrorSharingViolation = 32;  // ERROR_SHARING_VIOLATION
+inline constexpr SystemError kErrorLockViolation = 33;     // ERROR_LOCK_VIOLATION
+
 // True when path names an existing file; a folder does not count.
 bool FileExists(const std::string& path);
+// True when path names an existing folder.
+bool FolderExists(const std::string& path);
 // Deletes a file (never a folder); false when it could not be deleted.
 bool RemoveFile(const std::string& path);
+// Moves the file source over target, replacing a file there, and returns only when
+// the move is on the disk. On failure, error receives the system error code and both
+// files are as they were.
+bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error);
+// True when both paths name the same file: the same full path (letters compared
+// without regard to case where the file system does so), or, when both exist, the
+// same file on the disk however it is spelt.
+bool SameFile(const std::string& first, const std::string& second);
+// Lets the calling thread wait.
+void SleepMilliseconds(unsigned milliseconds);
 
 }  // namespace platform

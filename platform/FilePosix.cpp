@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "platform/File.h"
@@ -12,6 +13,7 @@ namespace {
 SystemError FromErrno(int error) {
   switch (error) {
     case ENOENT: return 2;   // ERROR_FILE_NOT_FOUND
+    case EEXIST: return kErrorFileExists;
     case ENOTDIR: return 3;  // ERROR_PATH_NOT_FOUND
     case EMFILE:
     case ENFILE: return 4;   // ERROR_TOO_MANY_OPEN_FILES
@@ -19,7 +21,8 @@ SystemError FromErrno(int error) {
     case EPERM:
     case EROFS:
     case EISDIR: return 5;   // ERROR_ACCESS_DENIED
-    case ENOSPC: return 112; // ERROR_DISK_FULL
+    case ENOSPC:
+    case EFBIG: return 112;  // ERROR_DISK_FULL
     case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
     default: return 31;      // ERROR_GEN_FAILURE
   }
@@ -67,6 +70,12 @@ bool File::Create(const std::string& path, Share) {
   return IsOpen() || Fail();
 }
 
+bool File::CreateNew(const std::string& path, Share) {
+  Close();
+  FHandle = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  return IsOpen() || Fail();
+}
+
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   auto* bytes = static_cast<char*>(buffer);
@@ -103,6 +112,8 @@ bool File::Size(uint64_t& size) {
   return true;
 }
 
+bool File::Flush() { return ::fsync(FHandle) == 0 || Fail(); }
+
 bool File::Close() {
   if (!IsOpen()) return true;
   int handle = FHandle;
@@ -117,8 +128,43 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool FolderExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 bool RemoveFile(const std::string& path) {
   return FileExists(path) && ::unlink(path.c_str()) == 0;
+}
+
+bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
+  if (::rename(source.c_str(), target.c_str()) != 0) {
+    error = FromErrno(errno);
+    return false;
+  }
+  // The new name is on the disk once the folder that holds it is.
+  const size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle >= 0) {
+    ::fsync(handle);
+    ::close(handle);
+  }
+  return true;
+}
+
+bool SameFile(const std::string& first, const std::string& second) {
+  if (first == second) return true;
+  struct stat firstInfo, secondInfo;
+  return ::stat(first.c_str(), &firstInfo) == 0 && ::stat(second.c_str(), &secondInfo) == 0 &&
+         firstInfo.st_dev == secondInfo.st_dev && firstInfo.st_ino == secondInfo.st_ino;
+}
+
+void SleepMilliseconds(unsigned milliseconds) {
+  struct timespec wait = {static_cast<time_t>(milliseconds / 1000),
+                          static_cast<long>(milliseconds % 1000) * 1000000L};
+  while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+  }
 }
 
 }  // namespace platform

@@ -1,12 +1,47 @@
 #include <windows.h>
 
+#include <string>
+
 #include "platform/File.h"
+#include "platform/UniqueHandle.h"
 
 namespace platform {
 namespace {
 HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
 DWORD ShareFlags(Share share) { return share == Share::Read ? FILE_SHARE_READ : 0; }
+
+struct TFileHandleTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle handle) { CloseHandle(handle); }
+};
+using TFileHandle = TUniqueHandle<TFileHandleTraits>;
+
+std::wstring Wide(const std::string& text) {
+  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+  return wide;
+}
+
+std::wstring FullPath(const std::string& path) {
+  std::wstring wide = Wide(path);
+  DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return wide;
+  std::wstring full(size, L'\0');
+  DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
+  full.resize(length < size ? length : 0);
+  return full;
+}
+
+// The volume and the index of the file on it, which do not depend on how a path spells
+// the file; false when the file cannot be reached.
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
+  TFileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return file && GetFileInformationByHandle(file.Get(), &identity);
+}
 }  // namespace
 
 File::~File() { Close(); }
@@ -44,6 +79,13 @@ bool File::Create(const std::string& path, Share share) {
   return IsOpen() || Fail();
 }
 
+bool File::CreateNew(const std::string& path, Share share) {
+  Close();
+  FHandle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
+                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return IsOpen() || Fail();
+}
+
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   auto* bytes = static_cast<char*>(buffer);
@@ -73,6 +115,8 @@ bool File::Size(uint64_t& size) {
   return true;
 }
 
+bool File::Flush() { return FlushFileBuffers(AsHandle(FHandle)) || Fail(); }
+
 bool File::Close() {
   if (!IsOpen()) return true;
   HANDLE handle = AsHandle(FHandle);
@@ -87,8 +131,35 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool FolderExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool RemoveFile(const std::string& path) {
   return FileExists(path) && DeleteFileA(path.c_str());
 }
+
+bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
+  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  error = GetLastError();
+  return false;
+}
+
+bool SameFile(const std::string& first, const std::string& second) {
+  // Windows file names ignore case in the way this ordinal comparison does.
+  std::wstring firstFull = FullPath(first), secondFull = FullPath(second);
+  if (CompareStringOrdinal(firstFull.c_str(), static_cast<int>(firstFull.size()), secondFull.c_str(),
+                           static_cast<int>(secondFull.size()), TRUE) == CSTR_EQUAL)
+    return true;
+  BY_HANDLE_FILE_INFORMATION firstIdentity, secondIdentity;
+  return FileIdentity(first, firstIdentity) && FileIdentity(second, secondIdentity) &&
+         firstIdentity.dwVolumeSerialNumber == secondIdentity.dwVolumeSerialNumber &&
+         firstIdentity.nFileIndexHigh == secondIdentity.nFileIndexHigh &&
+         firstIdentity.nFileIndexLow == secondIdentity.nFileIndexLow;
+}
+
+void SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
 
 }  // namespace platform

@@ -9,7 +9,7 @@
 ConversionFixture::ConversionFixture(std::string programFolder) {
   if (programFolder.empty()) programFolder = Program.Path();
   RuntimeFile = programFolder + "Zepcom.dat";
-  Engine.SetProgramFolder(programFolder);
+  Engine.SetProgram(programFolder, "zepplay.exe");
   Engine.SetWorkFolder(Work.Path());
   WriteBytes(SettingsPath, SettingsFileBytes({"1,a", "2,b", "3,c", "4,d", "5,e", "6,f"}));
   EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));

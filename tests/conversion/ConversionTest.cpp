@@ -76,17 +76,18 @@ TEST_F(Conversion, EmptyExecutableNameCannotBeCreated) {
   EXPECT_EQ(Progress, std::vector<int>{33});
 }
 
-// A part that cannot be opened: the error names it, and the output begun for it is
-// deleted, also when the runtime image had already been copied into it.
-TEST_F(Conversion, UnopenablePartLeavesNoOutput) {
+// A part that cannot be opened: the error names it, and an older executable stays as
+// it was, also when the runtime image had already been copied.
+TEST_F(Conversion, UnopenablePartKeepsTheOlderExecutable) {
   WriteBytes(RuntimeImage, "image");
   const std::string noImage = Work / "none.dat", noAttachment = Work / "none.zep";
   const struct {
     std::string Image, Attachment, Absent;
     std::vector<int> Progress;
   } cases[] = {{noImage, Attachment, noImage, {}}, {RuntimeImage, noAttachment, noAttachment, {66}}};
+  WriteBytes(OutputPath, "older executable");
+  const std::vector<std::string> before = EntriesOf(Source.Path());
   for (const auto& c : cases) {
-    WriteBytes(OutputPath, "older executable");
     Progress.clear();
     try {
       WriteExecutable(OutputPath, c.Image, c.Attachment, Recorder());
@@ -95,6 +96,30 @@ TEST_F(Conversion, UnopenablePartLeavesNoOutput) {
       EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileOpenError, c.Absent)));
     }
     EXPECT_EQ(Progress, c.Progress);
-    EXPECT_FALSE(PathExists(OutputPath)) << c.Absent;
+    EXPECT_EQ(ReadBytes(OutputPath), "older executable") << c.Absent;
+    EXPECT_EQ(EntriesOf(Source.Path()), before) << c.Absent;
   }
+}
+
+// Whatever spelling the executable's name takes, it never replaces the settings file,
+// the runtime file or the program itself; nothing is written.
+TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
+  WriteRuntimeFile("runtime");
+  WriteBytes(Program / "zepplay.exe", "program");
+  const std::string up = std::string("..") + kPathSeparator;
+  const std::string programFolder = Program.Path().substr(Program.Path().rfind(kPathSeparator, Program.Path().size() - 2) + 1);
+  const std::string names[] = {std::string(".") + kPathSeparator + "Macro.zep",
+                               up + programFolder + "Zepcom.dat", up + programFolder + "zepplay.exe"};
+  const std::string settings = ReadBytes(SettingsPath), runtime = ReadBytes(RuntimeFile);
+  for (const std::string& name : names) {
+    try {
+      Engine.Convert(THeaderOptions{}, name, nullptr);
+      FAIL() << "no error for " << name;
+    } catch (const EFCreateError& error) {
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, Engine.SourceFolder() + name)));
+    }
+  }
+  EXPECT_EQ(ReadBytes(SettingsPath), settings);
+  EXPECT_EQ(ReadBytes(RuntimeFile), runtime);
+  EXPECT_EQ(ReadBytes(Program / "zepplay.exe"), "program");
 }

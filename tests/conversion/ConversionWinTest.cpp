@@ -51,8 +51,9 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenStopsTheCipher) {
   EXPECT_EQ(ReadBytes(RuntimeImage), "old image");
 }
 
-TEST_F(ConversionOnWindows, OutputHeldOpenIsNotCreatedAndKeepsItsContent) {
+TEST_F(ConversionOnWindows, OutputHeldOpenIsNotReplacedAndKeepsItsContent) {
   WriteBytes(OutputPath, "executable in use");
+  const std::vector<std::string> before = EntriesOf(Source.Path());
   {
     THeldFile other(OutputPath, GENERIC_READ, 0);
     ASSERT_TRUE(other.IsOpen());
@@ -63,8 +64,51 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotCreatedAndKeepsItsContent) {
       EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, OutputPath)));
     }
   }
-  EXPECT_EQ(Progress, std::vector<int>{33});
   EXPECT_EQ(ReadBytes(OutputPath), "executable in use");
+  EXPECT_EQ(EntriesOf(Source.Path()), before);
+}
+
+namespace {
+DWORD WINAPI ReleaseLater(void* heldFile) {
+  Sleep(300);
+  delete static_cast<THeldFile*>(heldFile);
+  return 0;
+}
+}  // namespace
+
+// A scanner that holds the old executable for a moment only delays the replacement.
+TEST_F(ConversionOnWindows, OutputHeldForAMomentIsReplacedAfterwards) {
+  WriteBytes(OutputPath, "executable being scanned");
+  auto* held = new THeldFile(OutputPath, GENERIC_READ, 0);
+  ASSERT_TRUE(held->IsOpen());
+  HANDLE release = CreateThread(nullptr, 0, ReleaseLater, held, 0, nullptr);
+  ASSERT_TRUE(release);
+  EXPECT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  WaitForSingleObject(release, INFINITE);
+  CloseHandle(release);
+  ExpectFileBytes(OutputPath, ReadBytes(RuntimeImage) + ReadBytes(Attachment));
+}
+
+// The settings file is refused as the output however its name is spelt: in other
+// letter case, or by its short name.
+TEST_F(ConversionOnWindows, TheSettingsFileSpeltOtherwiseIsRefusedAsOutput) {
+  const std::string longName = Source / "Settings of a long name.zep";
+  WriteBytes(longName, ReadBytes(SettingsPath));
+  ASSERT_TRUE(Engine.LoadSettingsFile(longName));
+  char shortPath[MAX_PATH];
+  ASSERT_NE(0u, GetShortPathNameA(longName.c_str(), shortPath, MAX_PATH));
+  const std::string shortName = std::string(shortPath).substr(std::string(shortPath).rfind('\\') + 1);
+  ASSERT_NE(shortName, "Settings of a long name.zep");
+  const std::string settings = ReadBytes(longName);
+  for (const std::string& name : {std::string("SETTINGS OF A LONG NAME.ZEP"), shortName}) {
+    try {
+      Engine.Convert(THeaderOptions{}, name, nullptr);
+      FAIL() << "no error for " << name;
+    } catch (const EFCreateError& error) {
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, Engine.SourceFolder() + name)));
+    }
+  }
+  EXPECT_EQ(ReadBytes(longName), settings);
 }
 
 TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
@@ -82,10 +126,11 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
   EXPECT_FALSE(PathExists(OutputPath));
 }
 
-// The runtime image is already in the output when the attachment turns out to be held:
-// the half-written executable, which replaced a complete one, is deleted.
-TEST_F(ConversionOnWindows, AttachmentHeldOpenLeavesNoOutput) {
+// The runtime image is already copied when the attachment turns out to be held: the
+// complete executable of an earlier conversion stays.
+TEST_F(ConversionOnWindows, AttachmentHeldOpenKeepsTheEarlierExecutable) {
   ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  const std::string earlier = ReadBytes(OutputPath);
   THeldFile other(Attachment, GENERIC_READ, 0);
   ASSERT_TRUE(other.IsOpen());
   try {
@@ -95,6 +140,6 @@ TEST_F(ConversionOnWindows, AttachmentHeldOpenLeavesNoOutput) {
     EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileOpenError, Attachment)));
   }
   EXPECT_EQ(Progress, std::vector<int>{66});
-  EXPECT_FALSE(PathExists(OutputPath));
+  EXPECT_EQ(ReadBytes(OutputPath), earlier);
   EXPECT_TRUE(KeyCleared());
 }

@@ -1,5 +1,6 @@
 #include "tests/support/TestFiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,6 +15,7 @@
 #define chdir _chdir
 const char kPathSeparator[] = "\\";
 #else
+#include <dirent.h>
 #include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,6 +104,29 @@ bool MakeFolder(const std::string& path) {
 #else
   return ::mkdir(path.c_str(), 0777) == 0;
 #endif
+}
+
+std::vector<std::string> EntriesOf(const std::string& folder) {
+  std::vector<std::string> names;
+#ifdef _WIN32
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do names.push_back(entry.cFileName);
+    while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+#else
+  if (DIR* dir = ::opendir(folder.c_str())) {
+    while (const dirent* entry = ::readdir(dir)) names.push_back(entry->d_name);
+    ::closedir(dir);
+  }
+#endif
+  names.erase(std::remove_if(names.begin(), names.end(),
+                             [](const std::string& name) { return name == "." || name == ".."; }),
+              names.end());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 bool PathExists(const std::string& path) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The folder separator of the build under test ("\" on Windows, "/" natively).
 extern const char kPathSeparator[];
@@ -36,6 +37,8 @@ class TCurrentFolder {
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool MakeFolder(const std::string& path);
+// The names of the entries of folder (ending with the separator), sorted.
+std::vector<std::string> EntriesOf(const std::string& folder);
 bool PathExists(const std::string& path);
 // count pseudo-random bytes, the same for the same seed.
 std::string RandomBytes(size_t count, uint32_t seed);

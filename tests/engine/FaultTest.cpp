@@ -1,0 +1,64 @@
+// What a full disk, a failing close and exhausted memory do to a conversion: the error
+// of the program's own, never a bare system failure, and no user file lost.
+#include "common/Exception.h"
+#include "common/Texts.h"
+#include "engine/HeaderLine.h"
+#include "tests/conversion/ConversionFixture.h"
+#include "tests/engine/FaultInjection.h"
+
+namespace {
+template <class Error, class Action>
+void ExpectError(const std::string& message, Action action) {
+  try {
+    action();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex(message));
+  }
+}
+
+class ConversionFaults : public ConversionFixture {};
+}  // namespace
+
+TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
+  WriteRuntimeFile(RandomBytes(100000, 4));
+  WriteBytes(OutputPath, "older executable");
+  const std::vector<std::string> before = EntriesOf(Source.Path());
+  for (auto call : {TFailingFileCalls::Write, TFailingFileCalls::Close}) {
+    TFailingFileCalls failing(call, Source.Path());
+    ExpectError<EWriteError>(Texts::StreamWriteError,
+                             [&] { Engine.Convert(THeaderOptions{}, kExeName, nullptr); });
+  }
+  EXPECT_EQ(ReadBytes(OutputPath), "older executable");
+  EXPECT_EQ(EntriesOf(Source.Path()), before);
+}
+
+TEST_F(ConversionFaults, AFailedCloseOfTheAttachmentIsAWriteError) {
+  TFailingFileCalls failing(TFailingFileCalls::Close, "Attach.zep");
+  ExpectError<EWriteError>(Texts::StreamWriteError, [&] { Engine.RewriteHeaderLine(THeaderOptions{}); });
+}
+
+TEST_F(ConversionFaults, NoMemoryForTheAttachmentTextIsTheLineInsertError) {
+  WriteBytes(SettingsPath, SettingsFileBytes({std::string(1 << 20, 'x'), "2", "3", "4", "5"}));
+  ASSERT_TRUE(Engine.LoadSettingsFile(SettingsPath));
+  TFailingAllocation failing(1 << 19, 0);
+  ExpectError<EListError>(Texts::ListInsertError, [&] { Engine.RewriteHeaderLine(THeaderOptions{}); });
+  EXPECT_TRUE(failing.Happened());
+  EXPECT_FALSE(PathExists(Attachment));
+}
+
+TEST(HeaderLineMemory, NoMemoryForTheNewLineIsTheLineInsertError) {
+  const std::string header = FreshHeader() + std::string(1 << 20, ' ');
+  TFailingAllocation failing(1 << 19, 1);  // the long rest is cut, the new line is not joined
+  ExpectError<EListError>(Texts::ListInsertError, [&] { RewriteHeader(header, THeaderOptions{}); });
+  EXPECT_TRUE(failing.Happened());
+}
+
+TEST(HeaderLineMemory, NoMemoryForCuttingFallsBackOnAFreshHeader) {
+  const std::string header = FreshHeader().substr(0, 71) + std::string(1 << 20, ' ');
+  TFailingAllocation failing(1 << 19, 0);
+  std::string expected = FreshHeader();
+  expected[69] = expected[70] = '1';
+  expected[0] = '1';
+  EXPECT_EQ(Hex(RewriteHeader(header, THeaderOptions{})), Hex(expected));
+}
