@@ -7,16 +7,20 @@
 namespace {
 constexpr char kMutexName[] = "ZephyrPlayerMutex";
 
-// Brings the running instance's main window forward; the window that stands for the
-// program (its owner, or the window itself) is restored when minimised.
+// Brings the running instance forward: the window that stands for the program (the
+// main window's owner, or the main window itself) is restored when minimised, and the
+// window the user works in comes to the front: a box or dialog the instance is showing,
+// else its main window.
 void ActivateRunningInstance() {
   HWND window = FindWindowA(TfrmZepplay::ClassName, nullptr);
   if (!window) return;
-  SetForegroundWindow(window);
   HWND owner =
       reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetWindowLongA(window, GWL_HWNDPARENT)));
-  HWND target = owner ? owner : window;
-  if (IsIconic(target)) SendMessageA(target, WM_SYSCOMMAND, SC_RESTORE, -1);
+  HWND program = owner ? owner : window;
+  if (IsIconic(program)) SendMessageA(program, WM_SYSCOMMAND, SC_RESTORE, -1);
+  HWND popup = GetLastActivePopup(program);
+  const bool busy = popup != program && popup != window && IsWindowVisible(popup) && IsWindowEnabled(popup);
+  SetForegroundWindow(busy ? popup : window);
 }
 
 bool HandOver(HANDLE mutex) {

@@ -1,24 +1,45 @@
 // The program entry: one instance per session. A second start hands the focus to the
 // running instance and ends; the first runs the wizard until its window closes or the
-// silent run asks for the end.
+// silent run asks for the end. Whatever fails on the way is shown in an error box and
+// ends the process with an error code; nothing leaves the entry unhandled.
+#include <exception>
+
 #include "app/SingleInstance.h"
 #include "app/StartFacts.h"
 #include "common/Texts.h"
+#include "wizard/CommandLine.h"
+#include "wizard/ExitCodes.h"
 #include "wizard/WizardController.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/MainWindow.h"
 #include "wizard/win/RegistryOptionsStore.h"
+#include "wizard/win/SystemErrors.h"
 #include "wizard/win/WinPlatformUi.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  if (HandOverToRunningInstance()) return 0;
+namespace {
+int RunWizard(TStartFacts facts) {
   TApplication application;
   application.SetTitle(Texts::ApplicationTitle);
   application.SetHelpFile(Texts::HelpFileName);
   TWinPlatformUi platform(application);
   TRegistryOptionsStore options;
   TfrmZepplay form(application, platform);
-  TWizardController controller(form, platform, options, GatherStartFacts());
+  TWizardController controller(form, platform, options, std::move(facts));
   application.CreateMainWindow(form, controller);
   return application.Run();
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  try {
+    TStartFacts facts = GatherStartFacts();
+    if (HandOverToRunningInstance())
+      return AsksForSilentRun(facts.Arguments) ? kExitAnotherInstance : kExitMade;
+    return RunWizard(std::move(facts));
+  } catch (const std::exception& error) {
+    ShowErrorBox(nullptr, Texts::ApplicationTitle, error.what());
+  } catch (...) {
+    ShowErrorBox(nullptr, Texts::ApplicationTitle, Texts::UnexpectedError);
+  }
+  return kExitError;
 }

@@ -63,6 +63,12 @@ inline constexpr char SilentRunCaption[] = "EXE生成中…";
 // A conversion without a usable temporary folder.
 inline constexpr char NoWorkFolder[] =
     "一時フォルダを取得できないため、実行ファイルを作成できません";
+// A start that cannot go on: a window that cannot be made (%s: its class, %lu: the
+// system error code), a picture that cannot be loaded (%d: its resource number), or
+// an error without a message of its own.
+inline constexpr char WindowNotCreated[] = "ウィンドウ %s を作成できません (エラー %lu)";
+inline constexpr char ResourceNotLoaded[] = "リソース %d を読み込めません (エラー %lu)";
+inline constexpr char UnexpectedError[] = "予期しないエラーが発生しました";
 // Registry errors of the remembered options (%s: value or key name).
 inline constexpr char RegistryWrongType[] = "'%s' のデータ型が不正です";
 inline constexpr char RegistryFetchFailed[] = "'%s' の取得に失敗しました";

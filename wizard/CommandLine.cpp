@@ -27,3 +27,7 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     arguments.push_back(std::move(argument));
   }
 }
+
+bool AsksForSilentRun(const std::vector<std::string>& arguments) {
+  return !arguments.empty() && arguments[0] == "-s";
+}

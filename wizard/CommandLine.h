@@ -10,3 +10,7 @@ bool IsBlank(char byte);
 
 // Every argument of commandLine, the program name included.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+
+// True when the arguments after the program name ask for the silent run: the first
+// one is exactly "-s" ("-S" and "/s" are not).
+bool AsksForSilentRun(const std::vector<std::string>& arguments);

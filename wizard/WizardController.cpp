@@ -8,6 +8,8 @@
 #include "engine/ShiftJisPath.h"
 #include "engine/WorkFiles.h"
 #include "platform/File.h"
+#include "wizard/CommandLine.h"
+#include "wizard/ExitCodes.h"
 
 namespace {
 constexpr int kLastPage = 3;
@@ -16,13 +18,7 @@ constexpr int kPagesTop = 44;
 constexpr unsigned kPauseAfterConversion = 100;
 // The temporary folder is asked for with room for 255 characters.
 constexpr size_t kMaxWorkFolderLength = 255;
-constexpr char kSilentSwitch[] = "-s";
 constexpr char kExecutableExtension[] = ".exe";
-
-// Exit codes of the silent run.
-constexpr int kExitMade = 0;
-constexpr int kExitWarning = 1;
-constexpr int kExitError = 2;
 
 const char* const kPageTitles[] = {Texts::TitleChooseSettingsFile, Texts::TitleExecutableOptions,
                                    Texts::TitleExecutableName, Texts::TitleDone};
@@ -40,17 +36,24 @@ TWizardController::TWizardController(IWizardView& view, IPlatformUi& platform,
       FEngine(platform) {}
 
 void TWizardController::FormCreate() {
-  FEngine.SetProgramFolder(FolderPart(FFacts.ModulePath));
+  FEngine.SetProgram(FolderPart(FFacts.ModulePath), NamePart(FFacts.ModulePath));
   FPlatform.SetHelpFile(FEngine.ProgramFolder() + Texts::HelpFileName);
   // Without a usable temporary folder the work folder stays empty and every
   // conversion is refused.
   if (FFacts.TempPath.size() <= kMaxWorkFolderLength) FEngine.SetWorkFolder(FFacts.TempPath);
   FView.PlacePages(kPagesLeft, kPagesTop);
-  FOptions.Read(FView, FFacts.Screen, [this](TOptionControl radio, bool selected) {
-    SelectVisibility(radio, selected);
-  });
+  const bool silent = AsksForSilentRun(FFacts.Arguments);
+  try {
+    FOptions.Read(FView, FFacts.Screen, [this](TOptionControl radio, bool selected) {
+      SelectVisibility(radio, selected);
+    });
+  } catch (...) {
+    // The window opens for the user instead of the silent run, which made nothing.
+    if (silent) FPlatform.SetExitCode(kExitError);
+    throw;
+  }
   ApplyForcingRule();
-  if (!FFacts.Arguments.empty() && FFacts.Arguments[0] == kSilentSwitch) RunSilently();
+  if (silent) RunSilently();
 }
 
 void TWizardController::FormCloseQuery() {
@@ -163,6 +166,11 @@ void TWizardController::EnterNamePage() {
 
 bool TWizardController::ConvertAndShowResult() {
   if (FEngine.WorkFolder().empty()) throw Exception(Texts::NoWorkFolder);
+  // A file that was replaced meanwhile and rejected on the way back is never converted.
+  if (!FEngine.LinesAccepted()) {
+    FPlatform.ShowWarning(Texts::SettingsFileWrongFormat);
+    return false;
+  }
   THeaderOptions options;
   options.ShowNothing = FView.IsChecked(TOptionControl::rad1);
   options.PlayOnStart = FView.IsChecked(TOptionControl::chkDouji);
@@ -217,6 +225,8 @@ void TWizardController::RunSilently() {
     FPlatform.ShowErrorReport(error.what());
     exitCode = kExitError;
   }
+  // The deciphered runtime must not stay behind in the clear; nothing is remembered.
+  DeleteIntermediateFiles();
   FPlatform.RequestEnd(exitCode);
 }
 

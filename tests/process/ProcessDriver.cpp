@@ -79,8 +79,9 @@ std::string TempFolder() {
   return path;
 }
 
-TZepplayProcess::TZepplayProcess(const std::string& arguments) {
-  std::string commandLine = "\"" + ProgramFolder() + "zepplay.exe\" " + arguments;
+TZepplayProcess::TZepplayProcess(const std::string& arguments, const std::string& program) {
+  std::string commandLine =
+      "\"" + (program.empty() ? ProgramFolder() + "zepplay.exe" : program) + "\" " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -155,6 +156,28 @@ std::string TextOf(HWND window) {
 bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+namespace {
+BOOL CALLBACK NoteLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) {
+  *reinterpret_cast<WORD*>(found) = language;
+  return FALSE;
+}
+}  // namespace
+
+bool SpoilBitmapResource(const std::string& program, int id) {
+  WORD language = 0;
+  HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) return false;
+  EnumResourceLanguagesA(module, reinterpret_cast<LPCSTR>(RT_BITMAP), MAKEINTRESOURCEA(id), NoteLanguage,
+                         reinterpret_cast<LONG_PTR>(&language));
+  FreeLibrary(module);
+  char noPicture[4] = {'n', 'o', 'n', 'e'};
+  HANDLE update = BeginUpdateResourceA(program.c_str(), FALSE);
+  return update &&
+         UpdateResourceA(update, reinterpret_cast<LPCSTR>(RT_BITMAP), MAKEINTRESOURCEA(id), language, noPicture,
+                         sizeof noPicture) &&
+         EndUpdateResourceA(update, FALSE);
+}
 
 void DeleteOptionsKey() {
   RegDeleteKeyA(HKEY_CURRENT_USER, kFormKey);

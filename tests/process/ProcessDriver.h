@@ -15,8 +15,9 @@ std::string TempFolder();
 
 class TZepplayProcess {
  public:
-  // Starts zepplay.exe with the command-line arguments after the program name.
-  explicit TZepplayProcess(const std::string& arguments = "");
+  // Starts zepplay.exe (or another program) with the command-line arguments after the
+  // program name.
+  explicit TZepplayProcess(const std::string& arguments = "", const std::string& program = "");
   // Ends the process if a failing test left it running.
   ~TZepplayProcess();
   TZepplayProcess(const TZepplayProcess&) = delete;
@@ -63,6 +64,10 @@ std::string TextOf(HWND window);
 bool IsChecked(HWND button);
 // Presses a button by a posted click, as a modal box it opens would block a sent one.
 void Click(HWND button);
+
+// Replaces a bitmap among the resources of a copy of a program with bytes that are no
+// picture.
+bool SpoilBitmapResource(const std::string& program, int id);
 
 // The options key HKCU\Software\Fernwick\Zepplay and its "Form" section.
 void DeleteOptionsKey();

@@ -11,6 +11,7 @@
 #include "tests/process/ProcessDriver.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
+#include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
 
 namespace {
@@ -80,10 +81,13 @@ TEST_F(ZepplayProcess, SilentRunMakesTheExecutableWithTheRememberedOptions) {
   TZepplayProcess process(SilentArguments());
   EXPECT_EQ(0, ExitWithoutWindows(process));
 
-  // The runtime image followed by the settings file with the options written in.
-  const std::string image = ReadBytes(Player());
-  const std::string attachment = ReadBytes(Attachment());
-  EXPECT_EQ(image + attachment, ReadBytes(ExecutablePath()));
+  // The runtime image (the demo player that Zepcom.dat enciphers) followed by the
+  // settings file with the options written in.
+  const std::string image = ReadBytes(ProgramFolder() + "demo_player.exe");
+  const std::string executable = ReadBytes(ExecutablePath());
+  ASSERT_GT(executable.size(), image.size());
+  EXPECT_EQ(image, executable.substr(0, image.size()));
+  const std::string attachment = executable.substr(image.size());
   EXPECT_EQ("1-01", std::string() + attachment[0] + attachment[56] + attachment[69] + attachment[70]);
   // Nothing was written back: the three planted values are all there is.
   EXPECT_EQ(3u, FormValues().size());
@@ -97,7 +101,7 @@ TEST_F(ZepplayProcess, SilentRunWarnsOnceAboutAMissingFileAndFails) {
     ASSERT_TRUE(box);
     EXPECT_TRUE(Contains(TextsOf(box), kMissingWarning));
     ClickOk(box);
-    EXPECT_GT(process.WaitForExit(), 0);
+    EXPECT_EQ(1, process.WaitForExit());
   }
 }
 
@@ -195,9 +199,25 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}, {"Left", "$10"}},
                     16, "00101 111", "00101"},
         TStoredCase{"TwoIsTrue",
-                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-5000"}},
-                    -5000, "01111 111", "01111"}),
+                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-4"}},
+                    -4, "01111 111", "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// A position off every monitor (one that was unplugged, or any stored number) is
+// brought onto the nearest one; a visible one stays as stored (see StoredOptions).
+TEST_F(ZepplayProcess, APositionOffEveryMonitorIsBroughtOnScreen) {
+  PlantText("Left", "-5000");
+  PlantText("Top", "90000");
+  TZepplayProcess process;
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  RECT frame, work;
+  GetWindowRect(window, &frame);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(work.left, frame.left);
+  EXPECT_EQ(work.bottom - (frame.bottom - frame.top), frame.top);
+  CloseMainWindow(process, window);
+}
 
 TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
   PlantText("Left", "40");
@@ -216,7 +236,9 @@ TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
   EXPECT_EQ(494, frame.top);
   EXPECT_EQ(kMainCaption, TextOf(window));
   EXPECT_FALSE(PathExists(ExecutablePath()));
-  CloseMainWindow(process, window);
+  // The silent run that was asked for made nothing: the end says so.
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(2, process.WaitForExit());
 }
 
 TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) {
@@ -252,11 +274,25 @@ TEST_F(ZepplayProcess, TheCloseLeavesAFolderNamedLikeTheRuntimeImage) {
   RemoveDirectoryA(Player().c_str());
 }
 
-TEST_F(ZepplayProcess, ASilentRunLeavesTheIntermediateFiles) {
+TEST_F(ZepplayProcess, ASilentRunLeavesNoIntermediateFilesWhateverTheOutcome) {
+  {
+    TZepplayProcess process(SilentArguments());
+    EXPECT_EQ(0, process.WaitForExit());
+  }
+  EXPECT_FALSE(PathExists(Player()));
+  EXPECT_FALSE(PathExists(Attachment()));
+
+  // The output cannot be created: the error is reported and the run ends after it.
+  std::remove(ExecutablePath().c_str());
+  ASSERT_TRUE(MakeFolder(ExecutablePath()));
   TZepplayProcess process(SilentArguments());
-  EXPECT_EQ(0, process.WaitForExit());
-  EXPECT_TRUE(PathExists(Player()));
-  EXPECT_TRUE(PathExists(Attachment()));
+  HWND box = WaitForBox(process.Id(), Texts::SilentRunCaption);
+  ASSERT_TRUE(box);
+  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::FileCreateError, ExecutablePath()) + "."));
+  ClickOk(box);
+  EXPECT_EQ(2, process.WaitForExit());
+  EXPECT_FALSE(PathExists(Player()));
+  EXPECT_FALSE(PathExists(Attachment()));
   EXPECT_TRUE(FormValues().empty());
 }
 
@@ -271,8 +307,9 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   SetForegroundWindow(other);
   ASSERT_EQ(other, GetForegroundWindow());
   {
+    // It converts nothing and says so.
     TZepplayProcess second(SilentArguments());
-    EXPECT_EQ(0, ExitWithoutWindows(second));
+    EXPECT_EQ(3, ExitWithoutWindows(second));
   }
   EXPECT_EQ(window, GetForegroundWindow());
   DestroyWindow(other);
@@ -283,7 +320,7 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   PostMessageA(program, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(program) != FALSE; }));
   {
-    TZepplayProcess second(SilentArguments());
+    TZepplayProcess second;
     EXPECT_EQ(0, ExitWithoutWindows(second));
   }
   EXPECT_TRUE(WaitFor([&] { return !IsIconic(program); }));
@@ -295,6 +332,52 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   TZepplayProcess third(SilentArguments());
   EXPECT_EQ(0, third.WaitForExit());
   EXPECT_TRUE(PathExists(ExecutablePath()));
+}
+
+// A second start while the first shows a box brings the box forward, so that Enter and
+// Esc reach it, rather than the disabled main window behind it.
+TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
+  TZepplayProcess first;
+  HWND window = WaitForMainWindow(first.Id());
+  ASSERT_TRUE(window);
+  SendMessageA(ControlOf(window, ControlId::txtZepName), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>((FFolder / "none.zep").c_str()));
+  Click(ControlOf(window, ControlId::btnNext));
+  HWND box = WaitForBox(first.Id(), Texts::WarningCaption);
+  ASSERT_TRUE(box);
+
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(other, GetForegroundWindow());
+  {
+    TZepplayProcess second;
+    EXPECT_EQ(0, ExitWithoutWindows(second));
+  }
+  EXPECT_EQ(box, GetForegroundWindow());
+  DestroyWindow(other);
+  ClickOk(box);
+  CloseMainWindow(first, window);
+}
+
+// A program whose side picture cannot be loaded does not crash: the reason is shown and
+// the process ends with the error code.
+TEST_F(ZepplayProcess, AStartThatFailsShowsTheReasonAndEndsWithTheErrorCode) {
+  const std::string broken = FFolder / "broken.exe";
+  ASSERT_TRUE(CopyFileA((ProgramFolder() + "zepplay.exe").c_str(), broken.c_str(), FALSE));
+  ASSERT_TRUE(SpoilBitmapResource(broken, IDB_SIDEPICTURE));
+  TZepplayProcess process("", broken);
+  HWND box = WaitForBox(process.Id(), Texts::ApplicationTitle);
+  ASSERT_TRUE(box);
+  // "リソース 101 を読み込めません (エラー n)", n being the system's error code.
+  const std::string reason = FormatText(Texts::ResourceNotLoaded, IDB_SIDEPICTURE, 0ul);
+  const std::string before = reason.substr(0, reason.size() - 2);
+  const std::vector<std::string> texts = TextsOf(box);
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::string& text) {
+    return text.compare(0, before.size(), before) == 0 && text.back() == ')';
+  }));
+  ClickOk(box);
+  EXPECT_EQ(2, process.WaitForExit());
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ class TFakePlatform : public IPlatformUi {
   std::vector<unsigned> Pauses;
   std::string ApplicationTitle = Texts::ApplicationTitle;
   std::vector<int> EndRequests;
+  int ExitCode = 0;
 
   void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
   void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
@@ -34,4 +35,5 @@ class TFakePlatform : public IPlatformUi {
   void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
   void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }
   void RequestEnd(int exitCode) override { EndRequests.push_back(exitCode); }
+  void SetExitCode(int exitCode) override { ExitCode = exitCode; }
 };

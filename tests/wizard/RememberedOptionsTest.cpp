@@ -90,7 +90,7 @@ TEST_F(RememberedOptions, NeitherChoiceConvertsAsATrayIcon) {
   InstallRuntime();
   Create({"-s", kSettingsPath});
   EXPECT_EQ(std::vector<int>{0}, Platform.EndRequests);
-  EXPECT_EQ("Z-11", OptionColumns(ReadBytes("work\\Attach.zep")));
+  EXPECT_EQ("Z-11", OptionColumns(ReadBytes(kExecutablePath).substr(std::string(kRuntimeImage).size())));
 }
 
 TEST_F(RememberedOptions, TheStoredLeftIsReadAsAnInteger) {
@@ -121,7 +121,9 @@ TEST_F(RememberedOptions, AValueOfTheWrongTypeStopsCreationWithWhatWasReadSoFar)
   EXPECT_EQ(40, View.WindowLeft);
   EXPECT_EQ(494, View.WindowTop);
   EXPECT_EQ("10111 000", Options());
+  // The window opens instead of the silent run; closing it later tells of the failure.
   EXPECT_TRUE(Platform.EndRequests.empty());
+  EXPECT_EQ(2, Platform.ExitCode);
   EXPECT_FALSE(PathExists(kExecutablePath));
   EXPECT_EQ(Store.OpenCount, Store.CloseCount);
 }
@@ -132,6 +134,7 @@ TEST_F(RememberedOptions, Rad2ReadBeforeAnErrorHasEnabledTheFlags) {
   Create();
   EXPECT_EQ(1u, Platform.ErrorReports.size());
   EXPECT_EQ("01111 111", Options());
+  EXPECT_EQ(0, Platform.ExitCode);  // no silent run was asked for
 }
 
 TEST_F(RememberedOptions, AValueThatCannotBeFetchedIsReportedByName) {

@@ -31,12 +31,25 @@ TEST_F(SilentRun, MakesTheExecutableWithTheRememberedOptions) {
   EXPECT_EQ(kSilentCaption, View.Caption);
   EXPECT_EQ((std::vector<std::string>{"height 0", "width 0"}), View.SizeChanges);
   EXPECT_EQ(3, Controller->PageIndex());
-  const std::string attachment = ReadBytes("work\\Attach.zep");
-  EXPECT_EQ(kRuntimeImage + attachment, ReadBytes(kExecutablePath));
-  EXPECT_EQ("1-01", OptionColumns(attachment));
-  // Nothing is remembered and nothing cleaned up by a silent run.
-  EXPECT_TRUE(Store.Writes.empty());
-  EXPECT_TRUE(PathExists("work\\Player.dat"));
+  const std::string executable = ReadBytes(kExecutablePath);
+  const std::string image = kRuntimeImage;
+  EXPECT_EQ(image, executable.substr(0, image.size()));
+  EXPECT_EQ("1-01", OptionColumns(executable.substr(image.size())));
+  EXPECT_TRUE(Store.Writes.empty());  // nothing is remembered
+}
+
+// The deciphered runtime and the rewritten settings do not stay in the work folder.
+TEST_F(SilentRun, LeavesNoIntermediateFilesWhateverTheOutcome) {
+  for (bool made : {true, false}) {
+    SCOPED_TRACE(made ? "made" : "failed");
+    Platform = TFakePlatform();
+    std::remove(kExecutablePath);
+    if (!made) MakeFolder(kExecutablePath);  // the output cannot be created
+    Create({"-s", kSettingsPath});
+    EXPECT_EQ(made ? 0 : 2, ExitCode());
+    EXPECT_FALSE(PathExists("work\\Player.dat"));
+    EXPECT_FALSE(PathExists("work\\Attach.zep"));
+  }
 }
 
 TEST_F(SilentRun, AWarningEndsTheRunWithAFailureCode) {

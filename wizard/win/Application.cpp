@@ -1,17 +1,17 @@
 #include "wizard/win/Application.h"
 
-#include <stdexcept>
-
+#include "common/Texts.h"
 #include "wizard/win/MainWindow.h"
+#include "wizard/win/SystemErrors.h"
 #include "wizard/win/WindowClasses.h"
 
 TApplication::TApplication() {
   RegisterWindowClasses(GetModuleHandleA(nullptr));
   // No size: the window is never seen, only its taskbar button.
-  CreateWindowExA(0, ClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
-                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
-                  GetModuleHandleA(nullptr), this);
-  if (!FHandle) throw std::runtime_error("the application window cannot be created");
+  CheckCreated(CreateWindowExA(0, ClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), this),
+               Texts::WindowNotCreated, ClassName);
 }
 
 TApplication::~TApplication() {
@@ -65,7 +65,7 @@ void TApplication::RequestEnd(int exitCode) {
 
 void TApplication::MainWindowDestroyed(bool endApplication) {
   FMainForm = nullptr;
-  if (endApplication && !FEndRequested) RequestEnd(0);
+  if (endApplication && !FEndRequested) RequestEnd(FExitCode);
 }
 
 void TApplication::Dispatch(MSG& message) {

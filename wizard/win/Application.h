@@ -51,6 +51,8 @@ class TApplication {
   // quit message without waiting for input. Also honoured before Run starts.
   void RequestEnd(int exitCode);
   bool EndRequested() const { return FEndRequested; }
+  // The exit code for an end that comes later, when the main window is closed.
+  void SetExitCode(int exitCode) { FExitCode = exitCode; }
 
   // Called by the main window when it is destroyed; closing it ends the application.
   void MainWindowDestroyed(bool endApplication);

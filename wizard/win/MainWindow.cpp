@@ -1,10 +1,10 @@
 #include "wizard/win/MainWindow.h"
 
 #include <exception>
-#include <stdexcept>
 
 #include "common/Exception.h"
 #include "common/Texts.h"
+#include "wizard/ScreenPlacement.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/Bevel.h"
 #include "wizard/win/ControlIds.h"
@@ -15,6 +15,7 @@
 #include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/Panel.h"
 #include "wizard/win/SpeedButton.h"
+#include "wizard/win/SystemErrors.h"
 #include "wizard/win/WindowText.h"
 
 namespace {
@@ -79,6 +80,13 @@ DWORD StyleOf(const TControlSpec& spec) {
 bool IsUsable(HWND control) { return control && IsWindowVisible(control) && IsWindowEnabled(control); }
 
 HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
+
+// A picture of the program's resources at its own size (0 x 0) or at the size given.
+HANDLE LoadPicture(int resource, UINT type, int width = 0, int height = 0, UINT flags = 0) {
+  SetLastError(ERROR_SUCCESS);  // a picture that is no picture fails without a code
+  return CheckCreated(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(resource), type, width, height, flags),
+                      Texts::ResourceNotLoaded, resource);
+}
 }  // namespace
 
 TfrmZepplay::TfrmZepplay(TApplication& application, IPlatformUi& platform)
@@ -96,10 +104,10 @@ void TfrmZepplay::Create(IWizardEvents& events) {
   FEvents = &events;
   RECT frame = {0, 0, ClientWidth, ClientHeight};
   AdjustWindowRectEx(&frame, WindowStyle, FALSE, WindowExStyle);
-  CreateWindowExA(WindowExStyle, ClassName, Texts::Window::Caption, WindowStyle, LayoutLeft, LayoutTop,
-                  frame.right - frame.left, frame.bottom - frame.top, FApplication.Handle(), nullptr,
-                  ProgramInstance(), this);
-  if (!FHandle) throw std::runtime_error("the main window cannot be created");
+  CheckCreated(CreateWindowExA(WindowExStyle, ClassName, Texts::Window::Caption, WindowStyle, LayoutLeft,
+                               LayoutTop, frame.right - frame.left, frame.bottom - frame.top,
+                               FApplication.Handle(), nullptr, ProgramInstance(), this),
+               Texts::WindowNotCreated, ClassName);
   KeepOnlyMoveAndClose();
   SetWindowContextHelpId(FHandle, kHelpContext);
   CreateControls();
@@ -113,6 +121,7 @@ HWND TfrmZepplay::Control(int id) const {
 }
 
 void TfrmZepplay::Show() {
+  KeepReachable();
   ShowWindow(FHandle, SW_SHOWNORMAL);
   SetForegroundWindow(FHandle);
   RestoreFocus();
@@ -203,9 +212,11 @@ void TfrmZepplay::CreateControl(const TControlSpec& spec) {
   TWindowClass windowClass = ClassOf(spec);
   bool textIsHint = spec.Kind == TControlKind::SpeedButton;
   HWND parent = spec.ParentId ? Control(spec.ParentId) : FHandle;
-  HWND control = CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec),
-                                 spec.Left, spec.Top, spec.Width, spec.Height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), ProgramInstance(), nullptr);
+  HWND control = CheckCreated(
+      CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec), spec.Left,
+                      spec.Top, spec.Width, spec.Height, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), ProgramInstance(), nullptr),
+      Texts::WindowNotCreated, windowClass.Name);
   FControls[spec.Id] = control;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.For(spec.Font)), FALSE);
   if (spec.Flags & cfAutoSize) FitToText(spec.Id);
@@ -213,16 +224,14 @@ void TfrmZepplay::CreateControl(const TControlSpec& spec) {
   if (spec.Id == ControlId::btnHelp) SetWindowContextHelpId(control, kHelpContext);
   switch (spec.Kind) {
     case TControlKind::Picture:
-      ImageSetBitmap(control, static_cast<HBITMAP>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(spec.Resource),
-                                                              IMAGE_BITMAP, 0, 0, 0)));
+      ImageSetBitmap(control, static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
       break;
     case TControlKind::Icon:
-      ImageSetIcon(control, static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(spec.Resource),
-                                                          IMAGE_ICON, spec.Width, spec.Height, LR_SHARED)));
+      ImageSetIcon(control,
+                   static_cast<HICON>(LoadPicture(spec.Resource, IMAGE_ICON, spec.Width, spec.Height, LR_SHARED)));
       break;
     case TControlKind::SpeedButton: {
-      TBitmapHandle glyph(static_cast<HBITMAP>(
-          LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(spec.Resource), IMAGE_BITMAP, 0, 0, 0)));
+      TBitmapHandle glyph(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
       SpeedButtonSetGlyph(control, glyph.get());
       SpeedButtonSetHint(control, spec.Text);
       break;
@@ -378,6 +387,35 @@ HWND TfrmZepplay::OptionControl(TOptionControl control) const {
       return Control(ControlId::chkHotClose);
   }
   return nullptr;
+}
+
+namespace {
+TScreenRect ScreenRectOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info))
+    reinterpret_cast<std::vector<TScreenRect>*>(areas)->push_back(ScreenRectOf(info.rcWork));
+  return TRUE;
+}
+}  // namespace
+
+// A remembered position on a monitor that is gone, or out of any range, would leave
+// the window where the user cannot reach it: it moves onto the nearest monitor.
+void TfrmZepplay::KeepReachable() {
+  const RECT frame = Frame();
+  POINT clientOrigin = {0, 0};
+  ClientToScreen(FHandle, &clientOrigin);
+  std::vector<TScreenRect> workAreas;
+  EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+  MONITORINFO nearest = {};
+  nearest.cbSize = sizeof nearest;
+  GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &nearest);
+  const TScreenPoint place =
+      ReachablePosition(ScreenRectOf(frame), clientOrigin.y - frame.top, workAreas, ScreenRectOf(nearest.rcWork));
+  if (place.X != frame.left || place.Y != frame.top)
+    SetWindowPos(FHandle, nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT TfrmZepplay::Frame() const {

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "wizard/PlatformUi.h"
 #include "wizard/WizardEvents.h"
@@ -35,7 +36,8 @@ class TfrmZepplay : public IWizardView {
   HWND Handle() const { return FHandle; }
   // The control with this id (ControlId), or nullptr.
   HWND Control(int id) const;
-  // Shows the window and puts the focus on its first tab stop.
+  // Shows the window, within reach of the user, and puts the focus on its first tab
+  // stop.
   void Show();
   // The window's keys (Tab, Enter, Esc, arrows, access keys, F1) for a message about
   // to be dispatched; true when the message has been handled.
@@ -87,6 +89,7 @@ class TfrmZepplay : public IWizardView {
   void RestoreFocus();
   HWND OptionControl(TOptionControl control) const;
   RECT Frame() const;
+  void KeepReachable();
   void MoveFrame(int left, int top, int width, int height);
 
   TApplication& FApplication;

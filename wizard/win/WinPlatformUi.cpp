@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "wizard/ErrorReportText.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/ModalScope.h"
+#include "wizard/win/SystemErrors.h"
 #include "wizard/win/WarningBox.h"
 
 void TWinPlatformUi::ShowWarning(const std::string& text) {
@@ -16,9 +16,7 @@ void TWinPlatformUi::ShowWarning(const std::string& text) {
 }
 
 void TWinPlatformUi::ShowErrorReport(const std::string& message) {
-  TModalScope modal;
-  MessageBoxA(FApplication.Handle(), ErrorReportText(message).c_str(), FApplication.Title().c_str(),
-              MB_OK | MB_ICONERROR);
+  ShowErrorBox(FApplication.Handle(), FApplication.Title(), message);
 }
 
 void TWinPlatformUi::SetHelpFile(const std::string& path) { FApplication.SetHelpFile(path); }
@@ -48,3 +46,5 @@ void TWinPlatformUi::Pause(unsigned milliseconds) { Sleep(milliseconds); }
 void TWinPlatformUi::SetApplicationTitle(const std::string& title) { FApplication.SetTitle(title); }
 
 void TWinPlatformUi::RequestEnd(int exitCode) { FApplication.RequestEnd(exitCode); }
+
+void TWinPlatformUi::SetExitCode(int exitCode) { FApplication.SetExitCode(exitCode); }

@@ -23,6 +23,7 @@ class TWinPlatformUi : public IPlatformUi {
   void Pause(unsigned milliseconds) override;
   void SetApplicationTitle(const std::string& title) override;
   void RequestEnd(int exitCode) override;
+  void SetExitCode(int exitCode) override;
 
  private:
   TApplication& FApplication;

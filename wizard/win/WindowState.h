@@ -5,8 +5,15 @@
 // - ObjectWindowProc<Owner>: a window made for an object that exists already, which
 //   comes as the creation parameter; Owner::Attach(window) runs at WM_NCCREATE.
 // Both hand every message to HandleMessage, which passes on to DefWindowProcA what it
-// does not handle.
+// does not handle. An error never leaves a window procedure (it could not pass through
+// the system's code that called it): it is shown in an error box instead.
 #include <windows.h>
+
+#include <exception>
+#include <new>
+
+// Shows an error that reached a window procedure; the message is handled as failed.
+LRESULT ReportWindowProcedureError(const std::exception& error);
 
 template <class State>
 State* StateOf(HWND window) {
@@ -17,11 +24,17 @@ template <class State>
 LRESULT CALLBACK StatefulWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   State* state = StateOf<State>(window);
   if (message == WM_NCCREATE && !state) {
-    state = new State();
+    state = new (std::nothrow) State();
+    if (!state) return FALSE;  // the window is not created
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
   }
   if (!state) return DefWindowProcA(window, message, wParam, lParam);
-  LRESULT result = state->HandleMessage(window, message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = state->HandleMessage(window, message, wParam, lParam);
+  } catch (const std::exception& error) {
+    result = ReportWindowProcedureError(error);
+  }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     delete state;
@@ -38,7 +51,12 @@ LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   }
   Owner* owner = StateOf<Owner>(window);
   if (!owner) return DefWindowProcA(window, message, wParam, lParam);
-  LRESULT result = owner->HandleMessage(message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = owner->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    result = ReportWindowProcedureError(error);
+  }
   if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
   return result;
 }
