@@ -334,6 +334,20 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   EXPECT_TRUE(PathExists(ExecutablePath()));
 }
 
+// A settings file named like an executable proposes its own name as the output: it is
+// refused with the create error, and the file is kept.
+TEST_F(ZepplayProcess, ASilentRunNeverWritesOverTheSettingsFile) {
+  const std::string settings = FFolder / "macro.EXE";
+  WriteBytes(settings, ReadBytes(SettingsPath()));
+  TZepplayProcess process("-s \"" + settings + "\"");
+  HWND box = WaitForBox(process.Id(), Texts::SilentRunCaption);
+  ASSERT_TRUE(box);
+  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::FileCreateError, FFolder / "macro.exe") + "."));
+  ClickOk(box);
+  EXPECT_EQ(2, process.WaitForExit());
+  EXPECT_EQ(ReadBytes(SettingsPath()), ReadBytes(settings));
+}
+
 // A second start while the first shows a box brings the box forward, so that Enter and
 // Esc reach it, rather than the disabled main window behind it.
 TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
