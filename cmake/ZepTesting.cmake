@@ -7,16 +7,17 @@
 # (the test command runs ctest under xvfb-run) and report 77 (skipped) without one.
 enable_testing()
 
+# GoogleTest is built from Debian's sources (libgtest-dev) with the build's own compiler
+# and flags, in both builds.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
 if(WIN32)
-  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   add_test(NAME wine_start COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --start)
   add_test(NAME wine_stop COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --stop)
   set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
   set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
-else()
-  find_package(GTest REQUIRED)
 endif()
 
 function(zep_add_test)
@@ -25,7 +26,7 @@ function(zep_add_test)
     return()
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE zepcore ${T_LIBS} GTest::gtest_main)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} zep_source_root GTest::gtest_main)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)

@@ -3,7 +3,7 @@
 #include "common/Exception.h"
 #include "common/Texts.h"
 #include "engine/HeaderLine.h"
-#include "tests/conversion/ConversionFixture.h"
+#include "tests/engine/ConversionFixture.h"
 #include "tests/engine/FaultInjection.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/conversion/ConversionFixture.h"
+#include "tests/engine/ConversionFixture.h"
 
 #include <algorithm>
 

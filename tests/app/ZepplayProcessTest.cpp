@@ -8,7 +8,7 @@
 
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "tests/process/ProcessDriver.h"
+#include "tests/app/ProcessDriver.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 #include "resources/ResourceIds.h"

@@ -7,7 +7,7 @@
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "engine/ExecutableAssembly.h"
-#include "tests/conversion/ConversionFixture.h"
+#include "tests/engine/ConversionFixture.h"
 #include "tests/support/WinFileLocks.h"
 
 namespace {

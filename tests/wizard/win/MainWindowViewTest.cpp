@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/Exception.h"
-#include "tests/window/WindowTestSupport.h"
+#include "tests/wizard/win/WindowTestSupport.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/Gauge.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "tests/window/WindowTestSupport.h"
+#include "tests/wizard/win/WindowTestSupport.h"
 #include "wizard/win/OpenSettingsDialog.h"
 #include "wizard/win/WarningBox.h"
 #include "wizard/win/WinPlatformUi.h"

@@ -5,7 +5,7 @@
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "engine/ExecutableAssembly.h"
-#include "tests/conversion/ConversionFixture.h"
+#include "tests/engine/ConversionFixture.h"
 
 namespace {
 class Conversion : public ConversionFixture {};

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "tests/conversion/ConversionFixture.h"
+#include "tests/engine/ConversionFixture.h"
 
 namespace {
 // The folder of this test program, where the build puts Zepcom.dat beside the programs.

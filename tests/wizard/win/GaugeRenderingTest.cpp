@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/WindowTestSupport.h"
+#include "tests/wizard/win/WindowTestSupport.h"
 #include "wizard/win/ControlIds.h"
 
 namespace {

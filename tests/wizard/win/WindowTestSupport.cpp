@@ -1,4 +1,4 @@
-#include "tests/window/WindowTestSupport.h"
+#include "tests/wizard/win/WindowTestSupport.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tests/process/ProcessDriver.h"
+#include "tests/app/ProcessDriver.h"
 
 #include <stdexcept>
 
