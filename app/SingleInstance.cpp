@@ -12,7 +12,7 @@ constexpr char kMutexName[] = "ZephyrPlayerMutex";
 // window the user works in comes to the front: a box or dialog the instance is showing,
 // else its main window.
 void ActivateRunningInstance() {
-  HWND window = FindWindowA(TfrmZepplay::ClassName, nullptr);
+  HWND window = FindWindowA(MainWindow::kClassName, nullptr);
   if (!window) return;
   HWND owner =
       reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetWindowLongA(window, GWL_HWNDPARENT)));

@@ -21,8 +21,8 @@ std::string TempPath() {
 }
 }  // namespace
 
-TStartFacts GatherStartFacts() {
-  TStartFacts facts;
+StartFacts GatherStartFacts() {
+  StartFacts facts;
   facts.ModulePath = ModulePath();
   facts.TempPath = TempPath();
   facts.Arguments = SplitCommandLine(GetCommandLineA());

@@ -5,4 +5,4 @@
 // The program's path, the temporary folder (empty when the system reports none that
 // fits in 255 characters), the arguments after the program name and the size of the
 // primary display.
-TStartFacts GatherStartFacts();
+StartFacts GatherStartFacts();

@@ -17,14 +17,14 @@
 #include "wizard/win/WinPlatformUi.h"
 
 namespace {
-int RunWizard(TStartFacts facts) {
-  TApplication application;
-  application.SetTitle(Texts::ApplicationTitle);
-  application.SetHelpFile(Texts::HelpFileName);
-  TWinPlatformUi platform(application);
-  TRegistryOptionsStore options;
-  TfrmZepplay form(application, platform);
-  TWizardController controller(form, platform, options, std::move(facts));
+int RunWizard(StartFacts facts) {
+  Application application;
+  application.SetTitle(Texts::kApplicationTitle);
+  application.SetHelpFile(Texts::kHelpFileName);
+  WinPlatformUi platform(application);
+  RegistryOptionsStore options;
+  MainWindow form(application, platform);
+  WizardController controller(form, platform, options, std::move(facts));
   application.CreateMainWindow(form, controller);
   return application.Run();
 }
@@ -32,14 +32,14 @@ int RunWizard(TStartFacts facts) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
-    TStartFacts facts = GatherStartFacts();
+    StartFacts facts = GatherStartFacts();
     if (HandOverToRunningInstance())
       return AsksForSilentRun(facts.Arguments) ? kExitAnotherInstance : kExitMade;
     return RunWizard(std::move(facts));
   } catch (const std::exception& error) {
-    ShowErrorBox(nullptr, Texts::ApplicationTitle, error.what());
+    ShowErrorBox(nullptr, Texts::kApplicationTitle, error.what());
   } catch (...) {
-    ShowErrorBox(nullptr, Texts::ApplicationTitle, Texts::UnexpectedError);
+    ShowErrorBox(nullptr, Texts::kApplicationTitle, Texts::kUnexpectedError);
   }
   return kExitError;
 }

@@ -23,15 +23,15 @@ const char kKey[] = "Harbor Lights";
 
 // The component's two ways through a buffer: its own ECB path, and the plain loop
 // that copies every block into the working block and deciphers it on its own.
-class TBufferDecipher : public TBlowfish {
+class BufferDecipher : public Blowfish {
  public:
-  TBufferDecipher() { SetKey(kKey); }
-  void Product(std::string& data) { DecryptBlocks(reinterpret_cast<uint8_t*>(&data[0]), data.size()); }
+  BufferDecipher() { SetKey(kKey); }
+  void Product(std::string& data) { DecipherBlocks(reinterpret_cast<uint8_t*>(&data[0]), data.size()); }
   void OneBlockAtATime(std::string& data) {
     for (size_t offset = 0; offset < data.size(); offset += kBlowfishBlockSize) {
-      std::memcpy(FCore.FBlock, &data[offset], kBlowfishBlockSize);
-      DecryptBlock();
-      std::memcpy(&data[offset], FCore.FBlock, kBlowfishBlockSize);
+      std::memcpy(core_.Block, &data[offset], kBlowfishBlockSize);
+      DecipherBlock();
+      std::memcpy(&data[offset], core_.Block, kBlowfishBlockSize);
     }
   }
 };
@@ -49,14 +49,14 @@ std::string EncipheredData() {
   std::mt19937 random(1);
   std::string payload(kDataSize - kBlowfishBlockSize, '\0');
   for (char& c : payload) c = static_cast<char>(random());
-  TBlowfishEncoder encoder;
+  BlowfishEncoder encoder;
   encoder.SetKey(kKey);
   return encoder.EncipherPaddedECB(payload);
 }
 
 void BenchKeySetup() {
   constexpr int kKeys = 2000;
-  TBlowfish blowfish;
+  Blowfish blowfish;
   double seconds = BestSecondsEach(kRuns, {[&] {
     for (int i = 0; i < kKeys; ++i) blowfish.SetKey(kKey);
   }})[0];
@@ -66,7 +66,7 @@ void BenchKeySetup() {
 // Each way deciphers its own copy in place, over and over: the speed does not
 // depend on the bytes, and no copying is timed. The first pass is compared.
 void BenchBuffer(const std::string& cipher) {
-  TBufferDecipher component;
+  BufferDecipher component;
   std::string product = cipher, plain = cipher;
   component.Product(product);
   component.OneBlockAtATime(plain);
@@ -102,12 +102,12 @@ void BenchFile(const std::string& cipher, const std::filesystem::path& folder) {
     std::ofstream out(input, std::ios::binary | std::ios::trunc);
     out.write(cipher.data(), static_cast<std::streamsize>(cipher.size()));
   }
-  TBlowfish blowfish;
+  Blowfish blowfish;
   blowfish.SetKey(kKey);
-  blowfish.DecryptFile(input, output);
+  blowfish.DecipherFile(input, output);
   const std::string expected = ReadFile(output);
   CheckSame(expected.size() + 8 == cipher.size(), "the file's padding");
-  std::vector<std::function<void()>> works = {[&] { blowfish.DecryptFile(input, output); }};
+  std::vector<std::function<void()>> works = {[&] { blowfish.DecipherFile(input, output); }};
 #ifdef ZEP_BENCH_OPENSSL
   const std::string opensslOutput = (folder / "blowfish_bench_openssl.dat").string();
   CheckSame(OpenSslDecipherFile(kKey, input, opensslOutput) && ReadFile(opensslOutput) == expected,

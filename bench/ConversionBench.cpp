@@ -29,7 +29,7 @@ constexpr char kExeName[] = "Macro.exe";
 // A runtime file of imageSize pseudo-random bytes enciphered as the packer does it,
 // a MiB at a time so that even a large one takes little memory here.
 void WriteRuntimeFile(const std::string& path, size_t imageSize) {
-  TBlowfishEncoder encoder;
+  BlowfishEncoder encoder;
   encoder.SetKey(kRuntimeKeyPhrase);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   std::string chunk;
@@ -62,12 +62,12 @@ std::string SettingsFile() {
 }
 
 // A folder with the settings file and a runtime file of imageSize bytes.
-void PrepareFolder(const TTempFolder& folder, size_t imageSize) {
+void PrepareFolder(const TempFolder& folder, size_t imageSize) {
   WriteBytes(folder / "Macro.zep", SettingsFile());
   WriteRuntimeFile(folder / "Zepcom.dat", imageSize);
 }
 
-class TNullSink : public IWarningSink {
+class NullSink : public IWarningSink {
  public:
   void ShowWarning(const std::string&) override {}
 };
@@ -75,17 +75,17 @@ class TNullSink : public IWarningSink {
 // The conversion as the wizard runs it, everything in one folder. The native build
 // knows no "/" separator, so the executable goes to the current folder: the caller
 // makes that the same folder.
-struct TConversion {
-  explicit TConversion(const std::string& folder) {
+struct BenchConversion {
+  explicit BenchConversion(const std::string& folder) {
     Engine.SetProgram(folder, "zepplay.exe");
     Engine.SetWorkFolder(folder);
     if (chdir(folder.c_str()) != 0 || !Engine.LoadSettingsFile(folder + "Macro.zep")) std::abort();
   }
   void Run() {
-    if (!Engine.Convert(THeaderOptions{}, kExeName, nullptr)) std::abort();
+    if (!Engine.Convert(HeaderOptions{}, kExeName, nullptr)) std::abort();
   }
-  TNullSink Warnings;
-  TConversionEngine Engine{Warnings};
+  NullSink Warnings;
+  ConversionEngine Engine{Warnings};
 };
 
 void AppendWholeFile(platform::File& output, const std::string& path) {
@@ -96,7 +96,7 @@ void AppendWholeFile(platform::File& output, const std::string& path) {
 
 // The baseline: OpenSSL deciphers the runtime file, then the image and the
 // attachment are copied into one file.
-void Baseline(const TTempFolder& folder) {
+void Baseline(const TempFolder& folder) {
   if (!OpenSslDecipherFile(kRuntimeKeyPhrase, folder / "Zepcom.dat", folder / "baseline.dat"))
     std::abort();
   platform::File output;
@@ -113,7 +113,7 @@ long PeakKiB() {
 
 // In the fresh process: converts in folder and prints the peak before and after.
 int PeakChild(const std::string& folder) {
-  TConversion conversion(folder);
+  BenchConversion conversion(folder);
   const long before = PeakKiB();
   conversion.Run();
   std::printf("%ld %ld\n", before, PeakKiB());
@@ -124,7 +124,7 @@ int PeakChild(const std::string& folder) {
 // prints its peak resident memory after the conversion and how much the conversion
 // added to the peak it had when loaded and set up.
 void PrintConversionPeak(size_t imageSize) {
-  TTempFolder folder;
+  TempFolder folder;
   PrepareFolder(folder, imageSize);
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
@@ -145,9 +145,9 @@ void PrintConversionPeak(size_t imageSize) {
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--peak-child") == 0) return PeakChild(argv[2]);
 
-  TTempFolder folder;
+  TempFolder folder;
   PrepareFolder(folder, 8 * kMiB);
-  TConversion conversion(folder.Path());
+  BenchConversion conversion(folder.Path());
   const std::vector<double> best =
       BestSecondsEach(kRuns, {[&] { conversion.Run(); }, [&] { Baseline(folder); }});
   const bool same = ReadBytes(folder / kExeName) == ReadBytes(folder / "baseline.exe");

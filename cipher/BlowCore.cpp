@@ -13,11 +13,11 @@ inline uint32_t Mix(const SBoxes& s, uint32_t x) {
 // table lookups overlap instead of waiting on each other. Enciphering takes the
 // P-array forward, deciphering backward.
 template <bool Forward, size_t Lanes>
-inline void Rounds(const TBlowCore& core, uint32_t (&left)[Lanes], uint32_t (&right)[Lanes]) {
-  auto p = [&](size_t i) { return core.FP[Forward ? i : kBlowfishPWords - 1 - i]; };
+inline void Rounds(const BlowfishCore& core, uint32_t (&left)[Lanes], uint32_t (&right)[Lanes]) {
+  auto p = [&](size_t i) { return core.P[Forward ? i : kBlowfishPWords - 1 - i]; };
   auto round = [&](const uint32_t (&from)[Lanes], uint32_t (&to)[Lanes], size_t i) {
 #pragma GCC unroll 8
-    for (size_t lane = 0; lane < Lanes; ++lane) to[lane] ^= Mix(core.FS, from[lane]) ^ p(i);
+    for (size_t lane = 0; lane < Lanes; ++lane) to[lane] ^= Mix(core.S, from[lane]) ^ p(i);
   };
 #pragma GCC unroll 8
   for (size_t lane = 0; lane < Lanes; ++lane) left[lane] ^= p(0);
@@ -38,7 +38,7 @@ inline void Rounds(const TBlowCore& core, uint32_t (&left)[Lanes], uint32_t (&ri
 }
 
 template <bool Forward>
-inline void OneBlock(const TBlowCore& core, uint32_t& left, uint32_t& right) {
+inline void OneBlock(const BlowfishCore& core, uint32_t& left, uint32_t& right) {
   uint32_t l[1] = {left};
   uint32_t r[1] = {right};
   Rounds<Forward, 1>(core, l, r);
@@ -48,7 +48,7 @@ inline void OneBlock(const TBlowCore& core, uint32_t& left, uint32_t& right) {
 
 // Deciphers Lanes consecutive blocks at data in place.
 template <size_t Lanes>
-inline void DecryptLanes(const TBlowCore& core, uint8_t* data) {
+inline void DecipherLanes(const BlowfishCore& core, uint8_t* data) {
   uint32_t left[Lanes];
   uint32_t right[Lanes];
 #pragma GCC unroll 8
@@ -69,16 +69,16 @@ inline void DecryptLanes(const TBlowCore& core, uint8_t* data) {
 constexpr size_t kLanes = 6;
 }  // namespace
 
-void TBlowCore::EncryptHalves(uint32_t& left, uint32_t& right) const {
+void BlowfishCore::EncipherHalves(uint32_t& left, uint32_t& right) const {
   OneBlock<true>(*this, left, right);
 }
 
-void TBlowCore::DecryptHalves(uint32_t& left, uint32_t& right) const {
+void BlowfishCore::DecipherHalves(uint32_t& left, uint32_t& right) const {
   OneBlock<false>(*this, left, right);
 }
 
-void TBlowCore::DecryptIndependentBlocks(uint8_t* data, size_t blockCount) const {
+void BlowfishCore::DecipherIndependentBlocks(uint8_t* data, size_t blockCount) const {
   for (; blockCount >= kLanes; blockCount -= kLanes, data += kLanes * kBlowfishBlockSize)
-    DecryptLanes<kLanes>(*this, data);
-  for (; blockCount > 0; --blockCount, data += kBlowfishBlockSize) DecryptLanes<1>(*this, data);
+    DecipherLanes<kLanes>(*this, data);
+  for (; blockCount > 0; --blockCount, data += kBlowfishBlockSize) DecipherLanes<1>(*this, data);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The Blowfish cipher state: the key-dependent tables, the working block and the
-// 16-round block functions. TBlowfish owns one and drives it.
+// 16-round block functions. Blowfish owns one and drives it.
 #include <cstddef>
 #include <cstdint>
 
@@ -21,17 +21,17 @@ inline void StoreBigEndian(uint32_t value, uint8_t* bytes) {
   bytes[3] = static_cast<uint8_t>(value);
 }
 
-class TBlowCore {
+class BlowfishCore {
  public:
   // The 16 rounds forward or backward on the two halves of one block, in place.
-  void EncryptHalves(uint32_t& left, uint32_t& right) const;
-  void DecryptHalves(uint32_t& left, uint32_t& right) const;
+  void EncipherHalves(uint32_t& left, uint32_t& right) const;
+  void DecipherHalves(uint32_t& left, uint32_t& right) const;
 
   // Deciphers blockCount independent 8-byte blocks in place (ECB), several side by
-  // side so that their table lookups overlap. FBlock is not touched.
-  void DecryptIndependentBlocks(uint8_t* data, size_t blockCount) const;
+  // side so that their table lookups overlap. Block is not touched.
+  void DecipherIndependentBlocks(uint8_t* data, size_t blockCount) const;
 
-  uint32_t FP[kBlowfishPWords] = {};
-  uint32_t FS[kBlowfishSBoxes][kBlowfishSBoxWords] = {};
-  uint8_t FBlock[kBlowfishBlockSize] = {};
+  uint32_t P[kBlowfishPWords] = {};
+  uint32_t S[kBlowfishSBoxes][kBlowfishSBoxWords] = {};
+  uint8_t Block[kBlowfishBlockSize] = {};
 };

@@ -1,4 +1,4 @@
-// Key and IV set-up, the block steps and the chaining modes of TBlowfish.
+// Key and IV set-up, the block steps and the chaining modes of Blowfish.
 #include "cipher/Blowfish.h"
 
 #include <cstring>
@@ -12,51 +12,51 @@ void XorBlock(uint8_t* target, const uint8_t* mask) {
 
 // Runs one direction of the block cipher on the working block, whose halves are
 // stored big-endian whatever the host's byte order.
-void RunOnWorkBlock(TBlowCore& core, void (TBlowCore::*halves)(uint32_t&, uint32_t&) const) {
-  uint32_t left = LoadBigEndian(core.FBlock);
-  uint32_t right = LoadBigEndian(core.FBlock + 4);
+void RunOnWorkBlock(BlowfishCore& core, void (BlowfishCore::*halves)(uint32_t&, uint32_t&) const) {
+  uint32_t left = LoadBigEndian(core.Block);
+  uint32_t right = LoadBigEndian(core.Block + 4);
   (core.*halves)(left, right);
-  StoreBigEndian(left, core.FBlock);
-  StoreBigEndian(right, core.FBlock + 4);
+  StoreBigEndian(left, core.Block);
+  StoreBigEndian(right, core.Block + 4);
 }
 }  // namespace
 
-void TBlowfish::SetKey(const std::string& key) {
-  if (key.empty() || key.size() > kMaxKeyLength) throw EKeyError(Texts::BlowfishKeyLength);
-  std::memset(FSavedBlock, 0, sizeof FSavedBlock);
-  std::memset(FCore.FBlock, 0, sizeof FCore.FBlock);
+void Blowfish::SetKey(const std::string& key) {
+  if (key.empty() || key.size() > kMaxKeyLength) throw EKeyError(Texts::kBlowfishKeyLength);
+  std::memset(savedBlock_, 0, sizeof savedBlock_);
+  std::memset(core_.Block, 0, sizeof core_.Block);
   ExpandKey(reinterpret_cast<const uint8_t*>(key.data()), key.size());
-  FKeySet = true;
+  keySet_ = true;
 }
 
-void TBlowfish::SetIV(const std::string& iv) {
-  std::memset(FIV, 0, sizeof FIV);
-  for (size_t k = 0; k < iv.size(); ++k) FIV[k % kBlowfishBlockSize] ^= static_cast<uint8_t>(iv[k]);
-  FIVSet = true;
+void Blowfish::SetIV(const std::string& iv) {
+  std::memset(iv_, 0, sizeof iv_);
+  for (size_t k = 0; k < iv.size(); ++k) iv_[k % kBlowfishBlockSize] ^= static_cast<uint8_t>(iv[k]);
+  ivSet_ = true;
 }
 
-void TBlowfish::ClearKey() {
-  std::memset(FCore.FP, 0, sizeof FCore.FP);
-  std::memset(FCore.FS, 0, sizeof FCore.FS);
-  std::memset(FCore.FBlock, 0, sizeof FCore.FBlock);
-  FKeySet = false;
-  FIVSet = false;
+void Blowfish::ClearKey() {
+  std::memset(core_.P, 0, sizeof core_.P);
+  std::memset(core_.S, 0, sizeof core_.S);
+  std::memset(core_.Block, 0, sizeof core_.Block);
+  keySet_ = false;
+  ivSet_ = false;
 }
 
-void TBlowfish::CheckKeyAndIV() const {
-  if (!FKeySet) throw EKeyError(Texts::BlowfishKeyNotSet);
-  if (FCipherMode != ECB && !FIVSet) throw EKeyError(Texts::BlowfishIVNotSet);
+void Blowfish::CheckKeyAndIV() const {
+  if (!keySet_) throw EKeyError(Texts::kBlowfishKeyNotSet);
+  if (cipherMode_ != ECB && !ivSet_) throw EKeyError(Texts::kBlowfishIVNotSet);
 }
 
-void TBlowfish::InitTables() {
-  std::memcpy(FCore.FP, kBlowfishInitialP, sizeof FCore.FP);
-  std::memcpy(FCore.FS, kBlowfishInitialS, sizeof FCore.FS);
+void Blowfish::InitTables() {
+  std::memcpy(core_.P, kBlowfishInitialP, sizeof core_.P);
+  std::memcpy(core_.S, kBlowfishInitialS, sizeof core_.S);
 }
 
-void TBlowfish::ExpandKey(const uint8_t* key, size_t length) {
+void Blowfish::ExpandKey(const uint8_t* key, size_t length) {
   InitTables();
   size_t j = 0;
-  for (uint32_t& p : FCore.FP) {
+  for (uint32_t& p : core_.P) {
     uint32_t word = 0;
     for (int byte = 0; byte < 4; ++byte, j = (j + 1) % length) word = word << 8 | key[j];
     p ^= word;
@@ -67,61 +67,61 @@ void TBlowfish::ExpandKey(const uint8_t* key, size_t length) {
   uint32_t right = 0;
   auto refill = [&](uint32_t* words, size_t count) {
     for (size_t i = 0; i < count; i += 2) {
-      FCore.EncryptHalves(left, right);
+      core_.EncipherHalves(left, right);
       words[i] = left;
       words[i + 1] = right;
     }
   };
-  refill(FCore.FP, kBlowfishPWords);
-  for (auto& box : FCore.FS) refill(box, kBlowfishSBoxWords);
+  refill(core_.P, kBlowfishPWords);
+  for (auto& box : core_.S) refill(box, kBlowfishSBoxWords);
 }
 
-void TBlowfish::EncryptWorkBlock() { RunOnWorkBlock(FCore, &TBlowCore::EncryptHalves); }
+void Blowfish::EncipherWorkBlock() { RunOnWorkBlock(core_, &BlowfishCore::EncipherHalves); }
 
-void TBlowfish::DecryptWorkBlock() { RunOnWorkBlock(FCore, &TBlowCore::DecryptHalves); }
+void Blowfish::DecipherWorkBlock() { RunOnWorkBlock(core_, &BlowfishCore::DecipherHalves); }
 
-void TBlowfish::DecryptBlock() {
-  uint8_t* block = FCore.FBlock;
-  switch (FCipherMode) {
+void Blowfish::DecipherBlock() {
+  uint8_t* block = core_.Block;
+  switch (cipherMode_) {
     case ECB:
-      DecryptWorkBlock();
+      DecipherWorkBlock();
       break;
     case CBC:
-      std::memcpy(FSavedBlock, block, kBlowfishBlockSize);
-      DecryptWorkBlock();
-      XorBlock(block, FIV);
-      std::memcpy(FIV, FSavedBlock, kBlowfishBlockSize);
+      std::memcpy(savedBlock_, block, kBlowfishBlockSize);
+      DecipherWorkBlock();
+      XorBlock(block, iv_);
+      std::memcpy(iv_, savedBlock_, kBlowfishBlockSize);
       break;
     case CFB:
     case OFB:
       // The register is enciphered into the key stream; CFB then feeds the cipher
       // text back, OFB keeps the key stream.
-      std::memcpy(FSavedBlock, block, kBlowfishBlockSize);
-      std::memcpy(block, FIV, kBlowfishBlockSize);
-      EncryptWorkBlock();
-      std::memcpy(FIV, block, kBlowfishBlockSize);
-      std::memcpy(block, FSavedBlock, kBlowfishBlockSize);
-      XorBlock(block, FIV);
-      if (FCipherMode == CFB) std::memcpy(FIV, FSavedBlock, kBlowfishBlockSize);
+      std::memcpy(savedBlock_, block, kBlowfishBlockSize);
+      std::memcpy(block, iv_, kBlowfishBlockSize);
+      EncipherWorkBlock();
+      std::memcpy(iv_, block, kBlowfishBlockSize);
+      std::memcpy(block, savedBlock_, kBlowfishBlockSize);
+      XorBlock(block, iv_);
+      if (cipherMode_ == CFB) std::memcpy(iv_, savedBlock_, kBlowfishBlockSize);
       break;
   }
 }
 
-void TBlowfish::DecryptBlocks(uint8_t* data, size_t count) {
+void Blowfish::DecipherBlocks(uint8_t* data, size_t count) {
   if (count == 0) return;
-  if (FCipherMode == ECB) {
-    FCore.DecryptIndependentBlocks(data, count / kBlowfishBlockSize);
-    std::memcpy(FCore.FBlock, data + count - kBlowfishBlockSize, kBlowfishBlockSize);
+  if (cipherMode_ == ECB) {
+    core_.DecipherIndependentBlocks(data, count / kBlowfishBlockSize);
+    std::memcpy(core_.Block, data + count - kBlowfishBlockSize, kBlowfishBlockSize);
     return;
   }
   for (size_t offset = 0; offset < count; offset += kBlowfishBlockSize) {
-    std::memcpy(FCore.FBlock, data + offset, kBlowfishBlockSize);
-    DecryptBlock();
-    std::memcpy(data + offset, FCore.FBlock, kBlowfishBlockSize);
+    std::memcpy(core_.Block, data + offset, kBlowfishBlockSize);
+    DecipherBlock();
+    std::memcpy(data + offset, core_.Block, kBlowfishBlockSize);
   }
 }
 
-void TBlowfish::DecryptBuffer(size_t count) {
+void Blowfish::DecipherBuffer(size_t count) {
   CheckKeyAndIV();
-  DecryptBlocks(FBuffer, count);
+  DecipherBlocks(buffer_, count);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TBlowfish deciphers data enciphered with Blowfish under a text key phrase: files
+// Blowfish deciphers data enciphered with Blowfish under a text key phrase: files
 // and strings, in four chaining modes. It deciphers only; the forward direction of
 // the block cipher serves the key schedule and the CFB and OFB modes.
 //
@@ -12,27 +12,20 @@
 #include "cipher/BlowCore.h"
 #include "cipher/BlowfishErrors.h"
 
-// <windows.h> turns the name DecryptFile into the system's DecryptFileA. When it
-// came first the macro is dropped here; when it comes later, calls are renamed and
-// reach the DecryptFileA member below.
-#ifdef DecryptFile
-#undef DecryptFile
-#endif
-
-enum TCipherMode : uint8_t { ECB, CBC, CFB, OFB };
-enum TStringMode : uint8_t {
-  smEncode,  // strings come in the 64-character text form
-  smNormal,  // strings are the enciphered bytes themselves
+enum CipherMode : uint8_t { ECB, CBC, CFB, OFB };
+enum StringMode : uint8_t {
+  TextForm,  // strings come in the 64-character text form
+  RawBytes,  // strings are the enciphered bytes themselves
 };
 
-class TBlowfish {
+class Blowfish {
  public:
   static constexpr size_t kMaxKeyLength = 56;
   static constexpr size_t kBufferSize = 4096;
 
-  TBlowfish() = default;
-  TBlowfish(const TBlowfish&) = delete;
-  TBlowfish& operator=(const TBlowfish&) = delete;
+  Blowfish() = default;
+  Blowfish(const Blowfish&) = delete;
+  Blowfish& operator=(const Blowfish&) = delete;
 
   // Runs the key schedule over the key phrase's bytes (1 to 56). A rejected key
   // raises EKeyError and leaves everything as it was. The IV is kept.
@@ -44,45 +37,40 @@ class TBlowfish {
 
   // Deciphers inputPath into outputPath (created or replaced) in 4096-byte chunks
   // and removes the padding the last deciphered byte counts.
-  void DecryptFile(const std::string& inputPath, const std::string& outputPath);
-#ifdef _WIN32
-  void DecryptFileA(const std::string& inputPath, const std::string& outputPath) {
-    DecryptFile(inputPath, outputPath);
-  }
-#endif
+  void DecipherFile(const std::string& inputPath, const std::string& outputPath);
   // Deciphers input (raw bytes or the text form, by StringMode) into output,
   // without its padding.
-  void DecryptString(const std::string& input, std::string& output);
+  void DecipherString(const std::string& input, std::string& output);
 
-  TCipherMode CipherMode() const { return FCipherMode; }
-  void SetCipherMode(TCipherMode mode) { FCipherMode = mode; }
-  TStringMode StringMode() const { return FStringMode; }
-  void SetStringMode(TStringMode mode) { FStringMode = mode; }
+  CipherMode Mode() const { return cipherMode_; }
+  void SetMode(CipherMode mode) { cipherMode_ = mode; }
+  StringMode StringForm() const { return stringMode_; }
+  void SetStringForm(StringMode form) { stringMode_ = form; }
 
  protected:
   // Turns the 64-character text form into bytes.
-  static std::string DecodeBase64(const std::string& text);
-  // Deciphers the first count bytes of FBuffer in place (count a multiple of 8).
-  void DecryptBuffer(size_t count);
-  // Deciphers FBlock in place in the current mode, chaining through FIV.
-  void DecryptBlock();
+  static std::string DecodeTextForm(const std::string& text);
+  // Deciphers the first count bytes of buffer_ in place (count a multiple of 8).
+  void DecipherBuffer(size_t count);
+  // Deciphers Block in place in the current mode, chaining through iv_.
+  void DecipherBlock();
   // Raises EKeyError when there is no key, or no IV outside ECB.
   void CheckKeyAndIV() const;
   void InitTables();
-  // One block cipher step on FBlock, its halves read and written big-endian.
-  void EncryptWorkBlock();
-  void DecryptWorkBlock();
+  // One block cipher step on Block, its halves read and written big-endian.
+  void EncipherWorkBlock();
+  void DecipherWorkBlock();
   void ExpandKey(const uint8_t* key, size_t length);
   // Deciphers count bytes at data in place, block by block in the current mode;
-  // ECB takes several independent blocks at a time. FBlock ends as the last block.
-  void DecryptBlocks(uint8_t* data, size_t count);
+  // ECB takes several independent blocks at a time. Block ends as the last block.
+  void DecipherBlocks(uint8_t* data, size_t count);
 
-  TBlowCore FCore;
-  bool FKeySet = false;
-  bool FIVSet = false;
-  uint8_t FIV[kBlowfishBlockSize] = {};
-  uint8_t FSavedBlock[kBlowfishBlockSize] = {};
-  uint8_t FBuffer[kBufferSize] = {};
-  TCipherMode FCipherMode = ECB;
-  TStringMode FStringMode = smEncode;
+  BlowfishCore core_;
+  bool keySet_ = false;
+  bool ivSet_ = false;
+  uint8_t iv_[kBlowfishBlockSize] = {};
+  uint8_t savedBlock_[kBlowfishBlockSize] = {};
+  uint8_t buffer_[kBufferSize] = {};
+  CipherMode cipherMode_ = ECB;
+  StringMode stringMode_ = TextForm;
 };

@@ -33,10 +33,10 @@ class EConvertError : public Exception {
 class EInOutError : public Exception {
  public:
   explicit EInOutError(uint32_t errorCode);
-  uint32_t ErrorCode() const { return FErrorCode; }
+  uint32_t ErrorCode() const { return errorCode_; }
 
  private:
-  uint32_t FErrorCode;
+  uint32_t errorCode_;
 };
 
 // The message shown for a system error code.

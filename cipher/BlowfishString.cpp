@@ -1,4 +1,4 @@
-// TBlowfish::DecryptString and the 64-character text form it accepts.
+// Blowfish::DecipherString and the 64-character text form it accepts.
 #include "cipher/Blowfish.h"
 #include "common/Texts.h"
 
@@ -15,7 +15,7 @@ int TextFormValue(char c) {
 }
 }  // namespace
 
-std::string TBlowfish::DecodeBase64(const std::string& text) {
+std::string Blowfish::DecodeTextForm(const std::string& text) {
   // Four characters carry three bytes, most significant bit first; the bits of an
   // incomplete last byte are dropped.
   std::string bytes;
@@ -23,7 +23,7 @@ std::string TBlowfish::DecodeBase64(const std::string& text) {
   unsigned pending = 0;
   for (size_t k = 0; k < text.size(); ++k) {
     int value = TextFormValue(text[k]);
-    if (value < 0) throw EConvertError(Texts::BlowfishInvalidBase64);
+    if (value < 0) throw EConvertError(Texts::kBlowfishInvalidBase64);
     unsigned v = static_cast<unsigned>(value);
     switch (k % 4) {
       case 0:
@@ -46,15 +46,15 @@ std::string TBlowfish::DecodeBase64(const std::string& text) {
   return bytes;
 }
 
-void TBlowfish::DecryptString(const std::string& input, std::string& output) {
+void Blowfish::DecipherString(const std::string& input, std::string& output) {
   CheckKeyAndIV();
   std::string text = input;  // taken first: output may be the input string itself
   output.clear();
   if (text.empty()) return;
-  if (FStringMode == smEncode) text = DecodeBase64(text);
-  if (text.size() < kBlowfishBlockSize) throw EInputError(Texts::BlowfishInputTooShort);
-  if (text.size() % kBlowfishBlockSize != 0) throw EInputError(Texts::BlowfishInputNotWholeBlocks);
-  DecryptBlocks(reinterpret_cast<uint8_t*>(&text[0]), text.size());
+  if (stringMode_ == TextForm) text = DecodeTextForm(text);
+  if (text.size() < kBlowfishBlockSize) throw EInputError(Texts::kBlowfishInputTooShort);
+  if (text.size() % kBlowfishBlockSize != 0) throw EInputError(Texts::kBlowfishInputNotWholeBlocks);
+  DecipherBlocks(reinterpret_cast<uint8_t*>(&text[0]), text.size());
   // Well-formed data ends in 1 to 8 padding bytes; any other count removes one byte.
   size_t padding = static_cast<uint8_t>(text.back());
   if (padding < 1 || padding > kBlowfishBlockSize) padding = 1;

@@ -6,12 +6,12 @@
 
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : FMessage(std::move(message)) {}
-  const std::string& Message() const { return FMessage; }
-  const char* what() const noexcept override { return FMessage.c_str(); }
+  explicit Exception(std::string message) : message_(std::move(message)) {}
+  const std::string& Message() const { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
 
  private:
-  std::string FMessage;
+  std::string message_;
 };
 
 // A file that exists but cannot be opened ("ファイル %s は開けません").

@@ -6,117 +6,117 @@
 namespace Texts {
 
 // Files and streams.
-inline constexpr char FileOpenError[] = "ファイル %s は開けません";
-inline constexpr char FileCreateError[] = "ファイル %s を作成できません";
-inline constexpr char StreamReadError[] = "ストリームからの読み込みエラー";
-inline constexpr char StreamWriteError[] = "ストリームへの書き込みエラー";
+inline constexpr char kFileOpenError[] = "ファイル %s は開けません";
+inline constexpr char kFileCreateError[] = "ファイル %s を作成できません";
+inline constexpr char kStreamReadError[] = "ストリームからの読み込みエラー";
+inline constexpr char kStreamWriteError[] = "ストリームへの書き込みエラー";
 
 // The line list.
-inline constexpr char ListInsertError[] = "行を挿入できません";
-inline constexpr char ListIndexError[] = "リストのインデックスが範囲を超えています (%d)";
+inline constexpr char kListInsertError[] = "行を挿入できません";
+inline constexpr char kListIndexError[] = "リストのインデックスが範囲を超えています (%d)";
 
 // Wizard warnings.
-inline constexpr char WarningCaption[] = "警告";
-inline constexpr char SettingsFileMissing[] =
+inline constexpr char kWarningCaption[] = "警告";
+inline constexpr char kSettingsFileMissing[] =
     "指定されたファイルが存在しません。もう一度\r\nファイルの指定をやり直して下さい。";
-inline constexpr char SettingsFileWrongFormat[] =
+inline constexpr char kSettingsFileWrongFormat[] =
     "指定されたファイルは、形式が違います。もう一度\r\nファイルの指定をやり直して下さい。";
-inline constexpr char ExecutableNotMade[] = "\r\n実行ファイルの作成に失敗しました。";
+inline constexpr char kExecutableNotMade[] = "\r\n実行ファイルの作成に失敗しました。";
 
 // The Blowfish cipher component (cipher/). Its own messages are English.
-inline constexpr char BlowfishKeyLength[] = "Blowfish: Key must be between 1 and 56 bytes";
-inline constexpr char BlowfishKeyNotSet[] = "Blowfish: Key not set";
-inline constexpr char BlowfishIVNotSet[] = "Blowfish: IV not set";
-inline constexpr char BlowfishInputFileNotFound[] = "Blowfish: Input file not found";
-inline constexpr char BlowfishOutputNotOpened[] = "Blowfish: Could not open output file";
-inline constexpr char BlowfishOutputNotWritten[] = "Blowfish: Error writing output file";
-inline constexpr char BlowfishInputFileNotWholeBlocks[] =
+inline constexpr char kBlowfishKeyLength[] = "Blowfish: Key must be between 1 and 56 bytes";
+inline constexpr char kBlowfishKeyNotSet[] = "Blowfish: Key not set";
+inline constexpr char kBlowfishIVNotSet[] = "Blowfish: IV not set";
+inline constexpr char kBlowfishInputFileNotFound[] = "Blowfish: Input file not found";
+inline constexpr char kBlowfishOutputNotOpened[] = "Blowfish: Could not open output file";
+inline constexpr char kBlowfishOutputNotWritten[] = "Blowfish: Error writing output file";
+inline constexpr char kBlowfishInputFileNotWholeBlocks[] =
     "Blowfish: Input file not valid - length is not a positive multiple of 8";
-inline constexpr char BlowfishPaddingTooLong[] =
+inline constexpr char kBlowfishPaddingTooLong[] =
     "Blowfish: Input file not valid - padding longer than the last chunk";
-inline constexpr char BlowfishInputTooShort[] = "Blowfish: Input not valid - too short";
-inline constexpr char BlowfishInputNotWholeBlocks[] =
+inline constexpr char kBlowfishInputTooShort[] = "Blowfish: Input not valid - too short";
+inline constexpr char kBlowfishInputNotWholeBlocks[] =
     "Blowfish: Input not valid - length is not a multiple of 8";
-inline constexpr char BlowfishInvalidBase64[] =
+inline constexpr char kBlowfishInvalidBase64[] =
     "Blowfish: Error converting from Base64 - invalid character";
 
 // I/O errors by system error code (EInOutError); any other code uses IOErrorOther.
-inline constexpr char IOErrorFileNotFound[] = "ファイルが見つかりません";
-inline constexpr char IOErrorInvalidFileName[] = "不正なファイル名です";
-inline constexpr char IOErrorTooManyOpenFiles[] = "オープンしたファイルが多すぎます";
-inline constexpr char IOErrorAccessDenied[] = "ファイルへのアクセスが拒否されました";
-inline constexpr char IOErrorReadBeyondEnd[] = "ファイルの末尾以降を読み込みました";
-inline constexpr char IOErrorDiskFull[] = "ディスクがいっぱいです";
-inline constexpr char IOErrorNotNumeric[] = "入力値が数値ではありません";
-inline constexpr char IOErrorOther[] = "I/O エラー (%d)";
+inline constexpr char kIOErrorFileNotFound[] = "ファイルが見つかりません";
+inline constexpr char kIOErrorInvalidFileName[] = "不正なファイル名です";
+inline constexpr char kIOErrorTooManyOpenFiles[] = "オープンしたファイルが多すぎます";
+inline constexpr char kIOErrorAccessDenied[] = "ファイルへのアクセスが拒否されました";
+inline constexpr char kIOErrorReadBeyondEnd[] = "ファイルの末尾以降を読み込みました";
+inline constexpr char kIOErrorDiskFull[] = "ディスクがいっぱいです";
+inline constexpr char kIOErrorNotNumeric[] = "入力値が数値ではありません";
+inline constexpr char kIOErrorOther[] = "I/O エラー (%d)";
 
 // ---- Wizard controller, silent run and remembered options ----
-inline constexpr char ApplicationTitle[] = "Zephyr Player";
-inline constexpr char HelpFileName[] = "Zepplay.hlp";
+inline constexpr char kApplicationTitle[] = "Zephyr Player";
+inline constexpr char kHelpFileName[] = "Zepplay.hlp";
 // Page titles, page 0 to 3.
-inline constexpr char TitleChooseSettingsFile[] = "ZephyrClick設定ファイルの選択";
-inline constexpr char TitleExecutableOptions[] = "作成する実行ファイルの設定";
-inline constexpr char TitleExecutableName[] = "作成する実行ファイルの名前";
-inline constexpr char TitleDone[] = "作成完了！";
+inline constexpr char kTitleChooseSettingsFile[] = "ZephyrClick設定ファイルの選択";
+inline constexpr char kTitleExecutableOptions[] = "作成する実行ファイルの設定";
+inline constexpr char kTitleExecutableName[] = "作成する実行ファイルの名前";
+inline constexpr char kTitleDone[] = "作成完了！";
 // Application title and caption during the silent run.
-inline constexpr char SilentRunCaption[] = "EXE生成中…";
+inline constexpr char kSilentRunCaption[] = "EXE生成中…";
 // A conversion without a usable temporary folder.
-inline constexpr char NoWorkFolder[] =
+inline constexpr char kNoWorkFolder[] =
     "一時フォルダを取得できないため、実行ファイルを作成できません";
 // A start that cannot go on: a window that cannot be made (%s: its class, %lu: the
 // system error code), a picture that cannot be loaded (%d: its resource number), or
 // an error without a message of its own.
-inline constexpr char WindowNotCreated[] = "ウィンドウ %s を作成できません (エラー %lu)";
-inline constexpr char ResourceNotLoaded[] = "リソース %d を読み込めません (エラー %lu)";
-inline constexpr char UnexpectedError[] = "予期しないエラーが発生しました";
+inline constexpr char kWindowNotCreated[] = "ウィンドウ %s を作成できません (エラー %lu)";
+inline constexpr char kResourceNotLoaded[] = "リソース %d を読み込めません (エラー %lu)";
+inline constexpr char kUnexpectedError[] = "予期しないエラーが発生しました";
 // Registry errors of the remembered options (%s: value or key name).
-inline constexpr char RegistryWrongType[] = "'%s' のデータ型が不正です";
-inline constexpr char RegistryFetchFailed[] = "'%s' の取得に失敗しました";
-inline constexpr char RegistryKeyCreateFailed[] = "キー %s の作成に失敗しました";
-inline constexpr char RegistrySetFailed[] = "'%s' の設定に失敗しました";
+inline constexpr char kRegistryWrongType[] = "'%s' のデータ型が不正です";
+inline constexpr char kRegistryFetchFailed[] = "'%s' の取得に失敗しました";
+inline constexpr char kRegistryKeyCreateFailed[] = "キー %s の作成に失敗しました";
+inline constexpr char kRegistrySetFailed[] = "'%s' の設定に失敗しました";
 
 }  // namespace Texts
 
 // ---- Main window: caption, font, control texts, boxes and the file-open dialog ----
-// (lblTitle starts with TitleChooseSettingsFile above.)
+// (PageTitle starts with TitleChooseSettingsFile above.)
 namespace Texts::Window {
-inline constexpr char Caption[] = "Zephyr Player　v6.10";
-inline constexpr char FontFace[] = "ＭＳ Ｐゴシック";
-inline constexpr char btnHelp[] = "ヘルプ(&H)";
-inline constexpr char btnBack[] = "< 戻る(&B)";
-inline constexpr char btnNext[] = "次へ(&N) >";
-inline constexpr char btnClose[] = "閉じる(&C)";
+inline constexpr char kCaption[] = "Zephyr Player　v6.10";
+inline constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
+inline constexpr char kHelpButton[] = "ヘルプ(&H)";
+inline constexpr char kBackButton[] = "< 戻る(&B)";
+inline constexpr char kNextButton[] = "次へ(&N) >";
+inline constexpr char kCloseButton[] = "閉じる(&C)";
 // Page 0.
-inline constexpr char Label1[] =
+inline constexpr char kWelcomeText[] =
     "Zephyr Player へようこそ！\r\n\r\n"
     "このツールはZephyrClickで作成された設定ファイル(*.zep)をZephyrClickがインストールされて"
     "いない環境でも実行できるよう、実行ファイル(*.exe)に変換するアプリケーションです。\r\n\r\n"
     "このツールを使って変換された実行ファイルは、ご自由に配布していただくことが可能です。";
-inline constexpr char Label2[] = "変換するZephyrClick設定ファイルの選択：";
-inline constexpr char btn1Hint[] = "開く";
+inline constexpr char kSettingsPathLabel[] = "変換するZephyrClick設定ファイルの選択：";
+inline constexpr char kBrowseHint[] = "開く";
 // Page 1.
-inline constexpr char Label3[] = "作成する実行ファイルの可視性";
-inline constexpr char rad1[] = "何も表示しない(&F)";
-inline constexpr char rad2[] = "トレイアイコンで表示する(&T)";
-inline constexpr char chkDouji[] = "起動と同時に再生(&R)";
-inline constexpr char chkEndClose[] = "最後まで再生したら終了(&D)";
-inline constexpr char chkHotClose[] = "再生・停止の制御キーで終了(&K)";
-inline constexpr char Label5[] = "※";
-inline constexpr char Label4[] =
+inline constexpr char kVisibilityLabel[] = "作成する実行ファイルの可視性";
+inline constexpr char kShowNothingRadio[] = "何も表示しない(&F)";
+inline constexpr char kTrayIconRadio[] = "トレイアイコンで表示する(&T)";
+inline constexpr char kPlayOnStartCheck[] = "起動と同時に再生(&R)";
+inline constexpr char kExitAtEndCheck[] = "最後まで再生したら終了(&D)";
+inline constexpr char kExitOnKeyCheck[] = "再生・停止の制御キーで終了(&K)";
+inline constexpr char kNoteMark[] = "※";
+inline constexpr char kNoteText[] =
     "安全に処理を途中停止できるよう、できる限り再生・停止の制御キーはZephyrClickで設定して"
     "おいて下さい。";
 // Page 2.
-inline constexpr char Label6[] =
+inline constexpr char kNameIntroText[] =
     "作成する実行ファイルの名前を決めて下さい。\r\n\r\n"
     "特に問題がなければ[次へ]を押すと、元の設定ファイルと同じ場所に実行ファイルが作成されます。";
-inline constexpr char Label7[] = "ファイル名：";
+inline constexpr char kExeNameLabel[] = "ファイル名：";
 // Page 3.
-inline constexpr char lblExeName[] = "lblExeName";
-inline constexpr char Label8[] =
+inline constexpr char kResultPath[] = "lblExeName";
+inline constexpr char kDoneText[] =
     "実行ファイルの作成が完了しました。\r\n\r\n作成した実行ファイルをどうぞご活用下さい！";
-inline constexpr char btnOpenFolder[] = "作成先のフォルダを開く(&F)";
-inline constexpr char Label9[] = "最初に戻る";
+inline constexpr char kOpenFolderButton[] = "作成先のフォルダを開く(&F)";
+inline constexpr char kStartOverLink[] = "最初に戻る";
 // The warning box's button and the file-open dialog's filter (display text, pattern).
-inline constexpr char WarningOk[] = "OK";
-inline constexpr char OpenDialogFilter[] = "ZephyrClick設定ファイル (*.zep)\0*.zep\0";
+inline constexpr char kWarningOk[] = "OK";
+inline constexpr char kOpenDialogFilter[] = "ZephyrClick設定ファイル (*.zep)\0*.zep\0";
 }  // namespace Texts::Window

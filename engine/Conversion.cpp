@@ -10,41 +10,41 @@ constexpr int kProgressRewritten = 33;
 
 // Clears the cipher's key when it goes out of scope, so that no key schedule stays in
 // the component after the runtime image has been deciphered or has failed to be.
-class TKeyClearer {
+class KeyClearer {
  public:
-  explicit TKeyClearer(TBlowfish& cipher) : FCipher(cipher) {}
-  ~TKeyClearer() { FCipher.ClearKey(); }
-  TKeyClearer(const TKeyClearer&) = delete;
-  TKeyClearer& operator=(const TKeyClearer&) = delete;
+  explicit KeyClearer(Blowfish& cipher) : cipher_(cipher) {}
+  ~KeyClearer() { cipher_.ClearKey(); }
+  KeyClearer(const KeyClearer&) = delete;
+  KeyClearer& operator=(const KeyClearer&) = delete;
 
  private:
-  TBlowfish& FCipher;
+  Blowfish& cipher_;
 };
 }  // namespace
 
-bool TConversionEngine::PrepareRuntimeImage() {
-  FBlowfish1.SetIV(kRuntimeIVPhrase);
-  TKeyClearer keyClearer(FBlowfish1);
-  FBlowfish1.SetKey(kRuntimeKeyPhrase);
-  const std::string runtimeFile = FProgramFolder + kRuntimeFileName;
+bool ConversionEngine::PrepareRuntimeImage() {
+  runtimeCipher_.SetIV(kRuntimeIVPhrase);
+  KeyClearer keyClearer(runtimeCipher_);
+  runtimeCipher_.SetKey(kRuntimeKeyPhrase);
+  const std::string runtimeFile = programFolder_ + kRuntimeFileName;
   if (!platform::FileExists(runtimeFile)) return false;
-  FBlowfish1.DecryptFile(runtimeFile, FWorkFolder + kRuntimeImageName);
+  runtimeCipher_.DecipherFile(runtimeFile, workFolder_ + kRuntimeImageName);
   return true;
 }
 
-bool TConversionEngine::AssembleExecutable(const std::string& exeName,
-                                           const TProgress& progress) {
+bool ConversionEngine::AssembleExecutable(const std::string& exeName,
+                                           const ProgressCallback& progress) {
   if (!PrepareRuntimeImage()) return false;
-  const std::string attachment = FWorkFolder + kAttachmentName;
+  const std::string attachment = workFolder_ + kAttachmentName;
   if (!platform::FileExists(attachment)) return false;
-  const std::string outputPath = FSourceFolder + exeName;
+  const std::string outputPath = sourceFolder_ + exeName;
   RefuseProtectedOutput(outputPath);
-  WriteExecutable(outputPath, FWorkFolder + kRuntimeImageName, attachment, progress);
+  WriteExecutable(outputPath, workFolder_ + kRuntimeImageName, attachment, progress);
   return true;
 }
 
-bool TConversionEngine::Convert(const THeaderOptions& options, const std::string& exeName,
-                                const TProgress& progress) {
+bool ConversionEngine::Convert(const HeaderOptions& options, const std::string& exeName,
+                                const ProgressCallback& progress) {
   RewriteHeaderLine(options);
   if (progress) progress(kProgressRewritten);
   return AssembleExecutable(exeName, progress);

@@ -21,71 +21,71 @@ std::vector<char> ReadWholeFile(const std::string& path) {
   uint64_t size = 0;
   if (!file.OpenRead(path, platform::Share::Read) || !file.Size(size) ||
       size > std::numeric_limits<size_t>::max() / 2)
-    throw EFOpenError(FormatText(Texts::FileOpenError, path));
+    throw EFOpenError(FormatText(Texts::kFileOpenError, path));
   std::vector<char> data;
   try {
     data.resize(static_cast<size_t>(size));
   } catch (const std::bad_alloc&) {
-    throw EFOpenError(FormatText(Texts::FileOpenError, path));
+    throw EFOpenError(FormatText(Texts::kFileOpenError, path));
   }
   size_t transferred = 0;
   // A file that shrank while being read is treated like one that cannot be opened.
   if (!file.Read(data.data(), data.size(), transferred) || transferred != data.size())
-    throw EFOpenError(FormatText(Texts::FileOpenError, path));
+    throw EFOpenError(FormatText(Texts::kFileOpenError, path));
   return data;
 }
 
 void SaveText(const std::string& path, const std::string& text) {
   platform::File file;
   if (!file.Create(path, platform::Share::None))
-    throw EFCreateError(FormatText(Texts::FileCreateError, path));
+    throw EFCreateError(FormatText(Texts::kFileCreateError, path));
   size_t transferred = 0;
   if (!file.Write(text.data(), text.size(), transferred) || transferred != text.size() ||
       !file.Close())
-    throw EWriteError(Texts::StreamWriteError);
+    throw EWriteError(Texts::kStreamWriteError);
 }
 }  // namespace
 
-TConversionEngine::TConversionEngine(IWarningSink& warnings) : FWarnings(warnings) {}
+ConversionEngine::ConversionEngine(IWarningSink& warnings) : warnings_(warnings) {}
 
-void TConversionEngine::SetProgram(const std::string& folder, const std::string& fileName) {
-  FProgramFolder = folder;
-  FProgramPath = folder + fileName;
+void ConversionEngine::SetProgram(const std::string& folder, const std::string& fileName) {
+  programFolder_ = folder;
+  programPath_ = folder + fileName;
 }
 
-bool TConversionEngine::LoadSettingsFile(const std::string& settingsPath) {
-  FLines.Clear();
-  FLinesAccepted = false;
+bool ConversionEngine::LoadSettingsFile(const std::string& settingsPath) {
+  lines_.Clear();
+  linesAccepted_ = false;
   if (!platform::FileExists(settingsPath)) {
-    FWarnings.ShowWarning(Texts::SettingsFileMissing);
+    warnings_.ShowWarning(Texts::kSettingsFileMissing);
     return false;
   }
   std::vector<char> data = ReadWholeFile(settingsPath);
-  FLines.AddText(data.data(), data.size());
-  FSettingsPath = settingsPath;
-  FSourceFolder = FolderPart(settingsPath);
+  lines_.AddText(data.data(), data.size());
+  settingsPath_ = settingsPath;
+  sourceFolder_ = FolderPart(settingsPath);
   return true;
 }
 
-bool TConversionEngine::ValidateSettingsFile(const std::string& settingsPath) {
+bool ConversionEngine::ValidateSettingsFile(const std::string& settingsPath) {
   try {
-    FLinesAccepted = FLines.Count() >= kMinimumLineCount && HasHeaderMarker(FLines.Get(0)) &&
+    linesAccepted_ = lines_.Count() >= kMinimumLineCount && HasHeaderMarker(lines_.Get(0)) &&
                      platform::FileExists(settingsPath);
   } catch (const std::exception&) {
-    FLinesAccepted = false;
+    linesAccepted_ = false;
   }
-  return FLinesAccepted;
+  return linesAccepted_;
 }
 
-void TConversionEngine::RewriteHeaderLine(const THeaderOptions& options) {
-  std::string header = RewriteHeader(FLines.Get(0), options);
-  FLines.Insert(0, std::move(header));
-  FLines.Delete(1);
-  SaveText(FWorkFolder + kAttachmentName, FLines.Text());
+void ConversionEngine::RewriteHeaderLine(const HeaderOptions& options) {
+  std::string header = RewriteHeader(lines_.Get(0), options);
+  lines_.Insert(0, std::move(header));
+  lines_.Delete(1);
+  SaveText(workFolder_ + kAttachmentName, lines_.Text());
 }
 
-void TConversionEngine::RefuseProtectedOutput(const std::string& outputPath) const {
-  for (const std::string& kept : {FSettingsPath, FProgramFolder + kRuntimeFileName, FProgramPath})
+void ConversionEngine::RefuseProtectedOutput(const std::string& outputPath) const {
+  for (const std::string& kept : {settingsPath_, programFolder_ + kRuntimeFileName, programPath_})
     if (!kept.empty() && platform::SameFile(outputPath, kept))
-      throw EFCreateError(FormatText(Texts::FileCreateError, outputPath));
+      throw EFCreateError(FormatText(Texts::kFileCreateError, outputPath));
 }

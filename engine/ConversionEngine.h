@@ -11,22 +11,22 @@
 #include "engine/WarningSink.h"
 
 // Receives the progress percentages of a conversion (33, 66, 100).
-using TProgress = std::function<void(int percent)>;
+using ProgressCallback = std::function<void(int percent)>;
 
-class TConversionEngine {
+class ConversionEngine {
  public:
-  explicit TConversionEngine(IWarningSink& warnings);
+  explicit ConversionEngine(IWarningSink& warnings);
 
   // The program folder holds the runtime file; folder + fileName is the program itself.
   // Folders are empty or end with a backslash; file names are appended directly.
   void SetProgram(const std::string& folder, const std::string& fileName);
-  void SetWorkFolder(const std::string& folder) { FWorkFolder = folder; }
-  const std::string& ProgramFolder() const { return FProgramFolder; }
-  const std::string& WorkFolder() const { return FWorkFolder; }
-  const std::string& SourceFolder() const { return FSourceFolder; }
-  const TLineList& Lines() const { return FLines; }
-  // The window's cipher component Blowfish1 (ECB, smEncode: a new TBlowfish's state).
-  TBlowfish& Blowfish1() { return FBlowfish1; }
+  void SetWorkFolder(const std::string& folder) { workFolder_ = folder; }
+  const std::string& ProgramFolder() const { return programFolder_; }
+  const std::string& WorkFolder() const { return workFolder_; }
+  const std::string& SourceFolder() const { return sourceFolder_; }
+  const LineList& Lines() const { return lines_; }
+  // The window's cipher component RuntimeCipher (ECB, TextForm: a new Blowfish's state).
+  Blowfish& RuntimeCipher() { return runtimeCipher_; }
 
   // Reads the settings file into the line list and sets the source folder. False when
   // no file exists there: the missing-file warning has been shown. Raises
@@ -36,10 +36,10 @@ class TConversionEngine {
   // lines accepted here are ever converted.
   bool ValidateSettingsFile(const std::string& settingsPath);
   // True from a successful validation until the next load.
-  bool LinesAccepted() const { return FLinesAccepted; }
+  bool LinesAccepted() const { return linesAccepted_; }
   // Writes the options into the header line and saves the line list as
   // work folder + "Attach.zep".
-  void RewriteHeaderLine(const THeaderOptions& options);
+  void RewriteHeaderLine(const HeaderOptions& options);
 
   // Deciphers program folder + "Zepcom.dat" into work folder + "Player.dat". False
   // when the runtime file is missing (nothing written).
@@ -48,21 +48,21 @@ class TConversionEngine {
   // reporting 66 and 100. False when the runtime or attachment file is missing. An
   // output that is the settings file, the runtime file or the program itself, however
   // spelt, is refused with EFCreateError before anything is written.
-  bool AssembleExecutable(const std::string& exeName, const TProgress& progress);
+  bool AssembleExecutable(const std::string& exeName, const ProgressCallback& progress);
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
-  bool Convert(const THeaderOptions& options, const std::string& exeName,
-               const TProgress& progress);
+  bool Convert(const HeaderOptions& options, const std::string& exeName,
+               const ProgressCallback& progress);
 
  private:
   void RefuseProtectedOutput(const std::string& outputPath) const;
 
-  IWarningSink& FWarnings;
-  TLineList FLines;
-  bool FLinesAccepted = false;
-  std::string FSettingsPath;  // the file the lines were loaded from
-  std::string FProgramPath;
-  std::string FProgramFolder;
-  std::string FWorkFolder;
-  std::string FSourceFolder;
-  TBlowfish FBlowfish1;
+  IWarningSink& warnings_;
+  LineList lines_;
+  bool linesAccepted_ = false;
+  std::string settingsPath_;  // the file the lines were loaded from
+  std::string programPath_;
+  std::string programFolder_;
+  std::string workFolder_;
+  std::string sourceFolder_;
+  Blowfish runtimeCipher_;
 };

@@ -25,7 +25,7 @@ void Report(const std::function<void(int)>& progress, int percent) {
 }
 
 [[noreturn]] void ThrowCannotCreate(const std::string& outputPath) {
-  throw EFCreateError(FormatText(Texts::FileCreateError, outputPath));
+  throw EFCreateError(FormatText(Texts::kFileCreateError, outputPath));
 }
 
 // Opens sourcePath with no sharing and writes to output as many bytes as the source
@@ -33,18 +33,18 @@ void Report(const std::function<void(int)>& progress, int percent) {
 void AppendFile(platform::File& output, const std::string& sourcePath) {
   platform::File source;
   if (!source.OpenRead(sourcePath, platform::Share::None))
-    throw EFOpenError(FormatText(Texts::FileOpenError, sourcePath));
+    throw EFOpenError(FormatText(Texts::kFileOpenError, sourcePath));
   uint64_t remaining = 0;
-  if (!source.Size(remaining)) throw EReadError(Texts::StreamReadError);
+  if (!source.Size(remaining)) throw EReadError(Texts::kStreamReadError);
 
   std::vector<char> buffer(static_cast<size_t>(std::min<uint64_t>(remaining, kCopyBufferSize)));
   while (remaining > 0) {
     const size_t chunk = static_cast<size_t>(std::min<uint64_t>(remaining, buffer.size()));
     size_t transferred = 0;
     if (!source.Read(buffer.data(), chunk, transferred) || transferred != chunk)
-      throw EReadError(Texts::StreamReadError);
+      throw EReadError(Texts::kStreamReadError);
     if (!output.Write(buffer.data(), chunk, transferred) || transferred != chunk)
-      throw EWriteError(Texts::StreamWriteError);
+      throw EWriteError(Texts::kStreamWriteError);
     remaining -= chunk;
   }
 }
@@ -88,7 +88,7 @@ void WriteExecutable(const std::string& outputPath, const std::string& runtimeIm
     Report(progress, kProgressImageCopied);
     AppendFile(output, attachmentPath);
     Report(progress, kProgressDone);
-    if (!output.Flush() || !output.Close()) throw EWriteError(Texts::StreamWriteError);
+    if (!output.Flush() || !output.Close()) throw EWriteError(Texts::kStreamWriteError);
     PutInPlace(temporaryPath, outputPath);
   } catch (...) {
     // Until the new executable is whole and in place, an older one stays untouched.

@@ -9,17 +9,17 @@ const std::string kHeaderMarker = "ephyrClickﾃﾞｰﾀ";
 
 namespace {
 // The pieces of a header line around the four option columns.
-struct THeaderPieces {
+struct HeaderPieces {
   std::string Column1, ToolText, Column57, ToolData, Column70, Column71, Rest;
 };
 
 // A fresh header line as the settings tool writes it; used when the line cannot be cut.
-THeaderPieces FreshHeaderPieces() {
+HeaderPieces FreshHeaderPieces() {
   return {"Z", "ephyrClickﾃﾞｰﾀﾌｧｲﾙ0この0000の内容は変更しないでください", ")", "000000000010",
           "0", "0", "003305010" + std::string(100, ' ')};
 }
 
-THeaderPieces CutHeader(const std::string& header) {
+HeaderPieces CutHeader(const std::string& header) {
   long long length = static_cast<long long>(header.size());
   return {ClampedSubstring(header, 1, 1),   ClampedSubstring(header, 2, 55),
           ClampedSubstring(header, 57, 1),  ClampedSubstring(header, 58, 12),
@@ -42,8 +42,8 @@ std::string ClampedSubstring(const std::string& text, long long start, long long
   return text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(count));
 }
 
-std::string RewriteHeader(const std::string& header, const THeaderOptions& options) {
-  THeaderPieces pieces;
+std::string RewriteHeader(const std::string& header, const HeaderOptions& options) {
+  HeaderPieces pieces;
   try {
     pieces = CutHeader(header);
   } catch (const std::bad_alloc&) {
@@ -58,6 +58,6 @@ std::string RewriteHeader(const std::string& header, const THeaderOptions& optio
            pieces.Column70 + pieces.Column71 + pieces.Rest;
   } catch (const std::bad_alloc&) {
     // No memory for the new line: it cannot go into the line list.
-    throw EListError(Texts::ListInsertError);
+    throw EListError(Texts::kListInsertError);
   }
 }

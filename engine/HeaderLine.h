@@ -19,4 +19,4 @@ std::string ClampedSubstring(const std::string& text, long long start, long long
 // The header line with the four option columns replaced. A line of 71 bytes or more
 // keeps its length; the option bytes of a shorter line land right after the bytes it
 // has. Raises EListError "行を挿入できません" when no memory is left for the new line.
-std::string RewriteHeader(const std::string& header, const THeaderOptions& options);
+std::string RewriteHeader(const std::string& header, const HeaderOptions& options);

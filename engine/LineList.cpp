@@ -6,29 +6,29 @@
 #include "common/Format.h"
 #include "common/Texts.h"
 
-void TLineList::CheckIndex(int index, int count) const {
-  if (index < 0 || index >= count) throw EListError(FormatText(Texts::ListIndexError, index));
+void LineList::CheckIndex(int index, int count) const {
+  if (index < 0 || index >= count) throw EListError(FormatText(Texts::kListIndexError, index));
 }
 
-const std::string& TLineList::Get(int index) const {
+const std::string& LineList::Get(int index) const {
   CheckIndex(index, Count());
-  return FLines[static_cast<size_t>(index)];
+  return lines_[static_cast<size_t>(index)];
 }
 
-void TLineList::Add(std::string line) { Insert(Count(), std::move(line)); }
+void LineList::Add(std::string line) { Insert(Count(), std::move(line)); }
 
-void TLineList::Insert(int index, std::string line) {
+void LineList::Insert(int index, std::string line) {
   CheckIndex(index, Count() + 1);
   try {
-    FLines.insert(FLines.begin() + index, std::move(line));
+    lines_.insert(lines_.begin() + index, std::move(line));
   } catch (const std::bad_alloc&) {
-    throw EListError(Texts::ListInsertError);
+    throw EListError(Texts::kListInsertError);
   }
 }
 
-void TLineList::Delete(int index) {
+void LineList::Delete(int index) {
   CheckIndex(index, Count());
-  FLines.erase(FLines.begin() + index);
+  lines_.erase(lines_.begin() + index);
 }
 
 namespace {
@@ -36,12 +36,12 @@ std::string MakeLine(const char* bytes, size_t size) {
   try {
     return std::string(bytes, size);
   } catch (const std::bad_alloc&) {
-    throw EListError(Texts::ListInsertError);
+    throw EListError(Texts::kListInsertError);
   }
 }
 }  // namespace
 
-void TLineList::AddText(const char* data, size_t size) {
+void LineList::AddText(const char* data, size_t size) {
   size_t p = 0;
   while (p < size && data[p] != '\0') {
     size_t end = p;
@@ -53,16 +53,16 @@ void TLineList::AddText(const char* data, size_t size) {
   }
 }
 
-std::string TLineList::Text() const {
+std::string LineList::Text() const {
   size_t size = 0;
-  for (const std::string& line : FLines) size += line.size() + 2;
+  for (const std::string& line : lines_) size += line.size() + 2;
   std::string text;
   try {
     text.reserve(size);
   } catch (const std::bad_alloc&) {
-    throw EListError(Texts::ListInsertError);
+    throw EListError(Texts::kListInsertError);
   }
-  for (const std::string& line : FLines) {
+  for (const std::string& line : lines_) {
     text += line;
     text += "\r\n";
   }

@@ -4,16 +4,16 @@
 #include <string>
 #include <vector>
 
-class TLineList {
+class LineList {
  public:
-  int Count() const { return static_cast<int>(FLines.size()); }
+  int Count() const { return static_cast<int>(lines_.size()); }
   // Raises EListError "リストのインデックスが範囲を超えています (index)" when out of range.
   const std::string& Get(int index) const;
   // Raise EListError "行を挿入できません" when no memory is left for the line.
   void Add(std::string line);
   void Insert(int index, std::string line);
   void Delete(int index);
-  void Clear() { FLines.clear(); }
+  void Clear() { lines_.clear(); }
 
   // Appends the lines found in data: CR, LF, CR LF and LF CR... end a line each, a last
   // line without terminator counts, and the first NUL byte ends the data.
@@ -24,5 +24,5 @@ class TLineList {
 
  private:
   void CheckIndex(int index, int count) const;
-  std::vector<std::string> FLines;
+  std::vector<std::string> lines_;
 };

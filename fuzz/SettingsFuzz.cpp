@@ -23,7 +23,7 @@ size_t ExpectedHeaderLength(size_t l) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char* bytes = reinterpret_cast<const char*>(data);
-  TLineList lines;
+  LineList lines;
   lines.AddText(bytes, size);
   size_t total = 0;
   for (int i = 0; i < lines.Count(); ++i) {
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(total <= size);
 
   if (lines.Count() > 0) {
-    THeaderOptions options{size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0};
+    HeaderOptions options{size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0};
     const std::string& header = lines.Get(0);
     std::string rewritten = RewriteHeader(header, options);
     Check(rewritten.size() == ExpectedHeaderLength(header.size()));

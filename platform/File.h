@@ -43,16 +43,16 @@ class File {
   bool Close();
 
   bool IsOpen() const;
-  SystemError Error() const { return FError; }
+  SystemError Error() const { return error_; }
 
  private:
   bool Fail();
 #ifdef _WIN32
-  void* FHandle = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
+  void* handle_ = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
 #else
-  int FHandle = -1;
+  int handle_ = -1;
 #endif
-  SystemError FError = 0;
+  SystemError error_ = 0;
 };
 
 // The system error codes the layer reports by name.

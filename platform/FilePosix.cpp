@@ -31,34 +31,34 @@ SystemError FromErrno(int error) {
 
 File::~File() { Close(); }
 
-File::File(File&& other) noexcept : FHandle(other.FHandle), FError(other.FError) {
-  other.FHandle = -1;
+File::File(File&& other) noexcept : handle_(other.handle_), error_(other.error_) {
+  other.handle_ = -1;
 }
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     Close();
-    FHandle = other.FHandle;
-    FError = other.FError;
-    other.FHandle = -1;
+    handle_ = other.handle_;
+    error_ = other.error_;
+    other.handle_ = -1;
   }
   return *this;
 }
 
 bool File::Fail() {
-  FError = FromErrno(errno);
+  error_ = FromErrno(errno);
   return false;
 }
 
 bool File::OpenRead(const std::string& path, Share) {
   Close();
-  FHandle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (FHandle < 0) return Fail();
+  handle_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (handle_ < 0) return Fail();
   struct stat info;
-  if (::fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(FHandle);
-    FHandle = -1;
-    FError = 5;
+  if (::fstat(handle_, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(handle_);
+    handle_ = -1;
+    error_ = 5;
     return false;
   }
   return true;
@@ -66,13 +66,13 @@ bool File::OpenRead(const std::string& path, Share) {
 
 bool File::Create(const std::string& path, Share) {
   Close();
-  FHandle = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  handle_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   return IsOpen() || Fail();
 }
 
 bool File::CreateNew(const std::string& path, Share) {
   Close();
-  FHandle = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  handle_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   return IsOpen() || Fail();
 }
 
@@ -80,7 +80,7 @@ bool File::Read(void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   auto* bytes = static_cast<char*>(buffer);
   while (transferred < count) {
-    ssize_t done = ::read(FHandle, bytes + transferred, count - transferred);
+    ssize_t done = ::read(handle_, bytes + transferred, count - transferred);
     if (done < 0) {
       if (errno == EINTR) continue;
       return Fail();
@@ -95,7 +95,7 @@ bool File::Write(const void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   const auto* bytes = static_cast<const char*>(buffer);
   while (transferred < count) {
-    ssize_t done = ::write(FHandle, bytes + transferred, count - transferred);
+    ssize_t done = ::write(handle_, bytes + transferred, count - transferred);
     if (done < 0) {
       if (errno == EINTR) continue;
       return Fail();
@@ -107,21 +107,21 @@ bool File::Write(const void* buffer, size_t count, size_t& transferred) {
 
 bool File::Size(uint64_t& size) {
   struct stat info;
-  if (::fstat(FHandle, &info) != 0) return Fail();
+  if (::fstat(handle_, &info) != 0) return Fail();
   size = static_cast<uint64_t>(info.st_size);
   return true;
 }
 
-bool File::Flush() { return ::fsync(FHandle) == 0 || Fail(); }
+bool File::Flush() { return ::fsync(handle_) == 0 || Fail(); }
 
 bool File::Close() {
   if (!IsOpen()) return true;
-  int handle = FHandle;
-  FHandle = -1;
+  int handle = handle_;
+  handle_ = -1;
   return ::close(handle) == 0 || Fail();
 }
 
-bool File::IsOpen() const { return FHandle >= 0; }
+bool File::IsOpen() const { return handle_ >= 0; }
 
 bool FileExists(const std::string& path) {
   struct stat info;

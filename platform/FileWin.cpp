@@ -11,12 +11,12 @@ HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
 DWORD ShareFlags(Share share) { return share == Share::Read ? FILE_SHARE_READ : 0; }
 
-struct TFileHandleTraits {
+struct FileHandleTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return INVALID_HANDLE_VALUE; }
   static void Release(Handle handle) { CloseHandle(handle); }
 };
-using TFileHandle = TUniqueHandle<TFileHandleTraits>;
+using FileHandle = UniqueHandle<FileHandleTraits>;
 
 std::wstring Wide(const std::string& text) {
   int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -38,7 +38,7 @@ std::wstring FullPath(const std::string& path) {
 // The volume and the index of the file on it, which do not depend on how a path spells
 // the file; false when the file cannot be reached.
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
-  TFileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return file && GetFileInformationByHandle(file.Get(), &identity);
 }
@@ -46,42 +46,42 @@ bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity)
 
 File::~File() { Close(); }
 
-File::File(File&& other) noexcept : FHandle(other.FHandle), FError(other.FError) {
-  other.FHandle = INVALID_HANDLE_VALUE;
+File::File(File&& other) noexcept : handle_(other.handle_), error_(other.error_) {
+  other.handle_ = INVALID_HANDLE_VALUE;
 }
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     Close();
-    FHandle = other.FHandle;
-    FError = other.FError;
-    other.FHandle = INVALID_HANDLE_VALUE;
+    handle_ = other.handle_;
+    error_ = other.error_;
+    other.handle_ = INVALID_HANDLE_VALUE;
   }
   return *this;
 }
 
 bool File::Fail() {
-  FError = GetLastError();
+  error_ = GetLastError();
   return false;
 }
 
 bool File::OpenRead(const std::string& path, Share share) {
   Close();
-  FHandle = CreateFileA(path.c_str(), GENERIC_READ, ShareFlags(share), nullptr, OPEN_EXISTING,
+  handle_ = CreateFileA(path.c_str(), GENERIC_READ, ShareFlags(share), nullptr, OPEN_EXISTING,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
   return IsOpen() || Fail();
 }
 
 bool File::Create(const std::string& path, Share share) {
   Close();
-  FHandle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
+  handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   return IsOpen() || Fail();
 }
 
 bool File::CreateNew(const std::string& path, Share share) {
   Close();
-  FHandle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
+  handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   return IsOpen() || Fail();
 }
@@ -92,7 +92,7 @@ bool File::Read(void* buffer, size_t count, size_t& transferred) {
   while (transferred < count) {
     DWORD chunk = static_cast<DWORD>(count - transferred);
     DWORD done = 0;
-    if (!ReadFile(AsHandle(FHandle), bytes + transferred, chunk, &done, nullptr)) return Fail();
+    if (!ReadFile(AsHandle(handle_), bytes + transferred, chunk, &done, nullptr)) return Fail();
     if (done == 0) break;  // end of file
     transferred += done;
   }
@@ -102,7 +102,7 @@ bool File::Read(void* buffer, size_t count, size_t& transferred) {
 bool File::Write(const void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   DWORD done = 0;
-  if (!WriteFile(AsHandle(FHandle), buffer, static_cast<DWORD>(count), &done, nullptr))
+  if (!WriteFile(AsHandle(handle_), buffer, static_cast<DWORD>(count), &done, nullptr))
     return Fail();
   transferred = done;
   return true;
@@ -110,21 +110,21 @@ bool File::Write(const void* buffer, size_t count, size_t& transferred) {
 
 bool File::Size(uint64_t& size) {
   LARGE_INTEGER value;
-  if (!GetFileSizeEx(AsHandle(FHandle), &value)) return Fail();
+  if (!GetFileSizeEx(AsHandle(handle_), &value)) return Fail();
   size = static_cast<uint64_t>(value.QuadPart);
   return true;
 }
 
-bool File::Flush() { return FlushFileBuffers(AsHandle(FHandle)) || Fail(); }
+bool File::Flush() { return FlushFileBuffers(AsHandle(handle_)) || Fail(); }
 
 bool File::Close() {
   if (!IsOpen()) return true;
-  HANDLE handle = AsHandle(FHandle);
-  FHandle = INVALID_HANDLE_VALUE;
+  HANDLE handle = AsHandle(handle_);
+  handle_ = INVALID_HANDLE_VALUE;
   return CloseHandle(handle) || Fail();
 }
 
-bool File::IsOpen() const { return AsHandle(FHandle) != INVALID_HANDLE_VALUE; }
+bool File::IsOpen() const { return AsHandle(handle_) != INVALID_HANDLE_VALUE; }
 
 bool FileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());

@@ -3,46 +3,46 @@
 // that names its "no handle" value and how it is released. The handle is released
 // exactly once, on every path, when its owner goes.
 //
-//   struct TKeyTraits {
+//   struct KeyTraits {
 //     using Handle = HKEY;
 //     static Handle Invalid() { return nullptr; }
 //     static void Release(Handle key) { RegCloseKey(key); }
 //   };
-//   using TUniqueKey = TUniqueHandle<TKeyTraits>;
+//   using UniqueKey = UniqueHandle<KeyTraits>;
 #include <utility>
 
 template <class Traits>
-class TUniqueHandle {
+class UniqueHandle {
  public:
   using Handle = typename Traits::Handle;
 
-  TUniqueHandle() = default;
-  explicit TUniqueHandle(Handle handle) : FHandle(handle) {}
-  ~TUniqueHandle() { Reset(); }
-  TUniqueHandle(TUniqueHandle&& other) noexcept : FHandle(other.Release()) {}
-  TUniqueHandle& operator=(TUniqueHandle&& other) noexcept {
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { Reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) Reset(other.Release());
     return *this;
   }
-  TUniqueHandle(const TUniqueHandle&) = delete;
-  TUniqueHandle& operator=(const TUniqueHandle&) = delete;
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
 
-  Handle Get() const { return FHandle; }
-  explicit operator bool() const { return FHandle != Traits::Invalid(); }
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Traits::Invalid(); }
   // Gives the handle up without releasing it.
-  Handle Release() { return std::exchange(FHandle, Traits::Invalid()); }
+  Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
   // Releases the handle held so far and takes handle instead.
   void Reset(Handle handle = Traits::Invalid()) {
-    Handle previous = std::exchange(FHandle, handle);
+    Handle previous = std::exchange(handle_, handle);
     if (previous != Traits::Invalid()) Traits::Release(previous);
   }
   // Releases the handle held so far and hands out the place for a new one, for
   // functions that return a handle through a pointer.
   Handle* Receive() {
     Reset();
-    return &FHandle;
+    return &handle_;
   }
 
  private:
-  Handle FHandle = Traits::Invalid();
+  Handle handle_ = Traits::Invalid();
 };

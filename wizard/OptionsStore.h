@@ -3,19 +3,19 @@
 // options use it. The program implements it over the registry; tests replace it.
 #include <string>
 
-enum class TStoredKind {
+enum class StoredKind {
   Missing,     // no section, no value, or no data
   Text,        // a text value; Text holds it up to its first NUL byte
   WrongType,   // a value that is not text
   Unreadable,  // a value whose data could not be fetched
 };
 
-struct TStoredValue {
-  TStoredKind Kind = TStoredKind::Missing;
+struct StoredValue {
+  StoredKind Kind = StoredKind::Missing;
   std::string Text;
 };
 
-enum class TWriteResult { Written, SectionNotCreated, ValueNotSet };
+enum class WriteResult { Written, SectionNotCreated, ValueNotSet };
 
 class IOptionsStore {
  public:
@@ -24,9 +24,9 @@ class IOptionsStore {
   // neither opened nor created; the other calls are then not made.
   virtual bool Open() = 0;
   // Looks the value up without creating the section.
-  virtual TStoredValue Read(const std::string& section, const std::string& name) = 0;
+  virtual StoredValue Read(const std::string& section, const std::string& name) = 0;
   // Stores text (with its terminating NUL), creating the section when missing.
-  virtual TWriteResult Write(const std::string& section, const std::string& name,
+  virtual WriteResult Write(const std::string& section, const std::string& name,
                              const std::string& text) = 0;
   virtual void Close() = 0;
 };

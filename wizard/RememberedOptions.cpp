@@ -10,61 +10,61 @@ namespace {
 constexpr char kSection[] = "Form";
 
 // Keeps the store open for the lifetime of one read or write.
-class TOpenedStore {
+class OpenedStore {
  public:
-  explicit TOpenedStore(IOptionsStore& store) : FStore(store), FOpened(store.Open()) {}
-  ~TOpenedStore() {
-    if (FOpened) FStore.Close();
+  explicit OpenedStore(IOptionsStore& store) : store_(store), opened_(store.Open()) {}
+  ~OpenedStore() {
+    if (opened_) store_.Close();
   }
-  TOpenedStore(const TOpenedStore&) = delete;
-  TOpenedStore& operator=(const TOpenedStore&) = delete;
-  bool Opened() const { return FOpened; }
+  OpenedStore(const OpenedStore&) = delete;
+  OpenedStore& operator=(const OpenedStore&) = delete;
+  bool Opened() const { return opened_; }
 
  private:
-  IOptionsStore& FStore;
-  bool FOpened;
+  IOptionsStore& store_;
+  bool opened_;
 };
 
 const char* FlagText(bool flag) { return flag ? "1" : "0"; }
 }  // namespace
 
-void TRememberedOptions::Read(IWizardView& view, const TScreenSize& screen,
-                              const TSelectVisibility& select) {
-  TOpenedStore store(FStore);
+void RememberedOptions::Read(IWizardView& view, const ScreenSize& screen,
+                              const VisibilitySelector& select) {
+  OpenedStore store(store_);
   const bool opened = store.Opened();
   // Each term is halved on its own before the subtraction.
   view.SetLeft(ReadInteger(opened, "Left", screen.Width / 2 - view.OuterWidth() / 2));
   view.SetTop(ReadInteger(opened, "Top", screen.Height / 2 - view.OuterHeight() / 2));
-  select(TOptionControl::rad1, ReadBoolean(opened, "rad1", true));
-  select(TOptionControl::rad2, ReadBoolean(opened, "rad2", false));
-  view.SetChecked(TOptionControl::chkDouji, ReadBoolean(opened, "Douji", true));
-  view.SetChecked(TOptionControl::chkEndClose, ReadBoolean(opened, "EndClose", true));
-  view.SetChecked(TOptionControl::chkHotClose, ReadBoolean(opened, "HotClose", true));
+  select(OptionControl::ShowNothing, ReadBoolean(opened, "rad1", true));
+  select(OptionControl::TrayIcon, ReadBoolean(opened, "rad2", false));
+  view.SetChecked(OptionControl::PlayOnStart, ReadBoolean(opened, "Douji", true));
+  view.SetChecked(OptionControl::ExitAtEnd, ReadBoolean(opened, "EndClose", true));
+  view.SetChecked(OptionControl::ExitOnControlKey, ReadBoolean(opened, "HotClose", true));
 }
 
-void TRememberedOptions::Write(const IWizardView& view) {
-  TOpenedStore store(FStore);
+void RememberedOptions::Write(const IWizardView& view) {
+  OpenedStore store(store_);
   if (!store.Opened()) return;
   WriteText("Left", std::to_string(view.Left()));
   WriteText("Top", std::to_string(view.Top()));
-  WriteText("rad1", FlagText(view.IsChecked(TOptionControl::rad1)));
-  WriteText("rad2", FlagText(view.IsChecked(TOptionControl::rad2)));
-  WriteText("Douji", FlagText(view.IsChecked(TOptionControl::chkDouji)));
-  WriteText("EndClose", FlagText(view.IsChecked(TOptionControl::chkEndClose)));
-  WriteText("HotClose", FlagText(view.IsChecked(TOptionControl::chkHotClose)));
+  WriteText("rad1", FlagText(view.IsChecked(OptionControl::ShowNothing)));
+  WriteText("rad2", FlagText(view.IsChecked(OptionControl::TrayIcon)));
+  WriteText("Douji", FlagText(view.IsChecked(OptionControl::PlayOnStart)));
+  WriteText("EndClose", FlagText(view.IsChecked(OptionControl::ExitAtEnd)));
+  WriteText("HotClose", FlagText(view.IsChecked(OptionControl::ExitOnControlKey)));
 }
 
-int TRememberedOptions::ReadInteger(bool opened, const char* name, int defaultValue) {
+int RememberedOptions::ReadInteger(bool opened, const char* name, int defaultValue) {
   if (!opened) return defaultValue;
-  TStoredValue stored = FStore.Read(kSection, name);
+  StoredValue stored = store_.Read(kSection, name);
   switch (stored.Kind) {
-    case TStoredKind::Missing:
+    case StoredKind::Missing:
       return defaultValue;
-    case TStoredKind::WrongType:
-      throw ERegistryError(FormatText(Texts::RegistryWrongType, name));
-    case TStoredKind::Unreadable:
-      throw ERegistryError(FormatText(Texts::RegistryFetchFailed, name));
-    case TStoredKind::Text:
+    case StoredKind::WrongType:
+      throw ERegistryError(FormatText(Texts::kRegistryWrongType, name));
+    case StoredKind::Unreadable:
+      throw ERegistryError(FormatText(Texts::kRegistryFetchFailed, name));
+    case StoredKind::Text:
       break;
   }
   int32_t value = defaultValue;
@@ -72,17 +72,17 @@ int TRememberedOptions::ReadInteger(bool opened, const char* name, int defaultVa
   return value;
 }
 
-bool TRememberedOptions::ReadBoolean(bool opened, const char* name, bool defaultValue) {
+bool RememberedOptions::ReadBoolean(bool opened, const char* name, bool defaultValue) {
   return ReadInteger(opened, name, defaultValue ? 1 : 0) != 0;
 }
 
-void TRememberedOptions::WriteText(const char* name, const std::string& text) {
-  switch (FStore.Write(kSection, name, text)) {
-    case TWriteResult::Written:
+void RememberedOptions::WriteText(const char* name, const std::string& text) {
+  switch (store_.Write(kSection, name, text)) {
+    case WriteResult::Written:
       return;
-    case TWriteResult::SectionNotCreated:
-      throw ERegistryError(FormatText(Texts::RegistryKeyCreateFailed, kSection));
-    case TWriteResult::ValueNotSet:
-      throw ERegistryError(FormatText(Texts::RegistrySetFailed, name));
+    case WriteResult::SectionNotCreated:
+      throw ERegistryError(FormatText(Texts::kRegistryKeyCreateFailed, kSection));
+    case WriteResult::ValueNotSet:
+      throw ERegistryError(FormatText(Texts::kRegistrySetFailed, name));
   }
 }

@@ -15,23 +15,23 @@ class ERegistryError : public Exception {
 
 // Selects or deselects a visibility radio button as a user selection would, so that
 // its click handler runs when it becomes selected.
-using TSelectVisibility = std::function<void(TOptionControl radio, bool selected)>;
+using VisibilitySelector = std::function<void(OptionControl radio, bool selected)>;
 
-struct TScreenSize {
+struct ScreenSize {
   int Width = 0;
   int Height = 0;
 };
 
-class TRememberedOptions {
+class RememberedOptions {
  public:
-  explicit TRememberedOptions(IOptionsStore& store) : FStore(store) {}
+  explicit RememberedOptions(IOptionsStore& store) : store_(store) {}
 
-  // Moves the window and sets the options from the stored values, in the order Left,
-  // Top, rad1, rad2, Douji, EndClose, HotClose. A missing value or text that is no
+  // Moves the window and sets the options from the stored values, in the order of the
+  // values "Left", "Top", "rad1", "rad2", "Douji", "EndClose", "HotClose". A missing value or text that is no
   // integer gives the default; the position defaults to the centre of screen. Raises
   // ERegistryError at the first value that is not text or cannot be fetched, keeping
   // what was read before it. Options that cannot be opened give all the defaults.
-  void Read(IWizardView& view, const TScreenSize& screen, const TSelectVisibility& select);
+  void Read(IWizardView& view, const ScreenSize& screen, const VisibilitySelector& select);
   // Stores the window position and the option states as decimal text. Raises
   // ERegistryError at the first write that fails. Nothing is stored when the options
   // cannot be opened.
@@ -42,5 +42,5 @@ class TRememberedOptions {
   bool ReadBoolean(bool opened, const char* name, bool defaultValue);
   void WriteText(const char* name, const std::string& text);
 
-  IOptionsStore& FStore;
+  IOptionsStore& store_;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 namespace {
-bool TitleBarCanBeGrabbed(const TScreenRect& titleBar, const TScreenRect& area) {
+bool TitleBarCanBeGrabbed(const ScreenRect& titleBar, const ScreenRect& area) {
   const int width = std::min(titleBar.Right, area.Right) - std::max(titleBar.Left, area.Left);
   const int height = std::min(titleBar.Bottom, area.Bottom) - std::max(titleBar.Top, area.Top);
   return width >= kMinimumGrabWidth && height >= kMinimumGrabHeight;
@@ -16,11 +16,11 @@ int MoveInto(int start, int size, int low, int high) {
 }
 }  // namespace
 
-TScreenPoint ReachablePosition(const TScreenRect& frame, int titleBarHeight,
-                               const std::vector<TScreenRect>& workAreas,
-                               const TScreenRect& nearestWorkArea) {
-  const TScreenRect titleBar = {frame.Left, frame.Top, frame.Right, frame.Top + titleBarHeight};
-  for (const TScreenRect& area : workAreas)
+ScreenPoint ReachablePosition(const ScreenRect& frame, int titleBarHeight,
+                               const std::vector<ScreenRect>& workAreas,
+                               const ScreenRect& nearestWorkArea) {
+  const ScreenRect titleBar = {frame.Left, frame.Top, frame.Right, frame.Top + titleBarHeight};
+  for (const ScreenRect& area : workAreas)
     if (TitleBarCanBeGrabbed(titleBar, area)) return {frame.Left, frame.Top};
   return {MoveInto(frame.Left, frame.Right - frame.Left, nearestWorkArea.Left, nearestWorkArea.Right),
           MoveInto(frame.Top, frame.Bottom - frame.Top, nearestWorkArea.Top, nearestWorkArea.Bottom)};

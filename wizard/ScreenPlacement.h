@@ -3,11 +3,11 @@
 // monitor that is gone, or be any number someone stored.
 #include <vector>
 
-struct TScreenRect {
+struct ScreenRect {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
-struct TScreenPoint {
+struct ScreenPoint {
   int X = 0, Y = 0;
 };
 
@@ -20,6 +20,6 @@ inline constexpr int kMinimumGrabHeight = 8;
 // pixels of the title bar lie in one of workAreas, the window stays exactly where it
 // is; otherwise it moves the shortest way into nearestWorkArea, wholly when it fits
 // and with its top-left corner inside when it does not.
-TScreenPoint ReachablePosition(const TScreenRect& frame, int titleBarHeight,
-                               const std::vector<TScreenRect>& workAreas,
-                               const TScreenRect& nearestWorkArea);
+ScreenPoint ReachablePosition(const ScreenRect& frame, int titleBarHeight,
+                               const std::vector<ScreenRect>& workAreas,
+                               const ScreenRect& nearestWorkArea);

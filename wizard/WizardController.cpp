@@ -20,47 +20,47 @@ constexpr unsigned kPauseAfterConversion = 100;
 constexpr size_t kMaxWorkFolderLength = 255;
 constexpr char kExecutableExtension[] = ".exe";
 
-const char* const kPageTitles[] = {Texts::TitleChooseSettingsFile, Texts::TitleExecutableOptions,
-                                   Texts::TitleExecutableName, Texts::TitleDone};
+const char* const kPageTitles[] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
+                                   Texts::kTitleExecutableName, Texts::kTitleDone};
 
-constexpr TOptionControl kOptionFlags[] = {TOptionControl::chkDouji, TOptionControl::chkEndClose,
-                                           TOptionControl::chkHotClose};
+constexpr OptionControl kOptionFlags[] = {OptionControl::PlayOnStart, OptionControl::ExitAtEnd,
+                                           OptionControl::ExitOnControlKey};
 }  // namespace
 
-TWizardController::TWizardController(IWizardView& view, IPlatformUi& platform,
-                                     IOptionsStore& store, TStartFacts facts)
-    : FView(view),
-      FPlatform(platform),
-      FOptions(store),
-      FFacts(std::move(facts)),
-      FEngine(platform) {}
+WizardController::WizardController(IWizardView& view, IPlatformUi& platform,
+                                     IOptionsStore& store, StartFacts facts)
+    : view_(view),
+      platform_(platform),
+      options_(store),
+      facts_(std::move(facts)),
+      engine_(platform) {}
 
-void TWizardController::FormCreate() {
-  FEngine.SetProgram(FolderPart(FFacts.ModulePath), NamePart(FFacts.ModulePath));
-  FPlatform.SetHelpFile(FEngine.ProgramFolder() + Texts::HelpFileName);
+void WizardController::OnCreate() {
+  engine_.SetProgram(FolderPart(facts_.ModulePath), NamePart(facts_.ModulePath));
+  platform_.SetHelpFile(engine_.ProgramFolder() + Texts::kHelpFileName);
   // Without a usable temporary folder the work folder stays empty and every
   // conversion is refused.
-  if (FFacts.TempPath.size() <= kMaxWorkFolderLength) FEngine.SetWorkFolder(FFacts.TempPath);
-  FView.PlacePages(kPagesLeft, kPagesTop);
-  const bool silent = AsksForSilentRun(FFacts.Arguments);
+  if (facts_.TempPath.size() <= kMaxWorkFolderLength) engine_.SetWorkFolder(facts_.TempPath);
+  view_.PlacePages(kPagesLeft, kPagesTop);
+  const bool silent = AsksForSilentRun(facts_.Arguments);
   try {
-    FOptions.Read(FView, FFacts.Screen, [this](TOptionControl radio, bool selected) {
+    options_.Read(view_, facts_.Screen, [this](OptionControl radio, bool selected) {
       SelectVisibility(radio, selected);
     });
   } catch (...) {
     // The window opens for the user instead of the silent run, which made nothing.
-    if (silent) FPlatform.SetExitCode(kExitError);
+    if (silent) platform_.SetExitCode(kExitError);
     throw;
   }
   ApplyForcingRule();
   if (silent) RunSilently();
 }
 
-void TWizardController::FormCloseQuery() {
+void WizardController::OnCloseRequest() {
   // The files go also when the options cannot be saved; the error is reported after.
   std::exception_ptr failure;
   try {
-    FOptions.Write(FView);
+    options_.Write(view_);
   } catch (const Exception&) {
     failure = std::current_exception();
   }
@@ -68,57 +68,57 @@ void TWizardController::FormCloseQuery() {
   if (failure) std::rethrow_exception(failure);
 }
 
-void TWizardController::btnNextClick() {
-  if (FPageIndex < kLastPage && ShowPage(FPageIndex + 1)) ++FPageIndex;
+void WizardController::OnNext() {
+  if (pageIndex_ < kLastPage && ShowPage(pageIndex_ + 1)) ++pageIndex_;
 }
 
-void TWizardController::btnBackClick() {
-  if (FPageIndex > 0 && ShowPage(FPageIndex - 1)) --FPageIndex;
+void WizardController::OnBack() {
+  if (pageIndex_ > 0 && ShowPage(pageIndex_ - 1)) --pageIndex_;
 }
 
-void TWizardController::Label9Click() {
-  FPageIndex = 0;
+void WizardController::OnStartOver() {
+  pageIndex_ = 0;
   ShowPage(0);
 }
 
-void TWizardController::btnHelpClick() { FPlatform.ShowHelp(kHelpContext); }
+void WizardController::OnHelp() { platform_.ShowHelp(kHelpContext); }
 
-void TWizardController::btnCloseClick() { FView.Close(); }
+void WizardController::OnClose() { view_.Close(); }
 
-void TWizardController::btn1Click() {
+void WizardController::OnBrowse() {
   std::string path;
-  if (FPlatform.ChooseSettingsFile(path)) FView.SetSettingsPath(path);
+  if (platform_.ChooseSettingsFile(path)) view_.SetSettingsPath(path);
 }
 
-void TWizardController::btnOpenFolderClick() {
+void WizardController::OnOpenFolder() {
   // A settings path without a folder part put the executable into the current folder.
-  const std::string& folder = FEngine.SourceFolder();
-  FPlatform.OpenFolder(folder.empty() ? FPlatform.CurrentFolder() : folder);
+  const std::string& folder = engine_.SourceFolder();
+  platform_.OpenFolder(folder.empty() ? platform_.CurrentFolder() : folder);
 }
 
-void TWizardController::txtZepNameChange() {
-  FView.SetNextEnabled(!FView.SettingsPath().empty());
+void WizardController::OnSettingsPathChange() {
+  view_.SetNextEnabled(!view_.SettingsPath().empty());
 }
 
-void TWizardController::rad1Click() {
-  if (FView.IsChecked(TOptionControl::rad1)) ForceOptionFlagsOn();
+void WizardController::OnShowNothingSelected() {
+  if (view_.IsChecked(OptionControl::ShowNothing)) ForceOptionFlagsOn();
 }
 
-void TWizardController::rad2Click() {
-  if (FView.IsChecked(TOptionControl::rad2)) SetOptionFlagsEnabled(true);
+void WizardController::OnTrayIconSelected() {
+  if (view_.IsChecked(OptionControl::TrayIcon)) SetOptionFlagsEnabled(true);
 }
 
-void TWizardController::SelectVisibility(TOptionControl radio, bool selected) {
-  const bool wasSelected = FView.IsChecked(radio);
-  FView.SetChecked(radio, selected);
+void WizardController::SelectVisibility(OptionControl radio, bool selected) {
+  const bool wasSelected = view_.IsChecked(radio);
+  view_.SetChecked(radio, selected);
   if (!selected || wasSelected) return;
-  if (radio == TOptionControl::rad1)
-    rad1Click();
+  if (radio == OptionControl::ShowNothing)
+    OnShowNothingSelected();
   else
-    rad2Click();
+    OnTrayIconSelected();
 }
 
-bool TWizardController::ShowPage(int target) {
+bool WizardController::ShowPage(int target) {
   switch (target) {
     case 0:
       ShowChooseFilePage();
@@ -135,103 +135,103 @@ bool TWizardController::ShowPage(int target) {
   }
 }
 
-void TWizardController::ShowChooseFilePage() {
+void WizardController::ShowChooseFilePage() {
   ShowOnly(0);
-  FView.SetBackEnabled(false);
+  view_.SetBackEnabled(false);
 }
 
-bool TWizardController::EnterOptionsPage() {
-  const std::string path = FView.SettingsPath();
-  if (!FEngine.LoadSettingsFile(path)) {
+bool WizardController::EnterOptionsPage() {
+  const std::string path = view_.SettingsPath();
+  if (!engine_.LoadSettingsFile(path)) {
     // The missing-file warning has been shown. The wizard starts over on page 0, so
     // the page on screen and the page index agree also when this was Back from page 2.
-    FPageIndex = 0;
+    pageIndex_ = 0;
     ShowChooseFilePage();
     return false;
   }
-  if (!FEngine.ValidateSettingsFile(path)) {
-    FPlatform.ShowWarning(Texts::SettingsFileWrongFormat);
+  if (!engine_.ValidateSettingsFile(path)) {
+    platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
     return false;
   }
   ShowOnly(1);
-  FView.SetBackEnabled(true);
+  view_.SetBackEnabled(true);
   return true;
 }
 
-void TWizardController::EnterNamePage() {
-  FView.SetProgress(0);
-  FView.SetExeName(ChangeExtension(NamePart(FView.SettingsPath()), kExecutableExtension));
+void WizardController::EnterNamePage() {
+  view_.SetProgress(0);
+  view_.SetExeName(ChangeExtension(NamePart(view_.SettingsPath()), kExecutableExtension));
   ShowOnly(2);
 }
 
-bool TWizardController::ConvertAndShowResult() {
-  if (FEngine.WorkFolder().empty()) throw Exception(Texts::NoWorkFolder);
+bool WizardController::ConvertAndShowResult() {
+  if (engine_.WorkFolder().empty()) throw Exception(Texts::kNoWorkFolder);
   // A file that was replaced meanwhile and rejected on the way back is never converted.
-  if (!FEngine.LinesAccepted()) {
-    FPlatform.ShowWarning(Texts::SettingsFileWrongFormat);
+  if (!engine_.LinesAccepted()) {
+    platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
     return false;
   }
-  THeaderOptions options;
-  options.ShowNothing = FView.IsChecked(TOptionControl::rad1);
-  options.PlayOnStart = FView.IsChecked(TOptionControl::chkDouji);
-  options.ExitAtEnd = FView.IsChecked(TOptionControl::chkEndClose);
-  options.ExitOnControlKey = FView.IsChecked(TOptionControl::chkHotClose);
-  const std::string exeName = FView.ExeName();
-  if (!FEngine.Convert(options, exeName, [this](int percent) { FView.SetProgress(percent); })) {
-    FPlatform.ShowWarning(Texts::ExecutableNotMade);
+  HeaderOptions options;
+  options.ShowNothing = view_.IsChecked(OptionControl::ShowNothing);
+  options.PlayOnStart = view_.IsChecked(OptionControl::PlayOnStart);
+  options.ExitAtEnd = view_.IsChecked(OptionControl::ExitAtEnd);
+  options.ExitOnControlKey = view_.IsChecked(OptionControl::ExitOnControlKey);
+  const std::string exeName = view_.ExeName();
+  if (!engine_.Convert(options, exeName, [this](int percent) { view_.SetProgress(percent); })) {
+    platform_.ShowWarning(Texts::kExecutableNotMade);
     return false;
   }
-  FPlatform.Pause(kPauseAfterConversion);
-  FView.SetResult(FEngine.SourceFolder() + exeName);
+  platform_.Pause(kPauseAfterConversion);
+  view_.SetResult(engine_.SourceFolder() + exeName);
   ShowOnly(3);
-  FView.SetNextEnabled(false);
-  FView.SetBackEnabled(false);
+  view_.SetNextEnabled(false);
+  view_.SetBackEnabled(false);
   return true;
 }
 
-void TWizardController::ShowOnly(int page) {
-  FView.SetTitle(kPageTitles[page]);
-  FView.ShowPagePanel(page);
+void WizardController::ShowOnly(int page) {
+  view_.SetTitle(kPageTitles[page]);
+  view_.ShowPagePanel(page);
 }
 
-void TWizardController::ApplyForcingRule() {
-  if (FView.IsChecked(TOptionControl::rad1))
+void WizardController::ApplyForcingRule() {
+  if (view_.IsChecked(OptionControl::ShowNothing))
     ForceOptionFlagsOn();
   else
     SetOptionFlagsEnabled(true);
 }
 
-void TWizardController::ForceOptionFlagsOn() {
-  for (TOptionControl flag : kOptionFlags) FView.SetChecked(flag, true);
+void WizardController::ForceOptionFlagsOn() {
+  for (OptionControl flag : kOptionFlags) view_.SetChecked(flag, true);
   SetOptionFlagsEnabled(false);
 }
 
-void TWizardController::SetOptionFlagsEnabled(bool enabled) {
-  for (TOptionControl flag : kOptionFlags) FView.SetEnabled(flag, enabled);
+void WizardController::SetOptionFlagsEnabled(bool enabled) {
+  for (OptionControl flag : kOptionFlags) view_.SetEnabled(flag, enabled);
 }
 
-void TWizardController::RunSilently() {
-  FPlatform.SetApplicationTitle(Texts::SilentRunCaption);
-  FView.SetCaption(Texts::SilentRunCaption);
-  FView.SetOuterHeight(0);
-  FView.SetOuterWidth(0);
-  FView.SetSettingsPath(FFacts.Arguments.size() > 1 ? FFacts.Arguments[1] : std::string());
+void WizardController::RunSilently() {
+  platform_.SetApplicationTitle(Texts::kSilentRunCaption);
+  view_.SetCaption(Texts::kSilentRunCaption);
+  view_.SetOuterHeight(0);
+  view_.SetOuterWidth(0);
+  view_.SetSettingsPath(facts_.Arguments.size() > 1 ? facts_.Arguments[1] : std::string());
   int exitCode = kExitMade;
   try {
-    while (FPageIndex < kLastPage && ShowPage(FPageIndex + 1)) ++FPageIndex;
-    if (FPageIndex < kLastPage) exitCode = kExitWarning;
+    while (pageIndex_ < kLastPage && ShowPage(pageIndex_ + 1)) ++pageIndex_;
+    if (pageIndex_ < kLastPage) exitCode = kExitWarning;
   } catch (const std::exception& error) {
     // The window is never usable in this run, so the error ends it after the report.
-    FPlatform.ShowErrorReport(error.what());
+    platform_.ShowErrorReport(error.what());
     exitCode = kExitError;
   }
   // The deciphered runtime must not stay behind in the clear; nothing is remembered.
   DeleteIntermediateFiles();
-  FPlatform.RequestEnd(exitCode);
+  platform_.RequestEnd(exitCode);
 }
 
-void TWizardController::DeleteIntermediateFiles() {
-  const std::string& folder = FEngine.WorkFolder();
+void WizardController::DeleteIntermediateFiles() {
+  const std::string& folder = engine_.WorkFolder();
   if (folder.empty()) return;  // no temporary folder: nothing was written
   platform::RemoveFile(folder + kRuntimeImageName);
   platform::RemoveFile(folder + kAttachmentName);

@@ -11,36 +11,36 @@
 #include "wizard/WizardView.h"
 
 // What the program learns from its surroundings at creation.
-struct TStartFacts {
+struct StartFacts {
   std::string ModulePath;              // the program's own executable path
   std::string TempPath;                // the temporary folder; empty when there is none
   std::vector<std::string> Arguments;  // the command-line arguments after the program name
-  TScreenSize Screen;                  // the primary display
+  ScreenSize Screen;                  // the primary display
 };
 
-class TWizardController : public IWizardEvents {
+class WizardController : public IWizardEvents {
  public:
-  TWizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store,
-                    TStartFacts facts);
+  WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store,
+                    StartFacts facts);
 
-  void FormCreate() override;
-  void FormCloseQuery() override;
-  void btnNextClick() override;
-  void btnBackClick() override;
-  void btnHelpClick() override;
-  void btnCloseClick() override;
-  void btn1Click() override;
-  void btnOpenFolderClick() override;
-  void Label9Click() override;
-  void txtZepNameChange() override;
-  void rad1Click() override;
-  void rad2Click() override;
+  void OnCreate() override;
+  void OnCloseRequest() override;
+  void OnNext() override;
+  void OnBack() override;
+  void OnHelp() override;
+  void OnClose() override;
+  void OnBrowse() override;
+  void OnOpenFolder() override;
+  void OnStartOver() override;
+  void OnSettingsPathChange() override;
+  void OnShowNothingSelected() override;
+  void OnTrayIconSelected() override;
 
-  // Selects or deselects rad1 or rad2 from code; a radio button that becomes selected
+  // Selects or deselects ShowNothingRadio or TrayIconRadio from code; a radio button that becomes selected
   // runs its click handler as a user selection does.
-  void SelectVisibility(TOptionControl radio, bool selected);
+  void SelectVisibility(OptionControl radio, bool selected);
 
-  int PageIndex() const { return FPageIndex; }
+  int PageIndex() const { return pageIndex_; }
 
  private:
   bool ShowPage(int target);
@@ -50,16 +50,16 @@ class TWizardController : public IWizardEvents {
   bool ConvertAndShowResult();
   void ShowOnly(int page);
   void ApplyForcingRule();
-  // Checks the three option flags and locks them, as rad1 (show nothing) requires.
+  // Checks the three option flags and locks them, as ShowNothingRadio (show nothing) requires.
   void ForceOptionFlagsOn();
   void SetOptionFlagsEnabled(bool enabled);
   void RunSilently();
   void DeleteIntermediateFiles();
 
-  IWizardView& FView;
-  IPlatformUi& FPlatform;
-  TRememberedOptions FOptions;
-  TStartFacts FFacts;
-  TConversionEngine FEngine;
-  int FPageIndex = 0;
+  IWizardView& view_;
+  IPlatformUi& platform_;
+  RememberedOptions options_;
+  StartFacts facts_;
+  ConversionEngine engine_;
+  int pageIndex_ = 0;
 };

@@ -4,24 +4,24 @@
 #include <string>
 
 // The option controls of page 1.
-enum class TOptionControl { rad1, rad2, chkDouji, chkEndClose, chkHotClose };
+enum class OptionControl { ShowNothing, TrayIcon, PlayOnStart, ExitAtEnd, ExitOnControlKey };
 
 class IWizardView {
  public:
   virtual ~IWizardView() = default;
 
-  // Pages: moves the four page panels, shows exactly one of them, sets lblTitle.
+  // Pages: moves the four page panels, shows exactly one of them, sets PageTitle.
   virtual void PlacePages(int left, int top) = 0;
   virtual void ShowPagePanel(int page) = 0;
   virtual void SetTitle(const std::string& text) = 0;
   virtual void SetBackEnabled(bool enabled) = 0;
   virtual void SetNextEnabled(bool enabled) = 0;
 
-  // txtZepName. Setting a different text is a change and reaches the controller's
-  // txtZepNameChange, as typing does; setting the same text is no change.
+  // SettingsPathEdit. Setting a different text is a change and reaches the controller's
+  // OnSettingsPathChange, as typing does; setting the same text is no change.
   virtual std::string SettingsPath() const = 0;
   virtual void SetSettingsPath(const std::string& text) = 0;
-  // txtExeName, lblExeName and the gauge g1 (repainted at once).
+  // ExeNameEdit, ResultPath and the gauge ProgressGauge (repainted at once).
   virtual std::string ExeName() const = 0;
   virtual void SetExeName(const std::string& text) = 0;
   virtual void SetResult(const std::string& text) = 0;
@@ -29,9 +29,9 @@ class IWizardView {
 
   // Selected or checked state and enabled state of the option controls. Selecting a
   // radio button deselects its partner; no click handler runs from here.
-  virtual bool IsChecked(TOptionControl control) const = 0;
-  virtual void SetChecked(TOptionControl control, bool checked) = 0;
-  virtual void SetEnabled(TOptionControl control, bool enabled) = 0;
+  virtual bool IsChecked(OptionControl control) const = 0;
+  virtual void SetChecked(OptionControl control, bool checked) = 0;
+  virtual void SetEnabled(OptionControl control, bool enabled) = 0;
 
   // The window itself: caption, outer position and size in screen pixels.
   virtual void SetCaption(const std::string& text) = 0;

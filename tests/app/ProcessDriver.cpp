@@ -20,13 +20,13 @@ DWORD ProcessOf(HWND window) {
   return processId;
 }
 
-struct TWindowSearch {
+struct WindowSearch {
   DWORD ProcessId;
   std::vector<HWND> Found;
 };
 
 BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<TWindowSearch*>(data);
+  auto* search = reinterpret_cast<WindowSearch*>(data);
   if (ProcessOf(window) == search->ProcessId && IsWindowVisible(window))
     search->Found.push_back(window);
   return TRUE;
@@ -38,13 +38,13 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM data) {
   return TRUE;
 }
 
-struct TControlSearch {
+struct ControlSearch {
   int Id;
   HWND Found;
 };
 
 BOOL CALLBACK FindControl(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<TControlSearch*>(data);
+  auto* search = reinterpret_cast<ControlSearch*>(data);
   if (GetDlgCtrlID(child) != search->Id) return TRUE;
   search->Found = child;
   return FALSE;
@@ -58,12 +58,12 @@ HWND FindTopLevel(DWORD processId, Match match) {
   return nullptr;
 }
 
-class TKey {
+class OpenedKey {
  public:
-  ~TKey() {
-    if (FKey) RegCloseKey(FKey);
+  ~OpenedKey() {
+    if (key_) RegCloseKey(key_);
   }
-  HKEY FKey = nullptr;
+  HKEY key_ = nullptr;
 };
 }  // namespace
 
@@ -73,44 +73,44 @@ std::string ProgramFolder() {
   return FolderOf(path);
 }
 
-std::string TempFolder() {
+std::string SystemTempFolder() {
   char path[MAX_PATH + 1] = {};
   GetTempPathA(MAX_PATH, path);
   return path;
 }
 
-TZepplayProcess::TZepplayProcess(const std::string& arguments, const std::string& program) {
+ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program) {
   std::string commandLine =
       "\"" + (program.empty() ? ProgramFolder() + "zepplay.exe" : program) + "\" " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &FInfo))
+                      &startup, &info_))
     throw std::runtime_error("cannot start zepplay.exe");
 }
 
-TZepplayProcess::~TZepplayProcess() {
+ZepplayRun::~ZepplayRun() {
   if (!HasEnded()) {
-    TerminateProcess(FInfo.hProcess, 99);
-    WaitForSingleObject(FInfo.hProcess, kDeadlineMilliseconds);
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, kDeadlineMilliseconds);
   }
-  CloseHandle(FInfo.hThread);
-  CloseHandle(FInfo.hProcess);
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
 }
 
-int TZepplayProcess::WaitForExit() {
-  if (WaitForSingleObject(FInfo.hProcess, kDeadlineMilliseconds) != WAIT_OBJECT_0) return -1;
+int ZepplayRun::WaitForExit() {
+  if (WaitForSingleObject(info_.hProcess, kDeadlineMilliseconds) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;
-  GetExitCodeProcess(FInfo.hProcess, &code);
+  GetExitCodeProcess(info_.hProcess, &code);
   return static_cast<int>(code);
 }
 
-bool TZepplayProcess::HasEnded() const {
-  return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_OBJECT_0;
+bool ZepplayRun::HasEnded() const {
+  return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
 }
 
 std::vector<HWND> WindowsOf(DWORD processId) {
-  TWindowSearch search{processId, {}};
+  WindowSearch search{processId, {}};
   EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
   return search.Found;
 }
@@ -142,7 +142,7 @@ std::vector<std::string> TextsOf(HWND box) {
 void ClickOk(HWND box) { Click(GetDlgItem(box, IDOK)); }
 
 HWND ControlOf(HWND mainWindow, int id) {
-  TControlSearch search{id, nullptr};
+  ControlSearch search{id, nullptr};
   EnumChildWindows(mainWindow, FindControl, reinterpret_cast<LPARAM>(&search));
   return search.Found;
 }
@@ -185,15 +185,15 @@ void DeleteOptionsKey() {
 }
 
 bool OptionsKeyExists() {
-  TKey key;
-  return RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &key.FKey) == ERROR_SUCCESS;
+  OpenedKey key;
+  return RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &key.key_) == ERROR_SUCCESS;
 }
 
 void PlantValue(const std::string& name, DWORD type, const std::string& bytes) {
-  TKey key;
+  OpenedKey key;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, kFormKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key.FKey, nullptr) != ERROR_SUCCESS ||
-      RegSetValueExA(key.FKey, name.c_str(), 0, type,
+                      &key.key_, nullptr) != ERROR_SUCCESS ||
+      RegSetValueExA(key.key_, name.c_str(), 0, type,
                      reinterpret_cast<const BYTE*>(bytes.data()),
                      static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
     throw std::runtime_error("cannot plant " + name);
@@ -203,10 +203,10 @@ void PlantText(const std::string& name, const std::string& text) {
   PlantValue(name, REG_SZ, std::string(text.c_str(), text.size() + 1));
 }
 
-std::vector<TRegistryValue> FormValues() {
-  std::vector<TRegistryValue> values;
-  TKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, &key.FKey) != ERROR_SUCCESS)
+std::vector<RegistryValue> FormValues() {
+  std::vector<RegistryValue> values;
+  OpenedKey key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, &key.key_) != ERROR_SUCCESS)
     return values;
   for (DWORD index = 0;; ++index) {
     char name[256];
@@ -214,7 +214,7 @@ std::vector<TRegistryValue> FormValues() {
     char data[256];
     DWORD dataSize = sizeof data;
     DWORD type = REG_NONE;
-    if (RegEnumValueA(key.FKey, index, name, &nameSize, nullptr, &type,
+    if (RegEnumValueA(key.key_, index, name, &nameSize, nullptr, &type,
                       reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS)
       return values;
     values.push_back({std::string(name, nameSize), type, std::string(data, dataSize)});

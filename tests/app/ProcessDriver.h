@@ -11,25 +11,25 @@
 // The folder of the program under test (zepplay.exe and Zepcom.dat lie in it).
 std::string ProgramFolder();
 // The temporary folder the program uses as its work folder.
-std::string TempFolder();
+std::string SystemTempFolder();
 
-class TZepplayProcess {
+class ZepplayRun {
  public:
   // Starts zepplay.exe (or another program) with the command-line arguments after the
   // program name.
-  explicit TZepplayProcess(const std::string& arguments = "", const std::string& program = "");
+  explicit ZepplayRun(const std::string& arguments = "", const std::string& program = "");
   // Ends the process if a failing test left it running.
-  ~TZepplayProcess();
-  TZepplayProcess(const TZepplayProcess&) = delete;
-  TZepplayProcess& operator=(const TZepplayProcess&) = delete;
+  ~ZepplayRun();
+  ZepplayRun(const ZepplayRun&) = delete;
+  ZepplayRun& operator=(const ZepplayRun&) = delete;
 
-  DWORD Id() const { return FInfo.dwProcessId; }
+  DWORD Id() const { return info_.dwProcessId; }
   // The exit code, or -1 when the process did not end within the deadline.
   int WaitForExit();
   bool HasEnded() const;
 
  private:
-  PROCESS_INFORMATION FInfo = {};
+  PROCESS_INFORMATION info_ = {};
 };
 
 // Long enough for a cold Wine start on a busy machine; a pass never waits this long.
@@ -75,9 +75,9 @@ bool OptionsKeyExists();
 void PlantValue(const std::string& name, DWORD type, const std::string& bytes);
 void PlantText(const std::string& name, const std::string& text);
 // Every value of "Form" as name, type and raw bytes, in registry order.
-struct TRegistryValue {
+struct RegistryValue {
   std::string Name;
   DWORD Type;
   std::string Bytes;
 };
-std::vector<TRegistryValue> FormValues();
+std::vector<RegistryValue> FormValues();

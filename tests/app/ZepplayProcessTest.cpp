@@ -16,18 +16,18 @@
 
 namespace {
 // Without an X display no window can be shown: the whole program reports "skipped".
-struct TNeedsDisplay : ::testing::Environment {
+struct NeedsDisplay : ::testing::Environment {
   void SetUp() override {
     if (!std::getenv("DISPLAY")) std::exit(77);
   }
 };
-[[maybe_unused]] const auto* const kNeedsDisplay = ::testing::AddGlobalTestEnvironment(new TNeedsDisplay);
+[[maybe_unused]] const auto* const kNeedsDisplay = ::testing::AddGlobalTestEnvironment(new NeedsDisplay);
 
 // The texts the tests look for; the unit tests pin their bytes.
-const std::string kMissingWarning = Texts::SettingsFileMissing;
-const std::string kMainCaption = Texts::Window::Caption;
+const std::string kMissingWarning = Texts::kSettingsFileMissing;
+const std::string kMainCaption = Texts::Window::kCaption;
 // The default error report adds a period after a double-byte last character.
-const std::string kTopWrongType = FormatText(Texts::RegistryWrongType, "Top") + ".";
+const std::string kTopWrongType = FormatText(Texts::kRegistryWrongType, "Top") + ".";
 
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -44,19 +44,19 @@ class ZepplayProcess : public ::testing::Test {
   }
   void TearDown() override { DeleteOptionsKey(); }
 
-  std::string SettingsPath() const { return FFolder / "macro.zep"; }
-  std::string ExecutablePath() const { return FFolder / "macro.exe"; }
-  static std::string Player() { return TempFolder() + "Player.dat"; }
-  static std::string Attachment() { return TempFolder() + "Attach.zep"; }
+  std::string SettingsPath() const { return folder_ / "macro.zep"; }
+  std::string ExecutablePath() const { return folder_ / "macro.exe"; }
+  static std::string Player() { return SystemTempFolder() + "Player.dat"; }
+  static std::string Attachment() { return SystemTempFolder() + "Attach.zep"; }
   std::string SilentArguments() const { return "-s \"" + SettingsPath() + "\""; }
 
   // Closes the main window as its close box does and expects a normal end.
-  static void CloseMainWindow(TZepplayProcess& process, HWND window) {
+  static void CloseMainWindow(ZepplayRun& process, HWND window) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0, process.WaitForExit());
   }
   // Waits for the process to end while making sure that it shows no window meanwhile.
-  static int ExitWithoutWindows(TZepplayProcess& process) {
+  static int ExitWithoutWindows(ZepplayRun& process) {
     bool shown = false;
     WaitFor([&] {
       shown = shown || !WindowsOf(process.Id()).empty();
@@ -66,19 +66,19 @@ class ZepplayProcess : public ::testing::Test {
     return process.WaitForExit();
   }
   static std::string ValueText(const std::string& name) {
-    for (const TRegistryValue& value : FormValues())
+    for (const RegistryValue& value : FormValues())
       if (value.Name == name) return value.Bytes.substr(0, value.Bytes.find('\0'));
     return "(missing)";
   }
 
-  TTempFolder FFolder;
+  TempFolder folder_;
 };
 
 TEST_F(ZepplayProcess, SilentRunMakesTheExecutableWithTheRememberedOptions) {
   PlantText("rad1", "0");
   PlantText("rad2", "1");
   PlantText("Douji", "0");
-  TZepplayProcess process(SilentArguments());
+  ZepplayRun process(SilentArguments());
   EXPECT_EQ(0, ExitWithoutWindows(process));
 
   // The runtime image (the demo player that Zepcom.dat enciphers) followed by the
@@ -94,10 +94,10 @@ TEST_F(ZepplayProcess, SilentRunMakesTheExecutableWithTheRememberedOptions) {
 }
 
 TEST_F(ZepplayProcess, SilentRunWarnsOnceAboutAMissingFileAndFails) {
-  for (const std::string& arguments : {"-s \"" + (FFolder / "none.zep") + "\"", std::string("-s")}) {
+  for (const std::string& arguments : {"-s \"" + (folder_ / "none.zep") + "\"", std::string("-s")}) {
     SCOPED_TRACE(arguments);
-    TZepplayProcess process(arguments);
-    HWND box = WaitForBox(process.Id(), Texts::WarningCaption);
+    ZepplayRun process(arguments);
+    HWND box = WaitForBox(process.Id(), Texts::kWarningCaption);
     ASSERT_TRUE(box);
     EXPECT_TRUE(Contains(TextsOf(box), kMissingWarning));
     ClickOk(box);
@@ -106,17 +106,17 @@ TEST_F(ZepplayProcess, SilentRunWarnsOnceAboutAMissingFileAndFails) {
 }
 
 TEST_F(ZepplayProcess, AnUpperCaseSwitchOpensTheWindow) {
-  TZepplayProcess process("-S \"" + SettingsPath() + "\"");
+  ZepplayRun process("-S \"" + SettingsPath() + "\"");
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
   EXPECT_EQ(kMainCaption, TextOf(window));
-  EXPECT_EQ("", TextOf(ControlOf(window, ControlId::txtZepName)));
+  EXPECT_EQ("", TextOf(ControlOf(window, ControlId::kSettingsPathEdit)));
   CloseMainWindow(process, window);
   EXPECT_FALSE(PathExists(ExecutablePath()));
 }
 
 TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
-  TZepplayProcess process;
+  ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
   RECT frame;
@@ -124,8 +124,8 @@ TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, frame.left);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2, frame.top);
-  EXPECT_TRUE(IsChecked(ControlOf(window, ControlId::rad1)));
-  for (int flag : {ControlId::chkDouji, ControlId::chkEndClose, ControlId::chkHotClose}) {
+  EXPECT_TRUE(IsChecked(ControlOf(window, ControlId::kShowNothingRadio)));
+  for (int flag : {ControlId::kPlayOnStartCheck, ControlId::kExitAtEndCheck, ControlId::kExitOnKeyCheck}) {
     EXPECT_TRUE(IsChecked(ControlOf(window, flag)));
     EXPECT_FALSE(IsWindowEnabled(ControlOf(window, flag)));
   }
@@ -137,30 +137,30 @@ TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
   const std::pair<std::string, std::string> expected[] = {
       {"Left", "-4"}, {"Top", "273"},     {"rad1", "1"},    {"rad2", "0"},
       {"Douji", "1"}, {"EndClose", "1"}, {"HotClose", "1"}};
-  std::vector<TRegistryValue> values = FormValues();
+  std::vector<RegistryValue> values = FormValues();
   ASSERT_EQ(7u, values.size());
   for (const auto& [name, text] : expected) {
     auto found = std::find_if(values.begin(), values.end(),
-                              [&](const TRegistryValue& value) { return value.Name == name; });
+                              [&](const RegistryValue& value) { return value.Name == name; });
     ASSERT_NE(values.end(), found) << name;
     EXPECT_EQ(DWORD{REG_SZ}, found->Type) << name;
     EXPECT_EQ(std::string(text.c_str(), text.size() + 1), found->Bytes) << name;
   }
 }
 
-struct TStoredCase {
+struct StoredCase {
   const char* Name;
   std::vector<std::pair<std::string, std::string>> Stored;
   int Left;            // INT32_MIN: centred
-  const char* Shown;   // rad1 rad2 Douji EndClose HotClose checked, then flags enabled
+  const char* Shown;   // the five option controls checked, then the three flags enabled
   const char* Written; // the five options written back
 };
 
-class StoredOptions : public ZepplayProcess, public ::testing::WithParamInterface<TStoredCase> {};
+class StoredOptions : public ZepplayProcess, public ::testing::WithParamInterface<StoredCase> {};
 
 TEST_P(StoredOptions, AreShownAndWrittenBack) {
   for (const auto& [name, text] : GetParam().Stored) PlantText(name, text);
-  TZepplayProcess process;
+  ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
   RECT frame;
@@ -168,11 +168,11 @@ TEST_P(StoredOptions, AreShownAndWrittenBack) {
   const int centred = GetSystemMetrics(SM_CXSCREEN) / 2 - (frame.right - frame.left) / 2;
   EXPECT_EQ(GetParam().Left == INT32_MIN ? centred : GetParam().Left, frame.left);
   std::string shown;
-  for (int id : {ControlId::rad1, ControlId::rad2, ControlId::chkDouji, ControlId::chkEndClose,
-                 ControlId::chkHotClose})
+  for (int id : {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio, ControlId::kPlayOnStartCheck, ControlId::kExitAtEndCheck,
+                 ControlId::kExitOnKeyCheck})
     shown += IsChecked(ControlOf(window, id)) ? '1' : '0';
   shown += ' ';
-  for (int id : {ControlId::chkDouji, ControlId::chkEndClose, ControlId::chkHotClose})
+  for (int id : {ControlId::kPlayOnStartCheck, ControlId::kExitAtEndCheck, ControlId::kExitOnKeyCheck})
     shown += IsWindowEnabled(ControlOf(window, id)) ? '1' : '0';
   EXPECT_EQ(GetParam().Shown, shown);
 
@@ -186,19 +186,19 @@ TEST_P(StoredOptions, AreShownAndWrittenBack) {
 INSTANTIATE_TEST_SUITE_P(
     Form, StoredOptions,
     ::testing::Values(
-        TStoredCase{"Tray",
+        StoredCase{"Tray",
                     {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}, {"Left", "abc"}},
                     INT32_MIN, "01011 111", "01011"},
-        TStoredCase{"Rad1Forced",
+        StoredCase{"Rad1Forced",
                     {{"rad1", "1"}, {"Douji", "0"}, {"Left", ""}},
                     INT32_MIN, "10111 000", "10111"},
-        TStoredCase{"BothSelected",
+        StoredCase{"BothSelected",
                     {{"rad1", "1"}, {"rad2", "1"}, {"Left", "12 "}},
                     INT32_MIN, "01111 111", "01111"},
-        TStoredCase{"NeitherSelected",
+        StoredCase{"NeitherSelected",
                     {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}, {"Left", "$10"}},
                     16, "00101 111", "00101"},
-        TStoredCase{"TwoIsTrue",
+        StoredCase{"TwoIsTrue",
                     {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-4"}},
                     -4, "01111 111", "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ZepplayProcess, APositionOffEveryMonitorIsBroughtOnScreen) {
   PlantText("Left", "-5000");
   PlantText("Top", "90000");
-  TZepplayProcess process;
+  ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
   RECT frame, work;
@@ -222,8 +222,8 @@ TEST_F(ZepplayProcess, APositionOffEveryMonitorIsBroughtOnScreen) {
 TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
   PlantText("Left", "40");
   PlantValue("Top", REG_DWORD, std::string("\x07\0\0\0", 4));
-  TZepplayProcess process(SilentArguments());
-  HWND box = WaitForBox(process.Id(), Texts::ApplicationTitle);
+  ZepplayRun process(SilentArguments());
+  HWND box = WaitForBox(process.Id(), Texts::kApplicationTitle);
   ASSERT_TRUE(box);
   EXPECT_TRUE(Contains(TextsOf(box), kTopWrongType));
   ClickOk(box);
@@ -242,19 +242,19 @@ TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
 }
 
 TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) {
-  TZepplayProcess process;
+  ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
-  SendMessageA(ControlOf(window, ControlId::txtZepName), WM_SETTEXT, 0,
+  SendMessageA(ControlOf(window, ControlId::kSettingsPathEdit), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(SettingsPath().c_str()));
-  HWND next = ControlOf(window, ControlId::btnNext);
-  HWND pages[] = {ControlOf(window, ControlId::pnl1), ControlOf(window, ControlId::pnl2),
-                  ControlOf(window, ControlId::pnl3)};
+  HWND next = ControlOf(window, ControlId::kNextButton);
+  HWND pages[] = {ControlOf(window, ControlId::kOptionsPage), ControlOf(window, ControlId::kNamePage),
+                  ControlOf(window, ControlId::kDonePage)};
   for (HWND page : pages) {
     Click(next);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(page) != FALSE; }));
   }
-  EXPECT_EQ(ExecutablePath(), TextOf(ControlOf(window, ControlId::lblExeName)));
+  EXPECT_EQ(ExecutablePath(), TextOf(ControlOf(window, ControlId::kResultPath)));
   EXPECT_EQ(ReadBytes(Player()) + ReadBytes(Attachment()), ReadBytes(ExecutablePath()));
 
   CloseMainWindow(process, window);
@@ -265,7 +265,7 @@ TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) 
 TEST_F(ZepplayProcess, TheCloseLeavesAFolderNamedLikeTheRuntimeImage) {
   ASSERT_TRUE(MakeFolder(Player()));
   WriteBytes(Attachment(), "attachment");
-  TZepplayProcess process;
+  ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
   CloseMainWindow(process, window);
@@ -276,7 +276,7 @@ TEST_F(ZepplayProcess, TheCloseLeavesAFolderNamedLikeTheRuntimeImage) {
 
 TEST_F(ZepplayProcess, ASilentRunLeavesNoIntermediateFilesWhateverTheOutcome) {
   {
-    TZepplayProcess process(SilentArguments());
+    ZepplayRun process(SilentArguments());
     EXPECT_EQ(0, process.WaitForExit());
   }
   EXPECT_FALSE(PathExists(Player()));
@@ -285,10 +285,10 @@ TEST_F(ZepplayProcess, ASilentRunLeavesNoIntermediateFilesWhateverTheOutcome) {
   // The output cannot be created: the error is reported and the run ends after it.
   std::remove(ExecutablePath().c_str());
   ASSERT_TRUE(MakeFolder(ExecutablePath()));
-  TZepplayProcess process(SilentArguments());
-  HWND box = WaitForBox(process.Id(), Texts::SilentRunCaption);
+  ZepplayRun process(SilentArguments());
+  HWND box = WaitForBox(process.Id(), Texts::kSilentRunCaption);
   ASSERT_TRUE(box);
-  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::FileCreateError, ExecutablePath()) + "."));
+  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::kFileCreateError, ExecutablePath()) + "."));
   ClickOk(box);
   EXPECT_EQ(2, process.WaitForExit());
   EXPECT_FALSE(PathExists(Player()));
@@ -297,7 +297,7 @@ TEST_F(ZepplayProcess, ASilentRunLeavesNoIntermediateFilesWhateverTheOutcome) {
 }
 
 TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
-  TZepplayProcess first;
+  ZepplayRun first;
   HWND window = WaitForMainWindow(first.Id());
   ASSERT_TRUE(window);
 
@@ -308,7 +308,7 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   ASSERT_EQ(other, GetForegroundWindow());
   {
     // It converts nothing and says so.
-    TZepplayProcess second(SilentArguments());
+    ZepplayRun second(SilentArguments());
     EXPECT_EQ(3, ExitWithoutWindows(second));
   }
   EXPECT_EQ(window, GetForegroundWindow());
@@ -320,7 +320,7 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   PostMessageA(program, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(program) != FALSE; }));
   {
-    TZepplayProcess second;
+    ZepplayRun second;
     EXPECT_EQ(0, ExitWithoutWindows(second));
   }
   EXPECT_TRUE(WaitFor([&] { return !IsIconic(program); }));
@@ -329,7 +329,7 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   CloseMainWindow(first, window);
 
   // With the first instance gone, a start runs by itself again.
-  TZepplayProcess third(SilentArguments());
+  ZepplayRun third(SilentArguments());
   EXPECT_EQ(0, third.WaitForExit());
   EXPECT_TRUE(PathExists(ExecutablePath()));
 }
@@ -337,12 +337,12 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
 // A settings file named like an executable proposes its own name as the output: it is
 // refused with the create error, and the file is kept.
 TEST_F(ZepplayProcess, ASilentRunNeverWritesOverTheSettingsFile) {
-  const std::string settings = FFolder / "macro.EXE";
+  const std::string settings = folder_ / "macro.EXE";
   WriteBytes(settings, ReadBytes(SettingsPath()));
-  TZepplayProcess process("-s \"" + settings + "\"");
-  HWND box = WaitForBox(process.Id(), Texts::SilentRunCaption);
+  ZepplayRun process("-s \"" + settings + "\"");
+  HWND box = WaitForBox(process.Id(), Texts::kSilentRunCaption);
   ASSERT_TRUE(box);
-  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::FileCreateError, FFolder / "macro.exe") + "."));
+  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::kFileCreateError, folder_ / "macro.exe") + "."));
   ClickOk(box);
   EXPECT_EQ(2, process.WaitForExit());
   EXPECT_EQ(ReadBytes(SettingsPath()), ReadBytes(settings));
@@ -351,13 +351,13 @@ TEST_F(ZepplayProcess, ASilentRunNeverWritesOverTheSettingsFile) {
 // A second start while the first shows a box brings the box forward, so that Enter and
 // Esc reach it, rather than the disabled main window behind it.
 TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
-  TZepplayProcess first;
+  ZepplayRun first;
   HWND window = WaitForMainWindow(first.Id());
   ASSERT_TRUE(window);
-  SendMessageA(ControlOf(window, ControlId::txtZepName), WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>((FFolder / "none.zep").c_str()));
-  Click(ControlOf(window, ControlId::btnNext));
-  HWND box = WaitForBox(first.Id(), Texts::WarningCaption);
+  SendMessageA(ControlOf(window, ControlId::kSettingsPathEdit), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>((folder_ / "none.zep").c_str()));
+  Click(ControlOf(window, ControlId::kNextButton));
+  HWND box = WaitForBox(first.Id(), Texts::kWarningCaption);
   ASSERT_TRUE(box);
 
   HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
@@ -365,7 +365,7 @@ TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
   SetForegroundWindow(other);
   ASSERT_EQ(other, GetForegroundWindow());
   {
-    TZepplayProcess second;
+    ZepplayRun second;
     EXPECT_EQ(0, ExitWithoutWindows(second));
   }
   EXPECT_EQ(box, GetForegroundWindow());
@@ -377,14 +377,14 @@ TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
 // A program whose side picture cannot be loaded does not crash: the reason is shown and
 // the process ends with the error code.
 TEST_F(ZepplayProcess, AStartThatFailsShowsTheReasonAndEndsWithTheErrorCode) {
-  const std::string broken = FFolder / "broken.exe";
+  const std::string broken = folder_ / "broken.exe";
   ASSERT_TRUE(CopyFileA((ProgramFolder() + "zepplay.exe").c_str(), broken.c_str(), FALSE));
   ASSERT_TRUE(SpoilBitmapResource(broken, IDB_SIDEPICTURE));
-  TZepplayProcess process("", broken);
-  HWND box = WaitForBox(process.Id(), Texts::ApplicationTitle);
+  ZepplayRun process("", broken);
+  HWND box = WaitForBox(process.Id(), Texts::kApplicationTitle);
   ASSERT_TRUE(box);
   // "リソース 101 を読み込めません (エラー n)", n being the system's error code.
-  const std::string reason = FormatText(Texts::ResourceNotLoaded, IDB_SIDEPICTURE, 0ul);
+  const std::string reason = FormatText(Texts::kResourceNotLoaded, IDB_SIDEPICTURE, 0ul);
   const std::string before = reason.substr(0, reason.size() - 2);
   const std::vector<std::string> texts = TextsOf(box);
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::string& text) {

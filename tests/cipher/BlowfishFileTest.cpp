@@ -1,4 +1,4 @@
-// DecryptFile: chunks, the padding of the last chunk, chaining across calls and the
+// DecipherFile: chunks, the padding of the last chunk, chaining across calls and the
 // failures, each with its exception class and message.
 #include "platform/File.h"
 #include "tests/cipher/CipherTestSupport.h"
@@ -13,20 +13,20 @@ const char kPaddingTooLong[] = "Blowfish: Input file not valid - padding longer 
 class BlowfishFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    FBlowfish.SetIV("file iv");
-    FBlowfish.SetKey("file key");
+    blowfish_.SetIV("file iv");
+    blowfish_.SetKey("file key");
   }
 
   // Writes plain, enciphered block by block in the given mode (no padding added),
   // to the scratch file name and returns its path.
   std::string WriteEnciphered(const std::string& name, const std::string& plain,
-                              TCipherMode mode = ECB) {
-    std::string iv = FBlowfish.IV();
-    WriteBytes(Path(name), Encipher(FBlowfish, mode, iv, plain));
+                              CipherMode mode = ECB) {
+    std::string iv = blowfish_.IV();
+    WriteBytes(Path(name), Encipher(blowfish_, mode, iv, plain));
     return Path(name);
   }
   std::string Decrypt(const std::string& input) {
-    FBlowfish.DecryptFile(input, Path("out"));
+    blowfish_.DecipherFile(input, Path("out"));
     return ReadBytes(Path("out"));
   }
   // True when nobody else holds the file open: an exclusive open succeeds (the
@@ -35,10 +35,10 @@ class BlowfishFile : public ::testing::Test {
     platform::File probe;
     return probe.OpenRead(path, platform::Share::None);
   }
-  std::string Path(const std::string& name) const { return FFolder / name; }
+  std::string Path(const std::string& name) const { return folder_ / name; }
 
-  TTempFolder FFolder;
-  TBlowfishProbe FBlowfish;
+  TempFolder folder_;
+  BlowfishProbe blowfish_;
 };
 
 // size - 1 bytes of varied text followed by the given last byte.
@@ -71,21 +71,21 @@ TEST_F(BlowfishFile, LastChunkLosesItsPadding) {
 
 TEST_F(BlowfishFile, ManyChunksInEveryMode) {
   const std::string payload = RandomBytes(3 * 1024 * 1024 + 5, 11);
-  for (TCipherMode mode : {ECB, CBC, CFB, OFB}) {
+  for (CipherMode mode : {ECB, CBC, CFB, OFB}) {
     SCOPED_TRACE("mode " + std::to_string(mode));
-    FBlowfish.SetCipherMode(mode);
-    FBlowfish.SetIV("file iv");
+    blowfish_.SetMode(mode);
+    blowfish_.SetIV("file iv");
     const std::string input = WriteEnciphered("in", WithPadding(payload), mode);
     EXPECT_EQ(Decrypt(input), payload);
   }
 }
 
 TEST_F(BlowfishFile, SecondFileChainsOntoTheFirstInCBC) {
-  FBlowfish.SetCipherMode(CBC);
+  blowfish_.SetMode(CBC);
   const std::string first = WithPadding(RandomBytes(4100, 1));
   const std::string second = WithPadding(RandomBytes(30, 2));
-  std::string iv = FBlowfish.IV();
-  const std::string cipher = Encipher(FBlowfish, CBC, iv, first + second);
+  std::string iv = blowfish_.IV();
+  const std::string cipher = Encipher(blowfish_, CBC, iv, first + second);
   WriteBytes(Path("first"), cipher.substr(0, first.size()));
   WriteBytes(Path("second"), cipher.substr(first.size()));
   EXPECT_EQ(Decrypt(Path("first")), first.substr(0, first.size() - first.back()));
@@ -96,13 +96,13 @@ TEST_F(BlowfishFile, LengthNotWholeBlocksLeavesNoOutput) {
   for (size_t size : {0u, 7u, 12u, 4097u}) {
     SCOPED_TRACE("size " + std::to_string(size));
     WriteBytes(Path("in"), std::string(size, 'x'));
-    ExpectError<EFileError>([&] { FBlowfish.DecryptFile(Path("in"), Path("out")); },
+    ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("in"), Path("out")); },
                             kNotWholeBlocks);
     EXPECT_FALSE(PathExists(Path("out")));
     EXPECT_TRUE(IsClosed(Path("in")));
   }
   WriteBytes(Path("out"), "earlier output");
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(Path("in"), Path("out")); },
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("in"), Path("out")); },
                           kNotWholeBlocks);
   EXPECT_EQ(ReadBytes(Path("out")), "earlier output");
 }
@@ -110,26 +110,26 @@ TEST_F(BlowfishFile, LengthNotWholeBlocksLeavesNoOutput) {
 TEST_F(BlowfishFile, PaddingLongerThanTheLastChunkIsRejected) {
   const std::string plain = PlainEndingIn(4104, 9);
   const std::string input = WriteEnciphered("in", plain);
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(input, Path("out")); }, kPaddingTooLong);
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(input, Path("out")); }, kPaddingTooLong);
   EXPECT_EQ(ReadBytes(Path("out")), plain.substr(0, 4096));  // the whole first chunk only
   EXPECT_TRUE(IsClosed(input));
   WriteEnciphered("in", PlainEndingIn(8, 255));
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(input, Path("out")); }, kPaddingTooLong);
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(input, Path("out")); }, kPaddingTooLong);
   EXPECT_EQ(ReadBytes(Path("out")), "");
 }
 
 TEST_F(BlowfishFile, MissingInputOrUnwritableOutput) {
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(Path("missing"), Path("out")); },
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("missing"), Path("out")); },
                           kInputNotFound);
   EXPECT_FALSE(PathExists(Path("out")));
-  ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FFolder.Path(), Path("out")); },
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(folder_.Path(), Path("out")); },
                           kInputNotFound);  // a folder is no input file
 
   const std::string plain = WithPadding("payload");
   const std::string input = WriteEnciphered("in", plain);
   const std::string before = ReadBytes(input);
   ExpectError<EFileError>(
-      [&] { FBlowfish.DecryptFile(input, Path("no-such-folder/out")); }, kOutputNotOpened);
+      [&] { blowfish_.DecipherFile(input, Path("no-such-folder/out")); }, kOutputNotOpened);
   EXPECT_EQ(ReadBytes(input), before);
   EXPECT_TRUE(IsClosed(input));
 }

@@ -7,8 +7,8 @@ const char kKeyNotSet[] = "Blowfish: Key not set";
 const char kIVNotSet[] = "Blowfish: IV not set";
 
 // One enciphered block of "8 bytes!" plus a block of padding, under key "key".
-std::string SampleCipherText(TCipherMode mode, const std::string& ivPhrase) {
-  TBlowfishProbe encoder;
+std::string SampleCipherText(CipherMode mode, const std::string& ivPhrase) {
+  BlowfishProbe encoder;
   encoder.SetKey("key");
   encoder.SetIV(ivPhrase);
   std::string iv = encoder.IV();
@@ -17,41 +17,41 @@ std::string SampleCipherText(TCipherMode mode, const std::string& ivPhrase) {
 }  // namespace
 
 TEST(BlowfishKey, NewInstanceHasNoKeyAndDefaults) {
-  TBlowfishProbe blowfish;
-  EXPECT_EQ(blowfish.CipherMode(), ECB);
-  EXPECT_EQ(blowfish.StringMode(), smEncode);
-  EXPECT_FALSE(blowfish.FKeySet);
-  EXPECT_FALSE(blowfish.FIVSet);
+  BlowfishProbe blowfish;
+  EXPECT_EQ(blowfish.Mode(), ECB);
+  EXPECT_EQ(blowfish.StringForm(), TextForm);
+  EXPECT_FALSE(blowfish.keySet_);
+  EXPECT_FALSE(blowfish.ivSet_);
   EXPECT_EQ(blowfish.IV(), std::string(8, '\0'));
   std::string output;
-  ExpectError<EKeyError>([&] { blowfish.DecryptString("anything", output); }, kKeyNotSet);
+  ExpectError<EKeyError>([&] { blowfish.DecipherString("anything", output); }, kKeyNotSet);
 }
 
 TEST(BlowfishKey, LengthLimitsKeepThePreviousState) {
-  TBlowfishProbe blowfish;
+  BlowfishProbe blowfish;
   blowfish.SetKey(std::string(56, '\xFF'));
-  EXPECT_TRUE(blowfish.FKeySet);
-  blowfish.SetCipherMode(ECB);
-  blowfish.SetStringMode(smNormal);
+  EXPECT_TRUE(blowfish.keySet_);
+  blowfish.SetMode(ECB);
+  blowfish.SetStringForm(RawBytes);
   std::string before;
-  blowfish.DecryptString(FromHex("0011223344556677"), before);
+  blowfish.DecipherString(FromHex("0011223344556677"), before);
 
   ExpectError<EKeyError>([&] { blowfish.SetKey(std::string(57, 'k')); }, kKeyLength);
   ExpectError<EKeyError>([&] { blowfish.SetKey(""); }, kKeyLength);
-  EXPECT_TRUE(blowfish.FKeySet);
+  EXPECT_TRUE(blowfish.keySet_);
   std::string after;
-  blowfish.DecryptString(FromHex("0011223344556677"), after);
+  blowfish.DecipherString(FromHex("0011223344556677"), after);
   EXPECT_EQ(after, before);
 
-  TBlowfishProbe unkeyed;
+  BlowfishProbe unkeyed;
   ExpectError<EKeyError>([&] { unkeyed.SetKey(std::string(57, 'k')); }, kKeyLength);
-  EXPECT_FALSE(unkeyed.FKeySet);
+  EXPECT_FALSE(unkeyed.keySet_);
 }
 
 TEST(BlowfishKey, IVPhraseFoldsIntoEightBytes) {
-  TBlowfishProbe blowfish;
+  BlowfishProbe blowfish;
   blowfish.SetIV("");
-  EXPECT_TRUE(blowfish.FIVSet);
+  EXPECT_TRUE(blowfish.ivSet_);
   EXPECT_EQ(blowfish.IV(), std::string(8, '\0'));
   blowfish.SetIV("abc");
   EXPECT_EQ(blowfish.IV(), std::string("abc\0\0\0\0\0", 8));
@@ -59,61 +59,61 @@ TEST(BlowfishKey, IVPhraseFoldsIntoEightBytes) {
   EXPECT_EQ(blowfish.IV(), FromHex("F1 0D 03 04 05 06 07 08"));
   blowfish.SetIV(std::string(17, '\x81'));  // three passes over position 0
   EXPECT_EQ(blowfish.IV(), FromHex("81 00 00 00 00 00 00 00"));
-  EXPECT_FALSE(blowfish.FKeySet);
+  EXPECT_FALSE(blowfish.keySet_);
 }
 
 TEST(BlowfishKey, KeyAndIVMayComeInEitherOrder) {
   std::string cipherText = SampleCipherText(CBC, "Seed Column");
-  TBlowfishProbe ivFirst;
+  BlowfishProbe ivFirst;
   ivFirst.SetIV("Seed Column");
   ivFirst.SetKey("key");
-  TBlowfishProbe keyFirst;
+  BlowfishProbe keyFirst;
   keyFirst.SetKey("key");
   keyFirst.SetIV("Seed Column");
   EXPECT_EQ(ivFirst.IV(), keyFirst.IV());
-  for (TBlowfishProbe* blowfish : {&ivFirst, &keyFirst}) {
-    blowfish->SetCipherMode(CBC);
-    blowfish->SetStringMode(smNormal);
+  for (BlowfishProbe* blowfish : {&ivFirst, &keyFirst}) {
+    blowfish->SetMode(CBC);
+    blowfish->SetStringForm(RawBytes);
     std::string output;
-    blowfish->DecryptString(cipherText, output);
+    blowfish->DecipherString(cipherText, output);
     EXPECT_EQ(output, "8 bytes!");
   }
 }
 
 TEST(BlowfishKey, ClearKeyForgetsKeyAndIV) {
-  TBlowfishProbe blowfish;
+  BlowfishProbe blowfish;
   blowfish.SetIV("register");
   blowfish.SetKey("key");
-  blowfish.SetCipherMode(CBC);
+  blowfish.SetMode(CBC);
   blowfish.ClearKey();
-  EXPECT_FALSE(blowfish.FKeySet);
-  EXPECT_FALSE(blowfish.FIVSet);
+  EXPECT_FALSE(blowfish.keySet_);
+  EXPECT_FALSE(blowfish.ivSet_);
   EXPECT_EQ(blowfish.IV(), "register");  // the bytes stay; only the flag is cleared
   EXPECT_EQ(blowfish.Block(), std::string(8, '\0'));
   std::string output;
-  ExpectError<EKeyError>([&] { blowfish.DecryptString("", output); }, kKeyNotSet);
-  ExpectError<EKeyError>([&] { blowfish.DecryptFile("no-input", "no-output"); }, kKeyNotSet);
-  blowfish.SetCipherMode(ECB);
-  ExpectError<EKeyError>([&] { blowfish.DecryptBuffer(8); }, kKeyNotSet);
+  ExpectError<EKeyError>([&] { blowfish.DecipherString("", output); }, kKeyNotSet);
+  ExpectError<EKeyError>([&] { blowfish.DecipherFile("no-input", "no-output"); }, kKeyNotSet);
+  blowfish.SetMode(ECB);
+  ExpectError<EKeyError>([&] { blowfish.DecipherBuffer(8); }, kKeyNotSet);
 
   blowfish.SetKey("key");
-  blowfish.SetCipherMode(CBC);
-  ExpectError<EKeyError>([&] { blowfish.DecryptString("", output); }, kIVNotSet);
+  blowfish.SetMode(CBC);
+  ExpectError<EKeyError>([&] { blowfish.DecipherString("", output); }, kIVNotSet);
 }
 
 TEST(BlowfishKey, ChainingModesNeedAnIVButECBDoesNot) {
-  TBlowfishProbe blowfish;
+  BlowfishProbe blowfish;
   blowfish.SetKey("key");
-  blowfish.SetStringMode(smNormal);
+  blowfish.SetStringForm(RawBytes);
   std::string output;
-  for (TCipherMode mode : {CBC, CFB, OFB}) {
-    blowfish.SetCipherMode(mode);
-    ExpectError<EKeyError>([&] { blowfish.DecryptString(SampleCipherText(mode, ""), output); },
+  for (CipherMode mode : {CBC, CFB, OFB}) {
+    blowfish.SetMode(mode);
+    ExpectError<EKeyError>([&] { blowfish.DecipherString(SampleCipherText(mode, ""), output); },
                            kIVNotSet);
-    ExpectError<EKeyError>([&] { blowfish.DecryptFile("no-input", "no-output"); }, kIVNotSet);
+    ExpectError<EKeyError>([&] { blowfish.DecipherFile("no-input", "no-output"); }, kIVNotSet);
     EXPECT_FALSE(PathExists("no-output"));
   }
-  blowfish.SetCipherMode(ECB);
-  blowfish.DecryptString(SampleCipherText(ECB, ""), output);
+  blowfish.SetMode(ECB);
+  blowfish.DecipherString(SampleCipherText(ECB, ""), output);
   EXPECT_EQ(output, "8 bytes!");
 }

@@ -9,7 +9,7 @@ namespace {
 const char kPayload[] = "Two bells at the harbor, one light on the pier.";  // 47 bytes + 1
 
 struct KnownText {
-  TCipherMode mode;
+  CipherMode mode;
   const char* cipherHex;
 };
 
@@ -26,12 +26,12 @@ const KnownText kKnownTexts[] = {
           "A382A864BA364D9E C9BF92D20D502454"},
 };
 
-std::unique_ptr<TBlowfishProbe> KeyedProbe(TCipherMode mode) {
-  auto blowfish = std::make_unique<TBlowfishProbe>();
+std::unique_ptr<BlowfishProbe> KeyedProbe(CipherMode mode) {
+  auto blowfish = std::make_unique<BlowfishProbe>();
   blowfish->SetIV("Seed Column");
   blowfish->SetKey("Harbor Lights");
-  blowfish->SetCipherMode(mode);
-  blowfish->SetStringMode(smNormal);
+  blowfish->SetMode(mode);
+  blowfish->SetStringForm(RawBytes);
   return blowfish;
 }
 }  // namespace
@@ -44,7 +44,7 @@ TEST(BlowfishModes, KnownCipherTextsAndWhatTheyLeave) {
     const std::string ivBefore = blowfish->IV();
     const std::string cipher = FromHex(known.cipherHex);
     std::string output;
-    blowfish->DecryptString(cipher, output);
+    blowfish->DecipherString(cipher, output);
     EXPECT_EQ(output, kPayload);
     EXPECT_EQ(blowfish->Block(), plain.substr(40));
     const std::string lastCipher = cipher.substr(40);
@@ -66,19 +66,19 @@ TEST(BlowfishModes, BufferStepDeciphersInPlace) {
   // Every length of 1 to 20 blocks and some up to a full buffer, so that the blocks
   // deciphered side by side in ECB meet every remainder; the working block ends as
   // the last block.
-  TBlowfishProbe encoder;
+  BlowfishProbe encoder;
   encoder.SetKey("Harbor Lights");
-  const std::string plain = RandomBytes(TBlowfish::kBufferSize, 7);
+  const std::string plain = RandomBytes(Blowfish::kBufferSize, 7);
   std::string iv(8, '\0');
   const std::string cipher = Encipher(encoder, ECB, iv, plain);
-  TBlowfishProbe blowfish;
+  BlowfishProbe blowfish;
   blowfish.SetKey("Harbor Lights");
-  for (size_t blocks = 1; blocks <= TBlowfish::kBufferSize / 8; blocks += blocks < 20 ? 1 : 123) {
+  for (size_t blocks = 1; blocks <= Blowfish::kBufferSize / 8; blocks += blocks < 20 ? 1 : 123) {
     const size_t count = blocks * 8;
     SCOPED_TRACE("count " + std::to_string(count));
-    std::memcpy(blowfish.FBuffer, cipher.data(), count);
-    blowfish.DecryptBuffer(count);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(blowfish.FBuffer), count), plain.substr(0, count));
+    std::memcpy(blowfish.buffer_, cipher.data(), count);
+    blowfish.DecipherBuffer(count);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(blowfish.buffer_), count), plain.substr(0, count));
     EXPECT_EQ(blowfish.Block(), plain.substr(count - 8, 8));
   }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 // Enciphers plain (whole blocks) with OpenSSL; iv is the 8-byte register.
-std::string OpenSslEncipher(const std::string& key, TCipherMode mode, std::string iv,
+std::string OpenSslEncipher(const std::string& key, CipherMode mode, std::string iv,
                             const std::string& plain) {
   BF_KEY schedule;
   BF_set_key(&schedule, static_cast<int>(key.size()), reinterpret_cast<const uint8_t*>(key.data()));
@@ -33,26 +33,26 @@ std::string OpenSslEncipher(const std::string& key, TCipherMode mode, std::strin
 
 class BlowfishOpenSsl : public ::testing::Test {
  protected:
-  std::mt19937 FRandom{20261208};
-  std::string RandomString(size_t count) { return RandomBytes(count, FRandom()); }
+  std::mt19937 random_{20261208};
+  std::string RandomString(size_t count) { return RandomBytes(count, random_()); }
 };
 }  // namespace
 
 TEST_F(BlowfishOpenSsl, EveryKeyLengthAndModeWithFoldedIVs) {
   for (size_t keyLength = 1; keyLength <= 56; ++keyLength) {
     const std::string key = RandomString(keyLength);
-    for (TCipherMode mode : {ECB, CBC, CFB, OFB}) {
+    for (CipherMode mode : {ECB, CBC, CFB, OFB}) {
       for (size_t ivLength : {0u, 8u, 13u}) {
         SCOPED_TRACE("key length " + std::to_string(keyLength) + " mode " +
                      std::to_string(mode) + " IV length " + std::to_string(ivLength));
-        TBlowfishProbe blowfish;
+        BlowfishProbe blowfish;
         blowfish.SetIV(RandomString(ivLength));
         blowfish.SetKey(key);
-        blowfish.SetCipherMode(mode);
-        blowfish.SetStringMode(smNormal);
-        const std::string payload = RandomString(FRandom() % 100);
+        blowfish.SetMode(mode);
+        blowfish.SetStringForm(RawBytes);
+        const std::string payload = RandomString(random_() % 100);
         std::string output;
-        blowfish.DecryptString(OpenSslEncipher(key, mode, blowfish.IV(), WithPadding(payload)),
+        blowfish.DecipherString(OpenSslEncipher(key, mode, blowfish.IV(), WithPadding(payload)),
                                output);
         ASSERT_EQ(output, payload);
       }
@@ -61,38 +61,38 @@ TEST_F(BlowfishOpenSsl, EveryKeyLengthAndModeWithFoldedIVs) {
 }
 
 TEST_F(BlowfishOpenSsl, FilesOfSeveralSizes) {
-  TTempFolder folder;
-  for (TCipherMode mode : {ECB, CBC, CFB, OFB}) {
+  TempFolder folder;
+  for (CipherMode mode : {ECB, CBC, CFB, OFB}) {
     for (size_t size : {8u, 4096u, 4104u, 5u * 1024 * 1024 + 24}) {
       SCOPED_TRACE("mode " + std::to_string(mode) + " size " + std::to_string(size));
-      const std::string key = RandomString(1 + FRandom() % 56);
-      TBlowfishProbe blowfish;
+      const std::string key = RandomString(1 + random_() % 56);
+      BlowfishProbe blowfish;
       blowfish.SetIV(RandomString(10));
       blowfish.SetKey(key);
-      blowfish.SetCipherMode(mode);
-      const std::string plain = WithPadding(RandomString(size - 1 - FRandom() % 8));
+      blowfish.SetMode(mode);
+      const std::string plain = WithPadding(RandomString(size - 1 - random_() % 8));
       ASSERT_EQ(plain.size(), size);
       WriteBytes((folder / "in"), OpenSslEncipher(key, mode, blowfish.IV(), plain));
-      blowfish.DecryptFile((folder / "in"), (folder / "out"));
+      blowfish.DecipherFile((folder / "in"), (folder / "out"));
       EXPECT_EQ(ReadBytes((folder / "out")), plain.substr(0, size - plain.back()));
     }
   }
 }
 
 TEST_F(BlowfishOpenSsl, TwoFilesInARowChainInCBC) {
-  TTempFolder folder;
+  TempFolder folder;
   const std::string key = RandomString(56);
-  TBlowfishProbe blowfish;
+  BlowfishProbe blowfish;
   blowfish.SetIV("a phrase longer than eight bytes");
   blowfish.SetKey(key);
-  blowfish.SetCipherMode(CBC);
+  blowfish.SetMode(CBC);
   const std::string first = WithPadding(RandomString(5000));
   const std::string second = WithPadding(RandomString(4096));
   const std::string cipher = OpenSslEncipher(key, CBC, blowfish.IV(), first + second);
   WriteBytes((folder / "first"), cipher.substr(0, first.size()));
   WriteBytes((folder / "second"), cipher.substr(first.size()));
-  blowfish.DecryptFile((folder / "first"), (folder / "out1"));
-  blowfish.DecryptFile((folder / "second"), (folder / "out2"));
+  blowfish.DecipherFile((folder / "first"), (folder / "out1"));
+  blowfish.DecipherFile((folder / "second"), (folder / "out2"));
   EXPECT_EQ(ReadBytes((folder / "out1")), first.substr(0, 5000));
   EXPECT_EQ(ReadBytes((folder / "out2")), second.substr(0, 4096));
 }

@@ -1,4 +1,4 @@
-// DecryptString: the text form, the padding rule for strings and malformed input.
+// DecipherString: the text form, the padding rule for strings and malformed input.
 #include "tests/cipher/CipherTestSupport.h"
 
 using namespace std::string_literals;
@@ -10,58 +10,58 @@ const char kInvalidCharacter[] = "Blowfish: Error converting from Base64 - inval
 
 class BlowfishString : public ::testing::Test {
  protected:
-  void SetUp() override { FBlowfish.SetKey("string key"); }
+  void SetUp() override { blowfish_.SetKey("string key"); }
 
   // The plaintext bytes enciphered in ECB, without padding of its own.
   std::string EncipherBlocks(const std::string& plain) {
     std::string iv(8, '\0');
-    return Encipher(FBlowfish, ECB, iv, plain);
+    return Encipher(blowfish_, ECB, iv, plain);
   }
   std::string Decrypt(const std::string& input) {
     std::string output = "stale";
-    FBlowfish.DecryptString(input, output);
+    blowfish_.DecipherString(input, output);
     return output;
   }
 
-  TBlowfishProbe FBlowfish;
+  BlowfishProbe blowfish_;
 };
 }  // namespace
 
 TEST_F(BlowfishString, TextFormDecoding) {
-  EXPECT_EQ(TBlowfishProbe::DecodeBase64(""), "");
-  EXPECT_EQ(TBlowfishProbe::DecodeBase64("Form"), FromHex("47 4D F2"));
-  EXPECT_EQ(TBlowfishProbe::DecodeBase64("abc"), FromHex("9A 7A"));
-  EXPECT_EQ(TBlowfishProbe::DecodeBase64("z"), "");  // a lone character carries no byte
-  EXPECT_EQ(TBlowfishProbe::DecodeBase64("+-09AZaz"), FromHex("00 10 8B 32 59 BF"));
+  EXPECT_EQ(BlowfishProbe::DecodeTextForm(""), "");
+  EXPECT_EQ(BlowfishProbe::DecodeTextForm("Form"), FromHex("47 4D F2"));
+  EXPECT_EQ(BlowfishProbe::DecodeTextForm("abc"), FromHex("9A 7A"));
+  EXPECT_EQ(BlowfishProbe::DecodeTextForm("z"), "");  // a lone character carries no byte
+  EXPECT_EQ(BlowfishProbe::DecodeTextForm("+-09AZaz"), FromHex("00 10 8B 32 59 BF"));
   for (const char* bad : {"=", "abc=", "ab/c", "a b", "\x82\xA0"}) {
     SCOPED_TRACE(bad);
-    ExpectError<EConvertError>([&] { TBlowfishProbe::DecodeBase64(bad); }, kInvalidCharacter);
+    ExpectError<EConvertError>([&] { BlowfishProbe::DecodeTextForm(bad); }, kInvalidCharacter);
   }
   const std::string bytes = RandomBytes(61, 3);
-  EXPECT_EQ(TBlowfishProbe::DecodeBase64(EncodeTextForm(bytes)), bytes);
+  EXPECT_EQ(BlowfishProbe::DecodeTextForm(EncodeTextForm(bytes)), bytes);
 }
 
 TEST_F(BlowfishString, ShortOrBrokenInputIsRejectedWithEmptyOutput) {
   EXPECT_EQ(Decrypt(""), "");
   std::string output = "stale";
-  ExpectError<EInputError>([&] { FBlowfish.DecryptString("Form", output); }, kTooShort);
+  ExpectError<EInputError>([&] { blowfish_.DecipherString("Form", output); }, kTooShort);
   EXPECT_EQ(output, "");
-  ExpectError<EInputError>([&] { FBlowfish.DecryptString("abc", output); }, kTooShort);
+  ExpectError<EInputError>([&] { blowfish_.DecipherString("abc", output); }, kTooShort);
   output = "stale";
-  ExpectError<EConvertError>([&] { FBlowfish.DecryptString("Form=Form=Form", output); },
+  ExpectError<EConvertError>([&] { blowfish_.DecipherString("Form=Form=Form", output); },
                              kInvalidCharacter);
   EXPECT_EQ(output, "");
   ExpectError<EInputError>(
-      [&] { FBlowfish.DecryptString(EncodeTextForm(std::string(12, 'x')), output); },
+      [&] { blowfish_.DecipherString(EncodeTextForm(std::string(12, 'x')), output); },
       kNotWholeBlocks);
-  FBlowfish.SetStringMode(smNormal);
-  ExpectError<EInputError>([&] { FBlowfish.DecryptString("seven!!", output); }, kTooShort);
-  ExpectError<EInputError>([&] { FBlowfish.DecryptString(std::string(17, 'x'), output); },
+  blowfish_.SetStringForm(RawBytes);
+  ExpectError<EInputError>([&] { blowfish_.DecipherString("seven!!", output); }, kTooShort);
+  ExpectError<EInputError>([&] { blowfish_.DecipherString(std::string(17, 'x'), output); },
                            kNotWholeBlocks);
 }
 
 TEST_F(BlowfishString, PaddingRule) {
-  FBlowfish.SetStringMode(smNormal);
+  blowfish_.SetStringForm(RawBytes);
   const std::string text = "sixteen bytes ..";
   for (int last : {1, 5, 8}) {
     SCOPED_TRACE(last);
@@ -81,9 +81,9 @@ TEST_F(BlowfishString, TextFormAndRawBytesGiveTheSamePayload) {
   const std::string payload = "ファイルの末尾\x00\xFF"s;
   const std::string cipher = EncipherBlocks(WithPadding(payload));
   EXPECT_EQ(Decrypt(EncodeTextForm(cipher)), payload);
-  FBlowfish.SetStringMode(smNormal);
+  blowfish_.SetStringForm(RawBytes);
   EXPECT_EQ(Decrypt(cipher), payload);
   std::string same = cipher;  // output and input may be one string
-  FBlowfish.DecryptString(same, same);
+  blowfish_.DecipherString(same, same);
   EXPECT_EQ(same, payload);
 }

@@ -116,12 +116,12 @@ TEST(BlowfishTables, PublishedVectorsInTheWorkingBlock) {
   for (size_t row = 0; row < std::size(kPublishedVectors); ++row) {
     const Vector& vector = kPublishedVectors[row];
     SCOPED_TRACE("vector row " + std::to_string(row) + " key " + vector.key);
-    TBlowfishProbe blowfish;
+    BlowfishProbe blowfish;
     blowfish.SetKey(FromHex(vector.key));
     blowfish.PutBlock(FromHex(vector.cipher));
-    blowfish.DecryptWorkBlock();
+    blowfish.DecipherWorkBlock();
     EXPECT_EQ(blowfish.Block(), FromHex(vector.plain));
-    blowfish.EncryptWorkBlock();
+    blowfish.EncipherWorkBlock();
     EXPECT_EQ(blowfish.Block(), FromHex(vector.cipher));
   }
 }
@@ -130,11 +130,11 @@ TEST(BlowfishTables, KeyBytesAreUsedCyclicallyAcrossWords) {
   // The schedule reads the key as an endless cycle, each word continuing where the
   // last stopped, so a key and the same key repeated give the same tables.
   auto scheduleOf = [](const std::string& key) {
-    TBlowfishProbe blowfish;
+    BlowfishProbe blowfish;
     blowfish.SetKey(key);
-    const auto& core = blowfish.FCore;
-    return std::string(reinterpret_cast<const char*>(core.FP), sizeof core.FP) +
-           std::string(reinterpret_cast<const char*>(core.FS), sizeof core.FS);
+    const auto& core = blowfish.core_;
+    return std::string(reinterpret_cast<const char*>(core.P), sizeof core.P) +
+           std::string(reinterpret_cast<const char*>(core.S), sizeof core.S);
   };
   EXPECT_EQ(scheduleOf("\xE7"), scheduleOf(std::string(56, '\xE7')));
   const std::string five("\x01\x82\x03\x84\xF5");

@@ -1,6 +1,6 @@
-// DecryptFile against the Windows file system's own refusals: read-only files and
+// DecipherFile against the Windows file system's own refusals: read-only files and
 // files held open by another handle without sharing.
-// <windows.h> after the component's header: calls to DecryptFile then go through
+// <windows.h> after the component's header: calls to DecipherFile then go through
 // the system's DecryptFileA name and must still reach the component.
 #include "tests/cipher/CipherTestSupport.h"
 
@@ -14,53 +14,53 @@ const char kOutputNotOpened[] = "Blowfish: Could not open output file";
 class BlowfishWine : public ::testing::Test {
  protected:
   void SetUp() override {
-    FBlowfish.SetKey("Harbor Lights");
-    FInput = FFolder / "Zepcom.dat";
-    FOutput = FFolder / "Player.dat";
-    WriteBytes(FInput, FBlowfish.EncipherPaddedECB("player"));
-    WriteBytes(FOutput, "old image");
+    blowfish_.SetKey("Harbor Lights");
+    input_ = folder_ / "Zepcom.dat";
+    output_ = folder_ / "Player.dat";
+    WriteBytes(input_, blowfish_.EncipherPaddedECB("player"));
+    WriteBytes(output_, "old image");
   }
 
-  TTempFolder FFolder;
-  TBlowfishProbe FBlowfish;
-  std::string FInput;
-  std::string FOutput;
+  TempFolder folder_;
+  BlowfishProbe blowfish_;
+  std::string input_;
+  std::string output_;
 };
 }  // namespace
 
 TEST_F(BlowfishWine, ReadOnlyOutputIsNotOpened) {
   {
-    TReadOnlyFile readOnly(FOutput);
+    ReadOnlyFile readOnly(output_);
     ASSERT_TRUE(readOnly.IsProtected());
-    ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FInput, FOutput); }, kOutputNotOpened);
+    ExpectError<EFileError>([&] { blowfish_.DecipherFile(input_, output_); }, kOutputNotOpened);
   }
-  EXPECT_EQ(ReadBytes(FOutput), "old image");
+  EXPECT_EQ(ReadBytes(output_), "old image");
 }
 
 TEST_F(BlowfishWine, OutputHeldWithoutSharingIsNotOpened) {
   {
-    THeldFile held(FOutput, GENERIC_READ, 0);
+    HeldFile held(output_, GENERIC_READ, 0);
     ASSERT_TRUE(held.IsOpen());
-    ExpectError<EFileError>([&] { FBlowfish.DecryptFile(FInput, FOutput); }, kOutputNotOpened);
+    ExpectError<EFileError>([&] { blowfish_.DecipherFile(input_, output_); }, kOutputNotOpened);
   }
-  EXPECT_EQ(ReadBytes(FOutput), "old image");
+  EXPECT_EQ(ReadBytes(output_), "old image");
   // Once the other handle is gone the input is free again too.
-  EXPECT_TRUE(THeldFile(FInput, GENERIC_READ, 0).IsOpen());
+  EXPECT_TRUE(HeldFile(input_, GENERIC_READ, 0).IsOpen());
 }
 
 TEST_F(BlowfishWine, InputHeldWithoutSharingIsAnIOError) {
   {
-    THeldFile held(FInput, GENERIC_READ, 0);
+    HeldFile held(input_, GENERIC_READ, 0);
     ASSERT_TRUE(held.IsOpen());
-    ExpectError<EInOutError>([&] { FBlowfish.DecryptFile(FInput, FOutput); },
+    ExpectError<EInOutError>([&] { blowfish_.DecipherFile(input_, output_); },
                              FromHex("49 2F 4F 20 83 47 83 89 81 5B 20 28 33 32 29"));
   }
-  EXPECT_EQ(ReadBytes(FOutput), "old image");  // no output was created
+  EXPECT_EQ(ReadBytes(output_), "old image");  // no output was created
 }
 
 TEST_F(BlowfishWine, InputSharedForReadingStillDeciphers) {
-  THeldFile reader(FInput, GENERIC_READ, FILE_SHARE_READ);
+  HeldFile reader(input_, GENERIC_READ, FILE_SHARE_READ);
   ASSERT_TRUE(reader.IsOpen());
-  FBlowfish.DecryptFile(FInput, FOutput);
-  EXPECT_EQ(ReadBytes(FOutput), "player");
+  blowfish_.DecipherFile(input_, output_);
+  EXPECT_EQ(ReadBytes(output_), "player");
 }

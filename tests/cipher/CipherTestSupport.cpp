@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-void TBlowfishProbe::PutBlock(const std::string& bytes) {
+void BlowfishProbe::PutBlock(const std::string& bytes) {
   ASSERT_EQ(bytes.size(), 8u);
-  std::memcpy(FCore.FBlock, bytes.data(), 8);
+  std::memcpy(core_.Block, bytes.data(), 8);
 }
 
 std::string FromHex(const std::string& hex) {
@@ -21,7 +21,7 @@ std::string FromHex(const std::string& hex) {
   return bytes;
 }
 
-std::string Encipher(TBlowfishEncoder& encoder, TCipherMode mode, std::string& iv,
+std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
                      std::string plain) {
   auto* data = reinterpret_cast<uint8_t*>(&plain[0]);
   auto* reg = reinterpret_cast<uint8_t*>(&iv[0]);

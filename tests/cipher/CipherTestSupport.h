@@ -12,31 +12,31 @@
 #include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
 
-class TBlowfishProbe : public TBlowfishEncoder {
+class BlowfishProbe : public BlowfishEncoder {
  public:
-  using TBlowfish::CheckKeyAndIV;
-  using TBlowfish::DecodeBase64;
-  using TBlowfish::DecryptBuffer;
-  using TBlowfish::DecryptWorkBlock;
-  using TBlowfish::EncryptWorkBlock;
-  using TBlowfish::FBuffer;
-  using TBlowfish::FCore;
-  using TBlowfish::FIV;
-  using TBlowfish::FIVSet;
-  using TBlowfish::FKeySet;
+  using Blowfish::CheckKeyAndIV;
+  using Blowfish::DecodeTextForm;
+  using Blowfish::DecipherBuffer;
+  using Blowfish::DecipherWorkBlock;
+  using Blowfish::EncipherWorkBlock;
+  using Blowfish::buffer_;
+  using Blowfish::core_;
+  using Blowfish::iv_;
+  using Blowfish::ivSet_;
+  using Blowfish::keySet_;
 
-  std::string Block() const { return std::string(reinterpret_cast<const char*>(FCore.FBlock), 8); }
-  std::string IV() const { return std::string(reinterpret_cast<const char*>(FIV), 8); }
+  std::string Block() const { return std::string(reinterpret_cast<const char*>(core_.Block), 8); }
+  std::string IV() const { return std::string(reinterpret_cast<const char*>(iv_), 8); }
   void PutBlock(const std::string& bytes);
 };
 
 // "0123 45" -> the bytes 01 23 45 (spaces ignored).
 std::string FromHex(const std::string& hex);
-// Enciphers whole blocks in the given mode, the inverse of TBlowfish's deciphering;
-// iv is the 8-byte register and ends as TBlowfish's FIV would.
-std::string Encipher(TBlowfishEncoder& encoder, TCipherMode mode, std::string& iv,
+// Enciphers whole blocks in the given mode, the inverse of Blowfish's deciphering;
+// iv is the 8-byte register and ends as Blowfish's iv_ would.
+std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
                      std::string plain);
-// The bytes of the 64-character text form for data (the inverse of DecodeBase64).
+// The bytes of the 64-character text form for data (the inverse of DecodeTextForm).
 std::string EncodeTextForm(const std::string& data);
 
 // Runs action and expects exactly the exception class E with the message bytes.

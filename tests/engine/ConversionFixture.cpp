@@ -17,7 +17,7 @@ ConversionFixture::ConversionFixture(std::string programFolder) {
 }
 
 void ConversionFixture::WriteRuntimeFile(const std::string& image) {
-  TBlowfishEncoder encoder;
+  BlowfishEncoder encoder;
   encoder.SetKey(kRuntimeKeyPhrase);
   WriteBytes(RuntimeFile, encoder.EncipherPaddedECB(image));
 }
@@ -25,7 +25,7 @@ void ConversionFixture::WriteRuntimeFile(const std::string& image) {
 bool ConversionFixture::KeyCleared() {
   std::string plain;
   try {
-    Engine.Blowfish1().DecryptString("++++++++++++", plain);
+    Engine.RuntimeCipher().DecipherString("++++++++++++", plain);
   } catch (const EKeyError& error) {
     return error.Message() == "Blowfish: Key not set";
   }

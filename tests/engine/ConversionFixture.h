@@ -23,7 +23,7 @@ class ConversionFixture : public ::testing::Test {
   // Writes the runtime file: image enciphered as the packer does it.
   void WriteRuntimeFile(const std::string& image);
   // Records the progress values the engine reports.
-  TProgress Recorder() {
+  ProgressCallback Recorder() {
     return [this](int percent) { Progress.push_back(percent); };
   }
   // True when the cipher holds no key: deciphering then fails with "Key not set".
@@ -31,12 +31,12 @@ class ConversionFixture : public ::testing::Test {
   // Reads the whole output and compares it byte for byte, naming the first difference.
   static void ExpectFileBytes(const std::string& path, const std::string& expected);
 
-  TTempFolder Program, Work, Source;
-  TCurrentFolder InSource{Source.Path()};
+  TempFolder Program, Work, Source;
+  CurrentFolder InSource{Source.Path()};
   std::string SettingsPath = Source / "Macro.zep";
   std::string RuntimeFile, RuntimeImage = Work / "Player.dat", Attachment = Work / "Attach.zep";
-  TWarningRecorder Warnings;
-  TConversionEngine Engine{Warnings};
+  WarningRecorder Warnings;
+  ConversionEngine Engine{Warnings};
   std::string OutputPath;
   std::vector<int> Progress;
 };

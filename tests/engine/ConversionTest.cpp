@@ -22,7 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ConversionOfImageSize,
 TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
   const std::string image = RandomBytes(GetParam(), 1);
   WriteRuntimeFile(image);
-  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, Recorder()));
   EXPECT_EQ(Progress, (std::vector<int>{33, 66, 100}));
   ExpectFileBytes(RuntimeImage, image);
   ExpectFileBytes(OutputPath, image + ReadBytes(Attachment));
@@ -32,18 +32,18 @@ TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
 // A later conversion with a smaller runtime replaces the earlier executable whole.
 TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
   WriteRuntimeFile(RandomBytes(5 * 1024 * 1024, 2));
-  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
   WriteRuntimeFile("MZ tiny runtime");
-  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
   ExpectFileBytes(OutputPath, "MZ tiny runtime" + ReadBytes(Attachment));
 }
 
 TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
-  EXPECT_FALSE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  EXPECT_FALSE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
   EXPECT_FALSE(PathExists(RuntimeImage));
 
   WriteBytes(RuntimeImage, "image of an earlier run");
-  EXPECT_FALSE(Engine.Convert(THeaderOptions{}, kExeName, Recorder()));
+  EXPECT_FALSE(Engine.Convert(HeaderOptions{}, kExeName, Recorder()));
   EXPECT_EQ(Progress, std::vector<int>{33});
   EXPECT_EQ(ReadBytes(RuntimeImage), "image of an earlier run");
   EXPECT_FALSE(PathExists(OutputPath));
@@ -59,7 +59,7 @@ TEST_F(Conversion, MissingAttachmentCreatesNothing) {
 
 TEST_F(Conversion, CipherErrorPassesThroughAndClearsTheKey) {
   WriteBytes(RuntimeFile, "12345");  // not whole 8-byte blocks
-  EXPECT_THROW(Engine.Convert(THeaderOptions{}, kExeName, Recorder()), EFileError);
+  EXPECT_THROW(Engine.Convert(HeaderOptions{}, kExeName, Recorder()), EFileError);
   EXPECT_EQ(Progress, std::vector<int>{33});
   EXPECT_FALSE(PathExists(OutputPath));
   EXPECT_TRUE(KeyCleared());
@@ -68,10 +68,10 @@ TEST_F(Conversion, CipherErrorPassesThroughAndClearsTheKey) {
 TEST_F(Conversion, EmptyExecutableNameCannotBeCreated) {
   WriteRuntimeFile("runtime");
   try {
-    Engine.Convert(THeaderOptions{}, "", Recorder());
+    Engine.Convert(HeaderOptions{}, "", Recorder());
     FAIL() << "no error";
   } catch (const EFCreateError& error) {
-    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, Engine.SourceFolder())));
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder())));
   }
   EXPECT_EQ(Progress, std::vector<int>{33});
 }
@@ -93,7 +93,7 @@ TEST_F(Conversion, UnopenablePartKeepsTheOlderExecutable) {
       WriteExecutable(OutputPath, c.Image, c.Attachment, Recorder());
       FAIL() << "no error for " << c.Absent;
     } catch (const EFOpenError& error) {
-      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileOpenError, c.Absent)));
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileOpenError, c.Absent)));
     }
     EXPECT_EQ(Progress, c.Progress);
     EXPECT_EQ(ReadBytes(OutputPath), "older executable") << c.Absent;
@@ -113,10 +113,10 @@ TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
   const std::string settings = ReadBytes(SettingsPath), runtime = ReadBytes(RuntimeFile);
   for (const std::string& name : names) {
     try {
-      Engine.Convert(THeaderOptions{}, name, nullptr);
+      Engine.Convert(HeaderOptions{}, name, nullptr);
       FAIL() << "no error for " << name;
     } catch (const EFCreateError& error) {
-      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, Engine.SourceFolder() + name)));
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + name)));
     }
   }
   EXPECT_EQ(ReadBytes(SettingsPath), settings);

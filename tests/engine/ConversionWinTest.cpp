@@ -19,7 +19,7 @@ class ConversionOnWindows : public ConversionFixture {
   // nothing is created and the key is gone.
   void ExpectCipherCannotWriteRuntimeImage() {
     try {
-      Engine.Convert(THeaderOptions{}, kExeName, Recorder());
+      Engine.Convert(HeaderOptions{}, kExeName, Recorder());
       FAIL() << "no error";
     } catch (const EFileError& error) {
       EXPECT_EQ(Hex(error.Message()), Hex("Blowfish: Could not open output file"));
@@ -34,7 +34,7 @@ class ConversionOnWindows : public ConversionFixture {
 TEST_F(ConversionOnWindows, ReadOnlyRuntimeImageStopsTheCipher) {
   WriteBytes(RuntimeImage, "old image");
   {
-    TReadOnlyFile readOnly(RuntimeImage);
+    ReadOnlyFile readOnly(RuntimeImage);
     ASSERT_TRUE(readOnly.IsProtected());
     ExpectCipherCannotWriteRuntimeImage();
   }
@@ -44,7 +44,7 @@ TEST_F(ConversionOnWindows, ReadOnlyRuntimeImageStopsTheCipher) {
 TEST_F(ConversionOnWindows, RuntimeImageHeldOpenStopsTheCipher) {
   WriteBytes(RuntimeImage, "old image");
   {
-    THeldFile other(RuntimeImage, GENERIC_READ, 0);
+    HeldFile other(RuntimeImage, GENERIC_READ, 0);
     ASSERT_TRUE(other.IsOpen());
     ExpectCipherCannotWriteRuntimeImage();
   }
@@ -55,13 +55,13 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotReplacedAndKeepsItsContent) {
   WriteBytes(OutputPath, "executable in use");
   const std::vector<std::string> before = EntriesOf(Source.Path());
   {
-    THeldFile other(OutputPath, GENERIC_READ, 0);
+    HeldFile other(OutputPath, GENERIC_READ, 0);
     ASSERT_TRUE(other.IsOpen());
     try {
-      Engine.Convert(THeaderOptions{}, kExeName, Recorder());
+      Engine.Convert(HeaderOptions{}, kExeName, Recorder());
       FAIL() << "no error";
     } catch (const EFCreateError& error) {
-      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, OutputPath)));
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, OutputPath)));
     }
   }
   EXPECT_EQ(ReadBytes(OutputPath), "executable in use");
@@ -71,7 +71,7 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotReplacedAndKeepsItsContent) {
 namespace {
 DWORD WINAPI ReleaseLater(void* heldFile) {
   Sleep(300);
-  delete static_cast<THeldFile*>(heldFile);
+  delete static_cast<HeldFile*>(heldFile);
   return 0;
 }
 }  // namespace
@@ -79,11 +79,11 @@ DWORD WINAPI ReleaseLater(void* heldFile) {
 // A scanner that holds the old executable for a moment only delays the replacement.
 TEST_F(ConversionOnWindows, OutputHeldForAMomentIsReplacedAfterwards) {
   WriteBytes(OutputPath, "executable being scanned");
-  auto* held = new THeldFile(OutputPath, GENERIC_READ, 0);
+  auto* held = new HeldFile(OutputPath, GENERIC_READ, 0);
   ASSERT_TRUE(held->IsOpen());
   HANDLE release = CreateThread(nullptr, 0, ReleaseLater, held, 0, nullptr);
   ASSERT_TRUE(release);
-  EXPECT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  EXPECT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
   WaitForSingleObject(release, INFINITE);
   CloseHandle(release);
   ExpectFileBytes(OutputPath, ReadBytes(RuntimeImage) + ReadBytes(Attachment));
@@ -102,10 +102,10 @@ TEST_F(ConversionOnWindows, TheSettingsFileSpeltOtherwiseIsRefusedAsOutput) {
   const std::string settings = ReadBytes(longName);
   for (const std::string& name : {std::string("SETTINGS OF A LONG NAME.ZEP"), shortName}) {
     try {
-      Engine.Convert(THeaderOptions{}, name, nullptr);
+      Engine.Convert(HeaderOptions{}, name, nullptr);
       FAIL() << "no error for " << name;
     } catch (const EFCreateError& error) {
-      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileCreateError, Engine.SourceFolder() + name)));
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + name)));
     }
   }
   EXPECT_EQ(ReadBytes(longName), settings);
@@ -114,13 +114,13 @@ TEST_F(ConversionOnWindows, TheSettingsFileSpeltOtherwiseIsRefusedAsOutput) {
 TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
   WriteBytes(RuntimeImage, "image");
   WriteBytes(Attachment, "attachment");
-  THeldFile other(RuntimeImage, GENERIC_READ, 0);
+  HeldFile other(RuntimeImage, GENERIC_READ, 0);
   ASSERT_TRUE(other.IsOpen());
   try {
     WriteExecutable(OutputPath, RuntimeImage, Attachment, Recorder());
     FAIL() << "no error";
   } catch (const EFOpenError& error) {
-    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileOpenError, RuntimeImage)));
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileOpenError, RuntimeImage)));
   }
   EXPECT_TRUE(Progress.empty());
   EXPECT_FALSE(PathExists(OutputPath));
@@ -129,15 +129,15 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
 // The runtime image is already copied when the attachment turns out to be held: the
 // complete executable of an earlier conversion stays.
 TEST_F(ConversionOnWindows, AttachmentHeldOpenKeepsTheEarlierExecutable) {
-  ASSERT_TRUE(Engine.Convert(THeaderOptions{}, kExeName, nullptr));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
   const std::string earlier = ReadBytes(OutputPath);
-  THeldFile other(Attachment, GENERIC_READ, 0);
+  HeldFile other(Attachment, GENERIC_READ, 0);
   ASSERT_TRUE(other.IsOpen());
   try {
     Engine.AssembleExecutable(kExeName, Recorder());
     FAIL() << "no error";
   } catch (const EFOpenError& error) {
-    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::FileOpenError, Attachment)));
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileOpenError, Attachment)));
   }
   EXPECT_EQ(Progress, std::vector<int>{66});
   EXPECT_EQ(ReadBytes(OutputPath), earlier);

@@ -17,13 +17,13 @@ std::string OwnFolder() {
   return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-struct TRunResult {
+struct RunResult {
   DWORD ExitCode = 0;
   std::string Output;  // standard output, CR LF turned into LF
 };
 
 // Runs program and waits for it, with its standard output going to a file.
-TRunResult RunProgram(const std::string& program, const std::string& outputFile) {
+RunResult RunProgram(const std::string& program, const std::string& outputFile) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   HANDLE output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                               CREATE_ALWAYS, 0, nullptr);
@@ -35,7 +35,7 @@ TRunResult RunProgram(const std::string& program, const std::string& outputFile)
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION process = {};
   std::string commandLine = "\"" + program + "\"";
-  TRunResult result;
+  RunResult result;
   if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
                      nullptr, &startup, &process)) {
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
@@ -52,7 +52,7 @@ TRunResult RunProgram(const std::string& program, const std::string& outputFile)
   return result;
 }
 
-std::string ExpectedReport(const THeaderOptions& options, int lineCount) {
+std::string ExpectedReport(const HeaderOptions& options, int lineCount) {
   std::ostringstream report;
   report << "column1: " << (options.ExitOnControlKey ? '1' : 'Z') << "\n"
          << "column57: " << (options.ShowNothing ? ')' : '-') << "\n"
@@ -70,22 +70,22 @@ class EndToEnd : public ConversionFixture {
 
 TEST_F(EndToEnd, GeneratedExecutableReportsTheChosenOptions) {
   ASSERT_TRUE(PathExists(RuntimeFile)) << "the build did not make " << RuntimeFile;
-  const THeaderOptions optionSets[] = {
-      {true, true, true, true},     // what rad1 forces
+  const HeaderOptions optionSets[] = {
+      {true, true, true, true},     // what ShowNothingRadio forces
       {false, true, false, true},   // tray icon, play on start, stay, exit on the key
       {false, false, true, false},  // tray icon, only exit at the end
       {false, false, false, false},
   };
-  for (const THeaderOptions& options : optionSets) {
+  for (const HeaderOptions& options : optionSets) {
     ASSERT_TRUE(Engine.Convert(options, kExeName, nullptr));
-    const TRunResult run = RunProgram(OutputPath, Work / "report.txt");
+    const RunResult run = RunProgram(OutputPath, Work / "report.txt");
     EXPECT_EQ(run.ExitCode, 0u);
     EXPECT_EQ(run.Output, ExpectedReport(options, 7));
   }
 }
 
 TEST_F(EndToEnd, DemoPlayerWithoutAttachmentFails) {
-  const TRunResult run = RunProgram(OwnFolder() + "demo_player.exe", Work / "report.txt");
+  const RunResult run = RunProgram(OwnFolder() + "demo_player.exe", Work / "report.txt");
   EXPECT_NE(run.ExitCode, 0u);
   EXPECT_EQ(run.Output, "");
 }

@@ -8,20 +8,20 @@
 #include <new>
 
 namespace {
-struct TFileFault {
+struct FileFault {
   bool Armed = false;
-  TFailingFileCalls::TCall Call = TFailingFileCalls::Write;
+  FailingFileCalls::Call Call = FailingFileCalls::Write;
   std::string PathPart;
 } gFileFault;
 
-struct TAllocationFault {
+struct AllocationFault {
   bool Armed = false;
   size_t MinimumSize = 0;
   int Skip = 0;
   bool Happened = false;
 } gAllocationFault;
 
-bool Hits(TFailingFileCalls::TCall call, int descriptor) {
+bool Hits(FailingFileCalls::Call call, int descriptor) {
   if (!gFileFault.Armed || gFileFault.Call != call) return false;
   char link[64], path[4096];
   std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
@@ -35,23 +35,23 @@ Function Next(const char* name) {
 }
 }  // namespace
 
-TFailingFileCalls::TFailingFileCalls(TCall call, std::string pathPart) {
+FailingFileCalls::FailingFileCalls(Call call, std::string pathPart) {
   gFileFault = {true, call, std::move(pathPart)};
 }
 
-TFailingFileCalls::~TFailingFileCalls() { gFileFault = {}; }
+FailingFileCalls::~FailingFileCalls() { gFileFault = {}; }
 
-TFailingAllocation::TFailingAllocation(size_t minimumSize, int skip) {
+FailingAllocation::FailingAllocation(size_t minimumSize, int skip) {
   gAllocationFault = {true, minimumSize, skip, false};
 }
 
-TFailingAllocation::~TFailingAllocation() { gAllocationFault.Armed = false; }
+FailingAllocation::~FailingAllocation() { gAllocationFault.Armed = false; }
 
-bool TFailingAllocation::Happened() const { return gAllocationFault.Happened; }
+bool FailingAllocation::Happened() const { return gAllocationFault.Happened; }
 
 extern "C" ssize_t write(int descriptor, const void* buffer, size_t count) {
   static const auto real = Next<ssize_t (*)(int, const void*, size_t)>("write");
-  if (Hits(TFailingFileCalls::Write, descriptor)) {
+  if (Hits(FailingFileCalls::Write, descriptor)) {
     errno = ENOSPC;
     return -1;
   }
@@ -60,7 +60,7 @@ extern "C" ssize_t write(int descriptor, const void* buffer, size_t count) {
 
 extern "C" int close(int descriptor) {
   static const auto real = Next<int (*)(int)>("close");
-  const bool fails = Hits(TFailingFileCalls::Close, descriptor);
+  const bool fails = Hits(FailingFileCalls::Close, descriptor);
   const int result = real(descriptor);
   if (!fails) return result;
   errno = EIO;
@@ -68,7 +68,7 @@ extern "C" int close(int descriptor) {
 }
 
 void* operator new(size_t size) {
-  TAllocationFault& fault = gAllocationFault;
+  AllocationFault& fault = gAllocationFault;
   if (fault.Armed && !fault.Happened && size >= fault.MinimumSize && fault.Skip-- == 0) {
     fault.Happened = true;
     throw std::bad_alloc();

@@ -8,23 +8,23 @@
 
 // While alive, write (ENOSPC: the disk is full) or close (EIO, after closing) fails
 // for every file whose path contains pathPart.
-class TFailingFileCalls {
+class FailingFileCalls {
  public:
-  enum TCall { Write, Close };
-  TFailingFileCalls(TCall call, std::string pathPart);
-  ~TFailingFileCalls();
-  TFailingFileCalls(const TFailingFileCalls&) = delete;
-  TFailingFileCalls& operator=(const TFailingFileCalls&) = delete;
+  enum Call { Write, Close };
+  FailingFileCalls(Call call, std::string pathPart);
+  ~FailingFileCalls();
+  FailingFileCalls(const FailingFileCalls&) = delete;
+  FailingFileCalls& operator=(const FailingFileCalls&) = delete;
 };
 
 // While alive, the allocation of at least minimumSize bytes that comes after skip
 // others of that size throws std::bad_alloc; smaller ones and the others succeed.
-class TFailingAllocation {
+class FailingAllocation {
  public:
-  TFailingAllocation(size_t minimumSize, int skip);
-  ~TFailingAllocation();
-  TFailingAllocation(const TFailingAllocation&) = delete;
-  TFailingAllocation& operator=(const TFailingAllocation&) = delete;
+  FailingAllocation(size_t minimumSize, int skip);
+  ~FailingAllocation();
+  FailingAllocation(const FailingAllocation&) = delete;
+  FailingAllocation& operator=(const FailingAllocation&) = delete;
   // True once the allocation has failed.
   bool Happened() const;
 };

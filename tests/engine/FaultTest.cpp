@@ -24,41 +24,41 @@ TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
   WriteRuntimeFile(RandomBytes(100000, 4));
   WriteBytes(OutputPath, "older executable");
   const std::vector<std::string> before = EntriesOf(Source.Path());
-  for (auto call : {TFailingFileCalls::Write, TFailingFileCalls::Close}) {
-    TFailingFileCalls failing(call, Source.Path());
-    ExpectError<EWriteError>(Texts::StreamWriteError,
-                             [&] { Engine.Convert(THeaderOptions{}, kExeName, nullptr); });
+  for (auto call : {FailingFileCalls::Write, FailingFileCalls::Close}) {
+    FailingFileCalls failing(call, Source.Path());
+    ExpectError<EWriteError>(Texts::kStreamWriteError,
+                             [&] { Engine.Convert(HeaderOptions{}, kExeName, nullptr); });
   }
   EXPECT_EQ(ReadBytes(OutputPath), "older executable");
   EXPECT_EQ(EntriesOf(Source.Path()), before);
 }
 
 TEST_F(ConversionFaults, AFailedCloseOfTheAttachmentIsAWriteError) {
-  TFailingFileCalls failing(TFailingFileCalls::Close, "Attach.zep");
-  ExpectError<EWriteError>(Texts::StreamWriteError, [&] { Engine.RewriteHeaderLine(THeaderOptions{}); });
+  FailingFileCalls failing(FailingFileCalls::Close, "Attach.zep");
+  ExpectError<EWriteError>(Texts::kStreamWriteError, [&] { Engine.RewriteHeaderLine(HeaderOptions{}); });
 }
 
 TEST_F(ConversionFaults, NoMemoryForTheAttachmentTextIsTheLineInsertError) {
   WriteBytes(SettingsPath, SettingsFileBytes({std::string(1 << 20, 'x'), "2", "3", "4", "5"}));
   ASSERT_TRUE(Engine.LoadSettingsFile(SettingsPath));
-  TFailingAllocation failing(1 << 19, 0);
-  ExpectError<EListError>(Texts::ListInsertError, [&] { Engine.RewriteHeaderLine(THeaderOptions{}); });
+  FailingAllocation failing(1 << 19, 0);
+  ExpectError<EListError>(Texts::kListInsertError, [&] { Engine.RewriteHeaderLine(HeaderOptions{}); });
   EXPECT_TRUE(failing.Happened());
   EXPECT_FALSE(PathExists(Attachment));
 }
 
 TEST(HeaderLineMemory, NoMemoryForTheNewLineIsTheLineInsertError) {
   const std::string header = FreshHeader() + std::string(1 << 20, ' ');
-  TFailingAllocation failing(1 << 19, 1);  // the long rest is cut, the new line is not joined
-  ExpectError<EListError>(Texts::ListInsertError, [&] { RewriteHeader(header, THeaderOptions{}); });
+  FailingAllocation failing(1 << 19, 1);  // the long rest is cut, the new line is not joined
+  ExpectError<EListError>(Texts::kListInsertError, [&] { RewriteHeader(header, HeaderOptions{}); });
   EXPECT_TRUE(failing.Happened());
 }
 
 TEST(HeaderLineMemory, NoMemoryForCuttingFallsBackOnAFreshHeader) {
   const std::string header = FreshHeader().substr(0, 71) + std::string(1 << 20, ' ');
-  TFailingAllocation failing(1 << 19, 0);
+  FailingAllocation failing(1 << 19, 0);
   std::string expected = FreshHeader();
   expected[69] = expected[70] = '1';
   expected[0] = '1';
-  EXPECT_EQ(Hex(RewriteHeader(header, THeaderOptions{})), Hex(expected));
+  EXPECT_EQ(Hex(RewriteHeader(header, HeaderOptions{})), Hex(expected));
 }

@@ -7,24 +7,24 @@
 #include "tests/support/TestFiles.h"
 
 namespace {
-const THeaderOptions kAllOn{true, true, true, true};
+const HeaderOptions kAllOn{true, true, true, true};
 // Tray icon, play on start, stay after the end, exit on the control key.
-const THeaderOptions kWorkedExample{false, true, false, true};
+const HeaderOptions kWorkedExample{false, true, false, true};
 
 class AttachmentFile : public ::testing::Test {
  protected:
   AttachmentFile() { Engine.SetWorkFolder(Work.Path()); }
 
-  std::string Convert(const std::string& settings, const THeaderOptions& options) {
+  std::string Convert(const std::string& settings, const HeaderOptions& options) {
     WriteBytes(Source / "macro.zep", settings);
     EXPECT_TRUE(Engine.LoadSettingsFile(Source / "macro.zep"));
     Engine.RewriteHeaderLine(options);
     return ReadBytes(Work / "Attach.zep");
   }
 
-  TTempFolder Source, Work;
-  TWarningRecorder Warnings;
-  TConversionEngine Engine{Warnings};
+  TempFolder Source, Work;
+  WarningRecorder Warnings;
+  ConversionEngine Engine{Warnings};
 };
 }  // namespace
 
@@ -46,15 +46,15 @@ TEST(HeaderLine, WorkedExampleChangesOnlyTheOptionColumns) {
 TEST(HeaderLine, EachOptionOwnsOneColumn) {
   const std::string base = RewriteHeader(FreshHeader(), kAllOn);
   const struct {
-    bool THeaderOptions::*option;
+    bool HeaderOptions::*option;
     size_t column;
     char off;
-  } cases[] = {{&THeaderOptions::ShowNothing, 57, '-'},
-               {&THeaderOptions::PlayOnStart, 70, '0'},
-               {&THeaderOptions::ExitAtEnd, 71, '0'},
-               {&THeaderOptions::ExitOnControlKey, 1, 'Z'}};
+  } cases[] = {{&HeaderOptions::ShowNothing, 57, '-'},
+               {&HeaderOptions::PlayOnStart, 70, '0'},
+               {&HeaderOptions::ExitAtEnd, 71, '0'},
+               {&HeaderOptions::ExitOnControlKey, 1, 'Z'}};
   for (const auto& c : cases) {
-    THeaderOptions options = kAllOn;
+    HeaderOptions options = kAllOn;
     options.*c.option = false;
     std::string expected = base;
     expected[c.column - 1] = c.off;

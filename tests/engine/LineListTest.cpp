@@ -8,7 +8,7 @@
 
 namespace {
 std::vector<std::string> Split(const std::string& data) {
-  TLineList lines;
+  LineList lines;
   lines.AddText(data.data(), data.size());
   std::vector<std::string> result;
   for (int i = 0; i < lines.Count(); ++i) result.push_back(lines.Get(i));
@@ -43,7 +43,7 @@ TEST(LineSplitting, BytesAreKeptAsTheyAre) {
 }
 
 TEST(LineList, IndexErrorsNameTheIndex) {
-  TLineList lines;
+  LineList lines;
   try {
     lines.Get(0);
     FAIL() << "no error";
@@ -60,7 +60,7 @@ TEST(LineList, IndexErrorsNameTheIndex) {
 }
 
 TEST(LineList, TextEndsEveryLineWithCrLf) {
-  TLineList lines;
+  LineList lines;
   lines.Add("a");
   lines.Add("");
   lines.Add("b");

@@ -17,10 +17,10 @@ class SettingsFile : public ::testing::Test {
     return Engine.LoadSettingsFile(Path) && Engine.ValidateSettingsFile(Path);
   }
 
-  TTempFolder Folder;
+  TempFolder Folder;
   std::string Path = Folder / "macro.zep";
-  TWarningRecorder Warnings;
-  TConversionEngine Engine{Warnings};
+  WarningRecorder Warnings;
+  ConversionEngine Engine{Warnings};
 };
 
 const std::vector<std::string> kFiveBodyLines = {"a", "b", "c", "d", "e"};
@@ -84,7 +84,7 @@ TEST_F(SettingsFile, MissingFileOrFolderShowsTheWarning) {
   ASSERT_TRUE(MakeFolder(Folder / "folder.zep"));
   EXPECT_FALSE(Engine.LoadSettingsFile(Folder / "folder.zep"));
   EXPECT_EQ(Warnings.Warnings,
-            std::vector<std::string>(2, Texts::SettingsFileMissing));
+            std::vector<std::string>(2, Texts::kSettingsFileMissing));
 }
 
 TEST_F(SettingsFile, SourceFolderFollowsTheLastSuccessfulLoad) {

@@ -18,17 +18,17 @@ class Sharing : public ::testing::Test {
     Engine.SetWorkFolder(Work.Path());
     WriteBytes(SettingsPath, SettingsFileBytes({"a", "b", "c", "d", "e"}));
   }
-  TTempFolder Source, Work;
+  TempFolder Source, Work;
   std::string SettingsPath = Source / "表.zep";
-  TWarningRecorder Warnings;
-  TConversionEngine Engine{Warnings};
+  WarningRecorder Warnings;
+  ConversionEngine Engine{Warnings};
 };
 }  // namespace
 
 TEST(Cp932, AnsiCodePageIs932) { EXPECT_EQ(GetACP(), 932u); }
 
 TEST_F(Sharing, SettingsFileHeldForWritingCannotBeOpened) {
-  THeldFile writer(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+  HeldFile writer(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
   ASSERT_TRUE(writer.IsOpen());
   try {
     Engine.LoadSettingsFile(SettingsPath);
@@ -42,14 +42,14 @@ TEST_F(Sharing, SettingsFileHeldForWritingCannotBeOpened) {
 }
 
 TEST_F(Sharing, SettingsFileHeldForReadingLoads) {
-  THeldFile reader(SettingsPath, GENERIC_READ, FILE_SHARE_READ);
+  HeldFile reader(SettingsPath, GENERIC_READ, FILE_SHARE_READ);
   ASSERT_TRUE(reader.IsOpen());
   EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));
   EXPECT_EQ(Engine.SourceFolder(), Source.Path());
   // While it is being read, nobody may open it for writing.
   platform::File file;
   ASSERT_TRUE(file.OpenRead(SettingsPath, platform::Share::Read));
-  EXPECT_FALSE(THeldFile(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen());
+  EXPECT_FALSE(HeldFile(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen());
 }
 
 TEST_F(Sharing, AttachmentHeldOpenCannotBeCreated) {
@@ -57,10 +57,10 @@ TEST_F(Sharing, AttachmentHeldOpenCannotBeCreated) {
   const std::string attachment = Work / "Attach.zep";
   WriteBytes(attachment, "old");
   {
-    THeldFile other(attachment, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    HeldFile other(attachment, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(other.IsOpen());
     try {
-      Engine.RewriteHeaderLine(THeaderOptions{});
+      Engine.RewriteHeaderLine(HeaderOptions{});
       FAIL() << "no error";
     } catch (const EFCreateError& error) {
       EXPECT_EQ(Hex(error.Message()),
@@ -70,12 +70,12 @@ TEST_F(Sharing, AttachmentHeldOpenCannotBeCreated) {
   }
   EXPECT_EQ(ReadBytes(attachment), "old");
   // Once released, the attachment is written and nobody may open it meanwhile.
-  Engine.RewriteHeaderLine(THeaderOptions{});
+  Engine.RewriteHeaderLine(HeaderOptions{});
   EXPECT_EQ(ReadBytes(attachment).size(), 180u + 2 + 5 * 3);
 }
 
 TEST(FileLayer, ErrorCodesAndFolders) {
-  TTempFolder folder;
+  TempFolder folder;
   platform::File file;
   EXPECT_FALSE(file.OpenRead(folder / "none", platform::Share::Read));
   EXPECT_EQ(file.Error(), static_cast<platform::SystemError>(ERROR_FILE_NOT_FOUND));

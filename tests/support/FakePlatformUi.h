@@ -7,7 +7,7 @@
 #include "common/Texts.h"
 #include "wizard/PlatformUi.h"
 
-class TFakePlatform : public IPlatformUi {
+class FakePlatform : public IPlatformUi {
  public:
   std::vector<std::string> Warnings;
   std::vector<std::string> ErrorReports;  // also what the window's error wrapper shows
@@ -18,7 +18,7 @@ class TFakePlatform : public IPlatformUi {
   bool DialogConfirms = false;
   std::string DialogChoice;
   std::vector<unsigned> Pauses;
-  std::string ApplicationTitle = Texts::ApplicationTitle;
+  std::string ApplicationTitle = Texts::kApplicationTitle;
   std::vector<int> EndRequests;
   int ExitCode = 0;
 

@@ -11,7 +11,7 @@ std::string FreshHeader();
 std::string SettingsFileBytes(const std::vector<std::string>& body,
                               const std::string& terminator = "\r\n");
 
-class TWarningRecorder : public IWarningSink {
+class WarningRecorder : public IWarningSink {
  public:
   void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
   std::vector<std::string> Warnings;

@@ -51,37 +51,37 @@ void RemoveTree(const std::string& folder) {
 #endif
 }  // namespace
 
-TTempFolder::TTempFolder() {
+TempFolder::TempFolder() {
 #ifdef _WIN32
   char base[MAX_PATH + 1];
   DWORD length = GetTempPathA(sizeof base, base);
   static unsigned counter = 0;
   for (;;) {
-    FPath = std::string(base, length) + "zeptest" + std::to_string(GetCurrentProcessId()) + "_" +
+    path_ = std::string(base, length) + "zeptest" + std::to_string(GetCurrentProcessId()) + "_" +
             std::to_string(++counter);
-    if (CreateDirectoryA(FPath.c_str(), nullptr)) break;
+    if (CreateDirectoryA(path_.c_str(), nullptr)) break;
     if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("no temp folder");
   }
 #else
   const char* tmp = std::getenv("TMPDIR");
   std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/zeptestXXXXXX";
   if (!::mkdtemp(&pattern[0])) throw std::runtime_error("no temp folder");
-  FPath = pattern;
+  path_ = pattern;
 #endif
-  FPath += kPathSeparator;
+  path_ += kPathSeparator;
 }
 
-TTempFolder::~TTempFolder() { RemoveTree(FPath); }
+TempFolder::~TempFolder() { RemoveTree(path_); }
 
-TCurrentFolder::TCurrentFolder(const std::string& folder) {
+CurrentFolder::CurrentFolder(const std::string& folder) {
   char previous[4096];
   if (!getcwd(previous, sizeof previous) || chdir(folder.c_str()) != 0)
     throw std::runtime_error("cannot enter " + folder);
-  FPrevious = previous;
+  previous_ = previous;
 }
 
-TCurrentFolder::~TCurrentFolder() {
-  if (chdir(FPrevious.c_str()) != 0) std::abort();
+CurrentFolder::~CurrentFolder() {
+  if (chdir(previous_.c_str()) != 0) std::abort();
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

@@ -8,30 +8,30 @@
 // The folder separator of the build under test ("\" on Windows, "/" natively).
 extern const char kPathSeparator[];
 
-class TTempFolder {
+class TempFolder {
  public:
-  TTempFolder();
-  ~TTempFolder();
-  TTempFolder(const TTempFolder&) = delete;
-  TTempFolder& operator=(const TTempFolder&) = delete;
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
   // The folder, ending with the separator.
-  const std::string& Path() const { return FPath; }
-  std::string operator/(const std::string& name) const { return FPath + name; }
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + name; }
 
  private:
-  std::string FPath;
+  std::string path_;
 };
 
 // Makes a folder the current one and goes back to the previous one when destroyed.
-class TCurrentFolder {
+class CurrentFolder {
  public:
-  explicit TCurrentFolder(const std::string& folder);
-  ~TCurrentFolder();
-  TCurrentFolder(const TCurrentFolder&) = delete;
-  TCurrentFolder& operator=(const TCurrentFolder&) = delete;
+  explicit CurrentFolder(const std::string& folder);
+  ~CurrentFolder();
+  CurrentFolder(const CurrentFolder&) = delete;
+  CurrentFolder& operator=(const CurrentFolder&) = delete;
 
  private:
-  std::string FPrevious;
+  std::string previous_;
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes);

@@ -27,7 +27,7 @@ bool WaitFor(Condition condition) {
 }
 
 bool IsWritable(const std::string& path) {
-  return THeldFile(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen();
+  return HeldFile(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen();
 }
 
 // The Unix path Wine keeps a Windows path under; empty outside Wine.
@@ -47,28 +47,28 @@ std::string UnixPathOf(const std::string& path) {
 }
 }  // namespace
 
-THeldFile::THeldFile(const std::string& path, DWORD access, DWORD share)
-    : FHandle(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+HeldFile::HeldFile(const std::string& path, DWORD access, DWORD share)
+    : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
-THeldFile::~THeldFile() {
-  if (IsOpen()) CloseHandle(FHandle);
+HeldFile::~HeldFile() {
+  if (IsOpen()) CloseHandle(handle_);
 }
 
-TReadOnlyFile::TReadOnlyFile(const std::string& path) : FPath(path) {
-  SetFileAttributesA(FPath.c_str(), FILE_ATTRIBUTE_READONLY);
+ReadOnlyFile::ReadOnlyFile(const std::string& path) : path_(path) {
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
   if (IsProtected()) return;
-  std::string unixPath = UnixPathOf(FPath);
+  std::string unixPath = UnixPathOf(path_);
   if (!unixPath.empty() && StartUnixCommand("/usr/bin/chattr +i \"" + unixPath + "\"")) {
-    FUnixPath = unixPath;
+    unixPath_ = unixPath;
     WaitFor([this] { return IsProtected(); });
   }
 }
 
-TReadOnlyFile::~TReadOnlyFile() {
-  if (!FUnixPath.empty() && StartUnixCommand("/usr/bin/chattr -i \"" + FUnixPath + "\""))
-    WaitFor([this] { return IsWritable(FPath); });
-  SetFileAttributesA(FPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+ReadOnlyFile::~ReadOnlyFile() {
+  if (!unixPath_.empty() && StartUnixCommand("/usr/bin/chattr -i \"" + unixPath_ + "\""))
+    WaitFor([this] { return IsWritable(path_); });
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-bool TReadOnlyFile::IsProtected() const { return !IsWritable(FPath); }
+bool ReadOnlyFile::IsProtected() const { return !IsWritable(path_); }

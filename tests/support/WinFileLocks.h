@@ -6,31 +6,31 @@
 #include <string>
 
 // A handle to an existing file, held for the life of the object.
-class THeldFile {
+class HeldFile {
  public:
-  THeldFile(const std::string& path, DWORD access, DWORD share);
-  ~THeldFile();
-  THeldFile(const THeldFile&) = delete;
-  THeldFile& operator=(const THeldFile&) = delete;
-  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
+  HeldFile(const std::string& path, DWORD access, DWORD share);
+  ~HeldFile();
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
  private:
-  HANDLE FHandle;
+  HANDLE handle_;
 };
 
 // Marks a file read-only for the life of the object. Wine keeps the attribute as the
 // Unix write permission, which the superuser passes by; there the file is made
 // immutable as well, so that opening it for writing is refused as on Windows.
-class TReadOnlyFile {
+class ReadOnlyFile {
  public:
-  explicit TReadOnlyFile(const std::string& path);
-  ~TReadOnlyFile();
-  TReadOnlyFile(const TReadOnlyFile&) = delete;
-  TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
+  explicit ReadOnlyFile(const std::string& path);
+  ~ReadOnlyFile();
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
   // True when opening the file for writing is now refused.
   bool IsProtected() const;
 
  private:
-  std::string FPath;
-  std::string FUnixPath;  // set when the immutable flag was used
+  std::string path_;
+  std::string unixPath_;  // set when the immutable flag was used
 };

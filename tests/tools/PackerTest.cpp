@@ -1,9 +1,9 @@
-// The packer's output deciphers back through DecryptFile, as the product reads it.
+// The packer's output deciphers back through DecipherFile, as the product reads it.
 #include "tests/cipher/CipherTestSupport.h"
 #include "tools/packer/RuntimePacker.h"
 
 TEST(Packer, OutputDeciphersBackByteForByte) {
-  TTempFolder folder;
+  TempFolder folder;
   for (size_t size : {0u, 1u, 7u, 8u, 4095u, 4096u, 4097u}) {
     SCOPED_TRACE("size " + std::to_string(size));
     const std::string payload = RandomBytes(size, static_cast<uint32_t>(size));
@@ -11,16 +11,16 @@ TEST(Packer, OutputDeciphersBackByteForByte) {
     PackRuntimeFile((folder / "player"), (folder / "Zepcom.dat"));
     EXPECT_EQ(ReadBytes((folder / "Zepcom.dat")).size(), (size / 8 + 1) * 8);
 
-    TBlowfish blowfish;
+    Blowfish blowfish;
     blowfish.SetIV("Seed Column");
     blowfish.SetKey("Harbor Lights");
-    blowfish.DecryptFile((folder / "Zepcom.dat"), (folder / "Player.dat"));
+    blowfish.DecipherFile((folder / "Zepcom.dat"), (folder / "Player.dat"));
     EXPECT_EQ(ReadBytes((folder / "Player.dat")), payload);
   }
 }
 
 TEST(Packer, MissingInputIsReported) {
-  TTempFolder folder;
+  TempFolder folder;
   EXPECT_THROW(PackRuntimeFile((folder / "missing"), (folder / "out")), Exception);
   EXPECT_FALSE(PathExists((folder / "out")));
 }

@@ -4,21 +4,21 @@
 #include "tests/wizard/WizardFixture.h"
 
 namespace {
-using C = TOptionControl;
+using C = OptionControl;
 
 // Centred on 1024 x 768 for a window of 479 x 301: each term halved on its own.
 constexpr int kCentredLeft = 512 - 239;
 constexpr int kCentredTop = 384 - 150;
 
-class RememberedOptions : public WizardTest {
+class Remembering : public WizardTest {
  protected:
-  // rad1 rad2 selected, then the three flags checked and enabled, as "1"/"0".
+  // ShowNothingRadio TrayIconRadio selected, then the three flags checked and enabled, as "1"/"0".
   std::string Options() {
     std::string text;
-    for (C c : {C::rad1, C::rad2, C::chkDouji, C::chkEndClose, C::chkHotClose})
+    for (C c : {C::ShowNothing, C::TrayIcon, C::PlayOnStart, C::ExitAtEnd, C::ExitOnControlKey})
       text += View.Checked[c] ? '1' : '0';
     text += ' ';
-    for (C c : {C::chkDouji, C::chkEndClose, C::chkHotClose}) text += View.Enabled[c] ? '1' : '0';
+    for (C c : {C::PlayOnStart, C::ExitAtEnd, C::ExitOnControlKey}) text += View.Enabled[c] ? '1' : '0';
     return text;
   }
   std::vector<std::string> Written(const std::string& options) {
@@ -30,7 +30,7 @@ class RememberedOptions : public WizardTest {
   }
 };
 
-TEST_F(RememberedOptions, FirstStartIsCentredWithRad1AndWritesAllSevenOnClose) {
+TEST_F(Remembering, FirstStartIsCentredWithRad1AndWritesAllSevenOnClose) {
   Create();
   EXPECT_EQ(kCentredLeft, View.WindowLeft);
   EXPECT_EQ(kCentredTop, View.WindowTop);
@@ -42,15 +42,15 @@ TEST_F(RememberedOptions, FirstStartIsCentredWithRad1AndWritesAllSevenOnClose) {
   EXPECT_EQ(Store.OpenCount, Store.CloseCount);
 }
 
-struct TStoredCase {
+struct StoredCase {
   const char* Name;
   std::vector<std::pair<std::string, std::string>> Stored;
   const char* Shown;    // as Options() prints them
   const char* Written;  // the five flags written back on close
 };
 
-class StoredVariants : public RememberedOptions,
-                       public ::testing::WithParamInterface<TStoredCase> {};
+class StoredVariants : public Remembering,
+                       public ::testing::WithParamInterface<StoredCase> {};
 
 TEST_P(StoredVariants, AreShownAndWrittenBack) {
   for (const auto& [name, text] : GetParam().Stored) Store.StoreText(name, text);
@@ -63,26 +63,26 @@ TEST_P(StoredVariants, AreShownAndWrittenBack) {
 INSTANTIATE_TEST_SUITE_P(
     Form, StoredVariants,
     ::testing::Values(
-        TStoredCase{"Tray", {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}}, "01011 111", "01011"},
-        TStoredCase{"Rad1ForcesFlags", {{"rad1", "1"}, {"Douji", "0"}}, "10111 000", "10111"},
-        TStoredCase{"Rad2ReadLastWins", {{"rad1", "1"}, {"rad2", "1"}}, "01111 111", "01111"},
-        TStoredCase{"NeitherSelected",
+        StoredCase{"Tray", {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}}, "01011 111", "01011"},
+        StoredCase{"Rad1ForcesFlags", {{"rad1", "1"}, {"Douji", "0"}}, "10111 000", "10111"},
+        StoredCase{"Rad2ReadLastWins", {{"rad1", "1"}, {"rad2", "1"}}, "01111 111", "01111"},
+        StoredCase{"NeitherSelected",
                     {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}},
                     "00101 111",
                     "00101"},
-        TStoredCase{"AnyNonZeroIsTrue",
+        StoredCase{"AnyNonZeroIsTrue",
                     {{"rad1", "-1"}, {"rad2", "yes"}, {"Douji", "2"}},
                     "10111 000",
                     "10111"},
-        TStoredCase{"WordsGiveDefaults",
+        StoredCase{"WordsGiveDefaults",
                     {{"rad1", "no"}, {"rad2", "0x1"}, {"HotClose", "0 "}},
                     "01111 111",
                     "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // With neither choice selected the conversion writes the tray-icon column, as only
-// rad1 is consulted.
-TEST_F(RememberedOptions, NeitherChoiceConvertsAsATrayIcon) {
+// ShowNothingRadio is consulted.
+TEST_F(Remembering, NeitherChoiceConvertsAsATrayIcon) {
   Store.StoreText("rad1", "0");
   Store.StoreText("rad2", "0");
   Store.StoreText("HotClose", "0");
@@ -93,23 +93,23 @@ TEST_F(RememberedOptions, NeitherChoiceConvertsAsATrayIcon) {
   EXPECT_EQ("Z-11", OptionColumns(ReadBytes(kExecutablePath).substr(std::string(kRuntimeImage).size())));
 }
 
-TEST_F(RememberedOptions, TheStoredLeftIsReadAsAnInteger) {
+TEST_F(Remembering, TheStoredLeftIsReadAsAnInteger) {
   const std::pair<const char*, int> cases[] = {
       {"abc", kCentredLeft}, {"", kCentredLeft}, {"12 ", kCentredLeft},
       {"$10", 16},           {"-5000", -5000},   {" +7", 7}};
   for (const auto& [text, left] : cases) {
     SCOPED_TRACE(text);
     Store.StoreText("Left", text);
-    View = TFakeView();
+    View = FakeView();
     Create();
     EXPECT_EQ(left, View.WindowLeft);
     EXPECT_EQ(kCentredTop, View.WindowTop);
   }
 }
 
-TEST_F(RememberedOptions, AValueOfTheWrongTypeStopsCreationWithWhatWasReadSoFar) {
+TEST_F(Remembering, AValueOfTheWrongTypeStopsCreationWithWhatWasReadSoFar) {
   Store.StoreText("Left", "40");
-  Store.Values["Top"] = {TStoredKind::WrongType, ""};
+  Store.Values["Top"] = {StoredKind::WrongType, ""};
   Store.StoreText("rad2", "1");
   WriteSettings(kSettingsPath);
   InstallRuntime();
@@ -128,17 +128,17 @@ TEST_F(RememberedOptions, AValueOfTheWrongTypeStopsCreationWithWhatWasReadSoFar)
   EXPECT_EQ(Store.OpenCount, Store.CloseCount);
 }
 
-TEST_F(RememberedOptions, Rad2ReadBeforeAnErrorHasEnabledTheFlags) {
+TEST_F(Remembering, Rad2ReadBeforeAnErrorHasEnabledTheFlags) {
   Store.StoreText("rad2", "1");
-  Store.Values["Douji"] = {TStoredKind::WrongType, ""};
+  Store.Values["Douji"] = {StoredKind::WrongType, ""};
   Create();
   EXPECT_EQ(1u, Platform.ErrorReports.size());
   EXPECT_EQ("01111 111", Options());
   EXPECT_EQ(0, Platform.ExitCode);  // no silent run was asked for
 }
 
-TEST_F(RememberedOptions, AValueThatCannotBeFetchedIsReportedByName) {
-  Store.Values["EndClose"] = {TStoredKind::Unreadable, ""};
+TEST_F(Remembering, AValueThatCannotBeFetchedIsReportedByName) {
+  Store.Values["EndClose"] = {StoredKind::Unreadable, ""};
   Create();
   // "'EndClose' の取得に失敗しました"
   EXPECT_EQ(std::vector<std::string>{"'EndClose' \x82\xCC\x8E\xE6\x93\xBE\x82\xC9\x8E\xB8\x94"
@@ -146,7 +146,7 @@ TEST_F(RememberedOptions, AValueThatCannotBeFetchedIsReportedByName) {
             Platform.ErrorReports);
 }
 
-TEST_F(RememberedOptions, OptionsThatCannotBeOpenedGiveDefaultsAndAreNotSaved) {
+TEST_F(Remembering, OptionsThatCannotBeOpenedGiveDefaultsAndAreNotSaved) {
   Store.CanOpen = false;
   Store.StoreText("rad2", "1");
   Create();
@@ -158,17 +158,17 @@ TEST_F(RememberedOptions, OptionsThatCannotBeOpenedGiveDefaultsAndAreNotSaved) {
   EXPECT_EQ(0, Store.CloseCount);
 }
 
-TEST_F(RememberedOptions, AFailedWriteIsReportedOnceAndTheFilesStillGo) {
-  const std::pair<TWriteResult, std::string> failures[] = {
+TEST_F(Remembering, AFailedWriteIsReportedOnceAndTheFilesStillGo) {
+  const std::pair<WriteResult, std::string> failures[] = {
       // "キー Form の作成に失敗しました"
-      {TWriteResult::SectionNotCreated,
+      {WriteResult::SectionNotCreated,
        "\x83\x4C\x81\x5B Form \x82\xCC\x8D\xEC\x90\xAC\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82"
        "\xB5\x82\xBD"},
       // "'rad2' の設定に失敗しました"
-      {TWriteResult::ValueNotSet,
+      {WriteResult::ValueNotSet,
        "'rad2' \x82\xCC\x90\xDD\x92\xE8\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82\xB5\x82\xBD"}};
   for (const auto& [result, message] : failures) {
-    Platform = TFakePlatform();
+    Platform = FakePlatform();
     Store.Writes.clear();
     Store.FailingName = "rad2";
     Store.FailingResult = result;
@@ -177,13 +177,13 @@ TEST_F(RememberedOptions, AFailedWriteIsReportedOnceAndTheFilesStillGo) {
     Create();
     Close();
     EXPECT_EQ(std::vector<std::string>{message}, Platform.ErrorReports);
-    EXPECT_EQ(3u, Store.Writes.size());  // Left, Top, rad1; nothing after the failure
+    EXPECT_EQ(3u, Store.Writes.size());  // "Left", "Top", "rad1"; nothing after the failure
     EXPECT_FALSE(PathExists("work\\Player.dat"));
     EXPECT_FALSE(PathExists("work\\Attach.zep"));
   }
 }
 
-TEST_F(RememberedOptions, CloseDeletesTheIntermediateFilesButNoFolder) {
+TEST_F(Remembering, CloseDeletesTheIntermediateFilesButNoFolder) {
   MakeFolder("work\\Player.dat");
   WriteBytes("work\\Attach.zep", "attachment");
   Create();

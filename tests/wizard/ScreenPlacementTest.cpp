@@ -4,28 +4,28 @@
 #include "wizard/ScreenPlacement.h"
 
 namespace {
-const TScreenRect kLeftMonitor = {0, 0, 1024, 738};  // a taskbar below
-const TScreenRect kRightMonitor = {1024, 0, 2944, 1080};
+const ScreenRect kLeftMonitor = {0, 0, 1024, 738};  // a taskbar below
+const ScreenRect kRightMonitor = {1024, 0, 2944, 1080};
 constexpr int kTitleBar = 24;
 
-TScreenRect Frame(int left, int top, int width = 479, int height = 301) {
+ScreenRect Frame(int left, int top, int width = 479, int height = 301) {
   return {left, top, left + width, top + height};
 }
 }  // namespace
 
 TEST(ScreenPlacement, AReachableTitleBarStaysWhereItIs) {
-  const std::vector<TScreenRect> monitors = {kLeftMonitor, kRightMonitor};
-  for (const TScreenRect& frame : {Frame(-4, 273), Frame(1800, 900), Frame(1000, -16), Frame(-447, 700)}) {
-    const TScreenPoint place = ReachablePosition(frame, kTitleBar, monitors, kLeftMonitor);
+  const std::vector<ScreenRect> monitors = {kLeftMonitor, kRightMonitor};
+  for (const ScreenRect& frame : {Frame(-4, 273), Frame(1800, 900), Frame(1000, -16), Frame(-447, 700)}) {
+    const ScreenPoint place = ReachablePosition(frame, kTitleBar, monitors, kLeftMonitor);
     EXPECT_EQ(frame.Left, place.X);
     EXPECT_EQ(frame.Top, place.Y);
   }
 }
 
 TEST(ScreenPlacement, AnUnreachableTitleBarMovesTheShortestWayOntoTheNearestMonitor) {
-  const std::vector<TScreenRect> monitors = {kLeftMonitor};
+  const std::vector<ScreenRect> monitors = {kLeftMonitor};
   const struct {
-    TScreenRect Frame;
+    ScreenRect Frame;
     int X, Y;
   } cases[] = {
       {Frame(-5000, 90000), 0, 738 - 301},  // far away on both axes
@@ -34,7 +34,7 @@ TEST(ScreenPlacement, AnUnreachableTitleBarMovesTheShortestWayOntoTheNearestMoni
       {Frame(-3000, 20, 1500, 900), 0, 0},  // too large: its top-left corner comes inside
   };
   for (const auto& c : cases) {
-    const TScreenPoint place = ReachablePosition(c.Frame, kTitleBar, monitors, kLeftMonitor);
+    const ScreenPoint place = ReachablePosition(c.Frame, kTitleBar, monitors, kLeftMonitor);
     EXPECT_EQ(c.X, place.X) << c.Frame.Left << "," << c.Frame.Top;
     EXPECT_EQ(c.Y, place.Y) << c.Frame.Left << "," << c.Frame.Top;
   }

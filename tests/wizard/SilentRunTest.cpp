@@ -42,7 +42,7 @@ TEST_F(SilentRun, MakesTheExecutableWithTheRememberedOptions) {
 TEST_F(SilentRun, LeavesNoIntermediateFilesWhateverTheOutcome) {
   for (bool made : {true, false}) {
     SCOPED_TRACE(made ? "made" : "failed");
-    Platform = TFakePlatform();
+    Platform = FakePlatform();
     std::remove(kExecutablePath);
     if (!made) MakeFolder(kExecutablePath);  // the output cannot be created
     Create({"-s", kSettingsPath});
@@ -58,7 +58,7 @@ TEST_F(SilentRun, AWarningEndsTheRunWithAFailureCode) {
   WriteSettings("data\\short.zep", 2);
   for (const auto& arguments : commandLines) {
     SCOPED_TRACE(arguments.size() > 1 ? arguments[1] : "(no path)");
-    Platform = TFakePlatform();
+    Platform = FakePlatform();
     Create(arguments);
     EXPECT_EQ(1u, Platform.Warnings.size());
     EXPECT_NE(0, ExitCode());
@@ -68,22 +68,22 @@ TEST_F(SilentRun, AWarningEndsTheRunWithAFailureCode) {
 TEST_F(SilentRun, AFailedAssemblyEndsWithAFailureCode) {
   std::remove("prog\\Zepcom.dat");
   Create({"-s", kSettingsPath});
-  EXPECT_EQ(std::vector<std::string>{Texts::ExecutableNotMade}, Platform.Warnings);
+  EXPECT_EQ(std::vector<std::string>{Texts::kExecutableNotMade}, Platform.Warnings);
   EXPECT_NE(0, ExitCode());
 }
 
 TEST_F(SilentRun, AnErrorIsReportedAndEndsTheRun) {
   Facts.TempPath = "";
   Create({"-s", kSettingsPath});
-  EXPECT_EQ(std::vector<std::string>{Texts::NoWorkFolder}, Platform.ErrorReports);
+  EXPECT_EQ(std::vector<std::string>{Texts::kNoWorkFolder}, Platform.ErrorReports);
   EXPECT_NE(0, ExitCode());
 }
 
 TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {
   for (const auto& arguments : std::vector<std::vector<std::string>>{
            {"-S", kSettingsPath}, {"/s", kSettingsPath}, {kSettingsPath, "-s"}, {}}) {
-    Platform = TFakePlatform();
-    View = TFakeView();
+    Platform = FakePlatform();
+    View = FakeView();
     Create(arguments);
     EXPECT_TRUE(Platform.EndRequests.empty());
     EXPECT_EQ(0, View.VisiblePage);

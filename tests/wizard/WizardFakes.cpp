@@ -1,52 +1,52 @@
 #include "tests/wizard/WizardFakes.h"
 
-void TFakeView::UserSelect(TOptionControl radio) {
+void FakeView::UserSelect(OptionControl radio) {
   if (Checked[radio]) return;  // a click on the selected choice changes nothing
   SetChecked(radio, true);
-  if (radio == TOptionControl::rad1)
-    Events->rad1Click();
+  if (radio == OptionControl::ShowNothing)
+    Events->OnShowNothingSelected();
   else
-    Events->rad2Click();
+    Events->OnTrayIconSelected();
 }
 
-void TFakeView::SetSettingsPath(const std::string& text) {
+void FakeView::SetSettingsPath(const std::string& text) {
   if (text == Path) return;
   Path = text;
-  if (Events) Events->txtZepNameChange();
+  if (Events) Events->OnSettingsPathChange();
 }
 
-void TFakeView::SetChecked(TOptionControl control, bool checked) {
+void FakeView::SetChecked(OptionControl control, bool checked) {
   Checked[control] = checked;
   if (!checked) return;
-  if (control == TOptionControl::rad1) Checked[TOptionControl::rad2] = false;
-  if (control == TOptionControl::rad2) Checked[TOptionControl::rad1] = false;
+  if (control == OptionControl::ShowNothing) Checked[OptionControl::TrayIcon] = false;
+  if (control == OptionControl::TrayIcon) Checked[OptionControl::ShowNothing] = false;
 }
 
-void TFakeView::SetOuterHeight(int height) {
+void FakeView::SetOuterHeight(int height) {
   Height = height;
   SizeChanges.push_back("height " + std::to_string(height));
 }
 
-void TFakeView::SetOuterWidth(int width) {
+void FakeView::SetOuterWidth(int width) {
   Width = width;
   SizeChanges.push_back("width " + std::to_string(width));
 }
 
-bool TFakeStore::Open() {
+bool FakeStore::Open() {
   ++OpenCount;
   return CanOpen;
 }
 
-TStoredValue TFakeStore::Read(const std::string& section, const std::string& name) {
+StoredValue FakeStore::Read(const std::string& section, const std::string& name) {
   if (section != "Form") return {};
   auto found = Values.find(name);
-  return found == Values.end() ? TStoredValue{} : found->second;
+  return found == Values.end() ? StoredValue{} : found->second;
 }
 
-TWriteResult TFakeStore::Write(const std::string& section, const std::string& name,
+WriteResult FakeStore::Write(const std::string& section, const std::string& name,
                                const std::string& text) {
   if (name == FailingName) return FailingResult;
   Writes.push_back(section + "\\" + name + "=" + text);
   StoreText(name, text);
-  return TWriteResult::Written;
+  return WriteResult::Written;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Recording stand-ins for the main window and the registry, so that the wizard
-// controller runs without windows or a registry (TFakePlatform stands in for the boxes).
+// controller runs without windows or a registry (FakePlatform stands in for the boxes).
 #include <map>
 #include <string>
 #include <vector>
@@ -11,26 +11,26 @@
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 
-// The window as the layout builds it: page 0, rad1 and the three flags checked, the
+// The window as the layout builds it: page 0, ShowNothingRadio and the three flags checked, the
 // flags and both navigation buttons disabled, 479 x 301 at (1106, 494).
-class TFakeView : public IWizardView {
+class FakeView : public IWizardView {
  public:
-  IWizardEvents* Events = nullptr;  // receives txtZepNameChange and the radio clicks
+  IWizardEvents* Events = nullptr;  // receives OnSettingsPathChange and the radio clicks
 
   int PagesLeft = 0, PagesTop = 0;
   int VisiblePage = 0;
-  std::string Title = Texts::TitleChooseSettingsFile;
+  std::string Title = Texts::kTitleChooseSettingsFile;
   bool BackEnabled = false, NextEnabled = false;
   std::string Path, Exe, Result = "lblExeName";
   std::vector<int> ProgressSteps;  // every value the gauge was set to
-  std::map<TOptionControl, bool> Checked = {{TOptionControl::rad1, true},
-                                            {TOptionControl::rad2, false},
-                                            {TOptionControl::chkDouji, true},
-                                            {TOptionControl::chkEndClose, true},
-                                            {TOptionControl::chkHotClose, true}};
-  std::map<TOptionControl, bool> Enabled = {{TOptionControl::chkDouji, false},
-                                            {TOptionControl::chkEndClose, false},
-                                            {TOptionControl::chkHotClose, false}};
+  std::map<OptionControl, bool> Checked = {{OptionControl::ShowNothing, true},
+                                            {OptionControl::TrayIcon, false},
+                                            {OptionControl::PlayOnStart, true},
+                                            {OptionControl::ExitAtEnd, true},
+                                            {OptionControl::ExitOnControlKey, true}};
+  std::map<OptionControl, bool> Enabled = {{OptionControl::PlayOnStart, false},
+                                            {OptionControl::ExitAtEnd, false},
+                                            {OptionControl::ExitOnControlKey, false}};
   std::string Caption = "Zephyr Player\x81\x40v6.10";
   int WindowLeft = 1106, WindowTop = 494, Width = 479, Height = 301;
   std::vector<std::string> SizeChanges;  // "height 0", "width 0" in call order
@@ -38,8 +38,8 @@ class TFakeView : public IWizardView {
 
   // What the user does.
   void Type(const std::string& text) { SetSettingsPath(text); }
-  void UserSelect(TOptionControl radio);
-  void UserCheck(TOptionControl flag, bool checked) { Checked[flag] = checked; }
+  void UserSelect(OptionControl radio);
+  void UserCheck(OptionControl flag, bool checked) { Checked[flag] = checked; }
 
   void PlacePages(int left, int top) override { PagesLeft = left, PagesTop = top; }
   void ShowPagePanel(int page) override { VisiblePage = page; }
@@ -53,9 +53,9 @@ class TFakeView : public IWizardView {
   void SetResult(const std::string& text) override { Result = text; }
   void SetProgress(int progress) override { ProgressSteps.push_back(progress); }
   int Progress() const { return ProgressSteps.empty() ? 0 : ProgressSteps.back(); }
-  bool IsChecked(TOptionControl control) const override { return Checked.at(control); }
-  void SetChecked(TOptionControl control, bool checked) override;
-  void SetEnabled(TOptionControl control, bool enabled) override { Enabled[control] = enabled; }
+  bool IsChecked(OptionControl control) const override { return Checked.at(control); }
+  void SetChecked(OptionControl control, bool checked) override;
+  void SetEnabled(OptionControl control, bool enabled) override { Enabled[control] = enabled; }
   void SetCaption(const std::string& text) override { Caption = text; }
   int Left() const override { return WindowLeft; }
   int Top() const override { return WindowTop; }
@@ -69,22 +69,22 @@ class TFakeView : public IWizardView {
 };
 
 // The "Form" section as a map of stored values; writes are recorded in order.
-class TFakeStore : public IOptionsStore {
+class FakeStore : public IOptionsStore {
  public:
   bool CanOpen = true;
   int OpenCount = 0, CloseCount = 0;
-  std::map<std::string, TStoredValue> Values;
+  std::map<std::string, StoredValue> Values;
   std::vector<std::string> Writes;  // "name=text"
   std::string FailingName;          // the write of this value fails with FailingResult
-  TWriteResult FailingResult = TWriteResult::Written;
+  WriteResult FailingResult = WriteResult::Written;
 
   void StoreText(const std::string& name, const std::string& text) {
-    Values[name] = {TStoredKind::Text, text};
+    Values[name] = {StoredKind::Text, text};
   }
 
   bool Open() override;
-  TStoredValue Read(const std::string& section, const std::string& name) override;
-  TWriteResult Write(const std::string& section, const std::string& name,
+  StoredValue Read(const std::string& section, const std::string& name) override;
+  WriteResult Write(const std::string& section, const std::string& name,
                      const std::string& text) override;
   void Close() override { ++CloseCount; }
 };

@@ -13,12 +13,12 @@ WizardTest::WizardTest() {
 
 void WizardTest::Create(std::vector<std::string> arguments) {
   Facts.Arguments = std::move(arguments);
-  Controller = std::make_unique<TWizardController>(View, Platform, Store, Facts);
+  Controller = std::make_unique<WizardController>(View, Platform, Store, Facts);
   View.Events = Controller.get();
-  Handle(&TWizardController::FormCreate);
+  Handle(&WizardController::OnCreate);
 }
 
-void WizardTest::Handle(void (TWizardController::*handler)()) {
+void WizardTest::Handle(void (WizardController::*handler)()) {
   try {
     (Controller.get()->*handler)();
   } catch (const Exception& error) {

@@ -24,10 +24,10 @@ class WizardTest : public ::testing::Test {
   // Builds the controller and runs the window's creation handler.
   void Create(std::vector<std::string> arguments = {});
   // Runs a handler the way the window does: an error goes to the default error report.
-  void Handle(void (TWizardController::*handler)());
-  void Next() { Handle(&TWizardController::btnNextClick); }
-  void Back() { Handle(&TWizardController::btnBackClick); }
-  void Close() { Handle(&TWizardController::FormCloseQuery); }
+  void Handle(void (WizardController::*handler)());
+  void Next() { Handle(&WizardController::OnNext); }
+  void Back() { Handle(&WizardController::OnBack); }
+  void Close() { Handle(&WizardController::OnCloseRequest); }
   // Types the settings path and moves on to the given page.
   void GoTo(int page, const std::string& settingsPath = kSettingsPath);
 
@@ -38,11 +38,11 @@ class WizardTest : public ::testing::Test {
   // Bytes 1, 57, 70 and 71 of the first line of a settings file or attachment.
   static std::string OptionColumns(const std::string& bytes);
 
-  TTempFolder FScratch;
-  TCurrentFolder FInScratch{FScratch.Path()};
-  TFakeView View;
-  TFakePlatform Platform;
-  TFakeStore Store;
-  TStartFacts Facts;
-  std::unique_ptr<TWizardController> Controller;
+  TempFolder scratch_;
+  CurrentFolder inScratch_{scratch_.Path()};
+  FakeView View;
+  FakePlatform Platform;
+  FakeStore Store;
+  StartFacts Facts;
+  std::unique_ptr<WizardController> Controller;
 };

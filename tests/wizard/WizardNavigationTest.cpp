@@ -44,7 +44,7 @@ class WizardNavigation : public WizardTest {
 TEST_F(WizardNavigation, CreationPlacesThePagesAndLeavesPageZeroAsBuilt) {
   EXPECT_EQ(120, View.PagesLeft);
   EXPECT_EQ(44, View.PagesTop);
-  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+  EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
   ExpectPage(0, false, false);
   EXPECT_TRUE(View.ProgressSteps.empty());
   EXPECT_TRUE(Platform.EndRequests.empty());
@@ -96,14 +96,14 @@ TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
   EXPECT_EQ(kRuntimeImage + attachment, ReadBytes(kExecutablePath));
   EXPECT_EQ("1)11", OptionColumns(attachment));
 
-  Handle(&TWizardController::Label9Click);
+  Handle(&WizardController::OnStartOver);
   ExpectPage(0, false, false);
-  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+  EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
   EXPECT_EQ(kSettingsPath, View.Path);
   // Choosing the same file again is no change; any real change enables Next.
   Platform.DialogConfirms = true;
   Platform.DialogChoice = kSettingsPath;
-  Handle(&TWizardController::btn1Click);
+  Handle(&WizardController::OnBrowse);
   EXPECT_FALSE(View.NextEnabled);
   View.Type(std::string(kSettingsPath) + " ");
   EXPECT_TRUE(View.NextEnabled);
@@ -113,7 +113,7 @@ TEST_F(WizardNavigation, BackFromPageOneKeepsNextEnabled) {
   GoTo(1);
   Back();
   ExpectPage(0, false, true);
-  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+  EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
 }
 
 TEST_F(WizardNavigation, ATypedNameIsUsedButReplacedAfterBackAndNext) {
@@ -158,7 +158,7 @@ TEST_F(WizardNavigation, AFileGoneBeforeBackFromPageTwoStartsOverOnPageZero) {
   Back();
   ASSERT_EQ(std::vector<std::string>{kMissingWarning}, Platform.Warnings);
   ExpectPage(0, false, true);
-  EXPECT_EQ(Texts::TitleChooseSettingsFile, View.Title);
+  EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
 }
 
 TEST_F(WizardNavigation, AFailedAssemblyStaysOnPageTwoAndNextRepeatsIt) {
@@ -188,33 +188,33 @@ TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {
 
 TEST_F(WizardNavigation, TheOptionsAsTheyStandGoIntoTheHeader) {
   GoTo(1);
-  View.UserSelect(TOptionControl::rad2);
-  View.UserCheck(TOptionControl::chkEndClose, false);
+  View.UserSelect(OptionControl::TrayIcon);
+  View.UserCheck(OptionControl::ExitAtEnd, false);
   GoTo(3);
   EXPECT_EQ("1-10", OptionColumns(ReadBytes("work\\Attach.zep")));
 }
 
 TEST_F(WizardNavigation, Rad1ForcesTheFlagsAndRad2OnlyEnablesThem) {
-  View.UserSelect(TOptionControl::rad2);
-  View.UserCheck(TOptionControl::chkDouji, false);
-  View.UserSelect(TOptionControl::rad1);
-  View.UserSelect(TOptionControl::rad2);
-  for (TOptionControl flag : {TOptionControl::chkDouji, TOptionControl::chkEndClose,
-                              TOptionControl::chkHotClose}) {
+  View.UserSelect(OptionControl::TrayIcon);
+  View.UserCheck(OptionControl::PlayOnStart, false);
+  View.UserSelect(OptionControl::ShowNothing);
+  View.UserSelect(OptionControl::TrayIcon);
+  for (OptionControl flag : {OptionControl::PlayOnStart, OptionControl::ExitAtEnd,
+                              OptionControl::ExitOnControlKey}) {
     EXPECT_TRUE(View.Checked[flag]);
     EXPECT_TRUE(View.Enabled[flag]);
   }
 }
 
 TEST_F(WizardNavigation, HelpAsksForContextOneOfTheProgramsHelpFile) {
-  Handle(&TWizardController::btnHelpClick);
+  Handle(&WizardController::OnHelp);
   EXPECT_EQ("prog\\Zepplay.hlp", Platform.HelpFile);
   EXPECT_EQ(std::vector<unsigned>{1}, Platform.HelpContexts);
 }
 
 TEST_F(WizardNavigation, OpenFolderOpensTheFolderOfTheExecutable) {
   GoTo(3);
-  Handle(&TWizardController::btnOpenFolderClick);
+  Handle(&WizardController::OnOpenFolder);
   EXPECT_EQ(std::vector<std::string>{"data\\"}, Platform.OpenedFolders);
 }
 
@@ -223,22 +223,22 @@ TEST_F(WizardNavigation, ABareSettingsNameConvertsIntoTheCurrentFolder) {
   GoTo(3, "bare.zep");
   EXPECT_EQ("bare.exe", View.Result);
   EXPECT_TRUE(PathExists("bare.exe"));
-  Handle(&TWizardController::btnOpenFolderClick);
+  Handle(&WizardController::OnOpenFolder);
   EXPECT_EQ(std::vector<std::string>{Platform.Current}, Platform.OpenedFolders);
 }
 
 TEST_F(WizardNavigation, TheBrowseDialogFillsThePathOnlyWhenConfirmed) {
-  Handle(&TWizardController::btn1Click);
+  Handle(&WizardController::OnBrowse);
   EXPECT_EQ("", View.Path);
   Platform.DialogConfirms = true;
   Platform.DialogChoice = "C:\\x.zep";
-  Handle(&TWizardController::btn1Click);
+  Handle(&WizardController::OnBrowse);
   EXPECT_EQ("C:\\x.zep", View.Path);
   EXPECT_TRUE(View.NextEnabled);
 }
 
 TEST_F(WizardNavigation, CloseAsksTheWindowToClose) {
-  Handle(&TWizardController::btnCloseClick);
+  Handle(&WizardController::OnClose);
   EXPECT_EQ(1, View.CloseRequests);
 }
 
@@ -253,7 +253,7 @@ TEST_P(WizardWithoutWorkFolder, RefusesToConvert) {
   GoTo(2);
   Next();
   ASSERT_EQ(1u, Platform.ErrorReports.size());
-  EXPECT_EQ(Texts::NoWorkFolder, Platform.ErrorReports[0]);
+  EXPECT_EQ(Texts::kNoWorkFolder, Platform.ErrorReports[0]);
   EXPECT_EQ(2, Controller->PageIndex());
   EXPECT_FALSE(PathExists("Attach.zep"));
   EXPECT_FALSE(PathExists(kExecutablePath));

@@ -48,7 +48,7 @@ int main() {
     std::fprintf(stderr, "demo player: no settings file attached\n");
     return 2;
   }
-  TLineList lines;
+  LineList lines;
   lines.AddText(file.data() + imageEnd, file.size() - static_cast<size_t>(imageEnd));
   if (lines.Count() == 0 || !HasHeaderMarker(lines.Get(0)) ||
       lines.Get(0).size() < kCompleteHeaderLength) {

@@ -12,26 +12,26 @@ constexpr uint32_t kSymbolSize = 18;
 constexpr uint32_t kCertificateDirectory = 4;
 
 // Little-endian fields of the file; every read is checked against its size.
-class TFileFields {
+class FileFields {
  public:
-  explicit TFileFields(const std::string& file) : FFile(file) {}
+  explicit FileFields(const std::string& file) : file_(file) {}
   bool Has(uint64_t offset, uint64_t size) const {
-    return offset <= FFile.size() && size <= FFile.size() - offset;
+    return offset <= file_.size() && size <= file_.size() - offset;
   }
   uint32_t Get(uint64_t offset, int size) const {
     uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
-      value = (value << 8) | static_cast<unsigned char>(FFile[static_cast<size_t>(offset) + i]);
+      value = (value << 8) | static_cast<unsigned char>(file_[static_cast<size_t>(offset) + i]);
     return value;
   }
 
  private:
-  const std::string& FFile;
+  const std::string& file_;
 };
 }  // namespace
 
 uint64_t ImageEnd(const std::string& file) {
-  const TFileFields fields(file);
+  const FileFields fields(file);
   if (!fields.Has(0, 64) || fields.Get(0, 2) != 0x5A4D) return 0;  // "MZ"
   const uint64_t pe = fields.Get(0x3C, 4);
   if (!fields.Has(pe, 4 + kCoffHeaderSize) || fields.Get(pe, 4) != kPeSignature) return 0;

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-void TBlowfishEncoder::EncipherBlock(uint8_t* block) {
-  std::memcpy(FCore.FBlock, block, kBlowfishBlockSize);
-  EncryptWorkBlock();
-  std::memcpy(block, FCore.FBlock, kBlowfishBlockSize);
+void BlowfishEncoder::EncipherBlock(uint8_t* block) {
+  std::memcpy(core_.Block, block, kBlowfishBlockSize);
+  EncipherWorkBlock();
+  std::memcpy(block, core_.Block, kBlowfishBlockSize);
 }
 
 std::string WithPadding(const std::string& payload) {
@@ -13,7 +13,7 @@ std::string WithPadding(const std::string& payload) {
   return payload + std::string(padding, static_cast<char>(padding));
 }
 
-std::string TBlowfishEncoder::EncipherPaddedECB(const std::string& payload) {
+std::string BlowfishEncoder::EncipherPaddedECB(const std::string& payload) {
   std::string data = WithPadding(payload);
   for (size_t offset = 0; offset < data.size(); offset += kBlowfishBlockSize)
     EncipherBlock(reinterpret_cast<uint8_t*>(&data[offset]));

@@ -30,7 +30,7 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 void PackRuntimeFile(const std::string& inputPath, const std::string& outputPath) {
-  TBlowfishEncoder encoder;
+  BlowfishEncoder encoder;
   encoder.SetKey(kRuntimeKeyPhrase);
   WriteWholeFile(outputPath, encoder.EncipherPaddedECB(ReadWholeFile(inputPath)));
 }

@@ -5,38 +5,38 @@
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WindowClasses.h"
 
-TApplication::TApplication() {
+Application::Application() {
   RegisterWindowClasses(GetModuleHandleA(nullptr));
   // No size: the window is never seen, only its taskbar button.
-  CheckCreated(CreateWindowExA(0, ClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+  CheckCreated(CreateWindowExA(0, kClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                                GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                                nullptr, GetModuleHandleA(nullptr), this),
-               Texts::WindowNotCreated, ClassName);
+               Texts::kWindowNotCreated, kClassName);
 }
 
-TApplication::~TApplication() {
-  if (FHandle) DestroyWindow(FHandle);
+Application::~Application() {
+  if (handle_) DestroyWindow(handle_);
 }
 
-void TApplication::SetTitle(const std::string& title) {
-  FTitle = title;
-  SetWindowTextA(FHandle, FTitle.c_str());
+void Application::SetTitle(const std::string& title) {
+  title_ = title;
+  SetWindowTextA(handle_, title_.c_str());
 }
 
-HWND TApplication::MainWindow() const { return FMainForm ? FMainForm->Handle() : nullptr; }
+HWND Application::MainWindowHandle() const { return mainForm_ ? mainForm_->Handle() : nullptr; }
 
-void TApplication::CreateMainWindow(TfrmZepplay& form, IWizardEvents& events) {
-  FMainForm = &form;
+void Application::CreateMainWindow(MainWindow& form, IWizardEvents& events) {
+  mainForm_ = &form;
   form.Create(events);
 }
 
-int TApplication::Run() {
-  if (!FEndRequested && MainWindow()) {
-    ShowWindow(FHandle, SW_SHOWNOACTIVATE);
-    FMainForm->Show();
+int Application::Run() {
+  if (!endRequested_ && MainWindowHandle()) {
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+    mainForm_->Show();
   }
   MSG message;
-  while (!FQuitSeen) {
+  while (!quitSeen_) {
     BOOL result = GetMessageA(&message, nullptr, 0, 0);
     if (result == -1) break;
     if (result == 0)
@@ -44,12 +44,12 @@ int TApplication::Run() {
     else
       Dispatch(message);
   }
-  return FExitCode;
+  return exitCode_;
 }
 
-void TApplication::ProcessMessages() {
+void Application::ProcessMessages() {
   MSG message;
-  while (!FQuitSeen && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (!quitSeen_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT)
       NoteQuit(message);
     else
@@ -57,32 +57,32 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::RequestEnd(int exitCode) {
-  FEndRequested = true;
-  FExitCode = exitCode;
+void Application::RequestEnd(int exitCode) {
+  endRequested_ = true;
+  exitCode_ = exitCode;
   PostQuitMessage(exitCode);
 }
 
-void TApplication::MainWindowDestroyed(bool endApplication) {
-  FMainForm = nullptr;
-  if (endApplication && !FEndRequested) RequestEnd(FExitCode);
+void Application::MainWindowDestroyed(bool endApplication) {
+  mainForm_ = nullptr;
+  if (endApplication && !endRequested_) RequestEnd(exitCode_);
 }
 
-void TApplication::Dispatch(MSG& message) {
-  if (FMainForm && FMainForm->TranslateKey(message)) return;
+void Application::Dispatch(MSG& message) {
+  if (mainForm_ && mainForm_->TranslateKey(message)) return;
   TranslateMessage(&message);
   DispatchMessageA(&message);
 }
 
-void TApplication::NoteQuit(const MSG& quit) {
-  FQuitSeen = true;
-  FEndRequested = true;
-  FExitCode = static_cast<int>(quit.wParam);
+void Application::NoteQuit(const MSG& quit) {
+  quitSeen_ = true;
+  endRequested_ = true;
+  exitCode_ = static_cast<int>(quit.wParam);
 }
 
-LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = FHandle;
-  HWND main = MainWindow();
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = handle_;
+  HWND main = MainWindowHandle();
   switch (message) {
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {
@@ -107,7 +107,7 @@ LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (main) PostMessageA(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_NCDESTROY:
-      FHandle = nullptr;
+      handle_ = nullptr;
       break;
     default:
       break;

@@ -4,44 +4,44 @@
 // icon) and owns the main window, the help file path, and the message loop.
 //
 // The program entry uses it like this:
-//   TApplication application;
-//   application.SetTitle(Texts::ApplicationTitle);
-//   application.SetHelpFile(Texts::HelpFileName);
-//   TWinPlatformUi platform(application);
-//   TfrmZepplay form(application, platform);
-//   TWizardController controller(form, platform, ...);
-//   application.CreateMainWindow(form, controller);  // FormCreate runs in here
+//   Application application;
+//   application.SetTitle(Texts::kApplicationTitle);
+//   application.SetHelpFile(Texts::kHelpFileName);
+//   WinPlatformUi platform(application);
+//   MainWindow form(application, platform);
+//   WizardController controller(form, platform, ...);
+//   application.CreateMainWindow(form, controller);  // OnCreate runs in here
 //   return application.Run();
 #include <windows.h>
 
 #include <string>
 
-class TfrmZepplay;
+class MainWindow;
 class IWizardEvents;
 
-class TApplication {
+class Application {
  public:
-  static constexpr char ClassName[] = "TApplication";
+  static constexpr char kClassName[] = "TApplication";
 
-  TApplication();
-  ~TApplication();
-  TApplication(const TApplication&) = delete;
-  TApplication& operator=(const TApplication&) = delete;
+  Application();
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
 
   // The application title: the caption of the application window (the taskbar text)
   // and of the default error report.
   void SetTitle(const std::string& title);
-  const std::string& Title() const { return FTitle; }
-  void SetHelpFile(const std::string& path) { FHelpFile = path; }
-  const std::string& HelpFile() const { return FHelpFile; }
+  const std::string& Title() const { return title_; }
+  void SetHelpFile(const std::string& path) { helpFile_ = path; }
+  const std::string& HelpFile() const { return helpFile_; }
 
-  HWND Handle() const { return FHandle; }
+  HWND Handle() const { return handle_; }
   // The main window, or nullptr before it is created and after it is destroyed.
-  HWND MainWindow() const;
+  HWND MainWindowHandle() const;
 
   // Makes form the main window: creates it, owned by the application window, and runs
-  // events.FormCreate as the last step of its construction.
-  void CreateMainWindow(TfrmZepplay& form, IWizardEvents& events);
+  // events.OnCreate as the last step of its construction.
+  void CreateMainWindow(MainWindow& form, IWizardEvents& events);
   // Shows the main window, unless the end has been requested already, and processes
   // messages until the end. Returns the exit code.
   int Run();
@@ -50,9 +50,9 @@ class TApplication {
   // Ends the message loop: what is queued is still handled, then the loop stops at the
   // quit message without waiting for input. Also honoured before Run starts.
   void RequestEnd(int exitCode);
-  bool EndRequested() const { return FEndRequested; }
+  bool EndRequested() const { return endRequested_; }
   // The exit code for an end that comes later, when the main window is closed.
-  void SetExitCode(int exitCode) { FExitCode = exitCode; }
+  void SetExitCode(int exitCode) { exitCode_ = exitCode; }
 
   // Called by the main window when it is destroyed; closing it ends the application.
   void MainWindowDestroyed(bool endApplication);
@@ -60,16 +60,16 @@ class TApplication {
  private:
   template <class Owner>
   friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
-  void Attach(HWND window) { FHandle = window; }
+  void Attach(HWND window) { handle_ = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Dispatch(MSG& message);
   void NoteQuit(const MSG& quit);
 
-  HWND FHandle = nullptr;
-  std::string FTitle;
-  std::string FHelpFile;
-  TfrmZepplay* FMainForm = nullptr;
-  bool FEndRequested = false;
-  bool FQuitSeen = false;
-  int FExitCode = 0;
+  HWND handle_ = nullptr;
+  std::string title_;
+  std::string helpFile_;
+  MainWindow* mainForm_ = nullptr;
+  bool endRequested_ = false;
+  bool quitSeen_ = false;
+  int exitCode_ = 0;
 };

@@ -3,6 +3,6 @@
 // above a button-highlight row, on the button face.
 #include <windows.h>
 
-inline constexpr char BevelClassName[] = "TBevel";
+inline constexpr char kBevelClassName[] = "TBevel";
 
 LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,15 +7,15 @@
 #include "wizard/win/WindowState.h"
 
 namespace {
-constexpr COLORREF BarColour = RGB(0, 0, 255);
+constexpr COLORREF kBarColour = RGB(0, 0, 255);
 
 // Inverts the pixels of picture under the text: the text is drawn white on black into
 // a one-bit bitmap, which is then combined with the picture by exclusive-or.
 void XorText(HDC picture, int width, int height, const std::string& text, HFONT font) {
-  TMemoryDc maskDc(CreateCompatibleDC(picture));
-  TBitmapHandle mask(CreateBitmap(width, height, 1, 1, nullptr));
-  TSelection maskSelected(maskDc.get(), mask.get());
-  TSelection fontSelected(maskDc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  MemoryDc maskDc(CreateCompatibleDC(picture));
+  BitmapHandle mask(CreateBitmap(width, height, 1, 1, nullptr));
+  Selection maskSelected(maskDc.get(), mask.get());
+  Selection fontSelected(maskDc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
   PatBlt(maskDc.get(), 0, 0, width, height, BLACKNESS);
   SIZE extent;
   GetTextExtentPoint32A(maskDc.get(), text.data(), static_cast<int>(text.size()), &extent);
@@ -31,16 +31,16 @@ void XorText(HDC picture, int width, int height, const std::string& text, HFONT 
   SetBkColor(picture, oldBack);
 }
 
-class TGaugeState {
+class GaugeState {
  public:
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
       case WM_SETFONT:
-        FFont = reinterpret_cast<HFONT>(wParam);
+        font_ = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam)) InvalidateRect(window, nullptr, FALSE);
         return 0;
       case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(FFont);
+        return reinterpret_cast<LRESULT>(font_);
       case WM_ERASEBKGND:
         return 1;  // the paint covers everything
       case WM_PAINT:
@@ -53,50 +53,50 @@ class TGaugeState {
 
   void SetProgress(HWND window, int progress) {
     int before = Percentage();
-    FProgress = ClampProgress(progress, Minimum, Maximum);
+    progress_ = ClampProgress(progress, kMinimum, kMaximum);
     if (Percentage() == before) return;
     InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
   }
 
-  int Progress() const { return FProgress; }
+  int Progress() const { return progress_; }
 
  private:
-  static constexpr int Minimum = 0;
-  static constexpr int Maximum = 100;
+  static constexpr int kMinimum = 0;
+  static constexpr int kMaximum = 100;
 
-  int Percentage() const { return GaugePercentage(FProgress, Minimum, Maximum); }
+  int Percentage() const { return GaugePercentage(progress_, kMinimum, kMaximum); }
 
   void Paint(HWND window, HDC dc) const {
     RECT area;
     GetClientRect(window, &area);
     int width = area.right, height = area.bottom;
     if (width <= 0 || height <= 0) return;
-    TMemoryDc pictureDc(CreateCompatibleDC(dc));
-    TBitmapHandle picture(CreateCompatibleBitmap(dc, width, height));
-    TSelection selected(pictureDc.get(), picture.get());
+    MemoryDc pictureDc(CreateCompatibleDC(dc));
+    BitmapHandle picture(CreateCompatibleBitmap(dc, width, height));
+    Selection selected(pictureDc.get(), picture.get());
     FillRect(pictureDc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
     int percentage = Percentage();
     RECT bar = {0, 0, GaugeBarWidth(width, percentage), height};
     if (bar.right > 0) {
-      TBrushHandle barBrush(CreateSolidBrush(BarColour));
+      BrushHandle barBrush(CreateSolidBrush(kBarColour));
       FillRect(pictureDc.get(), &bar, barBrush.get());
     }
-    XorText(pictureDc.get(), width, height, GaugeText(percentage), FFont);
+    XorText(pictureDc.get(), width, height, GaugeText(percentage), font_);
     BitBlt(dc, 0, 0, width, height, pictureDc.get(), 0, 0, SRCCOPY);
   }
 
-  int FProgress = Minimum;
-  HFONT FFont = nullptr;
+  int progress_ = kMinimum;
+  HFONT font_ = nullptr;
 };
 }  // namespace
 
 LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return StatefulWindowProc<TGaugeState>(window, message, wParam, lParam);
+  return StatefulWindowProc<GaugeState>(window, message, wParam, lParam);
 }
 
 void GaugeSetProgress(HWND gauge, int progress) {
-  StateOf<TGaugeState>(gauge)->SetProgress(gauge, progress);
+  StateOf<GaugeState>(gauge)->SetProgress(gauge, progress);
 }
 
-int GaugeProgress(HWND gauge) { return StateOf<TGaugeState>(gauge)->Progress(); }
+int GaugeProgress(HWND gauge) { return StateOf<GaugeState>(gauge)->Progress(); }

@@ -4,7 +4,7 @@
 // copied in one step. Range 0 to 100; the font is set with WM_SETFONT.
 #include <windows.h>
 
-inline constexpr char GaugeClassName[] = "TGauge";
+inline constexpr char kGaugeClassName[] = "TGauge";
 
 LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

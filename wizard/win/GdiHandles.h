@@ -6,43 +6,43 @@
 #include <memory>
 #include <type_traits>
 
-struct TGdiObjectDeleter {
+struct GdiObjectDeleter {
   void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
 template <class Handle>
-using TGdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, TGdiObjectDeleter>;
-using TFontHandle = TGdiObject<HFONT>;
-using TBitmapHandle = TGdiObject<HBITMAP>;
-using TBrushHandle = TGdiObject<HBRUSH>;
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using FontHandle = GdiObject<HFONT>;
+using BitmapHandle = GdiObject<HBITMAP>;
+using BrushHandle = GdiObject<HBRUSH>;
 
-struct TMemoryDcDeleter {
+struct MemoryDcDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
-using TMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, TMemoryDcDeleter>;
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
 
 // A device context fetched with GetDC, given back with ReleaseDC.
-class TWindowDc {
+class WindowDc {
  public:
-  explicit TWindowDc(HWND window) : FWindow(window), FDc(GetDC(window)) {}
-  ~TWindowDc() { ReleaseDC(FWindow, FDc); }
-  TWindowDc(const TWindowDc&) = delete;
-  TWindowDc& operator=(const TWindowDc&) = delete;
-  HDC Get() const { return FDc; }
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() { ReleaseDC(window_, dc_); }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC Get() const { return dc_; }
 
  private:
-  HWND FWindow;
-  HDC FDc;
+  HWND window_;
+  HDC dc_;
 };
 
 // Selects an object into a device context for the life of the guard.
-class TSelection {
+class Selection {
  public:
-  TSelection(HDC dc, HGDIOBJ object) : FDc(dc), FPrevious(SelectObject(dc, object)) {}
-  ~TSelection() { SelectObject(FDc, FPrevious); }
-  TSelection(const TSelection&) = delete;
-  TSelection& operator=(const TSelection&) = delete;
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selection() { SelectObject(dc_, previous_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
 
  private:
-  HDC FDc;
-  HGDIOBJ FPrevious;
+  HDC dc_;
+  HGDIOBJ previous_;
 };

@@ -4,9 +4,9 @@
 #include "wizard/win/WindowState.h"
 
 namespace {
-class TImageState {
+class ImageState {
  public:
-  TBitmapHandle Bitmap;
+  BitmapHandle Bitmap;
   HICON Icon = nullptr;
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,8 +22,8 @@ class TImageState {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
     if (Icon) DrawIconEx(dc, 0, 0, Icon, 0, 0, 0, nullptr, DI_NORMAL);
     if (!Bitmap) return;
-    TMemoryDc source(CreateCompatibleDC(dc));
-    TSelection selected(source.get(), Bitmap.get());
+    MemoryDc source(CreateCompatibleDC(dc));
+    Selection selected(source.get(), Bitmap.get());
     BITMAP size;
     GetObjectA(Bitmap.get(), sizeof size, &size);
     BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
@@ -32,15 +32,15 @@ class TImageState {
 }  // namespace
 
 LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return StatefulWindowProc<TImageState>(window, message, wParam, lParam);
+  return StatefulWindowProc<ImageState>(window, message, wParam, lParam);
 }
 
 void ImageSetBitmap(HWND image, HBITMAP bitmap) {
-  StateOf<TImageState>(image)->Bitmap.reset(bitmap);
+  StateOf<ImageState>(image)->Bitmap.reset(bitmap);
   InvalidateRect(image, nullptr, TRUE);
 }
 
 void ImageSetIcon(HWND image, HICON icon) {
-  StateOf<TImageState>(image)->Icon = icon;
+  StateOf<ImageState>(image)->Icon = icon;
   InvalidateRect(image, nullptr, TRUE);
 }

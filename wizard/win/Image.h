@@ -4,7 +4,7 @@
 // parts. It owns the bitmap it is given; icons are shared ones and not destroyed.
 #include <windows.h>
 
-inline constexpr char ImageClassName[] = "TImage";
+inline constexpr char kImageClassName[] = "TImage";
 
 LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -19,56 +19,56 @@
 #include "wizard/win/WindowText.h"
 
 namespace {
-constexpr DWORD WindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD WindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int Pages[] = {ControlId::pnl0, ControlId::pnl1, ControlId::pnl2, ControlId::pnl3};
-constexpr int PushButtons[] = {ControlId::btnHelp, ControlId::btnBack, ControlId::btnNext,
-                               ControlId::btnClose, ControlId::btnOpenFolder};
-constexpr int Radios[] = {ControlId::rad1, ControlId::rad2};
+constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr int kPages[] = {ControlId::kChooseFilePage, ControlId::kOptionsPage, ControlId::kNamePage, ControlId::kDonePage};
+constexpr int kPushButtons[] = {ControlId::kHelpButton, ControlId::kBackButton, ControlId::kNextButton,
+                               ControlId::kCloseButton, ControlId::kOpenFolderButton};
+constexpr int kRadios[] = {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio};
 
-struct TWindowClass {
+struct ControlClass {
   const char* Name;
   DWORD Style;
   DWORD ExStyle;
 };
 
-TWindowClass ClassOf(const TControlSpec& spec) {
+ControlClass ClassOf(const ControlSpec& spec) {
   switch (spec.Kind) {
-    case TControlKind::Label:
+    case ControlKind::Label:
       return {"Static", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
-    case TControlKind::WrappedLabel:
+    case ControlKind::WrappedLabel:
       return {"Static", SS_LEFT | SS_NOPREFIX, 0};
-    case TControlKind::LinkLabel:
+    case ControlKind::LinkLabel:
       return {"Static", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0};
-    case TControlKind::Bevel:
-      return {BevelClassName, 0, 0};
-    case TControlKind::Page:
-      return {PanelClassName, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-    case TControlKind::Frame:
-      return {PanelClassName, WS_CLIPCHILDREN | PanelLoweredBorder, WS_EX_CONTROLPARENT};
-    case TControlKind::Picture:
-    case TControlKind::Icon:
-      return {ImageClassName, 0, 0};
-    case TControlKind::Edit:
+    case ControlKind::Bevel:
+      return {kBevelClassName, 0, 0};
+    case ControlKind::Page:
+      return {kPanelClassName, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::Frame:
+      return {kPanelClassName, WS_CLIPCHILDREN | kPanelLoweredBorder, WS_EX_CONTROLPARENT};
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+      return {kImageClassName, 0, 0};
+    case ControlKind::Edit:
       return {"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case TControlKind::PushButton:
+    case ControlKind::PushButton:
       return {"Button", static_cast<DWORD>((spec.Flags & cfDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY),
               0};
-    case TControlKind::RadioButton:
+    case ControlKind::RadioButton:
       return {"Button", BS_AUTORADIOBUTTON, 0};
-    case TControlKind::CheckBox:
+    case ControlKind::CheckBox:
       return {"Button", BS_AUTOCHECKBOX, 0};
-    case TControlKind::SpeedButton:
-      return {SpeedButtonClassName, 0, 0};
-    case TControlKind::Gauge:
-      return {GaugeClassName, 0, 0};
-    case TControlKind::ListBox:
+    case ControlKind::SpeedButton:
+      return {kSpeedButtonClassName, 0, 0};
+    case ControlKind::Gauge:
+      return {kGaugeClassName, 0, 0};
+    case ControlKind::ListBox:
       return {"ListBox", WS_VSCROLL | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
   }
   return {"Static", 0, 0};
 }
 
-DWORD StyleOf(const TControlSpec& spec) {
+DWORD StyleOf(const ControlSpec& spec) {
   DWORD style = WS_CHILD | ClassOf(spec).Style;
   if (!(spec.Flags & cfHidden)) style |= WS_VISIBLE;
   if (spec.Flags & cfDisabled) style |= WS_DISABLED;
@@ -85,67 +85,67 @@ HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 HANDLE LoadPicture(int resource, UINT type, int width = 0, int height = 0, UINT flags = 0) {
   SetLastError(ERROR_SUCCESS);  // a picture that is no picture fails without a code
   return CheckCreated(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(resource), type, width, height, flags),
-                      Texts::ResourceNotLoaded, resource);
+                      Texts::kResourceNotLoaded, resource);
 }
 }  // namespace
 
-TfrmZepplay::TfrmZepplay(TApplication& application, IPlatformUi& platform)
-    : FApplication(application), FPlatform(platform) {}
+MainWindow::MainWindow(Application& application, IPlatformUi& platform)
+    : application_(application), platform_(platform) {}
 
-TfrmZepplay::~TfrmZepplay() {
-  FEvents = nullptr;
-  if (FHandle) {
-    FDestroyedByOwner = true;
-    DestroyWindow(FHandle);
+MainWindow::~MainWindow() {
+  events_ = nullptr;
+  if (handle_) {
+    destroyedByOwner_ = true;
+    DestroyWindow(handle_);
   }
 }
 
-void TfrmZepplay::Create(IWizardEvents& events) {
-  FEvents = &events;
-  RECT frame = {0, 0, ClientWidth, ClientHeight};
-  AdjustWindowRectEx(&frame, WindowStyle, FALSE, WindowExStyle);
-  CheckCreated(CreateWindowExA(WindowExStyle, ClassName, Texts::Window::Caption, WindowStyle, LayoutLeft,
-                               LayoutTop, frame.right - frame.left, frame.bottom - frame.top,
-                               FApplication.Handle(), nullptr, ProgramInstance(), this),
-               Texts::WindowNotCreated, ClassName);
+void MainWindow::Create(IWizardEvents& events) {
+  events_ = &events;
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+  CheckCreated(CreateWindowExA(kWindowExStyle, kClassName, Texts::Window::kCaption, kWindowStyle, kLayoutLeft,
+                               kLayoutTop, frame.right - frame.left, frame.bottom - frame.top,
+                               application_.Handle(), nullptr, ProgramInstance(), this),
+               Texts::kWindowNotCreated, kClassName);
   KeepOnlyMoveAndClose();
-  SetWindowContextHelpId(FHandle, kHelpContext);
+  SetWindowContextHelpId(handle_, kHelpContext);
   CreateControls();
   SyncRadioButtons();
-  Fire(&IWizardEvents::FormCreate);
+  Fire(&IWizardEvents::OnCreate);
 }
 
-HWND TfrmZepplay::Control(int id) const {
-  auto found = FControls.find(id);
-  return found == FControls.end() ? nullptr : found->second;
+HWND MainWindow::Control(int id) const {
+  auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
 }
 
-void TfrmZepplay::Show() {
+void MainWindow::Show() {
   KeepReachable();
-  ShowWindow(FHandle, SW_SHOWNORMAL);
-  SetForegroundWindow(FHandle);
+  ShowWindow(handle_, SW_SHOWNORMAL);
+  SetForegroundWindow(handle_);
   RestoreFocus();
-  UpdateWindow(FHandle);
+  UpdateWindow(handle_);
 }
 
-bool TfrmZepplay::TranslateKey(const MSG& message) {
-  if (!FHandle) return false;
+bool MainWindow::TranslateKey(const MSG& message) {
+  if (!handle_) return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_F1 &&
-      (message.hwnd == FHandle || IsChild(FHandle, message.hwnd))) {
+      (message.hwnd == handle_ || IsChild(handle_, message.hwnd))) {
     ShowHelpForFocus();
     return true;
   }
-  return TranslateDialogKey(FHandle, Control(ControlId::btnNext), message);
+  return TranslateDialogKey(handle_, Control(ControlId::kNextButton), message);
 }
 
-LRESULT TfrmZepplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = FHandle;
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = handle_;
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CTLCOLORSTATIC: {
-      const TControlSpec* spec = FindControlSpec(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      const ControlSpec* spec = FindControlSpec(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
       if (!spec || spec->Color == CLR_INVALID) break;
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetTextColor(dc, spec->Color);
@@ -153,13 +153,13 @@ LRESULT TfrmZepplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) != Control(ControlId::Label9)) break;
+      if (reinterpret_cast<HWND>(wParam) != Control(ControlId::kStartOverLink)) break;
       SetCursor(LoadCursor(nullptr, IDC_HAND));
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (IsChild(window, focus)) FLastFocus = focus;
+        if (IsChild(window, focus)) lastFocus_ = focus;
       } else {
         RestoreFocus();
       }
@@ -167,25 +167,25 @@ LRESULT TfrmZepplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != SC_MINIMIZE) break;
       // The application window stands for the program: it is minimised instead.
-      SendMessageA(FApplication.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      SendMessageA(application_.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
       return 0;
     case WM_HELP:
       ShowHelpForFocus();
       return TRUE;
     case WM_CLOSE:
-      Fire(&IWizardEvents::FormCloseQuery);
+      Fire(&IWizardEvents::OnCloseRequest);
       DestroyWindow(window);
       return 0;
     case WM_QUERYENDSESSION:
-      Fire(&IWizardEvents::FormCloseQuery);
+      Fire(&IWizardEvents::OnCloseRequest);
       return TRUE;
     case WM_DESTROY:
-      FApplication.MainWindowDestroyed(!FDestroyedByOwner);
+      application_.MainWindowDestroyed(!destroyedByOwner_);
       return 0;
     case WM_NCDESTROY:
-      FHandle = nullptr;
-      FControls.clear();
-      FLastFocus = nullptr;
+      handle_ = nullptr;
+      controls_.clear();
+      lastFocus_ = nullptr;
       break;
     default:
       break;
@@ -195,8 +195,8 @@ LRESULT TfrmZepplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The window menu keeps Move and Close, with a separator between them; whatever else
 // the system put there goes.
-void TfrmZepplay::KeepOnlyMoveAndClose() {
-  HMENU menu = GetSystemMenu(FHandle, FALSE);
+void MainWindow::KeepOnlyMoveAndClose() {
+  HMENU menu = GetSystemMenu(handle_, FALSE);
   for (int item = GetMenuItemCount(menu) - 1; item >= 0; --item) {
     UINT command = GetMenuItemID(menu, item);
     if (command != SC_MOVE && command != SC_CLOSE) DeleteMenu(menu, item, MF_BYPOSITION);
@@ -204,39 +204,39 @@ void TfrmZepplay::KeepOnlyMoveAndClose() {
   InsertMenuA(menu, SC_CLOSE, MF_BYCOMMAND | MF_SEPARATOR, 0, nullptr);
 }
 
-void TfrmZepplay::CreateControls() {
-  for (const TControlSpec& spec : MainWindowLayout()) CreateControl(spec);
+void MainWindow::CreateControls() {
+  for (const ControlSpec& spec : MainWindowLayout()) CreateControl(spec);
 }
 
-void TfrmZepplay::CreateControl(const TControlSpec& spec) {
-  TWindowClass windowClass = ClassOf(spec);
-  bool textIsHint = spec.Kind == TControlKind::SpeedButton;
-  HWND parent = spec.ParentId ? Control(spec.ParentId) : FHandle;
+void MainWindow::CreateControl(const ControlSpec& spec) {
+  ControlClass windowClass = ClassOf(spec);
+  bool textIsHint = spec.Kind == ControlKind::SpeedButton;
+  HWND parent = spec.ParentId ? Control(spec.ParentId) : handle_;
   HWND control = CheckCreated(
       CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec), spec.Left,
                       spec.Top, spec.Width, spec.Height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), ProgramInstance(), nullptr),
-      Texts::WindowNotCreated, windowClass.Name);
-  FControls[spec.Id] = control;
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.For(spec.Font)), FALSE);
+      Texts::kWindowNotCreated, windowClass.Name);
+  controls_[spec.Id] = control;
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(spec.Font)), FALSE);
   if (spec.Flags & cfAutoSize) FitToText(spec.Id);
   if (spec.Flags & cfChecked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
-  if (spec.Id == ControlId::btnHelp) SetWindowContextHelpId(control, kHelpContext);
+  if (spec.Id == ControlId::kHelpButton) SetWindowContextHelpId(control, kHelpContext);
   switch (spec.Kind) {
-    case TControlKind::Picture:
+    case ControlKind::Picture:
       ImageSetBitmap(control, static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
       break;
-    case TControlKind::Icon:
+    case ControlKind::Icon:
       ImageSetIcon(control,
                    static_cast<HICON>(LoadPicture(spec.Resource, IMAGE_ICON, spec.Width, spec.Height, LR_SHARED)));
       break;
-    case TControlKind::SpeedButton: {
-      TBitmapHandle glyph(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
+    case ControlKind::SpeedButton: {
+      BitmapHandle glyph(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
       SpeedButtonSetGlyph(control, glyph.get());
       SpeedButtonSetHint(control, spec.Text);
       break;
     }
-    case TControlKind::ListBox:
+    case ControlKind::ListBox:
       SendMessageA(control, LB_SETITEMHEIGHT, 0, 12);
       break;
     default:
@@ -244,33 +244,33 @@ void TfrmZepplay::CreateControl(const TControlSpec& spec) {
   }
 }
 
-void TfrmZepplay::OnCommand(int id, int code, HWND control) {
+void MainWindow::OnCommand(int id, int code, HWND control) {
   switch (id) {
-    case ControlId::btnHelp:
-    case ControlId::btnBack:
-    case ControlId::btnNext:
-    case ControlId::btnClose:
-    case ControlId::btnOpenFolder:
+    case ControlId::kHelpButton:
+    case ControlId::kBackButton:
+    case ControlId::kNextButton:
+    case ControlId::kCloseButton:
+    case ControlId::kOpenFolderButton:
       if (code == BN_SETFOCUS) ShowDefaultLookOn(control);
       if (code == BN_KILLFOCUS) ShowDefaultLookOn(nullptr);
       if (code != BN_CLICKED) return;
-      if (id == ControlId::btnHelp) Fire(&IWizardEvents::btnHelpClick);
-      if (id == ControlId::btnBack) Fire(&IWizardEvents::btnBackClick);
-      if (id == ControlId::btnNext) Fire(&IWizardEvents::btnNextClick);
-      if (id == ControlId::btnClose) Fire(&IWizardEvents::btnCloseClick);
-      if (id == ControlId::btnOpenFolder) Fire(&IWizardEvents::btnOpenFolderClick);
+      if (id == ControlId::kHelpButton) Fire(&IWizardEvents::OnHelp);
+      if (id == ControlId::kBackButton) Fire(&IWizardEvents::OnBack);
+      if (id == ControlId::kNextButton) Fire(&IWizardEvents::OnNext);
+      if (id == ControlId::kCloseButton) Fire(&IWizardEvents::OnClose);
+      if (id == ControlId::kOpenFolderButton) Fire(&IWizardEvents::OnOpenFolder);
       return;
-    case ControlId::btn1:
-      if (code == BN_CLICKED) Fire(&IWizardEvents::btn1Click);
+    case ControlId::kBrowseButton:
+      if (code == BN_CLICKED) Fire(&IWizardEvents::OnBrowse);
       return;
-    case ControlId::Label9:
-      if (code == STN_CLICKED) Fire(&IWizardEvents::Label9Click);
+    case ControlId::kStartOverLink:
+      if (code == STN_CLICKED) Fire(&IWizardEvents::OnStartOver);
       return;
-    case ControlId::txtZepName:
+    case ControlId::kSettingsPathEdit:
       if (code == EN_CHANGE) NoteSettingsPathChange();
       return;
-    case ControlId::rad1:
-    case ControlId::rad2:
+    case ControlId::kShowNothingRadio:
+    case ControlId::kTrayIconRadio:
       if (code == BN_CLICKED) NoteRadioClick(id);
       return;
     default:
@@ -278,42 +278,42 @@ void TfrmZepplay::OnCommand(int id, int code, HWND control) {
   }
 }
 
-void TfrmZepplay::Fire(void (IWizardEvents::*handler)()) {
-  if (!FEvents) return;
+void MainWindow::Fire(void (IWizardEvents::*handler)()) {
+  if (!events_) return;
   try {
-    (FEvents->*handler)();
+    (events_->*handler)();
   } catch (const Exception& error) {
-    FPlatform.ShowErrorReport(error.Message());
+    platform_.ShowErrorReport(error.Message());
   } catch (const std::exception& error) {
-    FPlatform.ShowErrorReport(error.what());
+    platform_.ShowErrorReport(error.what());
   }
 }
 
-void TfrmZepplay::NoteSettingsPathChange() {
-  std::string text = WindowText(Control(ControlId::txtZepName));
-  if (text == FSettingsPath) return;
-  FSettingsPath = text;
-  Fire(&IWizardEvents::txtZepNameChange);
+void MainWindow::NoteSettingsPathChange() {
+  std::string text = WindowText(Control(ControlId::kSettingsPathEdit));
+  if (text == settingsPath_) return;
+  settingsPath_ = text;
+  Fire(&IWizardEvents::OnSettingsPathChange);
 }
 
 // A radio button that was not selected before and is now runs its click handler;
 // clicking the one that is already selected changes nothing.
-void TfrmZepplay::NoteRadioClick(int id) {
-  int index = id == ControlId::rad1 ? 0 : 1;
-  bool wasSelected = FRadioSelected[index];
+void MainWindow::NoteRadioClick(int id) {
+  int index = id == ControlId::kShowNothingRadio ? 0 : 1;
+  bool wasSelected = radioSelected_[index];
   SyncRadioButtons();
-  if (wasSelected || !FRadioSelected[index]) return;
-  Fire(index == 0 ? &IWizardEvents::rad1Click : &IWizardEvents::rad2Click);
+  if (wasSelected || !radioSelected_[index]) return;
+  Fire(index == 0 ? &IWizardEvents::OnShowNothingSelected : &IWizardEvents::OnTrayIconSelected);
 }
 
-// Remembers which radio button is selected and makes it the group's tab stop (rad1
+// Remembers which radio button is selected and makes it the group's tab stop (ShowNothingRadio
 // when neither is).
-void TfrmZepplay::SyncRadioButtons() {
+void MainWindow::SyncRadioButtons() {
   for (int index = 0; index < 2; ++index)
-    FRadioSelected[index] = SendMessageA(Control(Radios[index]), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  bool firstIsStop = FRadioSelected[0] || !FRadioSelected[1];
+    radioSelected_[index] = SendMessageA(Control(kRadios[index]), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  bool firstIsStop = radioSelected_[0] || !radioSelected_[1];
   for (int index = 0; index < 2; ++index) {
-    HWND radio = Control(Radios[index]);
+    HWND radio = Control(kRadios[index]);
     LONG style = GetWindowLongA(radio, GWL_STYLE);
     bool isStop = (index == 0) == firstIsStop;
     SetWindowLongA(radio, GWL_STYLE, isStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
@@ -321,11 +321,11 @@ void TfrmZepplay::SyncRadioButtons() {
 }
 
 // The push button with the focus shows the default button's heavy border; without a
-// focused push button btnNext shows it.
-void TfrmZepplay::ShowDefaultLookOn(HWND focusedButton) {
-  HWND next = Control(ControlId::btnNext);
+// focused push button NextButton shows it.
+void MainWindow::ShowDefaultLookOn(HWND focusedButton) {
+  HWND next = Control(ControlId::kNextButton);
   HWND defaultLook = focusedButton ? focusedButton : next;
-  for (int id : PushButtons) {
+  for (int id : kPushButtons) {
     HWND button = Control(id);
     DWORD style = button == defaultLook ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     SendMessageA(button, BM_SETSTYLE, style | BS_NOTIFY, TRUE);
@@ -335,11 +335,11 @@ void TfrmZepplay::ShowDefaultLookOn(HWND focusedButton) {
 // A label that grows with its text takes the size of its text in its own font, from
 // its construction on. With "ＭＳ Ｐゴシック" that is the size of the layout table; a
 // substitute font may make it a little larger, so that the text is never cut off.
-void TfrmZepplay::FitToText(int id) {
+void MainWindow::FitToText(int id) {
   HWND label = Control(id);
   std::string text = WindowText(label);
-  TWindowDc dc(label);
-  TSelection selected(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  WindowDc dc(label);
+  Selection selected(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
   RECT size = {0, 0, 0, 0};
   DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
@@ -347,184 +347,184 @@ void TfrmZepplay::FitToText(int id) {
 }
 
 // F1 asks for the help context of the focused control or of the nearest parent that
-// has one; only btnHelp and the window itself carry one.
-void TfrmZepplay::ShowHelpForFocus() {
+// has one; only HelpButton and the window itself carry one.
+void MainWindow::ShowHelpForFocus() {
   DWORD context = 0;
   HWND focus = GetFocus();
-  for (HWND window = IsChild(FHandle, focus) ? focus : FHandle; window && !context; window = GetParent(window)) {
+  for (HWND window = IsChild(handle_, focus) ? focus : handle_; window && !context; window = GetParent(window)) {
     context = GetWindowContextHelpId(window);
-    if (window == FHandle) break;
+    if (window == handle_) break;
   }
-  FPlatform.ShowHelp(context);
+  platform_.ShowHelp(context);
 }
 
 // When the focus has gone with a hidden page or a disabled button, the first tab stop
 // of the window takes it, so that the keyboard goes on working.
-void TfrmZepplay::KeepFocusUsable() {
-  if (GetActiveWindow() != FHandle) return;
+void MainWindow::KeepFocusUsable() {
+  if (GetActiveWindow() != handle_) return;
   HWND focus = GetFocus();
-  if (IsChild(FHandle, focus) && IsUsable(focus)) return;
+  if (IsChild(handle_, focus) && IsUsable(focus)) return;
   RestoreFocus();
 }
 
-void TfrmZepplay::RestoreFocus() {
-  HWND target = IsUsable(FLastFocus) && IsChild(FHandle, FLastFocus) ? FLastFocus
-                                                                      : GetNextDlgTabItem(FHandle, nullptr, FALSE);
+void MainWindow::RestoreFocus() {
+  HWND target = IsUsable(lastFocus_) && IsChild(handle_, lastFocus_) ? lastFocus_
+                                                                      : GetNextDlgTabItem(handle_, nullptr, FALSE);
   if (target) SetFocus(target);
 }
 
-HWND TfrmZepplay::OptionControl(TOptionControl control) const {
+HWND MainWindow::OptionControlHandle(OptionControl control) const {
   switch (control) {
-    case TOptionControl::rad1:
-      return Control(ControlId::rad1);
-    case TOptionControl::rad2:
-      return Control(ControlId::rad2);
-    case TOptionControl::chkDouji:
-      return Control(ControlId::chkDouji);
-    case TOptionControl::chkEndClose:
-      return Control(ControlId::chkEndClose);
-    case TOptionControl::chkHotClose:
-      return Control(ControlId::chkHotClose);
+    case OptionControl::ShowNothing:
+      return Control(ControlId::kShowNothingRadio);
+    case OptionControl::TrayIcon:
+      return Control(ControlId::kTrayIconRadio);
+    case OptionControl::PlayOnStart:
+      return Control(ControlId::kPlayOnStartCheck);
+    case OptionControl::ExitAtEnd:
+      return Control(ControlId::kExitAtEndCheck);
+    case OptionControl::ExitOnControlKey:
+      return Control(ControlId::kExitOnKeyCheck);
   }
   return nullptr;
 }
 
 namespace {
-TScreenRect ScreenRectOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+ScreenRect ScreenRectOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
   MONITORINFO info = {};
   info.cbSize = sizeof info;
   if (GetMonitorInfoA(monitor, &info))
-    reinterpret_cast<std::vector<TScreenRect>*>(areas)->push_back(ScreenRectOf(info.rcWork));
+    reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(ScreenRectOf(info.rcWork));
   return TRUE;
 }
 }  // namespace
 
 // A remembered position on a monitor that is gone, or out of any range, would leave
 // the window where the user cannot reach it: it moves onto the nearest monitor.
-void TfrmZepplay::KeepReachable() {
+void MainWindow::KeepReachable() {
   const RECT frame = Frame();
   POINT clientOrigin = {0, 0};
-  ClientToScreen(FHandle, &clientOrigin);
-  std::vector<TScreenRect> workAreas;
+  ClientToScreen(handle_, &clientOrigin);
+  std::vector<ScreenRect> workAreas;
   EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
   MONITORINFO nearest = {};
   nearest.cbSize = sizeof nearest;
   GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &nearest);
-  const TScreenPoint place =
+  const ScreenPoint place =
       ReachablePosition(ScreenRectOf(frame), clientOrigin.y - frame.top, workAreas, ScreenRectOf(nearest.rcWork));
   if (place.X != frame.left || place.Y != frame.top)
-    SetWindowPos(FHandle, nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle_, nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT TfrmZepplay::Frame() const {
+RECT MainWindow::Frame() const {
   RECT frame = {};
-  GetWindowRect(FHandle, &frame);
+  GetWindowRect(handle_, &frame);
   return frame;
 }
 
-void TfrmZepplay::MoveFrame(int left, int top, int width, int height) {
-  SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+void MainWindow::MoveFrame(int left, int top, int width, int height) {
+  SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // ---- IWizardView ----
 
-void TfrmZepplay::PlacePages(int left, int top) {
-  for (int page : Pages)
+void MainWindow::PlacePages(int left, int top) {
+  for (int page : kPages)
     SetWindowPos(Control(page), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TfrmZepplay::ShowPagePanel(int page) {
+void MainWindow::ShowPagePanel(int page) {
   for (int index = 0; index < 4; ++index)
-    if (index == page) ShowWindow(Control(Pages[index]), SW_SHOW);
+    if (index == page) ShowWindow(Control(kPages[index]), SW_SHOW);
   for (int index = 0; index < 4; ++index)
-    if (index != page) ShowWindow(Control(Pages[index]), SW_HIDE);
+    if (index != page) ShowWindow(Control(kPages[index]), SW_HIDE);
   KeepFocusUsable();
 }
 
-void TfrmZepplay::SetTitle(const std::string& text) {
-  SetWindowTextA(Control(ControlId::lblTitle), text.c_str());
-  FitToText(ControlId::lblTitle);
+void MainWindow::SetTitle(const std::string& text) {
+  SetWindowTextA(Control(ControlId::kPageTitle), text.c_str());
+  FitToText(ControlId::kPageTitle);
 }
 
-void TfrmZepplay::SetBackEnabled(bool enabled) {
-  EnableWindow(Control(ControlId::btnBack), enabled);
+void MainWindow::SetBackEnabled(bool enabled) {
+  EnableWindow(Control(ControlId::kBackButton), enabled);
   KeepFocusUsable();
 }
 
-void TfrmZepplay::SetNextEnabled(bool enabled) {
-  EnableWindow(Control(ControlId::btnNext), enabled);
+void MainWindow::SetNextEnabled(bool enabled) {
+  EnableWindow(Control(ControlId::kNextButton), enabled);
   KeepFocusUsable();
 }
 
-std::string TfrmZepplay::SettingsPath() const { return WindowText(Control(ControlId::txtZepName)); }
+std::string MainWindow::SettingsPath() const { return WindowText(Control(ControlId::kSettingsPathEdit)); }
 
-void TfrmZepplay::SetSettingsPath(const std::string& text) {
-  HWND edit = Control(ControlId::txtZepName);
+void MainWindow::SetSettingsPath(const std::string& text) {
+  HWND edit = Control(ControlId::kSettingsPathEdit);
   if (WindowText(edit) != text) SetWindowTextA(edit, text.c_str());
   NoteSettingsPathChange();  // in case the edit box did not report the change itself
 }
 
-std::string TfrmZepplay::ExeName() const { return WindowText(Control(ControlId::txtExeName)); }
+std::string MainWindow::ExeName() const { return WindowText(Control(ControlId::kExeNameEdit)); }
 
-void TfrmZepplay::SetExeName(const std::string& text) {
-  SetWindowTextA(Control(ControlId::txtExeName), text.c_str());
+void MainWindow::SetExeName(const std::string& text) {
+  SetWindowTextA(Control(ControlId::kExeNameEdit), text.c_str());
 }
 
-void TfrmZepplay::SetResult(const std::string& text) {
-  SetWindowTextA(Control(ControlId::lblExeName), text.c_str());
-  FitToText(ControlId::lblExeName);
+void MainWindow::SetResult(const std::string& text) {
+  SetWindowTextA(Control(ControlId::kResultPath), text.c_str());
+  FitToText(ControlId::kResultPath);
 }
 
-void TfrmZepplay::SetProgress(int progress) { GaugeSetProgress(Control(ControlId::g1), progress); }
+void MainWindow::SetProgress(int progress) { GaugeSetProgress(Control(ControlId::kProgressGauge), progress); }
 
-bool TfrmZepplay::IsChecked(TOptionControl control) const {
-  return SendMessageA(OptionControl(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+bool MainWindow::IsChecked(OptionControl control) const {
+  return SendMessageA(OptionControlHandle(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TfrmZepplay::SetChecked(TOptionControl control, bool checked) {
-  SendMessageA(OptionControl(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  bool isRadio = control == TOptionControl::rad1 || control == TOptionControl::rad2;
+void MainWindow::SetChecked(OptionControl control, bool checked) {
+  SendMessageA(OptionControlHandle(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  bool isRadio = control == OptionControl::ShowNothing || control == OptionControl::TrayIcon;
   if (!isRadio) return;
   if (checked) {
-    TOptionControl partner = control == TOptionControl::rad1 ? TOptionControl::rad2 : TOptionControl::rad1;
-    SendMessageA(OptionControl(partner), BM_SETCHECK, BST_UNCHECKED, 0);
+    OptionControl partner = control == OptionControl::ShowNothing ? OptionControl::TrayIcon : OptionControl::ShowNothing;
+    SendMessageA(OptionControlHandle(partner), BM_SETCHECK, BST_UNCHECKED, 0);
   }
   SyncRadioButtons();
 }
 
-void TfrmZepplay::SetEnabled(TOptionControl control, bool enabled) {
-  EnableWindow(OptionControl(control), enabled);
+void MainWindow::SetEnabled(OptionControl control, bool enabled) {
+  EnableWindow(OptionControlHandle(control), enabled);
   KeepFocusUsable();
 }
 
-void TfrmZepplay::SetCaption(const std::string& text) { SetWindowTextA(FHandle, text.c_str()); }
+void MainWindow::SetCaption(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
 
-int TfrmZepplay::Left() const { return Frame().left; }
-int TfrmZepplay::Top() const { return Frame().top; }
+int MainWindow::Left() const { return Frame().left; }
+int MainWindow::Top() const { return Frame().top; }
 
-void TfrmZepplay::SetLeft(int left) {
+void MainWindow::SetLeft(int left) {
   RECT frame = Frame();
   MoveFrame(left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
 }
 
-void TfrmZepplay::SetTop(int top) {
+void MainWindow::SetTop(int top) {
   RECT frame = Frame();
   MoveFrame(frame.left, top, frame.right - frame.left, frame.bottom - frame.top);
 }
 
-int TfrmZepplay::OuterWidth() const { return Frame().right - Frame().left; }
-int TfrmZepplay::OuterHeight() const { return Frame().bottom - Frame().top; }
+int MainWindow::OuterWidth() const { return Frame().right - Frame().left; }
+int MainWindow::OuterHeight() const { return Frame().bottom - Frame().top; }
 
-void TfrmZepplay::SetOuterHeight(int height) {
+void MainWindow::SetOuterHeight(int height) {
   RECT frame = Frame();
   MoveFrame(frame.left, frame.top, frame.right - frame.left, height);
 }
 
-void TfrmZepplay::SetOuterWidth(int width) {
+void MainWindow::SetOuterWidth(int width) {
   RECT frame = Frame();
   MoveFrame(frame.left, frame.top, width, frame.bottom - frame.top);
 }
 
-void TfrmZepplay::Close() { SendMessageA(FHandle, WM_CLOSE, 0, 0); }
+void MainWindow::Close() { SendMessageA(handle_, WM_CLOSE, 0, 0); }

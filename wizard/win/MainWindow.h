@@ -1,5 +1,5 @@
 #pragma once
-// The main window frmZepplay (window class "TfrmZepplay"): a fixed dialog frame with
+// The main window (window class "TfrmZepplay"): a fixed dialog frame with
 // only the close box, a 473 x 275 client area on the button face, and the controls of
 // MainWindowLayout built in pixels. It is what the wizard controller sees as its view;
 // every event it passes on to the controller runs inside one error wrapper that shows
@@ -15,25 +15,25 @@
 #include "wizard/WizardView.h"
 #include "wizard/win/WindowFonts.h"
 
-class TApplication;
+class Application;
 
-class TfrmZepplay : public IWizardView {
+class MainWindow : public IWizardView {
  public:
-  static constexpr char ClassName[] = "TfrmZepplay";
-  static constexpr int ClientWidth = 473;
-  static constexpr int ClientHeight = 275;
-  static constexpr int LayoutLeft = 1106;  // where the window stands until it is moved
-  static constexpr int LayoutTop = 494;
+  static constexpr char kClassName[] = "TfrmZepplay";
+  static constexpr int kClientWidth = 473;
+  static constexpr int kClientHeight = 275;
+  static constexpr int kLayoutLeft = 1106;  // where the window stands until it is moved
+  static constexpr int kLayoutTop = 494;
 
-  TfrmZepplay(TApplication& application, IPlatformUi& platform);
-  ~TfrmZepplay() override;
-  TfrmZepplay(const TfrmZepplay&) = delete;
-  TfrmZepplay& operator=(const TfrmZepplay&) = delete;
+  MainWindow(Application& application, IPlatformUi& platform);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the window, hidden and owned by the application window, with all its
-  // controls; then runs events.FormCreate as the last step. TApplication calls it.
+  // controls; then runs events.OnCreate as the last step. Application calls it.
   void Create(IWizardEvents& events);
-  HWND Handle() const { return FHandle; }
+  HWND Handle() const { return handle_; }
   // The control with this id (ControlId), or nullptr.
   HWND Control(int id) const;
   // Shows the window, within reach of the user, and puts the focus on its first tab
@@ -55,9 +55,9 @@ class TfrmZepplay : public IWizardView {
   void SetExeName(const std::string& text) override;
   void SetResult(const std::string& text) override;
   void SetProgress(int progress) override;
-  bool IsChecked(TOptionControl control) const override;
-  void SetChecked(TOptionControl control, bool checked) override;
-  void SetEnabled(TOptionControl control, bool enabled) override;
+  bool IsChecked(OptionControl control) const override;
+  void SetChecked(OptionControl control, bool checked) override;
+  void SetEnabled(OptionControl control, bool enabled) override;
   void SetCaption(const std::string& text) override;
   int Left() const override;
   int Top() const override;
@@ -72,10 +72,10 @@ class TfrmZepplay : public IWizardView {
  private:
   template <class Owner>
   friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
-  void Attach(HWND window) { FHandle = window; }
+  void Attach(HWND window) { handle_ = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
-  void CreateControl(const TControlSpec& spec);
+  void CreateControl(const ControlSpec& spec);
   void KeepOnlyMoveAndClose();
   void OnCommand(int id, int code, HWND control);
   void Fire(void (IWizardEvents::*handler)());
@@ -87,19 +87,19 @@ class TfrmZepplay : public IWizardView {
   void ShowHelpForFocus();
   void KeepFocusUsable();
   void RestoreFocus();
-  HWND OptionControl(TOptionControl control) const;
+  HWND OptionControlHandle(OptionControl control) const;
   RECT Frame() const;
   void KeepReachable();
   void MoveFrame(int left, int top, int width, int height);
 
-  TApplication& FApplication;
-  IPlatformUi& FPlatform;
-  IWizardEvents* FEvents = nullptr;
-  HWND FHandle = nullptr;
-  bool FDestroyedByOwner = false;
-  TWindowFonts FFonts;
-  std::map<int, HWND> FControls;
-  std::string FSettingsPath;       // txtZepName's text as the controller last heard of it
-  bool FRadioSelected[2] = {};     // rad1 and rad2 as the window last saw them
-  HWND FLastFocus = nullptr;       // the focus when the window was last deactivated
+  Application& application_;
+  IPlatformUi& platform_;
+  IWizardEvents* events_ = nullptr;
+  HWND handle_ = nullptr;
+  bool destroyedByOwner_ = false;
+  WindowFonts fonts_;
+  std::map<int, HWND> controls_;
+  std::string settingsPath_;       // SettingsPathEdit's text as the controller last heard of it
+  bool radioSelected_[2] = {};     // ShowNothingRadio and TrayIconRadio as the window last saw them
+  HWND lastFocus_ = nullptr;       // the focus when the window was last deactivated
 };

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-enum class TControlKind {
+enum class ControlKind {
   Label,         // one line, or lines broken only at CR LF
   WrappedLabel,  // fixed size, word-wrapped
   LinkLabel,     // a label that is clicked
@@ -23,7 +23,7 @@ enum class TControlKind {
   ListBox,
 };
 
-enum TControlFlag : unsigned {
+enum ControlFlag : unsigned {
   cfHidden = 1u << 0,
   cfDisabled = 1u << 1,
   cfChecked = 1u << 2,
@@ -33,20 +33,20 @@ enum TControlFlag : unsigned {
   cfAutoSize = 1u << 6,  // a label that takes the size of its text
 };
 
-enum class TFontRole { Normal, Title, Bold, Link };
+enum class FontRole { Normal, Title, Bold, Link };
 
-struct TControlSpec {
+struct ControlSpec {
   int Id;
   int ParentId;  // 0: the window itself
-  TControlKind Kind;
+  ControlKind Kind;
   int Left, Top, Width, Height;
   const char* Text;  // for a speed button its tooltip, which is not its window text
   unsigned Flags;
-  TFontRole Font;
+  FontRole Font;
   COLORREF Color;  // text colour, CLR_INVALID for the window-text colour
   int Resource;    // picture, icon or glyph; 0 for none
 };
 
-const std::vector<TControlSpec>& MainWindowLayout();
+const std::vector<ControlSpec>& MainWindowLayout();
 // The row of a control, or nullptr for an id that is not in the table.
-const TControlSpec* FindControlSpec(int id);
+const ControlSpec* FindControlSpec(int id);

@@ -1,19 +1,19 @@
 #include "wizard/win/ModalScope.h"
 
-TModalScope::TModalScope() : FActive(GetActiveWindow()) {
+ModalScope::ModalScope() : active_(GetActiveWindow()) {
   EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(this));
 }
 
-TModalScope::~TModalScope() {
-  for (HWND window : FDisabled)
+ModalScope::~ModalScope() {
+  for (HWND window : disabled_)
     if (IsWindow(window)) EnableWindow(window, TRUE);
-  if (FActive && IsWindow(FActive)) SetActiveWindow(FActive);
+  if (active_ && IsWindow(active_)) SetActiveWindow(active_);
 }
 
-BOOL CALLBACK TModalScope::DisableWindow(HWND window, LPARAM scope) {
+BOOL CALLBACK ModalScope::DisableWindow(HWND window, LPARAM scope) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) {
     EnableWindow(window, FALSE);
-    reinterpret_cast<TModalScope*>(scope)->FDisabled.push_back(window);
+    reinterpret_cast<ModalScope*>(scope)->disabled_.push_back(window);
   }
   return TRUE;
 }

@@ -6,16 +6,16 @@
 
 #include <vector>
 
-class TModalScope {
+class ModalScope {
  public:
-  TModalScope();
-  ~TModalScope();
-  TModalScope(const TModalScope&) = delete;
-  TModalScope& operator=(const TModalScope&) = delete;
+  ModalScope();
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
 
  private:
   static BOOL CALLBACK DisableWindow(HWND window, LPARAM scope);
 
-  HWND FActive;
-  std::vector<HWND> FDisabled;
+  HWND active_;
+  std::vector<HWND> disabled_;
 };

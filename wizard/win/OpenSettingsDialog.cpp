@@ -7,7 +7,7 @@
 #include "common/Texts.h"
 
 namespace {
-constexpr DWORD FileNameCapacity = 4096;
+constexpr DWORD kFileNameCapacity = 4096;
 
 UINT_PTR CALLBACK PlacingHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
@@ -34,21 +34,21 @@ POINT DialogPlaceOnMonitor(const RECT& monitor, SIZE dialog) {
           monitor.top + (monitor.bottom - monitor.top - dialog.cy) / 3};
 }
 
-bool TOpenSettingsDialog::Execute(HWND owner, HWND placeOn, std::string& path) {
-  std::vector<char> fileName(FileNameCapacity, '\0');
-  FFileName.copy(fileName.data(), fileName.size() - 1);
+bool OpenSettingsDialog::Execute(HWND owner, HWND placeOn, std::string& path) {
+  std::vector<char> fileName(kFileNameCapacity, '\0');
+  fileName_.copy(fileName.data(), fileName.size() - 1);
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = Texts::Window::OpenDialogFilter;
+  dialog.lpstrFilter = Texts::Window::kOpenDialogFilter;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = fileName.data();
-  dialog.nMaxFile = FileNameCapacity;
+  dialog.nMaxFile = kFileNameCapacity;
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_ENABLEHOOK;
   dialog.lpfnHook = PlacingHook;
   dialog.lCustData = reinterpret_cast<LPARAM>(placeOn);
   if (!GetOpenFileNameA(&dialog)) return false;
-  FFileName = fileName.data();
-  path = FFileName;
+  fileName_ = fileName.data();
+  path = fileName_;
   return true;
 }

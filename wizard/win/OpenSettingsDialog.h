@@ -8,14 +8,14 @@
 
 #include <string>
 
-class TOpenSettingsDialog {
+class OpenSettingsDialog {
  public:
   // Shows the dialog owned by owner, placed on the monitor of placeOn. True with the
   // chosen path when the user confirms; path stays as it was when the user cancels.
   bool Execute(HWND owner, HWND placeOn, std::string& path);
 
  private:
-  std::string FFileName;
+  std::string fileName_;
 };
 
 // Where a dialog of the given size stands on a monitor: centred horizontally, one third

@@ -12,7 +12,7 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
-      if (GetWindowLongA(window, GWL_STYLE) & PanelLoweredBorder) {
+      if (GetWindowLongA(window, GWL_STYLE) & kPanelLoweredBorder) {
         RECT area;
         GetClientRect(window, &area);
         DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);

@@ -5,8 +5,8 @@
 // main window hears every control however deep it sits.
 #include <windows.h>
 
-inline constexpr char PanelClassName[] = "TPanel";
+inline constexpr char kPanelClassName[] = "TPanel";
 // Window style bit of a panel that draws the lowered border.
-inline constexpr DWORD PanelLoweredBorder = 0x0001;
+inline constexpr DWORD kPanelLoweredBorder = 0x0001;
 
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

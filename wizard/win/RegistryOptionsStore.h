@@ -8,40 +8,40 @@
 #include "wizard/OptionsStore.h"
 
 // Owns an open registry key and closes it.
-class TRegKey {
+class RegKey {
  public:
-  TRegKey() = default;
-  ~TRegKey() { Reset(); }
-  TRegKey(const TRegKey&) = delete;
-  TRegKey& operator=(const TRegKey&) = delete;
+  RegKey() = default;
+  ~RegKey() { Reset(); }
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
 
-  HKEY Get() const { return FKey; }
+  HKEY Get() const { return key_; }
   // Closes the key held so far and hands out the place for a new one.
   HKEY* Receive() {
     Reset();
-    return &FKey;
+    return &key_;
   }
   void Reset();
 
  private:
-  HKEY FKey = nullptr;
+  HKEY key_ = nullptr;
 };
 
-class TRegistryOptionsStore : public IOptionsStore {
+class RegistryOptionsStore : public IOptionsStore {
  public:
   // The program's options live in HKEY_CURRENT_USER\Software\Fernwick\Zepplay; tests
   // pass a key of their own.
-  explicit TRegistryOptionsStore(HKEY root = HKEY_CURRENT_USER,
+  explicit RegistryOptionsStore(HKEY root = HKEY_CURRENT_USER,
                                  std::string path = "Software\\Fernwick\\Zepplay");
 
   bool Open() override;
-  TStoredValue Read(const std::string& section, const std::string& name) override;
-  TWriteResult Write(const std::string& section, const std::string& name,
+  StoredValue Read(const std::string& section, const std::string& name) override;
+  WriteResult Write(const std::string& section, const std::string& name,
                      const std::string& text) override;
-  void Close() override { FKey.Reset(); }
+  void Close() override { key_.Reset(); }
 
  private:
-  HKEY FRoot;
-  std::string FPath;
-  TRegKey FKey;
+  HKEY root_;
+  std::string path_;
+  RegKey key_;
 };

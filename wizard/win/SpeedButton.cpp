@@ -9,41 +9,41 @@ namespace {
 COLORREF BottomLeftColour(HBITMAP bitmap) {
   BITMAP size;
   GetObjectA(bitmap, sizeof size, &size);
-  TMemoryDc dc(CreateCompatibleDC(nullptr));
-  TSelection selected(dc.get(), bitmap);
+  MemoryDc dc(CreateCompatibleDC(nullptr));
+  Selection selected(dc.get(), bitmap);
   return GetPixel(dc.get(), 0, size.bmHeight - 1);
 }
 
-class TSpeedButtonState {
+class SpeedButtonState {
  public:
-  ~TSpeedButtonState() {
-    if (FGlyph) ImageList_Destroy(FGlyph);
+  ~SpeedButtonState() {
+    if (glyph_) ImageList_Destroy(glyph_);
   }
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
       case WM_MOUSEMOVE:
-        if (!FMouseInside) {
-          FMouseInside = true;
+        if (!mouseInside_) {
+          mouseInside_ = true;
           TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
           TrackMouseEvent(&track);
           InvalidateRect(window, nullptr, TRUE);
         }
         return 0;
       case WM_MOUSELEAVE:
-        FMouseInside = false;
+        mouseInside_ = false;
         InvalidateRect(window, nullptr, TRUE);
         return 0;
       case WM_LBUTTONDOWN:
-        FPressed = true;
+        pressed_ = true;
         SetCapture(window);
         InvalidateRect(window, nullptr, TRUE);
         return 0;
       case WM_LBUTTONUP:
-        if (FPressed) Release(window, lParam);
+        if (pressed_) Release(window, lParam);
         return 0;
       case WM_CAPTURECHANGED:
-        FPressed = false;
+        pressed_ = false;
         InvalidateRect(window, nullptr, TRUE);
         return 0;
       case WM_PAINT:
@@ -55,16 +55,16 @@ class TSpeedButtonState {
   }
 
   void SetGlyph(HBITMAP glyph) {
-    if (FGlyph) ImageList_Destroy(FGlyph);
+    if (glyph_) ImageList_Destroy(glyph_);
     BITMAP size;
     GetObjectA(glyph, sizeof size, &size);
-    FGlyph = ImageList_Create(size.bmWidth, size.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-    ImageList_AddMasked(FGlyph, glyph, BottomLeftColour(glyph));
+    glyph_ = ImageList_Create(size.bmWidth, size.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
+    ImageList_AddMasked(glyph_, glyph, BottomLeftColour(glyph));
   }
 
   void SetHint(HWND window, const std::string& hint) {
-    if (!FTooltip)
-      FTooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+    if (!tooltip_)
+      tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(window, GA_ROOT),
                                  nullptr, nullptr, nullptr);
     TOOLINFOA tool = {};
@@ -73,8 +73,8 @@ class TSpeedButtonState {
     tool.hwnd = GetParent(window);
     tool.uId = reinterpret_cast<UINT_PTR>(window);
     tool.lpszText = const_cast<char*>(hint.c_str());
-    SendMessageA(FTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(FTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
 
  private:
@@ -82,7 +82,7 @@ class TSpeedButtonState {
     POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     RECT area;
     GetClientRect(window, &area);
-    ReleaseCapture();  // WM_CAPTURECHANGED clears FPressed and repaints
+    ReleaseCapture();  // WM_CAPTURECHANGED clears pressed_ and repaints
     if (PtInRect(&area, point))
       SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
                    reinterpret_cast<LPARAM>(window));
@@ -92,35 +92,35 @@ class TSpeedButtonState {
     RECT area;
     GetClientRect(window, &area);
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-    bool down = FPressed && FMouseInside;
+    bool down = pressed_ && mouseInside_;
     if (down)
       DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
-    else if (FMouseInside)
+    else if (mouseInside_)
       DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
-    if (!FGlyph) return;
+    if (!glyph_) return;
     int width = 0, height = 0;
-    ImageList_GetIconSize(FGlyph, &width, &height);
+    ImageList_GetIconSize(glyph_, &width, &height);
     int shift = down ? 1 : 0;
-    ImageList_Draw(FGlyph, 0, dc, (area.right - width) / 2 + shift, (area.bottom - height) / 2 + shift,
+    ImageList_Draw(glyph_, 0, dc, (area.right - width) / 2 + shift, (area.bottom - height) / 2 + shift,
                    ILD_TRANSPARENT);
   }
 
-  HIMAGELIST FGlyph = nullptr;
-  HWND FTooltip = nullptr;  // owned by the top-level window, which destroys it
-  bool FMouseInside = false;
-  bool FPressed = false;
+  HIMAGELIST glyph_ = nullptr;
+  HWND tooltip_ = nullptr;  // owned by the top-level window, which destroys it
+  bool mouseInside_ = false;
+  bool pressed_ = false;
 };
 }  // namespace
 
 LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return StatefulWindowProc<TSpeedButtonState>(window, message, wParam, lParam);
+  return StatefulWindowProc<SpeedButtonState>(window, message, wParam, lParam);
 }
 
 void SpeedButtonSetGlyph(HWND button, HBITMAP glyph) {
-  StateOf<TSpeedButtonState>(button)->SetGlyph(glyph);
+  StateOf<SpeedButtonState>(button)->SetGlyph(glyph);
   InvalidateRect(button, nullptr, TRUE);
 }
 
 void SpeedButtonSetHint(HWND button, const std::string& hint) {
-  StateOf<TSpeedButtonState>(button)->SetHint(button, hint);
+  StateOf<SpeedButtonState>(button)->SetHint(button, hint);
 }

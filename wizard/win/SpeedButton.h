@@ -6,7 +6,7 @@
 
 #include <string>
 
-inline constexpr char SpeedButtonClassName[] = "TSpeedButton";
+inline constexpr char kSpeedButtonClassName[] = "TSpeedButton";
 
 LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -18,11 +18,11 @@ void ThrowSystemError(const char* pattern, int subject) {
 }
 
 void ShowErrorBox(HWND owner, const std::string& caption, const std::string& message) {
-  TModalScope modal;
+  ModalScope modal;
   MessageBoxA(owner, ErrorReportText(message).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 
 LRESULT ReportWindowProcedureError(const std::exception& error) {
-  ShowErrorBox(nullptr, Texts::ApplicationTitle, error.what());
+  ShowErrorBox(nullptr, Texts::kApplicationTitle, error.what());
   return 0;
 }

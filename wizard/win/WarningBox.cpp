@@ -6,19 +6,19 @@
 #include "wizard/win/GdiHandles.h"
 
 namespace {
-constexpr DWORD BoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr int TextId = 0xFFFF;  // as in the system's message boxes
+constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr int kTextId = 0xFFFF;  // as in the system's message boxes
 
-struct TWarningBox {
+struct WarningBoxContent {
   const std::string& Text;
-  TFontHandle Font;
+  FontHandle Font;
 };
 
 // Distances in dialog units, turned into pixels of the message font.
-struct TBoxMetrics {
+struct BoxMetrics {
   int MarginX, MarginY, SpacingX, SpacingY, ButtonWidth, ButtonHeight;
 
-  explicit TBoxMetrics(HDC dc) {
+  explicit BoxMetrics(HDC dc) {
     TEXTMETRICA text;
     GetTextMetricsA(dc, &text);
     SIZE alphabet;
@@ -43,16 +43,16 @@ HWND AddControl(HWND box, const char* className, const char* text, DWORD style, 
   return control;
 }
 
-void LayOut(HWND box, TWarningBox& content) {
+void LayOut(HWND box, WarningBoxContent& content) {
   NONCLIENTMETRICSA system = {};
   system.cbSize = sizeof system;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0);
   content.Font.reset(CreateFontIndirectA(&system.lfMessageFont));
   HFONT font = content.Font.get();
 
-  TWindowDc dc(box);
-  TSelection selected(dc.Get(), font);
-  TBoxMetrics metrics(dc.Get());
+  WindowDc dc(box);
+  Selection selected(dc.Get(), font);
+  BoxMetrics metrics(dc.Get());
   RECT textSize = {0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
   DrawTextA(dc.Get(), content.Text.c_str(), -1, &textSize,
             DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
@@ -67,17 +67,17 @@ void LayOut(HWND box, TWarningBox& content) {
                                 font);
   SendMessageA(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, IDI_EXCLAMATION)), 0);
   int textLeft = metrics.MarginX + icon + metrics.SpacingX;
-  AddControl(box, "Static", content.Text.c_str(), SS_LEFT | SS_NOPREFIX, TextId,
+  AddControl(box, "Static", content.Text.c_str(), SS_LEFT | SS_NOPREFIX, kTextId,
              {textLeft, metrics.MarginY, textLeft + textSize.right, metrics.MarginY + textHeight}, font);
   int buttonLeft = (clientWidth - metrics.ButtonWidth) / 2;
   int buttonTop = metrics.MarginY + textHeight + metrics.SpacingY;
-  HWND ok = AddControl(box, "Button", Texts::Window::WarningOk, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+  HWND ok = AddControl(box, "Button", Texts::Window::kWarningOk, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
                        {buttonLeft, buttonTop, buttonLeft + metrics.ButtonWidth, buttonTop + metrics.ButtonHeight},
                        font);
 
-  SetWindowTextA(box, Texts::WarningCaption);
+  SetWindowTextA(box, Texts::kWarningCaption);
   RECT frame = {0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, BoxStyle, FALSE, GetWindowLongA(box, GWL_EXSTYLE));
+  AdjustWindowRectEx(&frame, kBoxStyle, FALSE, GetWindowLongA(box, GWL_EXSTYLE));
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -87,7 +87,7 @@ void LayOut(HWND box, TWarningBox& content) {
 INT_PTR CALLBACK WarningBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      LayOut(box, *reinterpret_cast<TWarningBox*>(lParam));
+      LayOut(box, *reinterpret_cast<WarningBoxContent*>(lParam));
       return FALSE;  // the focus is on OK already
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(box, IDOK);
@@ -105,8 +105,8 @@ void ShowWarningBox(HWND owner, const std::string& text) {
   // An empty template: the box lays out its controls in pixels when it starts.
   alignas(DWORD) WORD dialogTemplate[16] = {};
   auto* header = reinterpret_cast<DLGTEMPLATE*>(dialogTemplate);
-  header->style = BoxStyle;
-  TWarningBox content{text, nullptr};
+  header->style = kBoxStyle;
+  WarningBoxContent content{text, nullptr};
   DialogBoxIndirectParamA(GetModuleHandleA(nullptr), header, owner, WarningBoxProc,
                           reinterpret_cast<LPARAM>(&content));
 }

@@ -10,41 +10,41 @@
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WarningBox.h"
 
-void TWinPlatformUi::ShowWarning(const std::string& text) {
-  TModalScope modal;
-  ShowWarningBox(FApplication.Handle(), text);
+void WinPlatformUi::ShowWarning(const std::string& text) {
+  ModalScope modal;
+  ShowWarningBox(application_.Handle(), text);
 }
 
-void TWinPlatformUi::ShowErrorReport(const std::string& message) {
-  ShowErrorBox(FApplication.Handle(), FApplication.Title(), message);
+void WinPlatformUi::ShowErrorReport(const std::string& message) {
+  ShowErrorBox(application_.Handle(), application_.Title(), message);
 }
 
-void TWinPlatformUi::SetHelpFile(const std::string& path) { FApplication.SetHelpFile(path); }
+void WinPlatformUi::SetHelpFile(const std::string& path) { application_.SetHelpFile(path); }
 
-void TWinPlatformUi::ShowHelp(unsigned context) {
-  WinHelpA(FApplication.MainWindow(), FApplication.HelpFile().c_str(), HELP_CONTEXT, context);
+void WinPlatformUi::ShowHelp(unsigned context) {
+  WinHelpA(application_.MainWindowHandle(), application_.HelpFile().c_str(), HELP_CONTEXT, context);
 }
 
-void TWinPlatformUi::OpenFolder(const std::string& folder) {
-  ShellExecuteA(FApplication.MainWindow(), "open", folder.c_str(), nullptr, nullptr, SW_SHOW);
+void WinPlatformUi::OpenFolder(const std::string& folder) {
+  ShellExecuteA(application_.MainWindowHandle(), "open", folder.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-std::string TWinPlatformUi::CurrentFolder() {
+std::string WinPlatformUi::CurrentFolder() {
   DWORD size = GetCurrentDirectoryA(0, nullptr);
   std::vector<char> folder(size + 1, '\0');
   DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
   return std::string(folder.data(), length < folder.size() ? length : 0);
 }
 
-bool TWinPlatformUi::ChooseSettingsFile(std::string& path) {
-  TModalScope modal;
-  return FOpenDialog.Execute(FApplication.Handle(), FApplication.MainWindow(), path);
+bool WinPlatformUi::ChooseSettingsFile(std::string& path) {
+  ModalScope modal;
+  return openDialog_.Execute(application_.Handle(), application_.MainWindowHandle(), path);
 }
 
-void TWinPlatformUi::Pause(unsigned milliseconds) { Sleep(milliseconds); }
+void WinPlatformUi::Pause(unsigned milliseconds) { Sleep(milliseconds); }
 
-void TWinPlatformUi::SetApplicationTitle(const std::string& title) { FApplication.SetTitle(title); }
+void WinPlatformUi::SetApplicationTitle(const std::string& title) { application_.SetTitle(title); }
 
-void TWinPlatformUi::RequestEnd(int exitCode) { FApplication.RequestEnd(exitCode); }
+void WinPlatformUi::RequestEnd(int exitCode) { application_.RequestEnd(exitCode); }
 
-void TWinPlatformUi::SetExitCode(int exitCode) { FApplication.SetExitCode(exitCode); }
+void WinPlatformUi::SetExitCode(int exitCode) { application_.SetExitCode(exitCode); }

@@ -7,11 +7,11 @@
 #include "wizard/PlatformUi.h"
 #include "wizard/win/OpenSettingsDialog.h"
 
-class TApplication;
+class Application;
 
-class TWinPlatformUi : public IPlatformUi {
+class WinPlatformUi : public IPlatformUi {
  public:
-  explicit TWinPlatformUi(TApplication& application) : FApplication(application) {}
+  explicit WinPlatformUi(Application& application) : application_(application) {}
 
   void ShowWarning(const std::string& text) override;
   void ShowErrorReport(const std::string& message) override;
@@ -26,6 +26,6 @@ class TWinPlatformUi : public IPlatformUi {
   void SetExitCode(int exitCode) override;
 
  private:
-  TApplication& FApplication;
-  TOpenSettingsDialog FOpenDialog;
+  Application& application_;
+  OpenSettingsDialog openDialog_;
 };

@@ -13,28 +13,28 @@
 #include "wizard/win/WindowState.h"
 
 namespace {
-struct TClassSpec {
+struct ClassSpec {
   const char* Name;
   WNDPROC Procedure;
   bool ButtonFace;  // the background is erased with the button-face colour
   bool ProgramIcon;
 };
 
-const TClassSpec Classes[] = {
-    {TApplication::ClassName, ObjectWindowProc<TApplication>, false, true},
-    {TfrmZepplay::ClassName, ObjectWindowProc<TfrmZepplay>, true, false},
-    {PanelClassName, PanelProc, true, false},
-    {BevelClassName, BevelProc, true, false},
-    {ImageClassName, ImageProc, false, false},
-    {GaugeClassName, GaugeProc, false, false},
-    {SpeedButtonClassName, SpeedButtonProc, false, false},
+const ClassSpec kClasses[] = {
+    {Application::kClassName, ObjectWindowProc<Application>, false, true},
+    {MainWindow::kClassName, ObjectWindowProc<MainWindow>, true, false},
+    {kPanelClassName, PanelProc, true, false},
+    {kBevelClassName, BevelProc, true, false},
+    {kImageClassName, ImageProc, false, false},
+    {kGaugeClassName, GaugeProc, false, false},
+    {kSpeedButtonClassName, SpeedButtonProc, false, false},
 };
 }  // namespace
 
 void RegisterWindowClasses(HINSTANCE instance) {
   INITCOMMONCONTROLSEX commonControls = {sizeof commonControls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
-  for (const TClassSpec& spec : Classes) {
+  for (const ClassSpec& spec : kClasses) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;

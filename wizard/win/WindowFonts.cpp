@@ -6,26 +6,26 @@ namespace {
 HFONT MakeFont(int height, int weight, bool underline) {
   return CreateFontA(height, 0, 0, 0, weight, FALSE, underline, FALSE, SHIFTJIS_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Texts::Window::FontFace);
+                     DEFAULT_PITCH | FF_DONTCARE, Texts::Window::kFontFace);
 }
 }  // namespace
 
-TWindowFonts::TWindowFonts()
-    : FNormal(MakeFont(-12, FW_NORMAL, false)),
-      FTitle(MakeFont(-16, FW_BOLD, false)),
-      FBold(MakeFont(-12, FW_BOLD, false)),
-      FLink(MakeFont(-12, FW_NORMAL, true)) {}
+WindowFonts::WindowFonts()
+    : normal_(MakeFont(-12, FW_NORMAL, false)),
+      title_(MakeFont(-16, FW_BOLD, false)),
+      bold_(MakeFont(-12, FW_BOLD, false)),
+      link_(MakeFont(-12, FW_NORMAL, true)) {}
 
-HFONT TWindowFonts::For(TFontRole role) const {
+HFONT WindowFonts::For(FontRole role) const {
   switch (role) {
-    case TFontRole::Title:
-      return FTitle.get();
-    case TFontRole::Bold:
-      return FBold.get();
-    case TFontRole::Link:
-      return FLink.get();
-    case TFontRole::Normal:
+    case FontRole::Title:
+      return title_.get();
+    case FontRole::Bold:
+      return bold_.get();
+    case FontRole::Link:
+      return link_.get();
+    case FontRole::Normal:
       break;
   }
-  return FNormal.get();
+  return normal_.get();
 }

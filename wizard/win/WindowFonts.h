@@ -7,11 +7,11 @@
 #include "wizard/win/GdiHandles.h"
 #include "wizard/win/MainWindowLayout.h"
 
-class TWindowFonts {
+class WindowFonts {
  public:
-  TWindowFonts();
-  HFONT For(TFontRole role) const;
+  WindowFonts();
+  HFONT For(FontRole role) const;
 
  private:
-  TFontHandle FNormal, FTitle, FBold, FLink;
+  FontHandle normal_, title_, bold_, link_;
 };

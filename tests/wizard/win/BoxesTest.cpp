@@ -13,7 +13,7 @@
 #include "wizard/win/WinPlatformUi.h"
 
 namespace {
-struct TBoxLayout {
+struct BoxLayout {
   std::string Caption, Text, ButtonText, TextFont;
   RECT Frame{}, Client{}, Icon{}, TextArea{}, Button{};
   bool OwnerEnabled = true;
@@ -41,8 +41,8 @@ HWND IconOf(HWND box) {
   return nullptr;
 }
 
-TBoxLayout ReadBox(HWND box, HWND owner) {
-  TBoxLayout layout;
+BoxLayout ReadBox(HWND box, HWND owner) {
+  BoxLayout layout;
   layout.Caption = TextOf(box);
   layout.Text = TextOf(GetDlgItem(box, 0xFFFF));
   layout.ButtonText = TextOf(GetDlgItem(box, IDOK));
@@ -68,9 +68,9 @@ void PostKey(HWND box, WPARAM key) {
   PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
 }
 
-TBoxLayout ShowWarningAndClose(const std::string& text, std::function<void(HWND)> close) {
-  TBoxLayout layout;
-  TBoxWatch watch;
+BoxLayout ShowWarningAndClose(const std::string& text, std::function<void(HWND)> close) {
+  BoxLayout layout;
+  BoxWatch watch;
   watch.Inspect = [&](HWND box) { layout = ReadBox(box, nullptr); };
   watch.Close = close;
   ShowWarningBox(nullptr, text);
@@ -84,7 +84,7 @@ int Width(const RECT& r) { return r.right - r.left; }
 }  // namespace
 
 TEST(WarningBox, OneShortLineStillGetsATextAreaAsHighAsTheIcon) {
-  TBoxLayout box = ShowWarningAndClose("short", [](HWND box) { PostKey(box, VK_RETURN); });
+  BoxLayout box = ShowWarningAndClose("short", [](HWND box) { PostKey(box, VK_RETURN); });
   EXPECT_EQ(box.Caption, "\x8C\x78\x8D\x90");  // 警告
   EXPECT_EQ(box.Text, "short");
   EXPECT_EQ(box.ButtonText, "OK");
@@ -106,7 +106,7 @@ TEST(WarningBox, LongTextWrapsAtHalfTheScreenWidthAndEscapeCloses) {
   std::string text = "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCD\x81\x41"
                      "\x8C\x60\x8E\xAE\x82\xAA\x88\xE1\x82\xA2\x82\xDC\x82\xB7\x81\x42\r\n";  // 指定されたファイルは、形式が違います。
   for (int i = 0; i < 6; ++i) text += "a rather long line of words that goes on and on ";
-  TBoxLayout box = ShowWarningAndClose(text, [](HWND box) { PostKey(box, VK_ESCAPE); });
+  BoxLayout box = ShowWarningAndClose(text, [](HWND box) { PostKey(box, VK_ESCAPE); });
   EXPECT_EQ(box.Text, text);
   EXPECT_LE(Width(box.TextArea), GetSystemMetrics(SM_CXSCREEN) / 2);
   EXPECT_GT(Height(box.TextArea), 3 * GetSystemMetrics(SM_CYICON) / 2);  // several lines
@@ -118,10 +118,10 @@ TEST(WarningBox, TheCloseBoxCloses) {
 
 TEST_F(MainWindowTest, WarningBoxAndErrorReportAreModalForTheWholeProgram) {
   ShowWindowAndSettle();
-  TWinPlatformUi platform(Application);
-  TBoxLayout warning;
+  WinPlatformUi platform(Application);
+  BoxLayout warning;
   {
-    TBoxWatch watch;
+    BoxWatch watch;
     watch.Inspect = [&](HWND box) { warning = ReadBox(box, Window()); };
     watch.Close = [](HWND box) { PostKey(box, VK_RETURN); };
     platform.ShowWarning("\r\n\x8E\xC0\x8D\x73\x83\x74\x83\x40\x83\x43\x83\x8B");
@@ -131,9 +131,9 @@ TEST_F(MainWindowTest, WarningBoxAndErrorReportAreModalForTheWholeProgram) {
 
   // The error report: the application title of the moment, the message with a period.
   Application.SetTitle("EXE\x90\xB6\x90\xAC\x92\x86\x81\x63");
-  TBoxLayout report;
+  BoxLayout report;
   {
-    TBoxWatch watch;
+    BoxWatch watch;
     watch.Inspect = [&](HWND box) { report = ReadBox(box, Window()); };
     watch.Close = [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); };
     platform.ShowErrorReport("\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82"
@@ -148,11 +148,11 @@ TEST_F(MainWindowTest, WarningBoxAndErrorReportAreModalForTheWholeProgram) {
 
 TEST_F(MainWindowTest, FileDialogStandsOnTheMainWindowsMonitorAndRemembersTheChoice) {
   ShowWindowAndSettle();
-  TWinPlatformUi platform(Application);
+  WinPlatformUi platform(Application);
   std::string path = "unchanged";
   RECT frame = {};
   {
-    TBoxWatch watch;
+    BoxWatch watch;
     watch.Inspect = [&](HWND dialog) { GetWindowRect(dialog, &frame); };
     watch.Close = [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); };
     EXPECT_FALSE(platform.ChooseSettingsFile(path));
@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, FileDialogStandsOnTheMainWindowsMonitorAndRemembersTheCho
 
   // A typed name comes back; the next time it is offered again.
   {
-    TBoxWatch watch;
+    BoxWatch watch;
     watch.Close = [](HWND dialog) {
       SendMessageA(dialog, CDM_SETCONTROLTEXT, 0x047C, reinterpret_cast<LPARAM>("macro.zep"));  // cmb13
       SendMessageA(dialog, CDM_SETCONTROLTEXT, 0x0480, reinterpret_cast<LPARAM>("macro.zep"));  // edt1
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, FileDialogStandsOnTheMainWindowsMonitorAndRemembersTheCho
   EXPECT_EQ(path.substr(path.size() - 9), "macro.zep");
   std::string offered;
   {
-    TBoxWatch watch;
+    BoxWatch watch;
     watch.Inspect = [&](HWND dialog) {
       char name[MAX_PATH] = {};
       SendMessageA(dialog, CDM_GETSPEC, sizeof name, reinterpret_cast<LPARAM>(name));

@@ -1,4 +1,4 @@
-// The gauge g1 painted into a memory bitmap at the wizard's four steps.
+// The gauge ProgressGauge painted into a memory bitmap at the wizard's four steps.
 #include <windows.h>
 
 #include <string>
@@ -8,45 +8,45 @@
 #include "wizard/win/ControlIds.h"
 
 namespace {
-constexpr COLORREF Blue = RGB(0, 0, 255);
-constexpr COLORREF Yellow = RGB(255, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 // A 32-bit top-down picture of a window's client area.
-class TPicture {
+class Picture {
  public:
-  TPicture(int width, int height) : FWidth(width), FHeight(height) {
+  Picture(int width, int height) : width_(width), height_(height) {
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    FDc = CreateCompatibleDC(nullptr);
-    FBitmap = CreateDIBSection(FDc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&FBits), nullptr, 0);
-    FOld = SelectObject(FDc, FBitmap);
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
   }
-  ~TPicture() {
-    SelectObject(FDc, FOld);
-    DeleteObject(FBitmap);
-    DeleteDC(FDc);
+  ~Picture() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
   }
-  HDC Dc() const { return FDc; }
+  HDC Dc() const { return dc_; }
   COLORREF At(int x, int y) const {
     GdiFlush();
-    DWORD pixel = FBits[y * FWidth + x];
+    DWORD pixel = bits_[y * width_ + x];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
   }
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
 
  private:
-  int FWidth, FHeight;
-  HDC FDc;
-  HBITMAP FBitmap;
-  HGDIOBJ FOld;
-  DWORD* FBits = nullptr;
+  int width_, height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  DWORD* bits_ = nullptr;
 };
 
 // Where the text lies: the pixels that the text "percentage%" in font covers when drawn
 // at x = (W - width) div 2, y = (height + 1 - text height) div 2 with W = width + 1.
 std::vector<bool> TextMask(int width, int height, HFONT font, const std::string& text) {
-  TPicture mask(width, height);
+  Picture mask(width, height);
   HGDIOBJ old = SelectObject(mask.Dc(), font);
   RECT all = {0, 0, width, height};
   FillRect(mask.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -69,11 +69,11 @@ class GaugeRenderingTest : public MainWindowTest {
   // edge over barWidth pixels, the button face after it, and the text inverted.
   void ExpectPicture(int progress, int barWidth, const std::string& text) {
     SCOPED_TRACE("progress " + std::to_string(progress));
-    HWND gauge = Control(ControlId::g1);
+    HWND gauge = Control(ControlId::kProgressGauge);
     Form.SetProgress(progress);
     RECT area;
     GetClientRect(gauge, &area);
-    TPicture picture(area.right, area.bottom);
+    Picture picture(area.right, area.bottom);
     SendMessageA(gauge, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
     std::vector<bool> textMask =
         TextMask(area.right, area.bottom, reinterpret_cast<HFONT>(SendMessageA(gauge, WM_GETFONT, 0, 0)), text);
@@ -82,14 +82,14 @@ class GaugeRenderingTest : public MainWindowTest {
     int wrong = 0, textPixels = 0, yellowPixels = 0;
     for (int y = 0; y < picture.Height(); ++y) {
       for (int x = 0; x < picture.Width(); ++x) {
-        COLORREF beneath = x < barWidth ? Blue : face;
+        COLORREF beneath = x < barWidth ? kBlue : face;
         bool inText = textMask[y * picture.Width() + x];
         COLORREF expected = inText ? (beneath ^ 0xFFFFFF) : beneath;
         COLORREF actual = picture.At(x, y);
         if (actual != expected && ++wrong <= 5)
           ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << actual << ", expected " << expected;
         textPixels += inText;
-        yellowPixels += actual == Yellow;
+        yellowPixels += actual == kYellow;
       }
     }
     EXPECT_GT(textPixels, 20);  // the text is there at all

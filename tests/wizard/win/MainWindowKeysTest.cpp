@@ -35,125 +35,125 @@ class MainWindowKeysTest : public MainWindowTest {
     Form.ShowPagePanel(1);
     Form.SetBackEnabled(true);
     Form.SetNextEnabled(true);
-    SetFocus(Control(C::rad1));
+    SetFocus(Control(C::kShowNothingRadio));
   }
 };
 }  // namespace
 
 TEST_F(MainWindowKeysTest, FocusStartsInTheSettingsPathAndTabGoesRound) {
   using V = std::vector<int>;
-  EXPECT_EQ(GetFocus(), Control(C::txtZepName));
+  EXPECT_EQ(GetFocus(), Control(C::kSettingsPathEdit));
   // Back and Next are disabled and skipped.
-  EXPECT_EQ(TabWalk(3), (V{C::txtZepName, C::btnHelp, C::btnClose, C::txtZepName}));
-  EXPECT_EQ(TabWalk(3, true), (V{C::txtZepName, C::btnClose, C::btnHelp, C::txtZepName}));
+  EXPECT_EQ(TabWalk(3), (V{C::kSettingsPathEdit, C::kHelpButton, C::kCloseButton, C::kSettingsPathEdit}));
+  EXPECT_EQ(TabWalk(3, true), (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kSettingsPathEdit}));
 }
 
 TEST_F(MainWindowKeysTest, TabOnTheOptionsPageVisitsOnlyTheSelectedRadioButton) {
   using V = std::vector<int>;
   ShowOptionsPage();
-  EXPECT_EQ(TabWalk(5), (V{C::rad1, C::btnHelp, C::btnBack, C::btnNext, C::btnClose, C::rad1}));
+  EXPECT_EQ(TabWalk(5), (V{C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton, C::kShowNothingRadio}));
 
-  Form.SetChecked(TOptionControl::rad2, true);
-  for (auto flag : {TOptionControl::chkDouji, TOptionControl::chkEndClose, TOptionControl::chkHotClose})
+  Form.SetChecked(OptionControl::TrayIcon, true);
+  for (auto flag : {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey})
     Form.SetEnabled(flag, true);
-  SetFocus(Control(C::rad2));
-  EXPECT_EQ(TabWalk(5), (V{C::rad2, C::chkDouji, C::chkEndClose, C::chkHotClose, C::btnHelp, C::btnBack}));
+  SetFocus(Control(C::kTrayIconRadio));
+  EXPECT_EQ(TabWalk(5), (V{C::kTrayIconRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck, C::kHelpButton, C::kBackButton}));
 }
 
 TEST_F(MainWindowKeysTest, ArrowKeysMoveBetweenTheRadioButtonsAndSelect) {
   ShowOptionsPage();
   PressKey(VK_DOWN);
-  EXPECT_EQ(GetFocus(), Control(C::rad2));
-  EXPECT_TRUE(Form.IsChecked(TOptionControl::rad2));
-  EXPECT_FALSE(Form.IsChecked(TOptionControl::rad1));
+  EXPECT_EQ(GetFocus(), Control(C::kTrayIconRadio));
+  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
+  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
   PressKey(VK_UP);
-  EXPECT_TRUE(Form.IsChecked(TOptionControl::rad1));
-  EXPECT_EQ(Events.Count("rad2Click"), 1);
-  EXPECT_EQ(Events.Count("rad1Click"), 1);
+  EXPECT_TRUE(Form.IsChecked(OptionControl::ShowNothing));
+  EXPECT_EQ(Events.Count("OnTrayIconSelected"), 1);
+  EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
 }
 
 TEST_F(MainWindowKeysTest, EnterPressesNextOnlyWhileItIsEnabled) {
-  SetFocus(Control(C::txtZepName));
+  SetFocus(Control(C::kSettingsPathEdit));
   PressKey(VK_RETURN);
-  EXPECT_EQ(Events.Count("btnNextClick"), 0);
+  EXPECT_EQ(Events.Count("OnNext"), 0);
 
   Form.SetNextEnabled(true);
   PressKey(VK_RETURN);
-  EXPECT_EQ(Events.Count("btnNextClick"), 1);
+  EXPECT_EQ(Events.Count("OnNext"), 1);
 
   Form.ShowPagePanel(2);
-  SetFocus(Control(C::txtExeName));
+  SetFocus(Control(C::kExeNameEdit));
   PressKey(VK_RETURN);
-  EXPECT_EQ(Events.Count("btnNextClick"), 2);
+  EXPECT_EQ(Events.Count("OnNext"), 2);
   Form.SetNextEnabled(false);
   PressKey(VK_RETURN);
-  EXPECT_EQ(Events.Count("btnNextClick"), 2);
+  EXPECT_EQ(Events.Count("OnNext"), 2);
 }
 
 TEST_F(MainWindowKeysTest, EnterOnAnotherButtonPressesThatButton) {
   Form.SetNextEnabled(true);
   PressKey(VK_TAB);  // from the settings path to Help
-  ASSERT_EQ(GetFocus(), Control(C::btnHelp));
-  EXPECT_EQ(GetWindowLongA(Control(C::btnHelp), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
-  EXPECT_EQ(GetWindowLongA(Control(C::btnNext), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
+  ASSERT_EQ(GetFocus(), Control(C::kHelpButton));
+  EXPECT_EQ(GetWindowLongA(Control(C::kHelpButton), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Control(C::kNextButton), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
   PressKey(VK_RETURN);
-  EXPECT_EQ(Events.Calls, (std::vector<std::string>{"FormCreate", "btnHelpClick"}));
+  EXPECT_EQ(Events.Calls, (std::vector<std::string>{"OnCreate", "OnHelp"}));
   PressKey(VK_TAB);  // to Next, which is the default again
-  EXPECT_EQ(GetWindowLongA(Control(C::btnHelp), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
-  EXPECT_EQ(GetWindowLongA(Control(C::btnNext), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Control(C::kHelpButton), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Control(C::kNextButton), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
 }
 
 TEST_F(MainWindowKeysTest, EscapeDoesNothing) {
   Form.SetNextEnabled(true);
   PressKey(VK_ESCAPE);
-  SetFocus(Control(C::btnClose));
+  SetFocus(Control(C::kCloseButton));
   PressKey(VK_ESCAPE);
-  EXPECT_EQ(Events.Calls, std::vector<std::string>{"FormCreate"});
+  EXPECT_EQ(Events.Calls, std::vector<std::string>{"OnCreate"});
   EXPECT_TRUE(IsWindowVisible(Window()));
   EXPECT_FALSE(Application.EndRequested());
 }
 
 TEST_F(MainWindowKeysTest, AccessKeysReachOnlyTheVisiblePageAndTheBottomButtons) {
-  PressAltKey('t');  // rad2 is on the hidden page 1
-  PressAltKey('F');  // so are rad1 and btnOpenFolder
+  PressAltKey('t');  // TrayIconRadio is on the hidden page 1
+  PressAltKey('F');  // so are ShowNothingRadio and OpenFolderButton
   PressAltKey('n');  // Next is disabled
-  EXPECT_EQ(Events.Calls, std::vector<std::string>{"FormCreate"});
+  EXPECT_EQ(Events.Calls, std::vector<std::string>{"OnCreate"});
 
   PressAltKey('h');
-  EXPECT_EQ(Events.Count("btnHelpClick"), 1);
+  EXPECT_EQ(Events.Count("OnHelp"), 1);
 
   ShowOptionsPage();
   PressAltKey('t');
-  EXPECT_TRUE(Form.IsChecked(TOptionControl::rad2));
-  EXPECT_EQ(Events.Count("rad2Click"), 1);
+  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
+  EXPECT_EQ(Events.Count("OnTrayIconSelected"), 1);
   PressAltKey('f');
-  EXPECT_TRUE(Form.IsChecked(TOptionControl::rad1));
-  EXPECT_EQ(Events.Count("rad1Click"), 1);
-  EXPECT_EQ(Events.Count("btnOpenFolderClick"), 0);
+  EXPECT_TRUE(Form.IsChecked(OptionControl::ShowNothing));
+  EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
+  EXPECT_EQ(Events.Count("OnOpenFolder"), 0);
 
   Form.ShowPagePanel(3);
   PressAltKey('f');
-  EXPECT_EQ(Events.Count("btnOpenFolderClick"), 1);
-  EXPECT_EQ(Events.Count("rad1Click"), 1);
+  EXPECT_EQ(Events.Count("OnOpenFolder"), 1);
+  EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
   PressAltKey('b');
-  EXPECT_EQ(Events.Count("btnBackClick"), 1);
+  EXPECT_EQ(Events.Count("OnBack"), 1);
 }
 
 TEST_F(MainWindowKeysTest, F1AsksForHelpContextOneFromAnyControl) {
   PressKey(VK_F1);
-  SetFocus(Control(C::btnHelp));
+  SetFocus(Control(C::kHelpButton));
   PressKey(VK_F1);
   Form.ShowPagePanel(1);
-  SetFocus(Control(C::rad1));
+  SetFocus(Control(C::kShowNothingRadio));
   PressKey(VK_F1);
   EXPECT_EQ(Platform.HelpContexts, (std::vector<unsigned>{1, 1, 1}));
-  EXPECT_EQ(Events.Count("btnHelpClick"), 0);
+  EXPECT_EQ(Events.Count("OnHelp"), 0);
 }
 
 TEST_F(MainWindowKeysTest, HidingThePageWithTheFocusMovesItToTheVisiblePage) {
-  ASSERT_EQ(GetFocus(), Control(C::txtZepName));
+  ASSERT_EQ(GetFocus(), Control(C::kSettingsPathEdit));
   Form.ShowPagePanel(2);
-  EXPECT_EQ(GetFocus(), Control(C::txtExeName));
+  EXPECT_EQ(GetFocus(), Control(C::kExeNameEdit));
   Form.ShowPagePanel(3);
-  EXPECT_EQ(GetFocus(), Control(C::btnOpenFolder));
+  EXPECT_EQ(GetFocus(), Control(C::kOpenFolderButton));
 }

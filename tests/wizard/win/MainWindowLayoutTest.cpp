@@ -12,7 +12,7 @@
 namespace {
 namespace C = ControlId;
 
-struct TExpectedControl {
+struct ExpectedControl {
   int Id;
   int ParentId;  // 0: the window
   const char* Class;
@@ -22,59 +22,59 @@ struct TExpectedControl {
 };
 
 // Texts are UTF-8 in this source and compiled to cp932 bytes.
-const std::vector<TExpectedControl> Expected = {
-    {C::lblTitle, 0, "Static", 123, 11, 244, 16, "ZephyrClick設定ファイルの選択", true, true, false},
-    {C::Bevel2, 0, "TBevel", 120, 34, 344, 10, "", true, true, false},
-    {C::Panel1, 0, "TPanel", 8, 9, 102, 213, "", true, true, false},
-    {C::Image1, C::Panel1, "TImage", 1, 1, 100, 211, "", true, true, false},
-    {C::pnl0, 0, "TPanel", 120, 44, 343, 179, "", true, true, false},
-    {C::pnl1, 0, "TPanel", 120, 44, 343, 177, "", false, true, false},
-    {C::pnl2, 0, "TPanel", 120, 44, 343, 177, "", false, true, false},
-    {C::pnl3, 0, "TPanel", 120, 44, 343, 177, "", false, true, false},
-    {C::Bevel1, 0, "TBevel", 8, 232, 456, 10, "", true, true, false},
-    {C::btnHelp, 0, "Button", 12, 244, 83, 25, "ヘルプ(&H)", true, true, true},
-    {C::btnBack, 0, "Button", 200, 244, 83, 25, "< 戻る(&B)", true, false, true},
-    {C::btnNext, 0, "Button", 283, 244, 83, 25, "次へ(&N) >", true, false, true},
-    {C::btnClose, 0, "Button", 377, 244, 83, 25, "閉じる(&C)", true, true, true},
-    {C::lstAll, 0, "ListBox", 116, 260, 201, 17, "", false, true, false},
-    {C::Label1, C::pnl0, "Static", 1, 2, 339, 100,
+const std::vector<ExpectedControl> kExpected = {
+    {C::kPageTitle, 0, "Static", 123, 11, 244, 16, "ZephyrClick設定ファイルの選択", true, true, false},
+    {C::kTitleRule, 0, "TBevel", 120, 34, 344, 10, "", true, true, false},
+    {C::kSidePictureFrame, 0, "TPanel", 8, 9, 102, 213, "", true, true, false},
+    {C::kSidePicture, C::kSidePictureFrame, "TImage", 1, 1, 100, 211, "", true, true, false},
+    {C::kChooseFilePage, 0, "TPanel", 120, 44, 343, 179, "", true, true, false},
+    {C::kOptionsPage, 0, "TPanel", 120, 44, 343, 177, "", false, true, false},
+    {C::kNamePage, 0, "TPanel", 120, 44, 343, 177, "", false, true, false},
+    {C::kDonePage, 0, "TPanel", 120, 44, 343, 177, "", false, true, false},
+    {C::kButtonRule, 0, "TBevel", 8, 232, 456, 10, "", true, true, false},
+    {C::kHelpButton, 0, "Button", 12, 244, 83, 25, "ヘルプ(&H)", true, true, true},
+    {C::kBackButton, 0, "Button", 200, 244, 83, 25, "< 戻る(&B)", true, false, true},
+    {C::kNextButton, 0, "Button", 283, 244, 83, 25, "次へ(&N) >", true, false, true},
+    {C::kCloseButton, 0, "Button", 377, 244, 83, 25, "閉じる(&C)", true, true, true},
+    {C::kLineListBox, 0, "ListBox", 116, 260, 201, 17, "", false, true, false},
+    {C::kWelcomeText, C::kChooseFilePage, "Static", 1, 2, 339, 100,
      "Zephyr Player へようこそ！\r\n\r\nこのツールはZephyrClickで作成された設定ファイル(*.zep)を"
      "ZephyrClickがインストールされていない環境でも実行できるよう、実行ファイル(*.exe)に変換する"
      "アプリケーションです。\r\n\r\nこのツールを使って変換された実行ファイルは、ご自由に配布して"
      "いただくことが可能です。",
      true, true, false},
-    {C::Label2, C::pnl0, "Static", 13, 119, 222, 12, "変換するZephyrClick設定ファイルの選択：", true, true, false},
-    {C::txtZepName, C::pnl0, "Edit", 14, 140, 293, 20, "", true, true, true},
-    {C::btn1, C::pnl0, "TSpeedButton", 308, 139, 23, 22, "", true, true, false},
-    {C::Label3, C::pnl1, "Static", 4, 2, 159, 12, "作成する実行ファイルの可視性", true, true, false},
-    {C::rad1, C::pnl1, "Button", 16, 21, 113, 17, "何も表示しない(&F)", true, true, true},
-    {C::rad2, C::pnl1, "Button", 16, 44, 163, 17, "トレイアイコンで表示する(&T)", true, true, false},
-    {C::chkDouji, C::pnl1, "Button", 36, 68, 129, 17, "起動と同時に再生(&R)", true, false, true},
-    {C::chkEndClose, C::pnl1, "Button", 36, 94, 161, 17, "最後まで再生したら終了(&D)", true, false, true},
-    {C::chkHotClose, C::pnl1, "Button", 36, 119, 185, 17, "再生・停止の制御キーで終了(&K)", true, false, true},
-    {C::Label5, C::pnl1, "Static", 19, 148, 13, 12, "※", true, true, false},
-    {C::Label4, C::pnl1, "Static", 34, 148, 297, 27,
+    {C::kSettingsPathLabel, C::kChooseFilePage, "Static", 13, 119, 222, 12, "変換するZephyrClick設定ファイルの選択：", true, true, false},
+    {C::kSettingsPathEdit, C::kChooseFilePage, "Edit", 14, 140, 293, 20, "", true, true, true},
+    {C::kBrowseButton, C::kChooseFilePage, "TSpeedButton", 308, 139, 23, 22, "", true, true, false},
+    {C::kVisibilityLabel, C::kOptionsPage, "Static", 4, 2, 159, 12, "作成する実行ファイルの可視性", true, true, false},
+    {C::kShowNothingRadio, C::kOptionsPage, "Button", 16, 21, 113, 17, "何も表示しない(&F)", true, true, true},
+    {C::kTrayIconRadio, C::kOptionsPage, "Button", 16, 44, 163, 17, "トレイアイコンで表示する(&T)", true, true, false},
+    {C::kPlayOnStartCheck, C::kOptionsPage, "Button", 36, 68, 129, 17, "起動と同時に再生(&R)", true, false, true},
+    {C::kExitAtEndCheck, C::kOptionsPage, "Button", 36, 94, 161, 17, "最後まで再生したら終了(&D)", true, false, true},
+    {C::kExitOnKeyCheck, C::kOptionsPage, "Button", 36, 119, 185, 17, "再生・停止の制御キーで終了(&K)", true, false, true},
+    {C::kNoteMark, C::kOptionsPage, "Static", 19, 148, 13, 12, "※", true, true, false},
+    {C::kNoteText, C::kOptionsPage, "Static", 34, 148, 297, 27,
      "安全に処理を途中停止できるよう、できる限り再生・停止の制御キーはZephyrClickで設定しておいて下さい。", true,
      true, false},
-    {C::Label6, C::pnl2, "Static", 6, 8, 333, 54,
+    {C::kNameIntroText, C::kNamePage, "Static", 6, 8, 333, 54,
      "作成する実行ファイルの名前を決めて下さい。\r\n\r\n特に問題がなければ[次へ]を押すと、元の設定ファイルと同じ"
      "場所に実行ファイルが作成されます。",
      true, true, false},
-    {C::Label7, C::pnl2, "Static", 16, 73, 59, 12, "ファイル名：", true, true, false},
-    {C::txtExeName, C::pnl2, "Edit", 79, 70, 254, 20, "", true, true, true},
-    {C::Panel2, C::pnl2, "TPanel", 24, 140, 293, 25, "", true, true, false},
-    {C::g1, C::Panel2, "TGauge", 1, 1, 291, 23, "", true, true, false},
-    {C::Image2, C::pnl3, "TImage", 7, 6, 32, 32, "", true, true, false},
-    {C::lblExeName, C::pnl3, "Static", 48, 17, 60, 12, "lblExeName", true, true, false},
-    {C::Label8, C::pnl3, "Static", 7, 54, 229, 36,
+    {C::kExeNameLabel, C::kNamePage, "Static", 16, 73, 59, 12, "ファイル名：", true, true, false},
+    {C::kExeNameEdit, C::kNamePage, "Edit", 79, 70, 254, 20, "", true, true, true},
+    {C::kGaugeFrame, C::kNamePage, "TPanel", 24, 140, 293, 25, "", true, true, false},
+    {C::kProgressGauge, C::kGaugeFrame, "TGauge", 1, 1, 291, 23, "", true, true, false},
+    {C::kDoneIcon, C::kDonePage, "TImage", 7, 6, 32, 32, "", true, true, false},
+    {C::kResultPath, C::kDonePage, "Static", 48, 17, 60, 12, "lblExeName", true, true, false},
+    {C::kDoneText, C::kDonePage, "Static", 7, 54, 229, 36,
      "実行ファイルの作成が完了しました。\r\n\r\n作成した実行ファイルをどうぞご活用下さい！", true, true, false},
-    {C::btnOpenFolder, C::pnl3, "Button", 8, 110, 166, 25, "作成先のフォルダを開く(&F)", true, true, true},
-    {C::Label9, C::pnl3, "Static", 252, 152, 57, 12, "最初に戻る", true, true, false},
+    {C::kOpenFolderButton, C::kDonePage, "Button", 8, 110, 166, 25, "作成先のフォルダを開く(&F)", true, true, true},
+    {C::kStartOverLink, C::kDonePage, "Static", 252, 152, 57, 12, "最初に戻る", true, true, false},
 };
 
 // Labels that take the size of their text. With "ＭＳ Ｐゴシック" that is the size of
 // the table; Wine's substitute font is a little taller.
-bool IsAutoSize(int id) { return id == C::lblTitle || id == C::lblExeName || id == C::Label8; }
+bool IsAutoSize(int id) { return id == C::kPageTitle || id == C::kResultPath || id == C::kDoneText; }
 
 SIZE TextExtentOf(HWND label) {
   char text[256] = {};
@@ -117,7 +117,7 @@ std::vector<int> TabStopsIn(HWND parent) {
 }  // namespace
 
 TEST_F(MainWindowTest, EveryControlAsBuilt) {
-  for (const TExpectedControl& expected : Expected) {
+  for (const ExpectedControl& expected : kExpected) {
     SCOPED_TRACE("control id " + std::to_string(expected.Id));
     HWND control = Control(expected.Id);
     ASSERT_NE(control, nullptr);
@@ -136,36 +136,36 @@ TEST_F(MainWindowTest, EveryControlAsBuilt) {
     EXPECT_EQ(IsWindowEnabled(control) != FALSE, expected.Enabled);
     EXPECT_EQ((style & WS_TABSTOP) != 0, expected.TabStop);
   }
-  EXPECT_EQ(CountDescendants(Window()), static_cast<int>(Expected.size()));
+  EXPECT_EQ(CountDescendants(Window()), static_cast<int>(kExpected.size()));
 }
 
 TEST_F(MainWindowTest, TabOrderWithinEachParent) {
   using V = std::vector<int>;
-  EXPECT_EQ(TabStopsIn(Window()), (V{C::btnHelp, C::btnBack, C::btnNext, C::btnClose}));
+  EXPECT_EQ(TabStopsIn(Window()), (V{C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton}));
   std::vector<int> pages;
   for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (ClassNameOf(child) == "TPanel" && GetDlgCtrlID(child) != C::Panel1) pages.push_back(GetDlgCtrlID(child));
-  EXPECT_EQ(pages, (V{C::pnl0, C::pnl1, C::pnl2, C::pnl3}));
+    if (ClassNameOf(child) == "TPanel" && GetDlgCtrlID(child) != C::kSidePictureFrame) pages.push_back(GetDlgCtrlID(child));
+  EXPECT_EQ(pages, (V{C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage}));
   // The pages come before the bottom buttons.
-  EXPECT_EQ(GetWindow(Control(C::pnl3), GW_HWNDNEXT), Control(C::Bevel1));
-  EXPECT_EQ(GetWindow(Control(C::Bevel1), GW_HWNDNEXT), Control(C::btnHelp));
-  EXPECT_EQ(TabStopsIn(Control(C::pnl0)), (V{C::txtZepName}));
-  EXPECT_EQ(TabStopsIn(Control(C::pnl1)), (V{C::rad1, C::chkDouji, C::chkEndClose, C::chkHotClose}));
-  EXPECT_EQ(TabStopsIn(Control(C::pnl2)), (V{C::txtExeName}));
-  EXPECT_EQ(TabStopsIn(Control(C::pnl3)), (V{C::btnOpenFolder}));
+  EXPECT_EQ(GetWindow(Control(C::kDonePage), GW_HWNDNEXT), Control(C::kButtonRule));
+  EXPECT_EQ(GetWindow(Control(C::kButtonRule), GW_HWNDNEXT), Control(C::kHelpButton));
+  EXPECT_EQ(TabStopsIn(Control(C::kChooseFilePage)), (V{C::kSettingsPathEdit}));
+  EXPECT_EQ(TabStopsIn(Control(C::kOptionsPage)), (V{C::kShowNothingRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck}));
+  EXPECT_EQ(TabStopsIn(Control(C::kNamePage)), (V{C::kExeNameEdit}));
+  EXPECT_EQ(TabStopsIn(Control(C::kDonePage)), (V{C::kOpenFolderButton}));
 }
 
 TEST_F(MainWindowTest, InitialStatesOfTheOptionsAndTheGauge) {
-  EXPECT_EQ(SendMessageA(Control(C::rad1), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(Control(C::rad2), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  for (int id : {C::chkDouji, C::chkEndClose, C::chkHotClose})
+  EXPECT_EQ(SendMessageA(Control(C::kShowNothingRadio), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Control(C::kTrayIconRadio), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  for (int id : {C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck})
     EXPECT_EQ(SendMessageA(Control(id), BM_GETCHECK, 0, 0), BST_CHECKED) << id;
-  EXPECT_EQ(GetWindowLongA(Control(C::btnNext), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
-  EXPECT_EQ(GetWindowLongA(Control(C::btnHelp), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
-  EXPECT_EQ(GetWindowLongA(Control(C::rad1), GWL_STYLE) & 0x0F, BS_AUTORADIOBUTTON);
-  EXPECT_EQ(GetWindowLongA(Control(C::chkDouji), GWL_STYLE) & 0x0F, BS_AUTOCHECKBOX);
-  EXPECT_EQ(SendMessageA(Control(C::lstAll), LB_GETCOUNT, 0, 0), 0);
-  EXPECT_EQ(SendMessageA(Control(C::lstAll), LB_GETITEMHEIGHT, 0, 0), 12);
+  EXPECT_EQ(GetWindowLongA(Control(C::kNextButton), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Control(C::kHelpButton), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Control(C::kShowNothingRadio), GWL_STYLE) & 0x0F, BS_AUTORADIOBUTTON);
+  EXPECT_EQ(GetWindowLongA(Control(C::kPlayOnStartCheck), GWL_STYLE) & 0x0F, BS_AUTOCHECKBOX);
+  EXPECT_EQ(SendMessageA(Control(C::kLineListBox), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(Control(C::kLineListBox), LB_GETITEMHEIGHT, 0, 0), 12);
   EXPECT_EQ(Form.ExeName(), "");
   EXPECT_EQ(Form.SettingsPath(), "");
 }
@@ -182,8 +182,8 @@ TEST_F(MainWindowTest, FrameCaptionAndClientArea) {
   EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
   EXPECT_TRUE(GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
   EXPECT_EQ(GetWindowContextHelpId(Window()), 1u);
-  EXPECT_EQ(GetWindowContextHelpId(Control(C::btnHelp)), 1u);
-  EXPECT_EQ(GetWindowContextHelpId(Control(C::txtZepName)), 0u);
+  EXPECT_EQ(GetWindowContextHelpId(Control(C::kHelpButton)), 1u);
+  EXPECT_EQ(GetWindowContextHelpId(Control(C::kSettingsPathEdit)), 0u);
   EXPECT_EQ(reinterpret_cast<HWND>(GetWindowLongPtrA(Window(), GWLP_HWNDPARENT)), Application.Handle());
 
   HMENU menu = GetSystemMenu(Window(), FALSE);
@@ -195,20 +195,20 @@ TEST_F(MainWindowTest, FrameCaptionAndClientArea) {
 TEST_F(MainWindowTest, FontsOfTheWindowAndItsSpecialLabels) {
   const std::string face = "ＭＳ Ｐゴシック";
   ASSERT_EQ(face, "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
-  for (int id : {C::btnNext, C::txtZepName, C::Label1, C::rad1, C::g1}) {
+  for (int id : {C::kNextButton, C::kSettingsPathEdit, C::kWelcomeText, C::kShowNothingRadio, C::kProgressGauge}) {
     LOGFONTA font = FontOf(Control(id));
     EXPECT_EQ(std::string(font.lfFaceName), face) << id;
     EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << id;
     EXPECT_EQ(font.lfHeight, -12) << id;
     EXPECT_EQ(font.lfWeight, FW_NORMAL) << id;
   }
-  LOGFONTA title = FontOf(Control(C::lblTitle));
+  LOGFONTA title = FontOf(Control(C::kPageTitle));
   EXPECT_EQ(std::string(title.lfFaceName), face);
   EXPECT_EQ(title.lfHeight, -16);
   EXPECT_EQ(title.lfWeight, FW_BOLD);
-  EXPECT_EQ(FontOf(Control(C::Label5)).lfWeight, FW_BOLD);
-  EXPECT_EQ(FontOf(Control(C::Label5)).lfHeight, -12);
-  EXPECT_TRUE(FontOf(Control(C::Label9)).lfUnderline);
+  EXPECT_EQ(FontOf(Control(C::kNoteMark)).lfWeight, FW_BOLD);
+  EXPECT_EQ(FontOf(Control(C::kNoteMark)).lfHeight, -12);
+  EXPECT_TRUE(FontOf(Control(C::kStartOverLink)).lfUnderline);
 }
 
 TEST_F(MainWindowTest, RedMarkBlueLinkAndTheHandOverTheLink) {
@@ -219,16 +219,16 @@ TEST_F(MainWindowTest, RedMarkBlueLinkAndTheHandOverTheLink) {
                  reinterpret_cast<LPARAM>(Control(id)));
     return GetTextColor(dc);
   };
-  EXPECT_EQ(textColourOf(C::Label5), RGB(255, 0, 0));
-  EXPECT_EQ(textColourOf(C::Label9), RGB(0, 0, 255));
-  EXPECT_EQ(textColourOf(C::Label4), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(textColourOf(C::kNoteMark), RGB(255, 0, 0));
+  EXPECT_EQ(textColourOf(C::kStartOverLink), RGB(0, 0, 255));
+  EXPECT_EQ(textColourOf(C::kNoteText), GetSysColor(COLOR_WINDOWTEXT));
   DeleteDC(dc);
 
-  HWND link = Control(C::Label9);
+  HWND link = Control(C::kStartOverLink);
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
   SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
-  SendMessageA(Control(C::Label4), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(C::Label4)),
+  SendMessageA(Control(C::kNoteText), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(C::kNoteText)),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_NE(GetCursor(), LoadCursor(nullptr, IDC_HAND));
 }
@@ -242,7 +242,7 @@ BOOL CALLBACK FindTooltip(HWND window, LPARAM found) {
 }  // namespace
 
 TEST_F(MainWindowTest, ToolButtonShowsItsGlyphOnTheButtonFaceAndHasItsTooltip) {
-  HWND button = Control(C::btn1);
+  HWND button = Control(C::kBrowseButton);
   HWND tooltip = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
   ASSERT_NE(tooltip, nullptr);

@@ -27,111 +27,111 @@ TEST_F(MainWindowTest, SettingsPathReportsOnlyRealChanges) {
   Form.SetSettingsPath(path);
   EXPECT_EQ(Form.SettingsPath(), path);
   Form.SetSettingsPath(path);
-  EXPECT_EQ(Events.Count("txtZepNameChange"), 1);
+  EXPECT_EQ(Events.Count("OnSettingsPathChange"), 1);
 
-  SendMessageA(Control(C::txtZepName), WM_CHAR, 'x', 1);  // typed at the caret
-  EXPECT_EQ(Events.Count("txtZepNameChange"), 2);
+  SendMessageA(Control(C::kSettingsPathEdit), WM_CHAR, 'x', 1);  // typed at the caret
+  EXPECT_EQ(Events.Count("OnSettingsPathChange"), 2);
   EXPECT_EQ(Form.SettingsPath().size(), path.size() + 1);
 
   Form.SetSettingsPath("");
-  EXPECT_EQ(Events.Count("txtZepNameChange"), 3);
+  EXPECT_EQ(Events.Count("OnSettingsPathChange"), 3);
   EXPECT_EQ(Form.SettingsPath(), "");
 }
 
 TEST_F(MainWindowTest, RadioButtonsFromCodeRunNoHandler) {
-  Form.SetChecked(TOptionControl::rad2, true);
-  EXPECT_TRUE(Form.IsChecked(TOptionControl::rad2));
-  EXPECT_FALSE(Form.IsChecked(TOptionControl::rad1));
-  EXPECT_TRUE(GetWindowLongA(Control(C::rad2), GWL_STYLE) & WS_TABSTOP);
-  EXPECT_FALSE(GetWindowLongA(Control(C::rad1), GWL_STYLE) & WS_TABSTOP);
+  Form.SetChecked(OptionControl::TrayIcon, true);
+  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
+  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
+  EXPECT_TRUE(GetWindowLongA(Control(C::kTrayIconRadio), GWL_STYLE) & WS_TABSTOP);
+  EXPECT_FALSE(GetWindowLongA(Control(C::kShowNothingRadio), GWL_STYLE) & WS_TABSTOP);
 
-  Form.SetChecked(TOptionControl::rad2, false);  // deselects only rad2
-  EXPECT_FALSE(Form.IsChecked(TOptionControl::rad1));
-  EXPECT_FALSE(Form.IsChecked(TOptionControl::rad2));
-  EXPECT_TRUE(GetWindowLongA(Control(C::rad1), GWL_STYLE) & WS_TABSTOP);
+  Form.SetChecked(OptionControl::TrayIcon, false);  // deselects only TrayIconRadio
+  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
+  EXPECT_FALSE(Form.IsChecked(OptionControl::TrayIcon));
+  EXPECT_TRUE(GetWindowLongA(Control(C::kShowNothingRadio), GWL_STYLE) & WS_TABSTOP);
 
-  Form.SetChecked(TOptionControl::chkDouji, false);
-  EXPECT_FALSE(Form.IsChecked(TOptionControl::chkDouji));
-  Form.SetEnabled(TOptionControl::chkDouji, true);
-  EXPECT_TRUE(IsWindowEnabled(Control(C::chkDouji)));
-  EXPECT_EQ(Events.Calls, Calls{"FormCreate"});
+  Form.SetChecked(OptionControl::PlayOnStart, false);
+  EXPECT_FALSE(Form.IsChecked(OptionControl::PlayOnStart));
+  Form.SetEnabled(OptionControl::PlayOnStart, true);
+  EXPECT_TRUE(IsWindowEnabled(Control(C::kPlayOnStartCheck)));
+  EXPECT_EQ(Events.Calls, Calls{"OnCreate"});
 }
 
 TEST_F(MainWindowTest, ClickOnARadioButtonRunsItsHandlerOnlyWhenItBecomesSelected) {
   Form.ShowPagePanel(1);
-  ClickButton(C::rad2);
-  ClickButton(C::rad2);
-  EXPECT_TRUE(Form.IsChecked(TOptionControl::rad2));
-  EXPECT_FALSE(Form.IsChecked(TOptionControl::rad1));
-  ClickButton(C::rad1);
-  EXPECT_EQ(Events.Calls, (Calls{"FormCreate", "rad2Click", "rad1Click"}));
+  ClickButton(C::kTrayIconRadio);
+  ClickButton(C::kTrayIconRadio);
+  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
+  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
+  ClickButton(C::kShowNothingRadio);
+  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnTrayIconSelected", "OnShowNothingSelected"}));
   // Selected from code, then clicked: already selected, no handler.
-  Form.SetChecked(TOptionControl::rad2, true);
-  ClickButton(C::rad2);
-  EXPECT_EQ(Events.Count("rad2Click"), 1);
+  Form.SetChecked(OptionControl::TrayIcon, true);
+  ClickButton(C::kTrayIconRadio);
+  EXPECT_EQ(Events.Count("OnTrayIconSelected"), 1);
 }
 
 TEST_F(MainWindowTest, ClicksReachTheirHandlers) {
   Form.SetBackEnabled(true);
   Form.SetNextEnabled(true);
-  ClickButton(C::btnHelp);
-  ClickButton(C::btnBack);
-  ClickButton(C::btnNext);
-  ClickButton(C::btnClose);
+  ClickButton(C::kHelpButton);
+  ClickButton(C::kBackButton);
+  ClickButton(C::kNextButton);
+  ClickButton(C::kCloseButton);
   Form.ShowPagePanel(3);
-  ClickButton(C::btnOpenFolder);
-  for (int id : {C::btn1, C::Label9}) {
+  ClickButton(C::kOpenFolderButton);
+  for (int id : {C::kBrowseButton, C::kStartOverLink}) {
     HWND control = Control(id);
     SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   }
-  EXPECT_EQ(Events.Calls, (Calls{"FormCreate", "btnHelpClick", "btnBackClick", "btnNextClick", "btnCloseClick",
-                                 "btnOpenFolderClick", "btn1Click", "Label9Click"}));
-  // btn1 never takes the focus.
-  EXPECT_NE(GetFocus(), Control(C::btn1));
+  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnHelp", "OnBack", "OnNext", "OnClose",
+                                 "OnOpenFolder", "OnBrowse", "OnStartOver"}));
+  // BrowseButton never takes the focus.
+  EXPECT_NE(GetFocus(), Control(C::kBrowseButton));
 }
 
 TEST_F(MainWindowTest, ReleasingTheToolButtonOutsideItIsNoClick) {
-  HWND button = Control(C::btn1);
+  HWND button = Control(C::kBrowseButton);
   SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(40, 3));
-  EXPECT_EQ(Events.Count("btn1Click"), 0);
+  EXPECT_EQ(Events.Count("OnBrowse"), 0);
 }
 
 TEST_F(MainWindowTest, PagesTitleResultAndExecutableName) {
   Form.PlacePages(5, 7);
   Form.ShowPagePanel(2);
-  for (int page : {C::pnl0, C::pnl1, C::pnl2, C::pnl3}) {
+  for (int page : {C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage}) {
     RECT place = PlaceInParent(Control(page));
     EXPECT_EQ(place.left, 5);
     EXPECT_EQ(place.top, 7);
-    EXPECT_EQ((GetWindowLongA(Control(page), GWL_STYLE) & WS_VISIBLE) != 0, page == C::pnl2) << page;
+    EXPECT_EQ((GetWindowLongA(Control(page), GWL_STYLE) & WS_VISIBLE) != 0, page == C::kNamePage) << page;
   }
 
   // The title and the result grow and shrink with their text.
   Form.SetTitle("\x8D\xEC\x90\xAC\x8A\xAE\x97\xB9\x81\x49");  // 作成完了！
-  int shortTitle = WidthOf(Control(C::lblTitle));
+  int shortTitle = WidthOf(Control(C::kPageTitle));
   EXPECT_LT(shortTitle, 244);
   Form.SetTitle("ZephyrClick settings file of a much longer title");
-  EXPECT_GT(WidthOf(Control(C::lblTitle)), shortTitle);
+  EXPECT_GT(WidthOf(Control(C::kPageTitle)), shortTitle);
   char title[64] = {};
-  GetWindowTextA(Control(C::lblTitle), title, sizeof title);
+  GetWindowTextA(Control(C::kPageTitle), title, sizeof title);
   EXPECT_EQ(std::string(title), "ZephyrClick settings file of a much longer title");
 
   Form.SetResult("C:\\data\\macro.exe");
-  int result = WidthOf(Control(C::lblExeName));
+  int result = WidthOf(Control(C::kResultPath));
   EXPECT_GT(result, 60);
   Form.SetResult("C:\\data\\a-much-longer-folder-name\\macro.exe");
-  EXPECT_GT(WidthOf(Control(C::lblExeName)), result);
+  EXPECT_GT(WidthOf(Control(C::kResultPath)), result);
 
   Form.SetExeName("macro.exe");
   EXPECT_EQ(Form.ExeName(), "macro.exe");
   Form.SetProgress(33);
-  EXPECT_EQ(GaugeProgress(Control(C::g1)), 33);
+  EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 33);
   Form.SetProgress(140);
-  EXPECT_EQ(GaugeProgress(Control(C::g1)), 100);
+  EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 100);
   Form.SetProgress(-3);
-  EXPECT_EQ(GaugeProgress(Control(C::g1)), 0);
+  EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 0);
 }
 
 TEST_F(MainWindowTest, CaptionPositionAndSize) {
@@ -155,26 +155,26 @@ TEST_F(MainWindowTest, CaptionPositionAndSize) {
 }
 
 TEST_F(MainWindowTest, AnErrorLeavingAHandlerGoesToTheErrorReport) {
-  Events.Throwing = "btnNextClick";
+  Events.Throwing = "OnNext";
   Events.ThrownMessage = "\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
   Form.SetNextEnabled(true);
-  ClickButton(C::btnNext);
+  ClickButton(C::kNextButton);
   EXPECT_EQ(Platform.ErrorReports, Calls{Events.ThrownMessage});
-  ClickButton(C::btnHelp);  // the window goes on
-  EXPECT_EQ(Events.Count("btnHelpClick"), 1);
+  ClickButton(C::kHelpButton);  // the window goes on
+  EXPECT_EQ(Events.Count("OnHelp"), 1);
 }
 
 TEST_F(MainWindowTest, CloseRunsTheCloseStepAndEndsTheApplication) {
   Form.Close();
-  EXPECT_EQ(Events.Calls, (Calls{"FormCreate", "FormCloseQuery"}));
+  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnCloseRequest"}));
   EXPECT_EQ(Window(), nullptr);
-  EXPECT_EQ(Application.MainWindow(), nullptr);
+  EXPECT_EQ(Application.MainWindowHandle(), nullptr);
   EXPECT_TRUE(Application.EndRequested());
   EXPECT_EQ(Application.Run(), 0);
 }
 
 TEST_F(MainWindowTest, AFailingCloseStepStillClosesTheWindow) {
-  Events.Throwing = "FormCloseQuery";
+  Events.Throwing = "OnCloseRequest";
   Events.ThrownMessage = "registry";
   SendMessageA(Window(), WM_CLOSE, 0, 0);
   EXPECT_EQ(Platform.ErrorReports, Calls{"registry"});
@@ -182,14 +182,14 @@ TEST_F(MainWindowTest, AFailingCloseStepStillClosesTheWindow) {
 }
 
 TEST(MainWindowCreation, FormCreateRunsLastWithEveryControlAndBeforeTheWindowShows) {
-  TApplication application;
-  TRecordingEvents events;
-  TFakePlatform platform;
-  TfrmZepplay form(application, platform);
+  Application application;
+  RecordingEvents events;
+  FakePlatform platform;
+  MainWindow form(application, platform);
   bool allControls = false, visible = true;
   RECT frame = {};
   events.OnFormCreate = [&] {
-    allControls = form.Control(ControlId::Label9) && form.Control(ControlId::g1) && form.Control(ControlId::lstAll);
+    allControls = form.Control(ControlId::kStartOverLink) && form.Control(ControlId::kProgressGauge) && form.Control(ControlId::kLineListBox);
     visible = IsWindowVisible(form.Handle());
     GetWindowRect(form.Handle(), &frame);
     form.SetLeft(100);  // the creation handler may move the window
@@ -200,14 +200,14 @@ TEST(MainWindowCreation, FormCreateRunsLastWithEveryControlAndBeforeTheWindowSho
   EXPECT_EQ(frame.left, 1106);
   EXPECT_EQ(frame.top, 494);
   EXPECT_EQ(form.Left(), 100);
-  EXPECT_EQ(application.MainWindow(), form.Handle());
+  EXPECT_EQ(application.MainWindowHandle(), form.Handle());
 }
 
 TEST(MainWindowCreation, AnEndRequestedDuringCreationIsHonouredWithoutShowingTheWindow) {
-  TApplication application;
-  TRecordingEvents events;
-  TFakePlatform platform;
-  TfrmZepplay form(application, platform);
+  Application application;
+  RecordingEvents events;
+  FakePlatform platform;
+  MainWindow form(application, platform);
   events.OnFormCreate = [&] { application.RequestEnd(3); };
   application.CreateMainWindow(form, events);
   // Should the loop not stop by itself, this ends it with another code.
@@ -219,11 +219,11 @@ TEST(MainWindowCreation, AnEndRequestedDuringCreationIsHonouredWithoutShowingThe
 }
 
 TEST(MainWindowCreation, AnErrorInFormCreateIsReportedAndTheWindowStays) {
-  TApplication application;
-  TRecordingEvents events;
-  TFakePlatform platform;
-  TfrmZepplay form(application, platform);
-  events.Throwing = "FormCreate";
+  Application application;
+  RecordingEvents events;
+  FakePlatform platform;
+  MainWindow form(application, platform);
+  events.Throwing = "OnCreate";
   events.ThrownMessage = "'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7";
   application.CreateMainWindow(form, events);
   EXPECT_EQ(platform.ErrorReports, Calls{events.ThrownMessage});

@@ -12,25 +12,25 @@
 #include "wizard/win/WinPlatformUi.h"
 
 namespace {
-class TShowcaseEvents : public IWizardEvents {
+class ShowcaseEvents : public IWizardEvents {
  public:
-  void FormCreate() override {}
-  void FormCloseQuery() override {}
-  void btnNextClick() override {}
-  void btnBackClick() override {}
-  void btnHelpClick() override {}
-  void btnCloseClick() override {}
-  void btn1Click() override {}
-  void btnOpenFolderClick() override {}
-  void Label9Click() override {}
-  void txtZepNameChange() override {}
-  void rad1Click() override {}
-  void rad2Click() override {}
+  void OnCreate() override {}
+  void OnCloseRequest() override {}
+  void OnNext() override {}
+  void OnBack() override {}
+  void OnHelp() override {}
+  void OnClose() override {}
+  void OnBrowse() override {}
+  void OnOpenFolder() override {}
+  void OnStartOver() override {}
+  void OnSettingsPathChange() override {}
+  void OnShowNothingSelected() override {}
+  void OnTrayIconSelected() override {}
 };
 
-void FillIn(TfrmZepplay& form, int page) {
-  const char* titles[] = {Texts::TitleChooseSettingsFile, Texts::TitleExecutableOptions,
-                          Texts::TitleExecutableName, Texts::TitleDone};
+void FillIn(MainWindow& form, int page) {
+  const char* titles[] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
+                          Texts::kTitleExecutableName, Texts::kTitleDone};
   form.SetSettingsPath("C:\\data\\macro.zep");
   form.SetExeName("macro.exe");
   form.SetResult("C:\\data\\macro.exe");
@@ -45,11 +45,11 @@ void FillIn(TfrmZepplay& form, int page) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   int page = std::atoi(arguments);
   if (page < 0 || page > 3) page = 0;
-  TApplication application;
-  application.SetTitle(Texts::ApplicationTitle);
-  TWinPlatformUi platform(application);
-  TfrmZepplay form(application, platform);
-  TShowcaseEvents events;
+  Application application;
+  application.SetTitle(Texts::kApplicationTitle);
+  WinPlatformUi platform(application);
+  MainWindow form(application, platform);
+  ShowcaseEvents events;
   application.CreateMainWindow(form, events);
   form.SetLeft(40);
   form.SetTop(40);

@@ -8,7 +8,7 @@ namespace {
 constexpr char kKey[] = "Software\\Fernwick\\ZepplayStoreTest";
 constexpr char kSection[] = "Software\\Fernwick\\ZepplayStoreTest\\Form";
 
-class RegistryOptionsStore : public ::testing::Test {
+class RegistryStore : public ::testing::Test {
  protected:
   void SetUp() override { DeleteKeys(); }
   void TearDown() override {
@@ -21,7 +21,7 @@ class RegistryOptionsStore : public ::testing::Test {
   }
   // Plants a value of any type and bytes in the section.
   static void Plant(const char* name, DWORD type, const std::string& bytes) {
-    TRegKey key;
+    RegKey key;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kSection, 0, nullptr, 0,
                                              KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr));
     ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.Get(), name, 0, type,
@@ -30,7 +30,7 @@ class RegistryOptionsStore : public ::testing::Test {
   }
   // The type and raw bytes of a value in the section.
   static std::pair<DWORD, std::string> Stored(const char* name) {
-    TRegKey key;
+    RegKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kSection, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
       return {REG_NONE, "(no section)"};
     DWORD type = REG_NONE;
@@ -42,27 +42,27 @@ class RegistryOptionsStore : public ::testing::Test {
     return {type, std::string(data, size)};
   }
 
-  TRegistryOptionsStore Store{HKEY_CURRENT_USER, kKey};
+  ::RegistryOptionsStore Store{HKEY_CURRENT_USER, kKey};
 };
 
-TEST_F(RegistryOptionsStore, OpeningCreatesTheKeyButNoSection) {
+TEST_F(RegistryStore, OpeningCreatesTheKeyButNoSection) {
   ASSERT_TRUE(Store.Open());
-  TRegKey key;
+  RegKey key;
   EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, key.Receive()));
-  EXPECT_EQ(TStoredKind::Missing, Store.Read("Form", "Left").Kind);
+  EXPECT_EQ(StoredKind::Missing, Store.Read("Form", "Left").Kind);
   EXPECT_EQ("(no section)", Stored("Left").second);
 }
 
-TEST_F(RegistryOptionsStore, WritesTextWithItsNul) {
+TEST_F(RegistryStore, WritesTextWithItsNul) {
   ASSERT_TRUE(Store.Open());
-  ASSERT_EQ(TWriteResult::Written, Store.Write("Form", "Left", "-4"));
-  ASSERT_EQ(TWriteResult::Written, Store.Write("Form", "Name", "\x95\x5C"));
+  ASSERT_EQ(WriteResult::Written, Store.Write("Form", "Left", "-4"));
+  ASSERT_EQ(WriteResult::Written, Store.Write("Form", "Name", "\x95\x5C"));
   EXPECT_EQ(std::make_pair(DWORD{REG_SZ}, std::string("-4\0", 3)), Stored("Left"));
   EXPECT_EQ(std::make_pair(DWORD{REG_SZ}, std::string("\x95\x5C\0", 3)), Stored("Name"));
   EXPECT_EQ("\x95\x5C", Store.Read("Form", "Name").Text);
 }
 
-TEST_F(RegistryOptionsStore, ReadsTextOfEitherStringTypeAndRefusesOthers) {
+TEST_F(RegistryStore, ReadsTextOfEitherStringTypeAndRefusesOthers) {
   Plant("Sz", REG_SZ, std::string("12\0", 3));
   Plant("NoNul", REG_SZ, "34");
   Plant("Cut", REG_SZ, std::string("5\0" "6", 3));
@@ -74,14 +74,14 @@ TEST_F(RegistryOptionsStore, ReadsTextOfEitherStringTypeAndRefusesOthers) {
   const std::pair<const char*, std::string> texts[] = {
       {"Sz", "12"}, {"NoNul", "34"}, {"Cut", "5"}, {"Expand", "%TEMP%"}};
   for (const auto& [name, text] : texts) {
-    TStoredValue value = Store.Read("Form", name);
-    EXPECT_EQ(TStoredKind::Text, value.Kind) << name;
+    StoredValue value = Store.Read("Form", name);
+    EXPECT_EQ(StoredKind::Text, value.Kind) << name;
     EXPECT_EQ(text, value.Text) << name;
   }
-  EXPECT_EQ(TStoredKind::Missing, Store.Read("Form", "Empty").Kind);
-  EXPECT_EQ(TStoredKind::Missing, Store.Read("Form", "Absent").Kind);
-  EXPECT_EQ(TStoredKind::WrongType, Store.Read("Form", "Dword").Kind);
-  EXPECT_EQ(TStoredKind::WrongType, Store.Read("Form", "Binary").Kind);
+  EXPECT_EQ(StoredKind::Missing, Store.Read("Form", "Empty").Kind);
+  EXPECT_EQ(StoredKind::Missing, Store.Read("Form", "Absent").Kind);
+  EXPECT_EQ(StoredKind::WrongType, Store.Read("Form", "Dword").Kind);
+  EXPECT_EQ(StoredKind::WrongType, Store.Read("Form", "Binary").Kind);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ const BITMAPINFOHEADER* BitmapResource(int id) {
 }
 
 #pragma pack(push, 2)
-struct TIconGroupEntry {
+struct IconGroupEntry {
   BYTE Width, Height, ColourCount, Reserved;
   WORD Planes, BitCount;
   DWORD BytesInResource;
@@ -50,7 +50,7 @@ TEST(Resources, MainIconHasA32And16PixelImageIn16Colours) {
   ASSERT_NE(found, nullptr);
   auto* group = static_cast<const WORD*>(LockResource(LoadResource(nullptr, found)));
   ASSERT_EQ(group[2], 2);
-  auto* entries = reinterpret_cast<const TIconGroupEntry*>(group + 3);
+  auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 3);
   EXPECT_EQ(entries[0].Width, 32);
   EXPECT_EQ(entries[1].Width, 16);
   for (int i = 0; i < 2; ++i) {

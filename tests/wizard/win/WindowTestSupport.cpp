@@ -5,21 +5,21 @@
 #include "common/Exception.h"
 
 namespace {
-TBoxWatch* ActiveWatch = nullptr;
-constexpr UINT WatchInterval = 20;
-constexpr int TicksBeforeForcedClose = 250;
+BoxWatch* ActiveWatch = nullptr;
+constexpr UINT kWatchInterval = 20;
+constexpr int kTicksBeforeForcedClose = 250;
 }  // namespace
 
-int TRecordingEvents::Count(const std::string& handler) const {
+int RecordingEvents::Count(const std::string& handler) const {
   return static_cast<int>(std::count(Calls.begin(), Calls.end(), handler));
 }
 
-void TRecordingEvents::FormCreate() {
-  Record("FormCreate");
+void RecordingEvents::OnCreate() {
+  Record("OnCreate");
   if (OnFormCreate) OnFormCreate();
 }
 
-void TRecordingEvents::Record(const char* handler) {
+void RecordingEvents::Record(const char* handler) {
   Calls.push_back(handler);
   if (Throwing == handler) throw Exception(ThrownMessage);
 }
@@ -70,31 +70,31 @@ void DiscardQuit() {
   }
 }
 
-TBoxWatch::TBoxWatch() : FTimer(SetTimer(nullptr, 0, WatchInterval, Tick)) { ActiveWatch = this; }
+BoxWatch::BoxWatch() : timer_(SetTimer(nullptr, 0, kWatchInterval, Tick)) { ActiveWatch = this; }
 
-TBoxWatch::~TBoxWatch() {
-  KillTimer(nullptr, FTimer);
+BoxWatch::~BoxWatch() {
+  KillTimer(nullptr, timer_);
   ActiveWatch = nullptr;
 }
 
-void CALLBACK TBoxWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  TBoxWatch* watch = ActiveWatch;
+void CALLBACK BoxWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  BoxWatch* watch = ActiveWatch;
   if (!watch) return;
   if (!watch->Seen) {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
     if (!box) return;
     watch->Seen = true;
-    watch->FBox = box;
+    watch->box_ = box;
     if (watch->Inspect) watch->Inspect(box);
     watch->Close(box);
-  } else if (IsWindow(watch->FBox) && ++watch->FTicksSinceClose > TicksBeforeForcedClose) {
+  } else if (IsWindow(watch->box_) && ++watch->ticksSinceClose_ > kTicksBeforeForcedClose) {
     watch->ForcedToClose = true;
-    EndDialog(watch->FBox, IDCANCEL);
+    EndDialog(watch->box_, IDCANCEL);
   }
 }
 
-BOOL CALLBACK TBoxWatch::FindBox(HWND window, LPARAM found) {
+BOOL CALLBACK BoxWatch::FindBox(HWND window, LPARAM found) {
   if (!IsWindowVisible(window) || ClassNameOf(window) != "#32770") return TRUE;
   *reinterpret_cast<HWND*>(found) = window;
   return FALSE;

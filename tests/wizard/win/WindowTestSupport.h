@@ -16,7 +16,7 @@
 
 // Records the handlers the window calls, in order. A handler named in Throwing raises
 // an Exception with ThrownMessage after it is recorded.
-class TRecordingEvents : public IWizardEvents {
+class RecordingEvents : public IWizardEvents {
  public:
   std::vector<std::string> Calls;
   std::function<void()> OnFormCreate;
@@ -25,18 +25,18 @@ class TRecordingEvents : public IWizardEvents {
 
   int Count(const std::string& handler) const;
 
-  void FormCreate() override;
-  void FormCloseQuery() override { Record("FormCloseQuery"); }
-  void btnNextClick() override { Record("btnNextClick"); }
-  void btnBackClick() override { Record("btnBackClick"); }
-  void btnHelpClick() override { Record("btnHelpClick"); }
-  void btnCloseClick() override { Record("btnCloseClick"); }
-  void btn1Click() override { Record("btn1Click"); }
-  void btnOpenFolderClick() override { Record("btnOpenFolderClick"); }
-  void Label9Click() override { Record("Label9Click"); }
-  void txtZepNameChange() override { Record("txtZepNameChange"); }
-  void rad1Click() override { Record("rad1Click"); }
-  void rad2Click() override { Record("rad2Click"); }
+  void OnCreate() override;
+  void OnCloseRequest() override { Record("OnCloseRequest"); }
+  void OnNext() override { Record("OnNext"); }
+  void OnBack() override { Record("OnBack"); }
+  void OnHelp() override { Record("OnHelp"); }
+  void OnClose() override { Record("OnClose"); }
+  void OnBrowse() override { Record("OnBrowse"); }
+  void OnOpenFolder() override { Record("OnOpenFolder"); }
+  void OnStartOver() override { Record("OnStartOver"); }
+  void OnSettingsPathChange() override { Record("OnSettingsPathChange"); }
+  void OnShowNothingSelected() override { Record("OnShowNothingSelected"); }
+  void OnTrayIconSelected() override { Record("OnTrayIconSelected"); }
 
  private:
   void Record(const char* handler);
@@ -58,10 +58,10 @@ class MainWindowTest : public testing::Test {
   void PressAltKey(char letter);
   void ClickButton(int id);
 
-  TApplication Application;
-  TRecordingEvents Events;
-  TFakePlatform Platform;
-  TfrmZepplay Form{Application, Platform};
+  Application Application;
+  RecordingEvents Events;
+  FakePlatform Platform;
+  MainWindow Form{Application, Platform};
 };
 
 // Position and size of a window in its parent's client area.
@@ -74,21 +74,21 @@ void DiscardQuit();
 // on a thread timer that fires inside the box's own message loop. When one shows,
 // Inspect runs once with it and the box is then closed by Close. A box that does not
 // close that way is ended after a while so that no test waits for ever.
-class TBoxWatch {
+class BoxWatch {
  public:
   std::function<void(HWND box)> Inspect;
   std::function<void(HWND box)> Close;
   bool Seen = false;
   bool ForcedToClose = false;
 
-  TBoxWatch();
-  ~TBoxWatch();
+  BoxWatch();
+  ~BoxWatch();
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
   static BOOL CALLBACK FindBox(HWND window, LPARAM found);
 
-  UINT_PTR FTimer;
-  HWND FBox = nullptr;
-  int FTicksSinceClose = 0;
+  UINT_PTR timer_;
+  HWND box_ = nullptr;
+  int ticksSinceClose_ = 0;
 };
