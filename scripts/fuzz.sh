@@ -12,9 +12,9 @@ for p in clang libclang-rt-14-dev; do
 done
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZEP_FUZZ=ON -DZEP_SANITIZE=ON >/dev/null
-targets=$(cd fuzz && ls *Fuzz.cpp | sed 's/\.cpp$//')
-cmake --build build/fuzz --target $targets
-for target in $targets; do
+mapfile -t targets < build/fuzz/fuzz/targets.txt
+cmake --build build/fuzz --target "${targets[@]}"
+for target in "${targets[@]}"; do
   mkdir -p "build/fuzz/corpus-$target"
   echo "fuzz: $target for ${seconds}s"
   "build/fuzz/fuzz/$target" -max_total_time="$seconds" -max_len=4096 "build/fuzz/corpus-$target"
