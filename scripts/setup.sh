@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build make libgtest-dev libbenchmark-dev libssl-dev
   g++-mingw-w64-i686-posix wine wine32:i386
   xvfb xauth xdotool imagemagick x11-apps locales fonts-ipafont-gothic python3
+  clang libclang-rt-14-dev
 )
 
 sudo_if_needed() {

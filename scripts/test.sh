@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds and runs every test: the native build, the native build under AddressSanitizer
-# and UBSan, and the Windows build under Wine (window and process tests on a virtual
-# X display).
+# and UBSan, the Windows build under Wine (window and process tests on a virtual
+# X display), and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -20,3 +20,5 @@ cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake >/dev/null
 cmake --build build/win
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win --output-on-failure
+
+bash scripts/fuzz.sh --ci
