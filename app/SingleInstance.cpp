@@ -23,19 +23,18 @@ void ActivateRunningInstance() {
   SetForegroundWindow(busy ? popup : window);
 }
 
-bool HandOver(HANDLE mutex) {
-  ActivateRunningInstance();
-  CloseHandle(mutex);
-  return true;
+// Creates the named mutex, or opens it when the name exists already; alreadyExists
+// tells which, from the same call.
+KernelObject CreateNamedMutex(const char* name, bool& alreadyExists) {
+  KernelObject mutex(CreateMutexA(nullptr, FALSE, name));
+  alreadyExists = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+  return mutex;
 }
 }  // namespace
 
-bool HandOverToRunningInstance() {
-  if (HANDLE existing = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kMutexName)) return HandOver(existing);
-  // The handle stays open for the life of the process and is never owned: only the
-  // name matters. A name created in the same instant by another start counts as that
-  // start being first.
-  HANDLE created = CreateMutexA(nullptr, FALSE, kMutexName);
-  if (created && GetLastError() == ERROR_ALREADY_EXISTS) return HandOver(created);
-  return false;
+SingleInstance::SingleInstance() { mutex_ = CreateNamedMutex(kMutexName, anotherRuns_); }
+
+bool SingleInstance::HandOverToRunningInstance() const {
+  if (anotherRuns_) ActivateRunningInstance();
+  return anotherRuns_;
 }

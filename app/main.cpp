@@ -33,7 +33,8 @@ int RunWizard(StartFacts facts) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     StartFacts facts = GatherStartFacts();
-    if (HandOverToRunningInstance())
+    const SingleInstance instance;
+    if (instance.HandOverToRunningInstance())
       return AsksForSilentRun(facts.Arguments) ? kExitAnotherInstance : kExitMade;
     return RunWizard(std::move(facts));
   } catch (const std::exception& error) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/UniqueHandle.h"
+
 namespace platform {
 
 // A Windows system error code (ERROR_FILE_NOT_FOUND = 2, ERROR_ACCESS_DENIED = 5,
@@ -17,15 +19,22 @@ enum class Share {
   Read,  // others may read it, nobody may write it
 };
 
+// An open file of the system: a Windows handle, or a POSIX descriptor natively.
+struct FileHandleTraits {
+#ifdef _WIN32
+  using Handle = void*;
+  static Handle Invalid() { return reinterpret_cast<void*>(static_cast<intptr_t>(-1)); }
+#else
+  using Handle = int;
+  static Handle Invalid() { return -1; }
+#endif
+  // Closes the file, whatever comes of it (File::Close reports the result).
+  static void Release(Handle handle);
+};
+using FileHandle = UniqueHandle<FileHandleTraits>;
+
 class File {
  public:
-  File() = default;
-  ~File();
-  File(File&& other) noexcept;
-  File& operator=(File&& other) noexcept;
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
-
   // Opens an existing file for reading only.
   bool OpenRead(const std::string& path, Share share);
   // Creates the file, or truncates an existing one, opened for reading and writing.
@@ -42,16 +51,14 @@ class File {
   bool Flush();
   bool Close();
 
-  bool IsOpen() const;
+  bool IsOpen() const { return static_cast<bool>(handle_); }
   SystemError Error() const { return error_; }
 
  private:
+  // Keeps a handle just opened, or notes the error when the open failed.
+  bool Opened(FileHandleTraits::Handle handle);
   bool Fail();
-#ifdef _WIN32
-  void* handle_ = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
-#else
-  int handle_ = -1;
-#endif
+  FileHandle handle_;
   SystemError error_ = 0;
 };
 

@@ -29,20 +29,11 @@ SystemError FromErrno(int error) {
 }
 }  // namespace
 
-File::~File() { Close(); }
+void FileHandleTraits::Release(Handle handle) { ::close(handle); }
 
-File::File(File&& other) noexcept : handle_(other.handle_), error_(other.error_) {
-  other.handle_ = -1;
-}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    error_ = other.error_;
-    other.handle_ = -1;
-  }
-  return *this;
+bool File::Opened(FileHandleTraits::Handle handle) {
+  handle_.Reset(handle);
+  return IsOpen() || Fail();
 }
 
 bool File::Fail() {
@@ -51,36 +42,29 @@ bool File::Fail() {
 }
 
 bool File::OpenRead(const std::string& path, Share) {
-  Close();
-  handle_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (handle_ < 0) return Fail();
+  if (!Opened(::open(path.c_str(), O_RDONLY | O_CLOEXEC))) return false;
   struct stat info;
-  if (::fstat(handle_, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(handle_);
-    handle_ = -1;
-    error_ = 5;
+  if (::fstat(handle_.Get(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    handle_.Reset();
+    error_ = kErrorAccessDenied;  // as Windows answers for a folder
     return false;
   }
   return true;
 }
 
 bool File::Create(const std::string& path, Share) {
-  Close();
-  handle_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  return IsOpen() || Fail();
+  return Opened(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
 }
 
 bool File::CreateNew(const std::string& path, Share) {
-  Close();
-  handle_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  return IsOpen() || Fail();
+  return Opened(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
 }
 
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   auto* bytes = static_cast<char*>(buffer);
   while (transferred < count) {
-    ssize_t done = ::read(handle_, bytes + transferred, count - transferred);
+    ssize_t done = ::read(handle_.Get(), bytes + transferred, count - transferred);
     if (done < 0) {
       if (errno == EINTR) continue;
       return Fail();
@@ -95,7 +79,7 @@ bool File::Write(const void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   const auto* bytes = static_cast<const char*>(buffer);
   while (transferred < count) {
-    ssize_t done = ::write(handle_, bytes + transferred, count - transferred);
+    ssize_t done = ::write(handle_.Get(), bytes + transferred, count - transferred);
     if (done < 0) {
       if (errno == EINTR) continue;
       return Fail();
@@ -107,21 +91,18 @@ bool File::Write(const void* buffer, size_t count, size_t& transferred) {
 
 bool File::Size(uint64_t& size) {
   struct stat info;
-  if (::fstat(handle_, &info) != 0) return Fail();
+  if (::fstat(handle_.Get(), &info) != 0) return Fail();
   size = static_cast<uint64_t>(info.st_size);
   return true;
 }
 
-bool File::Flush() { return ::fsync(handle_) == 0 || Fail(); }
+bool File::Flush() { return ::fsync(handle_.Get()) == 0 || Fail(); }
 
 bool File::Close() {
   if (!IsOpen()) return true;
-  int handle = handle_;
-  handle_ = -1;
-  return ::close(handle) == 0 || Fail();
+  return ::close(handle_.Release()) == 0 || Fail();
 }
 
-bool File::IsOpen() const { return handle_ >= 0; }
 
 bool FileExists(const std::string& path) {
   struct stat info;

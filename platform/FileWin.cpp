@@ -3,20 +3,12 @@
 #include <string>
 
 #include "platform/File.h"
-#include "platform/UniqueHandle.h"
 
 namespace platform {
 namespace {
 HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
 DWORD ShareFlags(Share share) { return share == Share::Read ? FILE_SHARE_READ : 0; }
-
-struct FileHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Release(Handle handle) { CloseHandle(handle); }
-};
-using FileHandle = UniqueHandle<FileHandleTraits>;
 
 std::wstring Wide(const std::string& text) {
   int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -42,22 +34,19 @@ bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity)
                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return file && GetFileInformationByHandle(file.Get(), &identity);
 }
+
+
+HANDLE OpenFile(const std::string& path, DWORD access, Share share, DWORD disposition) {
+  return CreateFileA(path.c_str(), access, ShareFlags(share), nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
 }  // namespace
 
-File::~File() { Close(); }
+void FileHandleTraits::Release(Handle handle) { CloseHandle(AsHandle(handle)); }
 
-File::File(File&& other) noexcept : handle_(other.handle_), error_(other.error_) {
-  other.handle_ = INVALID_HANDLE_VALUE;
-}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    error_ = other.error_;
-    other.handle_ = INVALID_HANDLE_VALUE;
-  }
-  return *this;
+bool File::Opened(FileHandleTraits::Handle handle) {
+  handle_.Reset(handle);
+  return IsOpen() || Fail();
 }
 
 bool File::Fail() {
@@ -66,24 +55,15 @@ bool File::Fail() {
 }
 
 bool File::OpenRead(const std::string& path, Share share) {
-  Close();
-  handle_ = CreateFileA(path.c_str(), GENERIC_READ, ShareFlags(share), nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-  return IsOpen() || Fail();
+  return Opened(OpenFile(path, GENERIC_READ, share, OPEN_EXISTING));
 }
 
 bool File::Create(const std::string& path, Share share) {
-  Close();
-  handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
-                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return IsOpen() || Fail();
+  return Opened(OpenFile(path, GENERIC_READ | GENERIC_WRITE, share, CREATE_ALWAYS));
 }
 
 bool File::CreateNew(const std::string& path, Share share) {
-  Close();
-  handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, ShareFlags(share), nullptr,
-                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return IsOpen() || Fail();
+  return Opened(OpenFile(path, GENERIC_READ | GENERIC_WRITE, share, CREATE_NEW));
 }
 
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
@@ -92,7 +72,7 @@ bool File::Read(void* buffer, size_t count, size_t& transferred) {
   while (transferred < count) {
     DWORD chunk = static_cast<DWORD>(count - transferred);
     DWORD done = 0;
-    if (!ReadFile(AsHandle(handle_), bytes + transferred, chunk, &done, nullptr)) return Fail();
+    if (!ReadFile(AsHandle(handle_.Get()), bytes + transferred, chunk, &done, nullptr)) return Fail();
     if (done == 0) break;  // end of file
     transferred += done;
   }
@@ -102,7 +82,7 @@ bool File::Read(void* buffer, size_t count, size_t& transferred) {
 bool File::Write(const void* buffer, size_t count, size_t& transferred) {
   transferred = 0;
   DWORD done = 0;
-  if (!WriteFile(AsHandle(handle_), buffer, static_cast<DWORD>(count), &done, nullptr))
+  if (!WriteFile(AsHandle(handle_.Get()), buffer, static_cast<DWORD>(count), &done, nullptr))
     return Fail();
   transferred = done;
   return true;
@@ -110,21 +90,17 @@ bool File::Write(const void* buffer, size_t count, size_t& transferred) {
 
 bool File::Size(uint64_t& size) {
   LARGE_INTEGER value;
-  if (!GetFileSizeEx(AsHandle(handle_), &value)) return Fail();
+  if (!GetFileSizeEx(AsHandle(handle_.Get()), &value)) return Fail();
   size = static_cast<uint64_t>(value.QuadPart);
   return true;
 }
 
-bool File::Flush() { return FlushFileBuffers(AsHandle(handle_)) || Fail(); }
+bool File::Flush() { return FlushFileBuffers(AsHandle(handle_.Get())) || Fail(); }
 
 bool File::Close() {
   if (!IsOpen()) return true;
-  HANDLE handle = AsHandle(handle_);
-  handle_ = INVALID_HANDLE_VALUE;
-  return CloseHandle(handle) || Fail();
+  return CloseHandle(AsHandle(handle_.Release())) || Fail();
 }
-
-bool File::IsOpen() const { return AsHandle(handle_) != INVALID_HANDLE_VALUE; }
 
 bool FileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "wizard/win/WinHandles.h"
+
 namespace {
 constexpr char kOptionsKey[] = "Software\\Fernwick\\Zepplay";
 constexpr char kFormKey[] = "Software\\Fernwick\\Zepplay\\Form";
@@ -58,13 +60,6 @@ HWND FindTopLevel(DWORD processId, Match match) {
   return nullptr;
 }
 
-class OpenedKey {
- public:
-  ~OpenedKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY key_ = nullptr;
-};
 }  // namespace
 
 std::string ProgramFolder() {
@@ -185,15 +180,15 @@ void DeleteOptionsKey() {
 }
 
 bool OptionsKeyExists() {
-  OpenedKey key;
-  return RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &key.key_) == ERROR_SUCCESS;
+  RegistryKey key;
+  return RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
 void PlantValue(const std::string& name, DWORD type, const std::string& bytes) {
-  OpenedKey key;
+  RegistryKey key;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, kFormKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key.key_, nullptr) != ERROR_SUCCESS ||
-      RegSetValueExA(key.key_, name.c_str(), 0, type,
+                      key.Receive(), nullptr) != ERROR_SUCCESS ||
+      RegSetValueExA(key.Get(), name.c_str(), 0, type,
                      reinterpret_cast<const BYTE*>(bytes.data()),
                      static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
     throw std::runtime_error("cannot plant " + name);
@@ -205,8 +200,8 @@ void PlantText(const std::string& name, const std::string& text) {
 
 std::vector<RegistryValue> FormValues() {
   std::vector<RegistryValue> values;
-  OpenedKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, &key.key_) != ERROR_SUCCESS)
+  RegistryKey key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
     return values;
   for (DWORD index = 0;; ++index) {
     char name[256];
@@ -214,7 +209,7 @@ std::vector<RegistryValue> FormValues() {
     char data[256];
     DWORD dataSize = sizeof data;
     DWORD type = REG_NONE;
-    if (RegEnumValueA(key.key_, index, name, &nameSize, nullptr, &type,
+    if (RegEnumValueA(key.Get(), index, name, &nameSize, nullptr, &type,
                       reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS)
       return values;
     values.push_back({std::string(name, nameSize), type, std::string(data, dataSize)});

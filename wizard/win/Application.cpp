@@ -14,13 +14,11 @@ Application::Application() {
                Texts::kWindowNotCreated, kClassName);
 }
 
-Application::~Application() {
-  if (handle_) DestroyWindow(handle_);
-}
+Application::~Application() = default;
 
 void Application::SetTitle(const std::string& title) {
   title_ = title;
-  SetWindowTextA(handle_, title_.c_str());
+  SetWindowTextA(Handle(), title_.c_str());
 }
 
 HWND Application::MainWindowHandle() const { return mainForm_ ? mainForm_->Handle() : nullptr; }
@@ -32,7 +30,7 @@ void Application::CreateMainWindow(MainWindow& form, IWizardEvents& events) {
 
 int Application::Run() {
   if (!endRequested_ && MainWindowHandle()) {
-    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     mainForm_->Show();
   }
   MSG message;
@@ -81,7 +79,7 @@ void Application::NoteQuit(const MSG& quit) {
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = handle_;
+  HWND window = Handle();
   HWND main = MainWindowHandle();
   switch (message) {
     case WM_SYSCOMMAND:
@@ -107,7 +105,7 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (main) PostMessageA(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_NCDESTROY:
-      handle_ = nullptr;
+      window_.Release();  // the system destroys it
       break;
     default:
       break;

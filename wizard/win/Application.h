@@ -16,6 +16,8 @@
 
 #include <string>
 
+#include "wizard/win/WinHandles.h"
+
 class MainWindow;
 class IWizardEvents;
 
@@ -35,7 +37,7 @@ class Application {
   void SetHelpFile(const std::string& path) { helpFile_ = path; }
   const std::string& HelpFile() const { return helpFile_; }
 
-  HWND Handle() const { return handle_; }
+  HWND Handle() const { return window_.Get(); }
   // The main window, or nullptr before it is created and after it is destroyed.
   HWND MainWindowHandle() const;
 
@@ -60,12 +62,12 @@ class Application {
  private:
   template <class Owner>
   friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
-  void Attach(HWND window) { handle_ = window; }
+  void Attach(HWND window) { window_.Reset(window); }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Dispatch(MSG& message);
   void NoteQuit(const MSG& quit);
 
-  HWND handle_ = nullptr;
+  WindowHandle window_;
   std::string title_;
   std::string helpFile_;
   MainWindow* mainForm_ = nullptr;

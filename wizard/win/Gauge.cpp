@@ -3,7 +3,7 @@
 #include <string>
 
 #include "wizard/GaugeMath.h"
-#include "wizard/win/GdiHandles.h"
+#include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowState.h"
 
 namespace {
@@ -14,19 +14,19 @@ constexpr COLORREF kBarColour = RGB(0, 0, 255);
 void XorText(HDC picture, int width, int height, const std::string& text, HFONT font) {
   MemoryDc maskDc(CreateCompatibleDC(picture));
   BitmapHandle mask(CreateBitmap(width, height, 1, 1, nullptr));
-  Selection maskSelected(maskDc.get(), mask.get());
-  Selection fontSelected(maskDc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
-  PatBlt(maskDc.get(), 0, 0, width, height, BLACKNESS);
+  SelectionGuard maskSelected(maskDc.Get(), mask.Get());
+  SelectionGuard fontSelected(maskDc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  PatBlt(maskDc.Get(), 0, 0, width, height, BLACKNESS);
   SIZE extent;
-  GetTextExtentPoint32A(maskDc.get(), text.data(), static_cast<int>(text.size()), &extent);
-  SetBkMode(maskDc.get(), TRANSPARENT);
-  SetTextColor(maskDc.get(), RGB(255, 255, 255));
-  TextOutA(maskDc.get(), (width + 1 - extent.cx) / 2, (height + 1 - extent.cy) / 2, text.data(),
+  GetTextExtentPoint32A(maskDc.Get(), text.data(), static_cast<int>(text.size()), &extent);
+  SetBkMode(maskDc.Get(), TRANSPARENT);
+  SetTextColor(maskDc.Get(), RGB(255, 255, 255));
+  TextOutA(maskDc.Get(), (width + 1 - extent.cx) / 2, (height + 1 - extent.cy) / 2, text.data(),
            static_cast<int>(text.size()));
   // A one-bit source maps 0 to the text colour and 1 to the background colour.
   COLORREF oldText = SetTextColor(picture, RGB(0, 0, 0));
   COLORREF oldBack = SetBkColor(picture, RGB(255, 255, 255));
-  BitBlt(picture, 0, 0, width, height, maskDc.get(), 0, 0, SRCINVERT);
+  BitBlt(picture, 0, 0, width, height, maskDc.Get(), 0, 0, SRCINVERT);
   SetTextColor(picture, oldText);
   SetBkColor(picture, oldBack);
 }
@@ -74,16 +74,16 @@ class GaugeState {
     if (width <= 0 || height <= 0) return;
     MemoryDc pictureDc(CreateCompatibleDC(dc));
     BitmapHandle picture(CreateCompatibleBitmap(dc, width, height));
-    Selection selected(pictureDc.get(), picture.get());
-    FillRect(pictureDc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
+    SelectionGuard selected(pictureDc.Get(), picture.Get());
+    FillRect(pictureDc.Get(), &area, GetSysColorBrush(COLOR_BTNFACE));
     int percentage = Percentage();
     RECT bar = {0, 0, GaugeBarWidth(width, percentage), height};
     if (bar.right > 0) {
       BrushHandle barBrush(CreateSolidBrush(kBarColour));
-      FillRect(pictureDc.get(), &bar, barBrush.get());
+      FillRect(pictureDc.Get(), &bar, barBrush.Get());
     }
-    XorText(pictureDc.get(), width, height, GaugeText(percentage), font_);
-    BitBlt(dc, 0, 0, width, height, pictureDc.get(), 0, 0, SRCCOPY);
+    XorText(pictureDc.Get(), width, height, GaugeText(percentage), font_);
+    BitBlt(dc, 0, 0, width, height, pictureDc.Get(), 0, 0, SRCCOPY);
   }
 
   int progress_ = kMinimum;

@@ -1,6 +1,7 @@
 #include "wizard/win/Image.h"
 
-#include "wizard/win/GdiHandles.h"
+#include <utility>
+
 #include "wizard/win/WindowState.h"
 
 namespace {
@@ -23,10 +24,10 @@ class ImageState {
     if (Icon) DrawIconEx(dc, 0, 0, Icon, 0, 0, 0, nullptr, DI_NORMAL);
     if (!Bitmap) return;
     MemoryDc source(CreateCompatibleDC(dc));
-    Selection selected(source.get(), Bitmap.get());
+    SelectionGuard selected(source.Get(), Bitmap.Get());
     BITMAP size;
-    GetObjectA(Bitmap.get(), sizeof size, &size);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+    GetObjectA(Bitmap.Get(), sizeof size, &size);
+    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.Get(), 0, 0, SRCCOPY);
   }
 };
 }  // namespace
@@ -35,8 +36,8 @@ LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return StatefulWindowProc<ImageState>(window, message, wParam, lParam);
 }
 
-void ImageSetBitmap(HWND image, HBITMAP bitmap) {
-  StateOf<ImageState>(image)->Bitmap.reset(bitmap);
+void ImageSetBitmap(HWND image, BitmapHandle bitmap) {
+  StateOf<ImageState>(image)->Bitmap = std::move(bitmap);
   InvalidateRect(image, nullptr, TRUE);
 }
 

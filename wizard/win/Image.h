@@ -4,9 +4,11 @@
 // parts. It owns the bitmap it is given; icons are shared ones and not destroyed.
 #include <windows.h>
 
+#include "wizard/win/WinHandles.h"
+
 inline constexpr char kImageClassName[] = "TImage";
 
 LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-void ImageSetBitmap(HWND image, HBITMAP bitmap);
+void ImageSetBitmap(HWND image, BitmapHandle bitmap);
 void ImageSetIcon(HWND image, HICON icon);

@@ -10,7 +10,7 @@
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/DialogKeys.h"
 #include "wizard/win/Gauge.h"
-#include "wizard/win/GdiHandles.h"
+#include "wizard/win/WinHandles.h"
 #include "wizard/win/Image.h"
 #include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/Panel.h"
@@ -94,10 +94,8 @@ MainWindow::MainWindow(Application& application, IPlatformUi& platform)
 
 MainWindow::~MainWindow() {
   events_ = nullptr;
-  if (handle_) {
-    destroyedByOwner_ = true;
-    DestroyWindow(handle_);
-  }
+  destroyedByOwner_ = true;  // the application goes on without its main window
+  window_.Reset();
 }
 
 void MainWindow::Create(IWizardEvents& events) {
@@ -109,7 +107,7 @@ void MainWindow::Create(IWizardEvents& events) {
                                application_.Handle(), nullptr, ProgramInstance(), this),
                Texts::kWindowNotCreated, kClassName);
   KeepOnlyMoveAndClose();
-  SetWindowContextHelpId(handle_, kHelpContext);
+  SetWindowContextHelpId(Handle(), kHelpContext);
   CreateControls();
   SyncRadioButtons();
   Fire(&IWizardEvents::OnCreate);
@@ -122,24 +120,24 @@ HWND MainWindow::Control(int id) const {
 
 void MainWindow::Show() {
   KeepReachable();
-  ShowWindow(handle_, SW_SHOWNORMAL);
-  SetForegroundWindow(handle_);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  SetForegroundWindow(Handle());
   RestoreFocus();
-  UpdateWindow(handle_);
+  UpdateWindow(Handle());
 }
 
 bool MainWindow::TranslateKey(const MSG& message) {
-  if (!handle_) return false;
+  if (!Handle()) return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_F1 &&
-      (message.hwnd == handle_ || IsChild(handle_, message.hwnd))) {
+      (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
     ShowHelpForFocus();
     return true;
   }
-  return TranslateDialogKey(handle_, Control(ControlId::kNextButton), message);
+  return TranslateDialogKey(Handle(), Control(ControlId::kNextButton), message);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = handle_;
+  HWND window = Handle();
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -183,7 +181,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       application_.MainWindowDestroyed(!destroyedByOwner_);
       return 0;
     case WM_NCDESTROY:
-      handle_ = nullptr;
+      window_.Release();  // the system destroys it
       controls_.clear();
       lastFocus_ = nullptr;
       break;
@@ -196,7 +194,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // The window menu keeps Move and Close, with a separator between them; whatever else
 // the system put there goes.
 void MainWindow::KeepOnlyMoveAndClose() {
-  HMENU menu = GetSystemMenu(handle_, FALSE);
+  HMENU menu = GetSystemMenu(Handle(), FALSE);
   for (int item = GetMenuItemCount(menu) - 1; item >= 0; --item) {
     UINT command = GetMenuItemID(menu, item);
     if (command != SC_MOVE && command != SC_CLOSE) DeleteMenu(menu, item, MF_BYPOSITION);
@@ -211,7 +209,7 @@ void MainWindow::CreateControls() {
 void MainWindow::CreateControl(const ControlSpec& spec) {
   ControlClass windowClass = ClassOf(spec);
   bool textIsHint = spec.Kind == ControlKind::SpeedButton;
-  HWND parent = spec.ParentId ? Control(spec.ParentId) : handle_;
+  HWND parent = spec.ParentId ? Control(spec.ParentId) : Handle();
   HWND control = CheckCreated(
       CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec), spec.Left,
                       spec.Top, spec.Width, spec.Height, parent,
@@ -224,15 +222,14 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
   if (spec.Id == ControlId::kHelpButton) SetWindowContextHelpId(control, kHelpContext);
   switch (spec.Kind) {
     case ControlKind::Picture:
-      ImageSetBitmap(control, static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
+      ImageSetBitmap(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP))));
       break;
     case ControlKind::Icon:
       ImageSetIcon(control,
                    static_cast<HICON>(LoadPicture(spec.Resource, IMAGE_ICON, spec.Width, spec.Height, LR_SHARED)));
       break;
     case ControlKind::SpeedButton: {
-      BitmapHandle glyph(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP)));
-      SpeedButtonSetGlyph(control, glyph.get());
+      SpeedButtonSetGlyph(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP))));
       SpeedButtonSetHint(control, spec.Text);
       break;
     }
@@ -338,8 +335,8 @@ void MainWindow::ShowDefaultLookOn(HWND focusedButton) {
 void MainWindow::FitToText(int id) {
   HWND label = Control(id);
   std::string text = WindowText(label);
-  WindowDc dc(label);
-  Selection selected(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  WindowDc dc(GetDC(label));
+  SelectionGuard selected(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
   RECT size = {0, 0, 0, 0};
   DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
@@ -351,9 +348,9 @@ void MainWindow::FitToText(int id) {
 void MainWindow::ShowHelpForFocus() {
   DWORD context = 0;
   HWND focus = GetFocus();
-  for (HWND window = IsChild(handle_, focus) ? focus : handle_; window && !context; window = GetParent(window)) {
+  for (HWND window = IsChild(Handle(), focus) ? focus : Handle(); window && !context; window = GetParent(window)) {
     context = GetWindowContextHelpId(window);
-    if (window == handle_) break;
+    if (window == Handle()) break;
   }
   platform_.ShowHelp(context);
 }
@@ -361,15 +358,15 @@ void MainWindow::ShowHelpForFocus() {
 // When the focus has gone with a hidden page or a disabled button, the first tab stop
 // of the window takes it, so that the keyboard goes on working.
 void MainWindow::KeepFocusUsable() {
-  if (GetActiveWindow() != handle_) return;
+  if (GetActiveWindow() != Handle()) return;
   HWND focus = GetFocus();
-  if (IsChild(handle_, focus) && IsUsable(focus)) return;
+  if (IsChild(Handle(), focus) && IsUsable(focus)) return;
   RestoreFocus();
 }
 
 void MainWindow::RestoreFocus() {
-  HWND target = IsUsable(lastFocus_) && IsChild(handle_, lastFocus_) ? lastFocus_
-                                                                      : GetNextDlgTabItem(handle_, nullptr, FALSE);
+  HWND target = IsUsable(lastFocus_) && IsChild(Handle(), lastFocus_) ? lastFocus_
+                                                                      : GetNextDlgTabItem(Handle(), nullptr, FALSE);
   if (target) SetFocus(target);
 }
 
@@ -406,7 +403,7 @@ BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 void MainWindow::KeepReachable() {
   const RECT frame = Frame();
   POINT clientOrigin = {0, 0};
-  ClientToScreen(handle_, &clientOrigin);
+  ClientToScreen(Handle(), &clientOrigin);
   std::vector<ScreenRect> workAreas;
   EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
   MONITORINFO nearest = {};
@@ -415,17 +412,17 @@ void MainWindow::KeepReachable() {
   const ScreenPoint place =
       ReachablePosition(ScreenRectOf(frame), clientOrigin.y - frame.top, workAreas, ScreenRectOf(nearest.rcWork));
   if (place.X != frame.left || place.Y != frame.top)
-    SetWindowPos(handle_, nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT MainWindow::Frame() const {
   RECT frame = {};
-  GetWindowRect(handle_, &frame);
+  GetWindowRect(Handle(), &frame);
   return frame;
 }
 
 void MainWindow::MoveFrame(int left, int top, int width, int height) {
-  SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // ---- IWizardView ----
@@ -499,7 +496,7 @@ void MainWindow::SetEnabled(OptionControl control, bool enabled) {
   KeepFocusUsable();
 }
 
-void MainWindow::SetCaption(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
+void MainWindow::SetCaption(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }
 
 int MainWindow::Left() const { return Frame().left; }
 int MainWindow::Top() const { return Frame().top; }
@@ -527,4 +524,4 @@ void MainWindow::SetOuterWidth(int width) {
   MoveFrame(frame.left, frame.top, width, frame.bottom - frame.top);
 }
 
-void MainWindow::Close() { SendMessageA(handle_, WM_CLOSE, 0, 0); }
+void MainWindow::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

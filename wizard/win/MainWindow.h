@@ -13,6 +13,7 @@
 #include "wizard/PlatformUi.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
+#include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowFonts.h"
 
 class Application;
@@ -33,7 +34,7 @@ class MainWindow : public IWizardView {
   // Creates the window, hidden and owned by the application window, with all its
   // controls; then runs events.OnCreate as the last step. Application calls it.
   void Create(IWizardEvents& events);
-  HWND Handle() const { return handle_; }
+  HWND Handle() const { return window_.Get(); }
   // The control with this id (ControlId), or nullptr.
   HWND Control(int id) const;
   // Shows the window, within reach of the user, and puts the focus on its first tab
@@ -72,7 +73,7 @@ class MainWindow : public IWizardView {
  private:
   template <class Owner>
   friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
-  void Attach(HWND window) { handle_ = window; }
+  void Attach(HWND window) { window_.Reset(window); }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void CreateControl(const ControlSpec& spec);
@@ -95,7 +96,7 @@ class MainWindow : public IWizardView {
   Application& application_;
   IPlatformUi& platform_;
   IWizardEvents* events_ = nullptr;
-  HWND handle_ = nullptr;
+  WindowHandle window_;
   bool destroyedByOwner_ = false;
   WindowFonts fonts_;
   std::map<int, HWND> controls_;

@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-void RegKey::Reset() {
-  if (key_) RegCloseKey(key_);
-  key_ = nullptr;
-}
-
 RegistryOptionsStore::RegistryOptionsStore(HKEY root, std::string path)
     : root_(root), path_(std::move(path)) {}
 
@@ -17,7 +12,7 @@ bool RegistryOptionsStore::Open() {
 }
 
 StoredValue RegistryOptionsStore::Read(const std::string& section, const std::string& name) {
-  RegKey key;
+  RegistryKey key;
   if (RegOpenKeyExA(key_.Get(), section.c_str(), 0, KEY_ALL_ACCESS, key.Receive()) !=
       ERROR_SUCCESS)
     return {};
@@ -38,7 +33,7 @@ StoredValue RegistryOptionsStore::Read(const std::string& section, const std::st
 
 WriteResult RegistryOptionsStore::Write(const std::string& section, const std::string& name,
                                           const std::string& text) {
-  RegKey key;
+  RegistryKey key;
   if (RegCreateKeyExA(key_.Get(), section.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
     return WriteResult::SectionNotCreated;

@@ -6,26 +6,7 @@
 #include <string>
 
 #include "wizard/OptionsStore.h"
-
-// Owns an open registry key and closes it.
-class RegKey {
- public:
-  RegKey() = default;
-  ~RegKey() { Reset(); }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-
-  HKEY Get() const { return key_; }
-  // Closes the key held so far and hands out the place for a new one.
-  HKEY* Receive() {
-    Reset();
-    return &key_;
-  }
-  void Reset();
-
- private:
-  HKEY key_ = nullptr;
-};
+#include "wizard/win/WinHandles.h"
 
 class RegistryOptionsStore : public IOptionsStore {
  public:
@@ -43,5 +24,5 @@ class RegistryOptionsStore : public IOptionsStore {
  private:
   HKEY root_;
   std::string path_;
-  RegKey key_;
+  RegistryKey key_;
 };

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "wizard/win/GdiHandles.h"
+#include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowState.h"
 
 namespace {
@@ -10,16 +10,12 @@ COLORREF BottomLeftColour(HBITMAP bitmap) {
   BITMAP size;
   GetObjectA(bitmap, sizeof size, &size);
   MemoryDc dc(CreateCompatibleDC(nullptr));
-  Selection selected(dc.get(), bitmap);
-  return GetPixel(dc.get(), 0, size.bmHeight - 1);
+  SelectionGuard selected(dc.Get(), bitmap);
+  return GetPixel(dc.Get(), 0, size.bmHeight - 1);
 }
 
 class SpeedButtonState {
  public:
-  ~SpeedButtonState() {
-    if (glyph_) ImageList_Destroy(glyph_);
-  }
-
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
       case WM_MOUSEMOVE:
@@ -54,12 +50,11 @@ class SpeedButtonState {
     }
   }
 
-  void SetGlyph(HBITMAP glyph) {
-    if (glyph_) ImageList_Destroy(glyph_);
+  void SetGlyph(const BitmapHandle& glyph) {
     BITMAP size;
-    GetObjectA(glyph, sizeof size, &size);
-    glyph_ = ImageList_Create(size.bmWidth, size.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-    ImageList_AddMasked(glyph_, glyph, BottomLeftColour(glyph));
+    GetObjectA(glyph.Get(), sizeof size, &size);
+    glyph_.Reset(ImageList_Create(size.bmWidth, size.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
+    ImageList_AddMasked(glyph_.Get(), glyph.Get(), BottomLeftColour(glyph.Get()));
   }
 
   void SetHint(HWND window, const std::string& hint) {
@@ -99,13 +94,13 @@ class SpeedButtonState {
       DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
     if (!glyph_) return;
     int width = 0, height = 0;
-    ImageList_GetIconSize(glyph_, &width, &height);
+    ImageList_GetIconSize(glyph_.Get(), &width, &height);
     int shift = down ? 1 : 0;
-    ImageList_Draw(glyph_, 0, dc, (area.right - width) / 2 + shift, (area.bottom - height) / 2 + shift,
+    ImageList_Draw(glyph_.Get(), 0, dc, (area.right - width) / 2 + shift, (area.bottom - height) / 2 + shift,
                    ILD_TRANSPARENT);
   }
 
-  HIMAGELIST glyph_ = nullptr;
+  ImageListHandle glyph_;
   HWND tooltip_ = nullptr;  // owned by the top-level window, which destroys it
   bool mouseInside_ = false;
   bool pressed_ = false;
@@ -116,7 +111,7 @@ LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
   return StatefulWindowProc<SpeedButtonState>(window, message, wParam, lParam);
 }
 
-void SpeedButtonSetGlyph(HWND button, HBITMAP glyph) {
+void SpeedButtonSetGlyph(HWND button, BitmapHandle glyph) {
   StateOf<SpeedButtonState>(button)->SetGlyph(glyph);
   InvalidateRect(button, nullptr, TRUE);
 }

@@ -6,12 +6,13 @@
 
 #include <string>
 
+#include "wizard/win/WinHandles.h"
+
 inline constexpr char kSpeedButtonClassName[] = "TSpeedButton";
 
 LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The glyph: the colour of its bottom-left pixel is transparent. The bitmap stays the
-// caller's.
-void SpeedButtonSetGlyph(HWND button, HBITMAP glyph);
+// The glyph: the colour of its bottom-left pixel is transparent.
+void SpeedButtonSetGlyph(HWND button, BitmapHandle glyph);
 // The tooltip shown while the mouse rests on the button.
 void SpeedButtonSetHint(HWND button, const std::string& hint);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/Texts.h"
-#include "wizard/win/GdiHandles.h"
+#include "wizard/win/WinHandles.h"
 
 namespace {
 constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -47,11 +47,11 @@ void LayOut(HWND box, WarningBoxContent& content) {
   NONCLIENTMETRICSA system = {};
   system.cbSize = sizeof system;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0);
-  content.Font.reset(CreateFontIndirectA(&system.lfMessageFont));
-  HFONT font = content.Font.get();
+  content.Font.Reset(CreateFontIndirectA(&system.lfMessageFont));
+  HFONT font = content.Font.Get();
 
-  WindowDc dc(box);
-  Selection selected(dc.Get(), font);
+  WindowDc dc(GetDC(box));
+  SelectionGuard selected(dc.Get(), font);
   BoxMetrics metrics(dc.Get());
   RECT textSize = {0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
   DrawTextA(dc.Get(), content.Text.c_str(), -1, &textSize,
@@ -106,7 +106,7 @@ void ShowWarningBox(HWND owner, const std::string& text) {
   alignas(DWORD) WORD dialogTemplate[16] = {};
   auto* header = reinterpret_cast<DLGTEMPLATE*>(dialogTemplate);
   header->style = kBoxStyle;
-  WarningBoxContent content{text, nullptr};
+  WarningBoxContent content{text, {}};
   DialogBoxIndirectParamA(GetModuleHandleA(nullptr), header, owner, WarningBoxProc,
                           reinterpret_cast<LPARAM>(&content));
 }

@@ -19,13 +19,13 @@ WindowFonts::WindowFonts()
 HFONT WindowFonts::For(FontRole role) const {
   switch (role) {
     case FontRole::Title:
-      return title_.get();
+      return title_.Get();
     case FontRole::Bold:
-      return bold_.get();
+      return bold_.Get();
     case FontRole::Link:
-      return link_.get();
+      return link_.Get();
     case FontRole::Normal:
       break;
   }
-  return normal_.get();
+  return normal_.Get();
 }

@@ -4,7 +4,7 @@
 // Heights are in pixels, so the fonts do not follow the screen's DPI setting.
 #include <windows.h>
 
-#include "wizard/win/GdiHandles.h"
+#include "wizard/win/WinHandles.h"
 #include "wizard/win/MainWindowLayout.h"
 
 class WindowFonts {

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <new>
 
 // Shows an error that reached a window procedure; the message is handled as failed.
@@ -24,8 +25,9 @@ template <class State>
 LRESULT CALLBACK StatefulWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   State* state = StateOf<State>(window);
   if (message == WM_NCCREATE && !state) {
-    state = new (std::nothrow) State();
-    if (!state) return FALSE;  // the window is not created
+    std::unique_ptr<State> made(new (std::nothrow) State());
+    if (!made) return FALSE;  // the window is not created
+    state = made.release();  // the window holds it until WM_NCDESTROY
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
   }
   if (!state) return DefWindowProcA(window, message, wParam, lParam);
@@ -37,7 +39,7 @@ LRESULT CALLBACK StatefulWindowProc(HWND window, UINT message, WPARAM wParam, LP
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    delete state;
+    std::unique_ptr<State> released(state);
   }
   return result;
 }

@@ -21,7 +21,7 @@ class RegistryStore : public ::testing::Test {
   }
   // Plants a value of any type and bytes in the section.
   static void Plant(const char* name, DWORD type, const std::string& bytes) {
-    RegKey key;
+    RegistryKey key;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kSection, 0, nullptr, 0,
                                              KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr));
     ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.Get(), name, 0, type,
@@ -30,7 +30,7 @@ class RegistryStore : public ::testing::Test {
   }
   // The type and raw bytes of a value in the section.
   static std::pair<DWORD, std::string> Stored(const char* name) {
-    RegKey key;
+    RegistryKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kSection, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
       return {REG_NONE, "(no section)"};
     DWORD type = REG_NONE;
@@ -47,7 +47,7 @@ class RegistryStore : public ::testing::Test {
 
 TEST_F(RegistryStore, OpeningCreatesTheKeyButNoSection) {
   ASSERT_TRUE(Store.Open());
-  RegKey key;
+  RegistryKey key;
   EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, key.Receive()));
   EXPECT_EQ(StoredKind::Missing, Store.Read("Form", "Left").Kind);
   EXPECT_EQ("(no section)", Stored("Left").second);

@@ -1,0 +1,77 @@
+#pragma once
+// Every handle the program holds from the system, owned by one UniqueHandle each: one
+// traits type per kind names how it is released. A selection into a device context is
+// no handle: its guard puts back what was selected before.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/UniqueHandle.h"
+
+template <class H>
+struct GdiObjectTraits {
+  using Handle = H;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle object) { DeleteObject(object); }
+};
+using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
+using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+
+// A device context made with CreateCompatibleDC.
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle dc) { DeleteDC(dc); }
+};
+using MemoryDc = UniqueHandle<MemoryDcTraits>;
+
+// A device context fetched with GetDC, given back to its window.
+struct WindowDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle dc) { ReleaseDC(WindowFromDC(dc), dc); }
+};
+using WindowDc = UniqueHandle<WindowDcTraits>;
+
+struct ImageListTraits {
+  using Handle = HIMAGELIST;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle list) { ImageList_Destroy(list); }
+};
+using ImageListHandle = UniqueHandle<ImageListTraits>;
+
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle key) { RegCloseKey(key); }
+};
+using RegistryKey = UniqueHandle<RegistryKeyTraits>;
+
+// A kernel object such as a mutex (files belong to the platform layer).
+struct KernelObjectTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle object) { CloseHandle(object); }
+};
+using KernelObject = UniqueHandle<KernelObjectTraits>;
+
+// A top-level window the program made itself.
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle window) { DestroyWindow(window); }
+};
+using WindowHandle = UniqueHandle<WindowTraits>;
+
+// Selects an object into a device context for the life of the guard.
+class SelectionGuard {
+ public:
+  SelectionGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectionGuard() { SelectObject(dc_, previous_); }
+  SelectionGuard(const SelectionGuard&) = delete;
+  SelectionGuard& operator=(const SelectionGuard&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
