@@ -13,8 +13,6 @@
 
 namespace {
 constexpr int kLastPage = 3;
-constexpr int kPagesLeft = 120;
-constexpr int kPagesTop = 44;
 constexpr unsigned kPauseAfterConversion = 100;
 // The temporary folder is asked for with room for 255 characters.
 constexpr size_t kMaxWorkFolderLength = 255;
@@ -41,7 +39,7 @@ void WizardController::OnCreate() {
   // Without a usable temporary folder the work folder stays empty and every
   // conversion is refused.
   if (facts_.TempPath.size() <= kMaxWorkFolderLength) engine_.SetWorkFolder(facts_.TempPath);
-  view_.PlacePages(kPagesLeft, kPagesTop);
+  view_.PlacePages();
   const bool silent = AsksForSilentRun(facts_.Arguments);
   try {
     options_.Read(view_, facts_.Screen, [this](OptionControl radio, bool selected) {
@@ -69,17 +67,14 @@ void WizardController::OnCloseRequest() {
 }
 
 void WizardController::OnNext() {
-  if (pageIndex_ < kLastPage && ShowPage(pageIndex_ + 1)) ++pageIndex_;
+  if (pageIndex_ < kLastPage) MoveTo(pageIndex_ + 1);
 }
 
 void WizardController::OnBack() {
-  if (pageIndex_ > 0 && ShowPage(pageIndex_ - 1)) --pageIndex_;
+  if (pageIndex_ > 0) MoveTo(pageIndex_ - 1);
 }
 
-void WizardController::OnStartOver() {
-  pageIndex_ = 0;
-  ShowPage(0);
-}
+void WizardController::OnStartOver() { MoveTo(0); }
 
 void WizardController::OnHelp() { platform_.ShowHelp(kHelpContext); }
 
@@ -118,20 +113,25 @@ void WizardController::SelectVisibility(OptionControl radio, bool selected) {
     OnTrayIconSelected();
 }
 
-bool WizardController::ShowPage(int target) {
+bool WizardController::MoveTo(int target) {
+  pageIndex_ = ShowPage(target);
+  return pageIndex_ == target;
+}
+
+int WizardController::ShowPage(int target) {
   switch (target) {
     case 0:
       ShowChooseFilePage();
-      return true;
+      return 0;
     case 1:
       return EnterOptionsPage();
     case 2:
       EnterNamePage();
-      return true;
+      return 2;
     case 3:
-      return ConvertAndShowResult();
+      return ConvertAndShowResult() ? 3 : pageIndex_;
     default:
-      return false;
+      return pageIndex_;
   }
 }
 
@@ -140,22 +140,21 @@ void WizardController::ShowChooseFilePage() {
   view_.SetBackEnabled(false);
 }
 
-bool WizardController::EnterOptionsPage() {
+int WizardController::EnterOptionsPage() {
   const std::string path = view_.SettingsPath();
   if (!engine_.LoadSettingsFile(path)) {
-    // The missing-file warning has been shown. The wizard starts over on page 0, so
-    // the page on screen and the page index agree also when this was Back from page 2.
-    pageIndex_ = 0;
+    // The missing-file warning has been shown. The wizard starts over on page 0, also
+    // when this was Back from page 2.
     ShowChooseFilePage();
-    return false;
+    return 0;
   }
   if (!engine_.ValidateSettingsFile(path)) {
     platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
-    return false;
+    return pageIndex_;
   }
   ShowOnly(1);
   view_.SetBackEnabled(true);
-  return true;
+  return 1;
 }
 
 void WizardController::EnterNamePage() {
@@ -218,7 +217,8 @@ void WizardController::RunSilently() {
   view_.SetSettingsPath(facts_.Arguments.size() > 1 ? facts_.Arguments[1] : std::string());
   int exitCode = kExitMade;
   try {
-    while (pageIndex_ < kLastPage && ShowPage(pageIndex_ + 1)) ++pageIndex_;
+    for (int page = 1; page <= kLastPage; ++page)
+      if (!MoveTo(page)) break;
     if (pageIndex_ < kLastPage) exitCode = kExitWarning;
   } catch (const std::exception& error) {
     // The window is never usable in this run, so the error ends it after the report.

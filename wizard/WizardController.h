@@ -43,9 +43,16 @@ class WizardController : public IWizardEvents {
   int PageIndex() const { return pageIndex_; }
 
  private:
-  bool ShowPage(int target);
+  // The only place where the page index changes: shows target after the steps that
+  // lead there and takes the page on screen afterwards as the index. True when target
+  // was reached.
+  bool MoveTo(int target);
+  // Runs the steps that lead to target and shows it. Returns the page on screen
+  // afterwards: target, or the page the wizard stayed on (0 when the settings file
+  // has gone).
+  int ShowPage(int target);
   void ShowChooseFilePage();
-  bool EnterOptionsPage();
+  int EnterOptionsPage();
   void EnterNamePage();
   bool ConvertAndShowResult();
   void ShowOnly(int page);

@@ -10,8 +10,9 @@ class IWizardView {
  public:
   virtual ~IWizardView() = default;
 
-  // Pages: moves the four page panels, shows exactly one of them, sets PageTitle.
-  virtual void PlacePages(int left, int top) = 0;
+  // Pages: puts the four page panels where the layout has them (whatever moved them
+  // since), shows exactly one of them, sets PageTitle.
+  virtual void PlacePages() = 0;
   virtual void ShowPagePanel(int page) = 0;
   virtual void SetTitle(const std::string& text) = 0;
   virtual void SetBackEnabled(bool enabled) = 0;

@@ -17,7 +17,7 @@ class FakeView : public IWizardView {
  public:
   IWizardEvents* Events = nullptr;  // receives OnSettingsPathChange and the radio clicks
 
-  int PagesLeft = 0, PagesTop = 0;
+  bool PagesPlaced = false;
   int VisiblePage = 0;
   std::string Title = Texts::kTitleChooseSettingsFile;
   bool BackEnabled = false, NextEnabled = false;
@@ -41,7 +41,7 @@ class FakeView : public IWizardView {
   void UserSelect(OptionControl radio);
   void UserCheck(OptionControl flag, bool checked) { Checked[flag] = checked; }
 
-  void PlacePages(int left, int top) override { PagesLeft = left, PagesTop = top; }
+  void PlacePages() override { PagesPlaced = true; }
   void ShowPagePanel(int page) override { VisiblePage = page; }
   void SetTitle(const std::string& text) override { Title = text; }
   void SetBackEnabled(bool enabled) override { BackEnabled = enabled; }

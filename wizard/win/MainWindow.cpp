@@ -22,8 +22,6 @@ namespace {
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kPages[] = {ControlId::kChooseFilePage, ControlId::kOptionsPage, ControlId::kNamePage, ControlId::kDonePage};
-constexpr int kPushButtons[] = {ControlId::kHelpButton, ControlId::kBackButton, ControlId::kNextButton,
-                               ControlId::kCloseButton, ControlId::kOpenFolderButton};
 constexpr int kRadios[] = {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio};
 
 struct ControlClass {
@@ -52,7 +50,7 @@ ControlClass ClassOf(const ControlSpec& spec) {
     case ControlKind::Edit:
       return {"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::PushButton:
-      return {"Button", static_cast<DWORD>((spec.Flags & cfDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY),
+      return {"Button", static_cast<DWORD>((spec.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY),
               0};
     case ControlKind::RadioButton:
       return {"Button", BS_AUTORADIOBUTTON, 0};
@@ -70,10 +68,10 @@ ControlClass ClassOf(const ControlSpec& spec) {
 
 DWORD StyleOf(const ControlSpec& spec) {
   DWORD style = WS_CHILD | ClassOf(spec).Style;
-  if (!(spec.Flags & cfHidden)) style |= WS_VISIBLE;
-  if (spec.Flags & cfDisabled) style |= WS_DISABLED;
-  if (spec.Flags & cfTabStop) style |= WS_TABSTOP;
-  if (spec.Flags & cfGroup) style |= WS_GROUP;
+  if (!spec.Hidden) style |= WS_VISIBLE;
+  if (spec.Disabled) style |= WS_DISABLED;
+  if (spec.TabStop) style |= WS_TABSTOP;
+  if (spec.Group) style |= WS_GROUP;
   return style;
 }
 
@@ -209,16 +207,16 @@ void MainWindow::CreateControls() {
 void MainWindow::CreateControl(const ControlSpec& spec) {
   ControlClass windowClass = ClassOf(spec);
   bool textIsHint = spec.Kind == ControlKind::SpeedButton;
-  HWND parent = spec.ParentId ? Control(spec.ParentId) : Handle();
+  HWND parent = spec.Parent ? Control(spec.Parent) : Handle();
   HWND control = CheckCreated(
-      CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec), spec.Left,
-                      spec.Top, spec.Width, spec.Height, parent,
+      CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec),
+                      spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), ProgramInstance(), nullptr),
       Texts::kWindowNotCreated, windowClass.Name);
   controls_[spec.Id] = control;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(spec.Font)), FALSE);
-  if (spec.Flags & cfAutoSize) FitToText(spec.Id);
-  if (spec.Flags & cfChecked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+  if (spec.AutoSize) FitToText(spec.Id);
+  if (spec.Checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
   if (spec.Id == ControlId::kHelpButton) SetWindowContextHelpId(control, kHelpContext);
   switch (spec.Kind) {
     case ControlKind::Picture:
@@ -226,7 +224,7 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
       break;
     case ControlKind::Icon:
       ImageSetIcon(control,
-                   static_cast<HICON>(LoadPicture(spec.Resource, IMAGE_ICON, spec.Width, spec.Height, LR_SHARED)));
+                   static_cast<HICON>(LoadPicture(spec.Resource, IMAGE_ICON, spec.Place.Width, spec.Place.Height, LR_SHARED)));
       break;
     case ControlKind::SpeedButton: {
       SpeedButtonSetGlyph(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP))));
@@ -241,38 +239,28 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
   }
 }
 
+// The notifications of the controls and who handles them: most go on to the
+// controller; the settings path and the radio buttons pass through the window first.
+const MainWindow::ControlEvent MainWindow::kControlEvents[] = {
+    {ControlId::kHelpButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnHelp>},
+    {ControlId::kBackButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnBack>},
+    {ControlId::kNextButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnNext>},
+    {ControlId::kCloseButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnClose>},
+    {ControlId::kOpenFolderButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnOpenFolder>},
+    {ControlId::kBrowseButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnBrowse>},
+    {ControlId::kStartOverLink, STN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnStartOver>},
+    {ControlId::kSettingsPathEdit, EN_CHANGE, &MainWindow::NoteSettingsPathChange},
+    {ControlId::kShowNothingRadio, BN_CLICKED, &MainWindow::NoteRadioClick},
+    {ControlId::kTrayIconRadio, BN_CLICKED, &MainWindow::NoteRadioClick},
+};
+
 void MainWindow::OnCommand(int id, int code, HWND control) {
-  switch (id) {
-    case ControlId::kHelpButton:
-    case ControlId::kBackButton:
-    case ControlId::kNextButton:
-    case ControlId::kCloseButton:
-    case ControlId::kOpenFolderButton:
-      if (code == BN_SETFOCUS) ShowDefaultLookOn(control);
-      if (code == BN_KILLFOCUS) ShowDefaultLookOn(nullptr);
-      if (code != BN_CLICKED) return;
-      if (id == ControlId::kHelpButton) Fire(&IWizardEvents::OnHelp);
-      if (id == ControlId::kBackButton) Fire(&IWizardEvents::OnBack);
-      if (id == ControlId::kNextButton) Fire(&IWizardEvents::OnNext);
-      if (id == ControlId::kCloseButton) Fire(&IWizardEvents::OnClose);
-      if (id == ControlId::kOpenFolderButton) Fire(&IWizardEvents::OnOpenFolder);
-      return;
-    case ControlId::kBrowseButton:
-      if (code == BN_CLICKED) Fire(&IWizardEvents::OnBrowse);
-      return;
-    case ControlId::kStartOverLink:
-      if (code == STN_CLICKED) Fire(&IWizardEvents::OnStartOver);
-      return;
-    case ControlId::kSettingsPathEdit:
-      if (code == EN_CHANGE) NoteSettingsPathChange();
-      return;
-    case ControlId::kShowNothingRadio:
-    case ControlId::kTrayIconRadio:
-      if (code == BN_CLICKED) NoteRadioClick(id);
-      return;
-    default:
-      return;
-  }
+  // A push button with the focus looks like the default button (see ShowDefaultLookOn).
+  const ControlSpec* spec = FindControlSpec(id);
+  if (spec && spec->Kind == ControlKind::PushButton && (code == BN_SETFOCUS || code == BN_KILLFOCUS))
+    ShowDefaultLookOn(code == BN_SETFOCUS ? control : nullptr);
+  for (const ControlEvent& event : kControlEvents)
+    if (event.Control == id && event.Notification == static_cast<UINT>(code)) (this->*event.Handler)(id);
 }
 
 void MainWindow::Fire(void (IWizardEvents::*handler)()) {
@@ -286,7 +274,7 @@ void MainWindow::Fire(void (IWizardEvents::*handler)()) {
   }
 }
 
-void MainWindow::NoteSettingsPathChange() {
+void MainWindow::NoteSettingsPathChange(int) {
   std::string text = WindowText(Control(ControlId::kSettingsPathEdit));
   if (text == settingsPath_) return;
   settingsPath_ = text;
@@ -322,8 +310,9 @@ void MainWindow::SyncRadioButtons() {
 void MainWindow::ShowDefaultLookOn(HWND focusedButton) {
   HWND next = Control(ControlId::kNextButton);
   HWND defaultLook = focusedButton ? focusedButton : next;
-  for (int id : kPushButtons) {
-    HWND button = Control(id);
+  for (const ControlSpec& spec : MainWindowLayout()) {
+    if (spec.Kind != ControlKind::PushButton) continue;
+    HWND button = Control(spec.Id);
     DWORD style = button == defaultLook ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     SendMessageA(button, BM_SETSTYLE, style | BS_NOTIFY, TRUE);
   }
@@ -427,9 +416,11 @@ void MainWindow::MoveFrame(int left, int top, int width, int height) {
 
 // ---- IWizardView ----
 
-void MainWindow::PlacePages(int left, int top) {
-  for (int page : kPages)
-    SetWindowPos(Control(page), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MainWindow::PlacePages() {
+  for (int page : kPages) {
+    const PixelRect& place = FindControlSpec(page)->Place;
+    SetWindowPos(Control(page), nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void MainWindow::ShowPagePanel(int page) {
@@ -460,7 +451,7 @@ std::string MainWindow::SettingsPath() const { return WindowText(Control(Control
 void MainWindow::SetSettingsPath(const std::string& text) {
   HWND edit = Control(ControlId::kSettingsPathEdit);
   if (WindowText(edit) != text) SetWindowTextA(edit, text.c_str());
-  NoteSettingsPathChange();  // in case the edit box did not report the change itself
+  NoteSettingsPathChange(ControlId::kSettingsPathEdit);  // in case the edit box did not report it
 }
 
 std::string MainWindow::ExeName() const { return WindowText(Control(ControlId::kExeNameEdit)); }

@@ -45,7 +45,7 @@ class MainWindow : public IWizardView {
   bool TranslateKey(const MSG& message);
 
   // IWizardView.
-  void PlacePages(int left, int top) override;
+  void PlacePages() override;
   void ShowPagePanel(int page) override;
   void SetTitle(const std::string& text) override;
   void SetBackEnabled(bool enabled) override;
@@ -78,10 +78,22 @@ class MainWindow : public IWizardView {
   void CreateControls();
   void CreateControl(const ControlSpec& spec);
   void KeepOnlyMoveAndClose();
+  struct ControlEvent {
+    int Control;
+    UINT Notification;
+    void (MainWindow::*Handler)(int control);
+  };
+  static const ControlEvent kControlEvents[];
+
   void OnCommand(int id, int code, HWND control);
+  // Runs a handler of the controller inside the error wrapper.
   void Fire(void (IWizardEvents::*handler)());
-  void NoteSettingsPathChange();
-  void NoteRadioClick(int id);
+  template <void (IWizardEvents::*Event)()>
+  void Forward(int) {
+    Fire(Event);
+  }
+  void NoteSettingsPathChange(int control);
+  void NoteRadioClick(int control);
   void SyncRadioButtons();
   void ShowDefaultLookOn(HWND focusedButton);
   void FitToText(int id);

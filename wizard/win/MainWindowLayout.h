@@ -23,28 +23,30 @@ enum class ControlKind {
   ListBox,
 };
 
-enum ControlFlag : unsigned {
-  cfHidden = 1u << 0,
-  cfDisabled = 1u << 1,
-  cfChecked = 1u << 2,
-  cfTabStop = 1u << 3,
-  cfGroup = 1u << 4,     // starts a group of radio buttons, or ends the one before
-  cfDefault = 1u << 5,   // the default push button
-  cfAutoSize = 1u << 6,  // a label that takes the size of its text
-};
-
 enum class FontRole { Normal, Title, Bold, Link };
 
+// A rectangle in pixels of a 96-DPI screen: left and top relative to the parent's
+// client area, then width and height.
+struct PixelRect {
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
 struct ControlSpec {
-  int Id;
-  int ParentId;  // 0: the window itself
-  ControlKind Kind;
-  int Left, Top, Width, Height;
-  const char* Text;  // for a speed button its tooltip, which is not its window text
-  unsigned Flags;
-  FontRole Font;
-  COLORREF Color;  // text colour, CLR_INVALID for the window-text colour
-  int Resource;    // picture, icon or glyph; 0 for none
+  int Id = 0;
+  int Parent = 0;  // 0: the window itself
+  ControlKind Kind = ControlKind::Label;
+  PixelRect Place;
+  const char* Text = "";  // for a speed button its tooltip, which is not its window text
+  FontRole Font = FontRole::Normal;
+  COLORREF Color = CLR_INVALID;  // text colour; CLR_INVALID for the window-text colour
+  int Resource = 0;              // picture, icon or glyph
+  bool Hidden = false;
+  bool Disabled = false;
+  bool Checked = false;
+  bool TabStop = false;
+  bool Group = false;     // starts a group of radio buttons, or ends the one before
+  bool Default = false;   // the default push button
+  bool AutoSize = false;  // a label that takes the size of its text
 };
 
 const std::vector<ControlSpec>& MainWindowLayout();

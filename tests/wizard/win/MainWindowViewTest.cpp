@@ -99,12 +99,15 @@ TEST_F(MainWindowTest, ReleasingTheToolButtonOutsideItIsNoClick) {
 }
 
 TEST_F(MainWindowTest, PagesTitleResultAndExecutableName) {
-  Form.PlacePages(5, 7);
+  // Pages moved away come back to where the layout has them.
+  for (int page : {C::kChooseFilePage, C::kDonePage})
+    SetWindowPos(Control(page), nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Form.PlacePages();
   Form.ShowPagePanel(2);
   for (int page : {C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage}) {
     RECT place = PlaceInParent(Control(page));
-    EXPECT_EQ(place.left, 5);
-    EXPECT_EQ(place.top, 7);
+    EXPECT_EQ(place.left, 120);
+    EXPECT_EQ(place.top, 44);
     EXPECT_EQ((GetWindowLongA(Control(page), GWL_STYLE) & WS_VISIBLE) != 0, page == C::kNamePage) << page;
   }
 
