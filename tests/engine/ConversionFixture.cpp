@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "cipher/Blowfish.h"
+#include "common/Exception.h"
+#include "common/Format.h"
+#include "common/Texts.h"
 #include "tools/packer/BlowfishEncoder.h"
 #include "tools/packer/RuntimePacker.h"
 
@@ -30,6 +33,15 @@ bool ConversionFixture::KeyCleared() {
     return error.Message() == "Blowfish: Key not set";
   }
   return false;
+}
+
+void ConversionFixture::ExpectOutputRefused(const std::string& exeName) {
+  try {
+    Engine.Convert(HeaderOptions{}, exeName, nullptr);
+    ADD_FAILURE() << "no error for " << exeName;
+  } catch (const EFCreateError& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + exeName)));
+  }
 }
 
 void ConversionFixture::ExpectFileBytes(const std::string& path, const std::string& expected) {

@@ -28,6 +28,8 @@ class ConversionFixture : public ::testing::Test {
   }
   // True when the cipher holds no key: deciphering then fails with "Key not set".
   bool KeyCleared();
+  // Converts into exeName and expects the create error for source folder + exeName.
+  void ExpectOutputRefused(const std::string& exeName);
   // Reads the whole output and compares it byte for byte, naming the first difference.
   static void ExpectFileBytes(const std::string& path, const std::string& expected);
 

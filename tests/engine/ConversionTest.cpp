@@ -107,18 +107,12 @@ TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
   WriteRuntimeFile("runtime");
   WriteBytes(Program / "zepplay.exe", "program");
   const std::string up = std::string("..") + kPathSeparator;
-  const std::string programFolder = Program.Path().substr(Program.Path().rfind(kPathSeparator, Program.Path().size() - 2) + 1);
+  const std::string& program = Program.Path();
+  const std::string programFolder = program.substr(program.rfind(kPathSeparator, program.size() - 2) + 1);
   const std::string names[] = {std::string(".") + kPathSeparator + "Macro.zep",
                                up + programFolder + "Zepcom.dat", up + programFolder + "zepplay.exe"};
   const std::string settings = ReadBytes(SettingsPath), runtime = ReadBytes(RuntimeFile);
-  for (const std::string& name : names) {
-    try {
-      Engine.Convert(HeaderOptions{}, name, nullptr);
-      FAIL() << "no error for " << name;
-    } catch (const EFCreateError& error) {
-      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + name)));
-    }
-  }
+  for (const std::string& name : names) ExpectOutputRefused(name);
   EXPECT_EQ(ReadBytes(SettingsPath), settings);
   EXPECT_EQ(ReadBytes(RuntimeFile), runtime);
   EXPECT_EQ(ReadBytes(Program / "zepplay.exe"), "program");
