@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "wizard/win/Tooltip.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowState.h"
 
@@ -57,20 +58,7 @@ class SpeedButtonState {
     ImageList_AddMasked(glyph_.Get(), glyph.Get(), BottomLeftColour(glyph.Get()));
   }
 
-  void SetHint(HWND window, const std::string& hint) {
-    if (!tooltip_)
-      tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(window, GA_ROOT),
-                                 nullptr, nullptr, nullptr);
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(window);
-    tool.uId = reinterpret_cast<UINT_PTR>(window);
-    tool.lpszText = const_cast<char*>(hint.c_str());
-    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  void SetHint(HWND window, const std::string& hint) { hint_.SetText(window, hint); }
 
  private:
   void Release(HWND window, LPARAM position) {
@@ -101,7 +89,7 @@ class SpeedButtonState {
   }
 
   ImageListHandle glyph_;
-  HWND tooltip_ = nullptr;  // owned by the top-level window, which destroys it
+  Tooltip hint_;
   bool mouseInside_ = false;
   bool pressed_ = false;
 };
