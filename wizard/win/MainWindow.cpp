@@ -38,6 +38,8 @@ ControlClass ClassOf(const ControlSpec& spec) {
       return {"Static", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::LinkLabel:
       return {"Static", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0};
+    case ControlKind::PathLabel:
+      return {"Static", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_PATHELLIPSIS | SS_NOTIFY, 0};
     case ControlKind::Bevel:
       return {kBevelClassName, 0, 0};
     case ControlKind::Page:
@@ -320,7 +322,8 @@ void MainWindow::ShowDefaultLookOn(HWND focusedButton) {
 
 // A label that grows with its text takes the size of its text in its own font, from
 // its construction on. With "ＭＳ Ｐゴシック" that is the size of the layout table; a
-// substitute font may make it a little larger, so that the text is never cut off.
+// substitute font may make it a little larger, so that the text is never cut off. A
+// path label grows no wider than its place and shortens its text beyond.
 void MainWindow::FitToText(int id) {
   HWND label = Control(id);
   std::string text = WindowText(label);
@@ -329,7 +332,10 @@ void MainWindow::FitToText(int id) {
   RECT size = {0, 0, 0, 0};
   DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  SetWindowPos(label, nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ControlSpec* spec = FindControlSpec(id);
+  const bool capped = spec->Kind == ControlKind::PathLabel && size.right > spec->Place.Width;
+  const int width = capped ? spec->Place.Width : size.right;
+  SetWindowPos(label, nullptr, 0, 0, width, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // F1 asks for the help context of the focused control or of the nearest parent that
@@ -463,6 +469,7 @@ void MainWindow::SetExeName(const std::string& text) {
 void MainWindow::SetResult(const std::string& text) {
   SetWindowTextA(Control(ControlId::kResultPath), text.c_str());
   FitToText(ControlId::kResultPath);
+  resultTip_.SetText(Control(ControlId::kResultPath), text);
 }
 
 void MainWindow::SetProgress(int progress) { GaugeSetProgress(Control(ControlId::kProgressGauge), progress); }

@@ -13,6 +13,7 @@
 #include "wizard/PlatformUi.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
+#include "wizard/win/Tooltip.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowFonts.h"
 
@@ -115,4 +116,5 @@ class MainWindow : public IWizardView {
   std::string settingsPath_;       // SettingsPathEdit's text as the controller last heard of it
   bool radioSelected_[2] = {};     // ShowNothingRadio and TrayIconRadio as the window last saw them
   HWND lastFocus_ = nullptr;       // the focus when the window was last deactivated
+  Tooltip resultTip_;              // the whole of ResultPath, which may be shortened
 };

@@ -55,7 +55,7 @@ const std::vector<ControlSpec> kLayout = {
 
     // Page 3: done.
     {.Id = C::kDoneIcon, .Parent = C::kDonePage, .Kind = K::Icon, .Place = {7, 6, 32, 32}, .Resource = IDI_MAINICON},
-    {.Id = C::kResultPath, .Parent = C::kDonePage, .Kind = K::Label, .Place = {48, 17, 60, 12}, .Text = T::kResultPath, .AutoSize = true},
+    {.Id = C::kResultPath, .Parent = C::kDonePage, .Kind = K::PathLabel, .Place = {48, 17, 288, 12}, .Text = T::kResultPath, .AutoSize = true},
     {.Id = C::kDoneText, .Parent = C::kDonePage, .Kind = K::Label, .Place = {7, 54, 229, 36}, .Text = T::kDoneText, .AutoSize = true},
     {.Id = C::kOpenFolderButton, .Parent = C::kDonePage, .Kind = K::PushButton, .Place = {8, 110, 166, 25}, .Text = T::kOpenFolderButton, .TabStop = true},
     {.Id = C::kStartOverLink, .Parent = C::kDonePage, .Kind = K::LinkLabel, .Place = {252, 152, 57, 12}, .Text = T::kStartOverLink, .Font = F::Link, .Color = kBlue},

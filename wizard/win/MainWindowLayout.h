@@ -9,6 +9,8 @@ enum class ControlKind {
   Label,         // one line, or lines broken only at CR LF
   WrappedLabel,  // fixed size, word-wrapped
   LinkLabel,     // a label that is clicked
+  PathLabel,     // one line as wide as its text up to its place's width, a path shortened
+                 // in the middle beyond; the whole text in a tooltip
   Bevel,         // etched line along the top edge
   Page,          // borderless panel holding one wizard page
   Frame,         // panel with a one-pixel lowered border

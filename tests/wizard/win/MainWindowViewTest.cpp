@@ -1,6 +1,7 @@
 // The main window as the controller's view: what each operation does to the controls
 // and which handlers it runs; clicks; the error wrapper; creation and the end.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -19,6 +20,33 @@ void CALLBACK EndWithAnotherCode(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(
 int WidthOf(HWND control) {
   RECT place = PlaceInParent(control);
   return place.right - place.left;
+}
+
+struct TooltipSearch {
+  HWND Control;
+  std::string Text = "(none)";
+};
+
+BOOL CALLBACK ReadToolText(HWND window, LPARAM found) {
+  auto* search = reinterpret_cast<TooltipSearch*>(found);
+  if (ClassNameOf(window) != TOOLTIPS_CLASSA) return TRUE;
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = GetParent(search->Control);
+  tool.uId = reinterpret_cast<UINT_PTR>(search->Control);
+  if (!SendMessageA(window, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) return TRUE;
+  char text[80] = {};  // the most a tooltip gives through TTM_GETTEXTA
+  tool.lpszText = text;
+  SendMessageA(window, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  search->Text = text;
+  return FALSE;
+}
+
+// The text a tooltip of this thread shows for control; "(none)" without one.
+std::string TooltipTextOf(HWND control) {
+  TooltipSearch search{control};
+  EnumThreadWindows(GetCurrentThreadId(), ReadToolText, reinterpret_cast<LPARAM>(&search));
+  return search.Text;
 }
 }  // namespace
 
@@ -135,6 +163,21 @@ TEST_F(MainWindowTest, PagesTitleResultAndExecutableName) {
   EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 100);
   Form.SetProgress(-3);
   EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 0);
+}
+
+// A result too long for the page is shortened in the middle; the tooltip shows it whole.
+TEST_F(MainWindowTest, ALongResultStaysInsideItsPageAndIsWholeInTheTooltip) {
+  const std::string path = "C:\\Users\\someone\\Documents\\ZephyrClick macros\\\x95\x5C\\weekly\\macro.exe";
+  Form.SetResult("C:\\data\\macro.exe");
+  Form.SetResult(path);
+  HWND label = Control(C::kResultPath);
+  RECT page;
+  GetClientRect(Control(C::kDonePage), &page);
+  EXPECT_LE(PlaceInParent(label).right, page.right);
+  const LONG style = GetWindowLongA(label, GWL_STYLE);
+  EXPECT_EQ(style & SS_ELLIPSISMASK, SS_PATHELLIPSIS);
+  EXPECT_TRUE(style & SS_NOTIFY);  // else the tooltip never sees the mouse
+  EXPECT_EQ(TooltipTextOf(label), path);
 }
 
 TEST_F(MainWindowTest, CaptionPositionAndSize) {
