@@ -31,3 +31,10 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
 bool AsksForSilentRun(const std::vector<std::string>& arguments) {
   return !arguments.empty() && arguments[0] == "-s";
 }
+
+std::string StartPath(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return {};
+  const std::string& first = arguments[0];
+  const bool isSwitch = !first.empty() && (first[0] == '-' || first[0] == '/');
+  return isSwitch ? std::string() : first;
+}

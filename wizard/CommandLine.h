@@ -14,3 +14,8 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 // True when the arguments after the program name ask for the silent run: the first
 // one is exactly "-s" ("-S" and "/s" are not).
 bool AsksForSilentRun(const std::vector<std::string>& arguments);
+
+// The settings path the program was started with, as when a file is dropped onto its
+// icon: the first argument after the program name, unless it is a switch (it starts
+// with "-" or "/"); empty otherwise.
+std::string StartPath(const std::vector<std::string>& arguments);

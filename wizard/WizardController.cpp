@@ -41,6 +41,8 @@ void WizardController::OnCreate() {
   if (facts_.TempPath.size() <= kMaxWorkFolderLength) engine_.SetWorkFolder(facts_.TempPath);
   view_.PlacePages();
   const bool silent = AsksForSilentRun(facts_.Arguments);
+  // A file dropped onto the program's icon: the window opens with its path.
+  if (!silent) view_.SetSettingsPath(StartPath(facts_.Arguments));
   try {
     options_.Read(view_, facts_.Screen, [this](OptionControl radio, bool selected) {
       SelectVisibility(radio, selected);

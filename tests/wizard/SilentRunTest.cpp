@@ -81,7 +81,7 @@ TEST_F(SilentRun, AnErrorIsReportedAndEndsTheRun) {
 
 TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {
   for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {"-S", kSettingsPath}, {"/s", kSettingsPath}, {kSettingsPath, "-s"}, {}}) {
+           {"-S", kSettingsPath}, {"/s", kSettingsPath}, {"-", kSettingsPath}, {}}) {
     Platform = FakePlatform();
     View = FakeView();
     Create(arguments);
@@ -90,6 +90,16 @@ TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {
     EXPECT_EQ("", View.Path);
     EXPECT_FALSE(PathExists(kExecutablePath));
   }
+}
+
+// A file dropped onto the program's icon comes as the first argument.
+TEST_F(SilentRun, AFirstArgumentThatIsNoSwitchOpensTheWindowWithThePath) {
+  Create({kSettingsPath, "-s"});
+  EXPECT_TRUE(Platform.EndRequests.empty());
+  EXPECT_EQ(0, View.VisiblePage);
+  EXPECT_EQ(kSettingsPath, View.Path);
+  EXPECT_TRUE(View.NextEnabled);
+  EXPECT_FALSE(PathExists(kExecutablePath));
 }
 
 }  // namespace
