@@ -26,7 +26,9 @@ class IPlatformUi : public IWarningSink {
   // The process's current folder (GetCurrentDirectoryA), where a path without a
   // folder part leads.
   virtual std::string CurrentFolder() = 0;
-  // The file-open dialog; true with the chosen path when the user confirms.
+  // The file-open dialog, started from path (its folder shown, its name offered; an
+  // empty path offers the file chosen last). True with the chosen path in path when
+  // the user confirms; path stays as it was when the user cancels.
   virtual bool ChooseSettingsFile(std::string& path) = 0;
   // Waits on the GUI thread (Sleep).
   virtual void Pause(unsigned milliseconds) = 0;

@@ -10,6 +10,7 @@
 #include "platform/File.h"
 #include "wizard/CommandLine.h"
 #include "wizard/ExitCodes.h"
+#include "wizard/SettingsPathText.h"
 
 namespace {
 constexpr int kLastPage = 3;
@@ -83,7 +84,7 @@ void WizardController::OnHelp() { platform_.ShowHelp(kHelpContext); }
 void WizardController::OnClose() { view_.Close(); }
 
 void WizardController::OnBrowse() {
-  std::string path;
+  std::string path = SettingsFilePath();
   if (platform_.ChooseSettingsFile(path)) view_.SetSettingsPath(path);
 }
 
@@ -137,13 +138,17 @@ int WizardController::ShowPage(int target) {
   }
 }
 
+std::string WizardController::SettingsFilePath() const {
+  return WithoutSurroundingQuotes(view_.SettingsPath());
+}
+
 void WizardController::ShowChooseFilePage() {
   ShowOnly(0);
   view_.SetBackEnabled(false);
 }
 
 int WizardController::EnterOptionsPage() {
-  const std::string path = view_.SettingsPath();
+  const std::string path = SettingsFilePath();
   if (!engine_.LoadSettingsFile(path)) {
     // The missing-file warning has been shown. The wizard starts over on page 0, also
     // when this was Back from page 2.
@@ -161,7 +166,7 @@ int WizardController::EnterOptionsPage() {
 
 void WizardController::EnterNamePage() {
   view_.SetProgress(0);
-  view_.SetExeName(ChangeExtension(NamePart(view_.SettingsPath()), kExecutableExtension));
+  view_.SetExeName(ChangeExtension(NamePart(SettingsFilePath()), kExecutableExtension));
   ShowOnly(2);
 }
 

@@ -51,6 +51,8 @@ class WizardController : public IWizardEvents {
   // afterwards: target, or the page the wizard stayed on (0 when the settings file
   // has gone).
   int ShowPage(int target);
+  // The settings path as the field gives it, without Explorer's quotes.
+  std::string SettingsFilePath() const;
   void ShowChooseFilePage();
   int EnterOptionsPage();
   void EnterNamePage();

@@ -16,6 +16,7 @@ class FakePlatform : public IPlatformUi {
   std::vector<std::string> OpenedFolders;
   std::string Current = "current\\";
   bool DialogConfirms = false;
+  std::string DialogStart;  // the path the dialog was last started from
   std::string DialogChoice;
   std::vector<unsigned> Pauses;
   std::string ApplicationTitle = Texts::kApplicationTitle;
@@ -29,6 +30,7 @@ class FakePlatform : public IPlatformUi {
   void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
   std::string CurrentFolder() override { return Current; }
   bool ChooseSettingsFile(std::string& path) override {
+    DialogStart = path;
     if (DialogConfirms) path = DialogChoice;
     return DialogConfirms;
   }

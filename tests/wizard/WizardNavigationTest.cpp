@@ -236,6 +236,17 @@ TEST_F(WizardNavigation, TheBrowseDialogFillsThePathOnlyWhenConfirmed) {
   EXPECT_TRUE(View.NextEnabled);
 }
 
+// Explorer's "copy as path" puts the path in quotes; the field keeps what was pasted.
+TEST_F(WizardNavigation, APathInQuotesIsUsedWithoutThem) {
+  const std::string quoted = std::string("\"") + kSettingsPath + "\"";
+  View.Type(quoted);
+  Handle(&WizardController::OnBrowse);
+  EXPECT_EQ(kSettingsPath, Platform.DialogStart);
+  GoTo(2, quoted);
+  EXPECT_EQ("macro.exe", View.Exe);
+  EXPECT_EQ(quoted, View.Path);
+}
+
 TEST_F(WizardNavigation, CloseAsksTheWindowToClose) {
   Handle(&WizardController::OnClose);
   EXPECT_EQ(1, View.CloseRequests);

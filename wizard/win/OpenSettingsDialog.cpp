@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/Texts.h"
+#include "wizard/SettingsPathText.h"
 
 namespace {
 constexpr DWORD kFileNameCapacity = 4096;
@@ -35,8 +36,9 @@ POINT DialogPlaceOnMonitor(const RECT& monitor, SIZE dialog) {
 }
 
 bool OpenSettingsDialog::Execute(HWND owner, HWND placeOn, std::string& path) {
+  const BrowseStart start = BrowseStartFor(path, fileName_);
   std::vector<char> fileName(kFileNameCapacity, '\0');
-  fileName_.copy(fileName.data(), fileName.size() - 1);
+  start.FileName.copy(fileName.data(), fileName.size() - 1);
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -44,6 +46,7 @@ bool OpenSettingsDialog::Execute(HWND owner, HWND placeOn, std::string& path) {
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = fileName.data();
   dialog.nMaxFile = kFileNameCapacity;
+  dialog.lpstrInitialDir = start.Folder.empty() ? nullptr : start.Folder.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_ENABLEHOOK;
   dialog.lpfnHook = PlacingHook;
   dialog.lCustData = reinterpret_cast<LPARAM>(placeOn);
