@@ -98,6 +98,12 @@ void WizardController::OnSettingsPathChange() {
   view_.SetNextEnabled(!view_.SettingsPath().empty());
 }
 
+// A drop fills the path as the browse dialog does. On the other pages the file of the
+// path has been read already: a new path there would not be the file converted.
+void WizardController::OnFileDropped(const std::string& path) {
+  if (pageIndex_ == 0) view_.SetSettingsPath(path);
+}
+
 void WizardController::OnShowNothingSelected() {
   if (view_.IsChecked(OptionControl::ShowNothing)) ForceOptionFlagsOn();
 }

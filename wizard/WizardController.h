@@ -33,6 +33,7 @@ class WizardController : public IWizardEvents {
   void OnOpenFolder() override;
   void OnStartOver() override;
   void OnSettingsPathChange() override;
+  void OnFileDropped(const std::string& path) override;
   void OnShowNothingSelected() override;
   void OnTrayIconSelected() override;
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 // The main window's event handlers, implemented by the wizard controller. The window
 // calls each of them inside its error wrapper: an Exception that leaves a handler is
 // shown by the default error report and the program goes on.
@@ -21,6 +23,8 @@ class IWizardEvents {
   virtual void OnStartOver() = 0;
   // SettingsPathEdit's text changed (typing, the browse command, code).
   virtual void OnSettingsPathChange() = 0;
+  // Files were dropped onto the window; path is the first of them (cp932).
+  virtual void OnFileDropped(const std::string& path) = 0;
   // ShowNothingRadio or TrayIconRadio became selected by the user.
   virtual void OnShowNothingSelected() = 0;
   virtual void OnTrayIconSelected() = 0;

@@ -247,6 +247,16 @@ TEST_F(WizardNavigation, APathInQuotesIsUsedWithoutThem) {
   EXPECT_EQ(quoted, View.Path);
 }
 
+TEST_F(WizardNavigation, ADroppedFileFillsThePathOnPageZeroOnly) {
+  Controller->OnFileDropped(kSettingsPath);
+  EXPECT_EQ(kSettingsPath, View.Path);
+  EXPECT_TRUE(View.NextEnabled);
+  GoTo(1);
+  Controller->OnFileDropped("data\\other.zep");
+  EXPECT_EQ(kSettingsPath, View.Path);
+  ExpectPage(1, true, true);
+}
+
 TEST_F(WizardNavigation, CloseAsksTheWindowToClose) {
   Handle(&WizardController::OnClose);
   EXPECT_EQ(1, View.CloseRequests);

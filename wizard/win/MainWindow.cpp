@@ -1,6 +1,7 @@
 #include "wizard/win/MainWindow.h"
 
 #include <exception>
+#include <utility>
 
 #include "common/Exception.h"
 #include "common/Texts.h"
@@ -9,6 +10,7 @@
 #include "wizard/win/Bevel.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/DialogKeys.h"
+#include "wizard/win/DroppedFiles.h"
 #include "wizard/win/Gauge.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/Image.h"
@@ -20,7 +22,7 @@
 
 namespace {
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;
 constexpr int kPages[] = {ControlId::kChooseFilePage, ControlId::kOptionsPage, ControlId::kNamePage, ControlId::kDonePage};
 constexpr int kRadios[] = {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio};
 
@@ -170,6 +172,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       ShowHelpForFocus();
       return TRUE;
+    case WM_DROPFILES:
+      Fire(&IWizardEvents::OnFileDropped, TakeFirstDroppedFile(reinterpret_cast<HDROP>(wParam)));
+      return 0;
     case WM_CLOSE:
       Fire(&IWizardEvents::OnCloseRequest);
       DestroyWindow(window);
@@ -265,10 +270,11 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     if (event.Control == id && event.Notification == static_cast<UINT>(code)) (this->*event.Handler)(id);
 }
 
-void MainWindow::Fire(void (IWizardEvents::*handler)()) {
+template <class... Parameters, class... Arguments>
+void MainWindow::Fire(void (IWizardEvents::*handler)(Parameters...), Arguments&&... arguments) {
   if (!events_) return;
   try {
-    (events_->*handler)();
+    (events_->*handler)(std::forward<Arguments>(arguments)...);
   } catch (const Exception& error) {
     platform_.ShowErrorReport(error.Message());
   } catch (const std::exception& error) {

@@ -88,7 +88,8 @@ class MainWindow : public IWizardView {
 
   void OnCommand(int id, int code, HWND control);
   // Runs a handler of the controller inside the error wrapper.
-  void Fire(void (IWizardEvents::*handler)());
+  template <class... Parameters, class... Arguments>
+  void Fire(void (IWizardEvents::*handler)(Parameters...), Arguments&&... arguments);
   template <void (IWizardEvents::*Event)()>
   void Forward(int) {
     Fire(Event);

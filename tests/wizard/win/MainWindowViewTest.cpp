@@ -2,7 +2,9 @@
 // and which handlers it runs; clicks; the error wrapper; creation and the end.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,21 @@ void CALLBACK EndWithAnotherCode(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(
 int WidthOf(HWND control) {
   RECT place = PlaceInParent(control);
   return place.right - place.left;
+}
+
+// A drop of files as the shell delivers it: a DROPFILES header, then the paths, each
+// ending with a zero, and one more zero.
+HDROP DropOf(const std::vector<std::string>& paths) {
+  std::string list;
+  for (const std::string& path : paths) list += path + '\0';
+  list += '\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = FALSE;
+  std::memcpy(header + 1, list.data(), list.size());
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
 }
 
 struct TooltipSearch {
@@ -64,6 +81,13 @@ TEST_F(MainWindowTest, SettingsPathReportsOnlyRealChanges) {
   Form.SetSettingsPath("");
   EXPECT_EQ(Events.Count("OnSettingsPathChange"), 3);
   EXPECT_EQ(Form.SettingsPath(), "");
+}
+
+TEST_F(MainWindowTest, ADropOfFilesPassesOnTheFirst) {
+  EXPECT_TRUE(GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const std::string first = "C:\\\x8D\xEC\x8B\xC6\\\x95\x5C.zep";  // C:\作業\表.zep
+  SendMessageA(Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({first, "D:\\b.zep"})), 0);
+  EXPECT_EQ(Events.DroppedPaths, Calls{first});
 }
 
 TEST_F(MainWindowTest, RadioButtonsFromCodeRunNoHandler) {

@@ -24,6 +24,7 @@ class ShowcaseEvents : public IWizardEvents {
   void OnOpenFolder() override {}
   void OnStartOver() override {}
   void OnSettingsPathChange() override {}
+  void OnFileDropped(const std::string&) override {}
   void OnShowNothingSelected() override {}
   void OnTrayIconSelected() override {}
 };

@@ -19,6 +19,7 @@
 class RecordingEvents : public IWizardEvents {
  public:
   std::vector<std::string> Calls;
+  std::vector<std::string> DroppedPaths;
   std::function<void()> OnFormCreate;
   std::string Throwing;
   std::string ThrownMessage;
@@ -35,6 +36,10 @@ class RecordingEvents : public IWizardEvents {
   void OnOpenFolder() override { Record("OnOpenFolder"); }
   void OnStartOver() override { Record("OnStartOver"); }
   void OnSettingsPathChange() override { Record("OnSettingsPathChange"); }
+  void OnFileDropped(const std::string& path) override {
+    DroppedPaths.push_back(path);
+    Record("OnFileDropped");
+  }
   void OnShowNothingSelected() override { Record("OnShowNothingSelected"); }
   void OnTrayIconSelected() override { Record("OnTrayIconSelected"); }
 
