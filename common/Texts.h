@@ -53,6 +53,8 @@ inline constexpr char kIOErrorOther[] = "I/O エラー (%d)";
 // ---- Wizard controller, silent run and remembered options ----
 inline constexpr char kApplicationTitle[] = "Zephyr Player";
 inline constexpr char kHelpFileName[] = "Zepplay.hlp";
+// The help page beside the program, opened in the browser when there is no help file.
+inline constexpr char kHelpPageName[] = "help\\zepplay.html";
 // Page titles, page 0 to 3.
 inline constexpr char kTitleChooseSettingsFile[] = "ZephyrClick設定ファイルの選択";
 inline constexpr char kTitleExecutableOptions[] = "作成する実行ファイルの設定";

@@ -21,6 +21,9 @@ class IPlatformUi : public IWarningSink {
   // WinHelpA(main window, help file, HELP_CONTEXT, context) on the current help file.
   virtual void SetHelpFile(const std::string& path) = 0;
   virtual void ShowHelp(unsigned context) = 0;
+  // Opens the help page (a cp932 path) in the default browser at the section with this
+  // id; where no browser can be started with it, the page opens from its top.
+  virtual void OpenHelpPage(const std::string& page, const std::string& section) = 0;
   // ShellExecuteA(main window, "open", folder, nullptr, nullptr, SW_SHOW).
   virtual void OpenFolder(const std::string& folder) = 0;
   // The process's current folder (GetCurrentDirectoryA), where a path without a

@@ -10,6 +10,7 @@
 #include "platform/File.h"
 #include "wizard/CommandLine.h"
 #include "wizard/ExitCodes.h"
+#include "wizard/HelpLink.h"
 #include "wizard/SettingsPathText.h"
 
 namespace {
@@ -79,7 +80,15 @@ void WizardController::OnBack() {
 
 void WizardController::OnStartOver() { MoveTo(0); }
 
-void WizardController::OnHelp() { platform_.ShowHelp(kHelpContext); }
+// A help file of the old format beside the program is asked as it always was; without
+// one the help page opens at the section of the page on screen.
+void WizardController::OnHelp() {
+  const std::string& folder = engine_.ProgramFolder();
+  if (platform::FileExists(folder + Texts::kHelpFileName))
+    platform_.ShowHelp(kHelpContext);
+  else
+    platform_.OpenHelpPage(folder + Texts::kHelpPageName, HelpSection(pageIndex_));
+}
 
 void WizardController::OnClose() { view_.Close(); }
 

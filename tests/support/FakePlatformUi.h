@@ -13,6 +13,7 @@ class FakePlatform : public IPlatformUi {
   std::vector<std::string> ErrorReports;  // also what the window's error wrapper shows
   std::string HelpFile;
   std::vector<unsigned> HelpContexts;
+  std::vector<std::string> HelpPages;  // "page#section"
   std::vector<std::string> OpenedFolders;
   std::string Current = "current\\";
   bool DialogConfirms = false;
@@ -27,6 +28,9 @@ class FakePlatform : public IPlatformUi {
   void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
   void SetHelpFile(const std::string& path) override { HelpFile = path; }
   void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
+  void OpenHelpPage(const std::string& page, const std::string& section) override {
+    HelpPages.push_back(page + "#" + section);
+  }
   void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
   std::string CurrentFolder() override { return Current; }
   bool ChooseSettingsFile(std::string& path) override {

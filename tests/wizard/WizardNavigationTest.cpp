@@ -205,10 +205,23 @@ TEST_F(WizardNavigation, Rad1ForcesTheFlagsAndRad2OnlyEnablesThem) {
   }
 }
 
-TEST_F(WizardNavigation, HelpAsksForContextOneOfTheProgramsHelpFile) {
+TEST_F(WizardNavigation, HelpOpensThePageAtTheSectionOfThePageOnScreen) {
+  for (int page = 0; page <= 3; ++page) {
+    GoTo(page);
+    Handle(&WizardController::OnHelp);
+  }
+  EXPECT_EQ((std::vector<std::string>{"prog\\help\\zepplay.html#page0", "prog\\help\\zepplay.html#page1",
+                                      "prog\\help\\zepplay.html#page2", "prog\\help\\zepplay.html#page3"}),
+            Platform.HelpPages);
+  EXPECT_TRUE(Platform.HelpContexts.empty());
+}
+
+TEST_F(WizardNavigation, AnOldHelpFileBesideTheProgramIsAskedForContextOne) {
+  WriteBytes("prog\\Zepplay.hlp", "?_");
   Handle(&WizardController::OnHelp);
   EXPECT_EQ("prog\\Zepplay.hlp", Platform.HelpFile);
   EXPECT_EQ(std::vector<unsigned>{1}, Platform.HelpContexts);
+  EXPECT_TRUE(Platform.HelpPages.empty());
 }
 
 TEST_F(WizardNavigation, OpenFolderOpensTheFolderOfTheExecutable) {

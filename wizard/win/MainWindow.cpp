@@ -132,7 +132,7 @@ bool MainWindow::TranslateKey(const MSG& message) {
   if (!Handle()) return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_F1 &&
       (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
-    ShowHelpForFocus();
+    Fire(&IWizardEvents::OnHelp);
     return true;
   }
   return TranslateDialogKey(Handle(), Control(ControlId::kNextButton), message);
@@ -170,7 +170,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SendMessageA(application_.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
       return 0;
     case WM_HELP:
-      ShowHelpForFocus();
+      Fire(&IWizardEvents::OnHelp);
       return TRUE;
     case WM_DROPFILES:
       Fire(&IWizardEvents::OnFileDropped, TakeFirstDroppedFile(reinterpret_cast<HDROP>(wParam)));
@@ -342,18 +342,6 @@ void MainWindow::FitToText(int id) {
   const bool capped = spec->Kind == ControlKind::PathLabel && size.right > spec->Place.Width;
   const int width = capped ? spec->Place.Width : size.right;
   SetWindowPos(label, nullptr, 0, 0, width, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// F1 asks for the help context of the focused control or of the nearest parent that
-// has one; only HelpButton and the window itself carry one.
-void MainWindow::ShowHelpForFocus() {
-  DWORD context = 0;
-  HWND focus = GetFocus();
-  for (HWND window = IsChild(Handle(), focus) ? focus : Handle(); window && !context; window = GetParent(window)) {
-    context = GetWindowContextHelpId(window);
-    if (window == Handle()) break;
-  }
-  platform_.ShowHelp(context);
 }
 
 // When the focus has gone with a hidden page or a disabled button, the first tab stop

@@ -99,7 +99,6 @@ class MainWindow : public IWizardView {
   void SyncRadioButtons();
   void ShowDefaultLookOn(HWND focusedButton);
   void FitToText(int id);
-  void ShowHelpForFocus();
   void KeepFocusUsable();
   void RestoreFocus();
   HWND OptionControlHandle(OptionControl control) const;

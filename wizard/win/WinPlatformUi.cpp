@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "wizard/win/Application.h"
+#include "wizard/win/HelpBrowser.h"
 #include "wizard/win/ModalScope.h"
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WarningBox.h"
@@ -23,6 +24,11 @@ void WinPlatformUi::SetHelpFile(const std::string& path) { application_.SetHelpF
 
 void WinPlatformUi::ShowHelp(unsigned context) {
   WinHelpA(application_.MainWindowHandle(), application_.HelpFile().c_str(), HELP_CONTEXT, context);
+}
+
+void WinPlatformUi::OpenHelpPage(const std::string& page, const std::string& section) {
+  if (OpenInBrowser(FileUrlOf(page, section))) return;
+  ShellExecuteA(application_.MainWindowHandle(), "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void WinPlatformUi::OpenFolder(const std::string& folder) {
