@@ -6,8 +6,6 @@
 #include "common/Exception.h"
 #include "common/Texts.h"
 #include "engine/ShiftJisPath.h"
-#include "engine/WorkFiles.h"
-#include "platform/File.h"
 #include "wizard/CommandLine.h"
 #include "wizard/ExitCodes.h"
 
@@ -62,7 +60,7 @@ void WizardController::OnCloseRequest() {
   } catch (const Exception&) {
     failure = std::current_exception();
   }
-  DeleteIntermediateFiles();
+  engine_.DeleteIntermediateFiles();
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -175,13 +173,13 @@ bool WizardController::ConvertAndShowResult() {
   options.PlayOnStart = view_.IsChecked(OptionControl::PlayOnStart);
   options.ExitAtEnd = view_.IsChecked(OptionControl::ExitAtEnd);
   options.ExitOnControlKey = view_.IsChecked(OptionControl::ExitOnControlKey);
-  const std::string exeName = view_.ExeName();
-  if (!engine_.Convert(options, exeName, [this](int percent) { view_.SetProgress(percent); })) {
+  const std::string outputPath = engine_.SourceFolder() + view_.ExeName();
+  if (!engine_.Convert(options, outputPath, [this](int percent) { view_.SetProgress(percent); })) {
     platform_.ShowWarning(Texts::kExecutableNotMade);
     return false;
   }
   platform_.Pause(kPauseAfterConversion);
-  view_.SetResult(engine_.SourceFolder() + exeName);
+  view_.SetResult(outputPath);
   ShowOnly(3);
   view_.SetNextEnabled(false);
   view_.SetBackEnabled(false);
@@ -226,13 +224,6 @@ void WizardController::RunSilently() {
     exitCode = kExitError;
   }
   // The deciphered runtime must not stay behind in the clear; nothing is remembered.
-  DeleteIntermediateFiles();
+  engine_.DeleteIntermediateFiles();
   platform_.RequestEnd(exitCode);
-}
-
-void WizardController::DeleteIntermediateFiles() {
-  const std::string& folder = engine_.WorkFolder();
-  if (folder.empty()) return;  // no temporary folder: nothing was written
-  platform::RemoveFile(folder + kRuntimeImageName);
-  platform::RemoveFile(folder + kAttachmentName);
 }

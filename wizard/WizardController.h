@@ -61,7 +61,6 @@ class WizardController : public IWizardEvents {
   void ForceOptionFlagsOn();
   void SetOptionFlagsEnabled(bool enabled);
   void RunSilently();
-  void DeleteIntermediateFiles();
 
   IWizardView& view_;
   IPlatformUi& platform_;
