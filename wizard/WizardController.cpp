@@ -7,6 +7,7 @@
 #include "common/Texts.h"
 #include "engine/ShiftJisPath.h"
 #include "wizard/CommandLine.h"
+#include "wizard/ConversionSteps.h"
 #include "wizard/ExitCodes.h"
 
 namespace {
@@ -14,13 +15,9 @@ constexpr int kLastPage = 3;
 constexpr unsigned kPauseAfterConversion = 100;
 // The temporary folder is asked for with room for 255 characters.
 constexpr size_t kMaxWorkFolderLength = 255;
-constexpr char kExecutableExtension[] = ".exe";
 
 const char* const kPageTitles[] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
                                    Texts::kTitleExecutableName, Texts::kTitleDone};
-
-constexpr OptionControl kOptionFlags[] = {OptionControl::PlayOnStart, OptionControl::ExitAtEnd,
-                                           OptionControl::ExitOnControlKey};
 }  // namespace
 
 WizardController::WizardController(IWizardView& view, IPlatformUi& platform,
@@ -29,7 +26,8 @@ WizardController::WizardController(IWizardView& view, IPlatformUi& platform,
       platform_(platform),
       options_(store),
       facts_(std::move(facts)),
-      engine_(platform) {}
+      engine_(platform),
+      visibility_(view) {}
 
 void WizardController::OnCreate() {
   engine_.SetProgram(FolderPart(facts_.ModulePath), NamePart(facts_.ModulePath));
@@ -48,7 +46,7 @@ void WizardController::OnCreate() {
     if (silent) platform_.SetExitCode(kExitError);
     throw;
   }
-  ApplyForcingRule();
+  visibility_.Apply();
   if (silent) RunSilently();
 }
 
@@ -93,22 +91,12 @@ void WizardController::OnSettingsPathChange() {
   view_.SetNextEnabled(!view_.SettingsPath().empty());
 }
 
-void WizardController::OnShowNothingSelected() {
-  if (view_.IsChecked(OptionControl::ShowNothing)) ForceOptionFlagsOn();
-}
+void WizardController::OnShowNothingSelected() { visibility_.OnShowNothingSelected(); }
 
-void WizardController::OnTrayIconSelected() {
-  if (view_.IsChecked(OptionControl::TrayIcon)) SetOptionFlagsEnabled(true);
-}
+void WizardController::OnTrayIconSelected() { visibility_.OnTrayIconSelected(); }
 
 void WizardController::SelectVisibility(OptionControl radio, bool selected) {
-  const bool wasSelected = view_.IsChecked(radio);
-  view_.SetChecked(radio, selected);
-  if (!selected || wasSelected) return;
-  if (radio == OptionControl::ShowNothing)
-    OnShowNothingSelected();
-  else
-    OnTrayIconSelected();
+  visibility_.Select(radio, selected);
 }
 
 bool WizardController::MoveTo(int target) {
@@ -139,16 +127,15 @@ void WizardController::ShowChooseFilePage() {
 }
 
 int WizardController::EnterOptionsPage() {
-  const std::string path = view_.SettingsPath();
-  if (!engine_.LoadSettingsFile(path)) {
-    // The missing-file warning has been shown. The wizard starts over on page 0, also
-    // when this was Back from page 2.
-    ShowChooseFilePage();
-    return 0;
-  }
-  if (!engine_.ValidateSettingsFile(path)) {
-    platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
-    return pageIndex_;
+  switch (LoadSettings(engine_, platform_, view_.SettingsPath())) {
+    case SettingsCheck::Missing:
+      // The wizard starts over on page 0, also when this was Back from page 2.
+      ShowChooseFilePage();
+      return 0;
+    case SettingsCheck::WrongFormat:
+      return pageIndex_;
+    case SettingsCheck::Accepted:
+      break;
   }
   ShowOnly(1);
   view_.SetBackEnabled(true);
@@ -157,27 +144,15 @@ int WizardController::EnterOptionsPage() {
 
 void WizardController::EnterNamePage() {
   view_.SetProgress(0);
-  view_.SetExeName(ChangeExtension(NamePart(view_.SettingsPath()), kExecutableExtension));
+  view_.SetExeName(ProposedExecutableName(view_.SettingsPath()));
   ShowOnly(2);
 }
 
 bool WizardController::ConvertAndShowResult() {
-  if (engine_.WorkFolder().empty()) throw Exception(Texts::kNoWorkFolder);
-  // A file that was replaced meanwhile and rejected on the way back is never converted.
-  if (!engine_.LinesAccepted()) {
-    platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
-    return false;
-  }
-  HeaderOptions options;
-  options.ShowNothing = view_.IsChecked(OptionControl::ShowNothing);
-  options.PlayOnStart = view_.IsChecked(OptionControl::PlayOnStart);
-  options.ExitAtEnd = view_.IsChecked(OptionControl::ExitAtEnd);
-  options.ExitOnControlKey = view_.IsChecked(OptionControl::ExitOnControlKey);
   const std::string outputPath = engine_.SourceFolder() + view_.ExeName();
-  if (!engine_.Convert(options, outputPath, [this](int percent) { view_.SetProgress(percent); })) {
-    platform_.ShowWarning(Texts::kExecutableNotMade);
+  if (!MakeExecutable(engine_, platform_, HeaderOptionsOf(view_), outputPath,
+                      [this](int percent) { view_.SetProgress(percent); }))
     return false;
-  }
   platform_.Pause(kPauseAfterConversion);
   view_.SetResult(outputPath);
   ShowOnly(3);
@@ -189,22 +164,6 @@ bool WizardController::ConvertAndShowResult() {
 void WizardController::ShowOnly(int page) {
   view_.SetTitle(kPageTitles[page]);
   view_.ShowPagePanel(page);
-}
-
-void WizardController::ApplyForcingRule() {
-  if (view_.IsChecked(OptionControl::ShowNothing))
-    ForceOptionFlagsOn();
-  else
-    SetOptionFlagsEnabled(true);
-}
-
-void WizardController::ForceOptionFlagsOn() {
-  for (OptionControl flag : kOptionFlags) view_.SetChecked(flag, true);
-  SetOptionFlagsEnabled(false);
-}
-
-void WizardController::SetOptionFlagsEnabled(bool enabled) {
-  for (OptionControl flag : kOptionFlags) view_.SetEnabled(flag, enabled);
 }
 
 void WizardController::RunSilently() {
