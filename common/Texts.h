@@ -2,6 +2,7 @@
 // Every text the program shows or writes, in one place. The sources are UTF-8 and the
 // compiler turns each literal into cp932 bytes (-fexec-charset=CP932); tests compare
 // the bytes.
+#include "common/Version.h"
 
 namespace Texts {
 
@@ -80,7 +81,7 @@ inline constexpr char kRegistrySetFailed[] = "'%s' の設定に失敗しまし�
 // ---- Main window: caption, font, control texts, boxes and the file-open dialog ----
 // (PageTitle starts with TitleChooseSettingsFile above.)
 namespace Texts::Window {
-inline constexpr char kCaption[] = "Zephyr Player　v6.10";
+inline constexpr char kCaption[] = "Zephyr Player　v" ZEP_VERSION_TEXT;
 inline constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 inline constexpr char kHelpButton[] = "ヘルプ(&H)";
 inline constexpr char kBackButton[] = "< 戻る(&B)";
@@ -120,3 +121,4 @@ inline constexpr char kStartOverLink[] = "最初に戻る";
 inline constexpr char kWarningOk[] = "OK";
 inline constexpr char kOpenDialogFilter[] = "ZephyrClick設定ファイル (*.zep)\0*.zep\0";
 }  // namespace Texts::Window
+
