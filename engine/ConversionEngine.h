@@ -47,8 +47,8 @@ class ConversionEngine {
   // Writes outputPath (the wizard's is source folder + the executable's name): the
   // runtime image followed by the attachment file, reporting 66 and 100. False when the
   // runtime or attachment file is missing. An output that is the settings file, the
-  // runtime file or the program itself, however spelt, is refused with EFCreateError
-  // before anything is written.
+  // runtime file, the program itself or the other program beside it (kProgramFileNames),
+  // however spelt, is refused with EFCreateError before anything is written.
   bool AssembleExecutable(const std::string& outputPath, const ProgressCallback& progress);
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
   bool Convert(const HeaderOptions& options, const std::string& outputPath,

@@ -102,18 +102,22 @@ TEST_F(Conversion, UnopenablePartKeepsTheOlderExecutable) {
 }
 
 // Whatever spelling the executable's name takes, it never replaces the settings file,
-// the runtime file or the program itself; nothing is written.
+// the runtime file, the program itself or the other program beside it; nothing is
+// written.
 TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
   WriteRuntimeFile("runtime");
   WriteBytes(Program / "zepplay.exe", "program");
+  WriteBytes(Program / "zepplayc.exe", "console program");
   const std::string up = std::string("..") + kPathSeparator;
   const std::string& program = Program.Path();
   const std::string programFolder = program.substr(program.rfind(kPathSeparator, program.size() - 2) + 1);
   const std::string names[] = {std::string(".") + kPathSeparator + "Macro.zep",
-                               up + programFolder + "Zepcom.dat", up + programFolder + "zepplay.exe"};
+                               up + programFolder + "Zepcom.dat", up + programFolder + "zepplay.exe",
+                               up + programFolder + "zepplayc.exe"};
   const std::string settings = ReadBytes(SettingsPath), runtime = ReadBytes(RuntimeFile);
   for (const std::string& name : names) ExpectOutputRefused(name);
   EXPECT_EQ(ReadBytes(SettingsPath), settings);
   EXPECT_EQ(ReadBytes(RuntimeFile), runtime);
   EXPECT_EQ(ReadBytes(Program / "zepplay.exe"), "program");
+  EXPECT_EQ(ReadBytes(Program / "zepplayc.exe"), "console program");
 }
