@@ -3,6 +3,8 @@
 // beside the window and beside other copies of itself: it claims no single-instance
 // name, only reads the remembered options, and keeps its intermediate files in a
 // folder of its own.
+#include <windows.h>
+
 #include <utility>
 
 #include "app/ConsoleInterruption.h"
@@ -14,6 +16,9 @@
 #include "wizard/win/RegistryOptionsStore.h"
 
 int main() {
+  // No box of the system either: a drive without a medium is a file that cannot be
+  // opened, and a crash ends the process instead of waiting for a click.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   try {
     const ConsoleInterruption interruption;
     StartFacts facts = GatherStartFacts();
