@@ -138,6 +138,31 @@ ConsoleOutcome ConsoleRun::Finish() {
   return {exitCode, ReadBytes(streams_ / "output"), ReadBytes(streams_ / "error")};
 }
 
+TestConsole::TestConsole(UINT codePage) {
+  FreeConsole();
+  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+  ready_ = AllocConsole() && SetConsoleOutputCP(codePage);
+  screen_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        &inherited, OPEN_EXISTING, 0, nullptr);
+  ready_ = ready_ && screen_ != INVALID_HANDLE_VALUE;
+}
+
+TestConsole::~TestConsole() {
+  CloseHandle(screen_);
+  FreeConsole();
+}
+
+std::wstring TestConsole::Line(int row) const {
+  CONSOLE_SCREEN_BUFFER_INFO info = {};
+  GetConsoleScreenBufferInfo(screen_, &info);
+  std::wstring line(static_cast<size_t>(info.dwSize.X), L' ');
+  DWORD read = 0;
+  ReadConsoleOutputCharacterW(screen_, &line[0], static_cast<DWORD>(line.size()),
+                              {0, static_cast<SHORT>(row)}, &read);
+  line.resize(read);
+  return line.substr(0, line.find_last_not_of(L' ') + 1);
+}
+
 std::vector<HWND> WindowsOf(DWORD processId) {
   WindowSearch search{processId, {}};
   EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));

@@ -60,6 +60,27 @@ class ConsoleRun {
   ZepplayRun process_;
 };
 
+// A console of the test's own with the given output code page, shared by the console
+// programs the test starts meanwhile. The test process leaves its console for it and
+// has none afterwards.
+class TestConsole {
+ public:
+  explicit TestConsole(UINT codePage);
+  ~TestConsole();
+  TestConsole(const TestConsole&) = delete;
+  TestConsole& operator=(const TestConsole&) = delete;
+
+  bool IsReady() const { return ready_; }
+  // The screen buffer, as a handle a started program inherits.
+  HANDLE Screen() const { return screen_; }
+  // The characters of a row of the screen, without the blanks after them.
+  std::wstring Line(int row) const;
+
+ private:
+  bool ready_;
+  HANDLE screen_;
+};
+
 // Long enough for a cold Wine start on a busy machine; a pass never waits this long.
 inline constexpr DWORD kDeadlineMilliseconds = 30000;
 

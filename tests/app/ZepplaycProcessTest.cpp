@@ -158,15 +158,28 @@ TEST_F(ZepplaycProcess, BothProgramsRunFromAFolderWhoseNameEndsInA5CByte) {
   ExpectExecutable(executable, ReadBytes(settings), "1)11");
 }
 
+// On the console the line shows as its characters, whatever the console's code page:
+// here Western European, which has none of them.
+TEST_F(ZepplaycProcess, TheConsoleShowsTheCharactersWhateverItsCodePage) {
+  const TestConsole console(1252);
+  ASSERT_TRUE(console.IsReady());
+  ZepplayRun run(Quoted(folder_ / "none.zep"), ProgramFolder() + "zepplayc.exe", console.Screen(),
+                 console.Screen());
+  EXPECT_EQ(1, run.WaitForExit());
+  EXPECT_EQ(L"zepplayc: 指定されたファイルが存在しません。もう一度ファイルの指定をやり直して下さい。",
+            console.Line(0));
+}
+
 // A console set to UTF-8 (as PowerShell sets it for its own reading) receives the line
 // in UTF-8 when standard error is redirected; without a console it comes in cp932, as
 // in the tests above.
 TEST_F(ZepplaycProcess, ARedirectedLineFollowsTheConsolesCodePage) {
-  FreeConsole();
-  ASSERT_TRUE(AllocConsole());
-  ASSERT_TRUE(SetConsoleOutputCP(65001));
-  const ConsoleOutcome run = ConsoleRun(Quoted(folder_ / "none.zep")).Finish();
-  FreeConsole();
+  ConsoleOutcome run;
+  {
+    const TestConsole console(65001);
+    ASSERT_TRUE(console.IsReady());
+    run = ConsoleRun(Quoted(folder_ / "none.zep")).Finish();
+  }
   EXPECT_EQ(1, run.ExitCode);
   EXPECT_EQ(Hex(u8"zepplayc: 指定されたファイルが存在しません。"
                 u8"もう一度ファイルの指定をやり直して下さい。\r\n"),
