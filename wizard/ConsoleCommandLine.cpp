@@ -57,10 +57,9 @@ ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments) {
       if (i + 1 == arguments.size())
         throw ECommandLineError(FormatText(Texts::Console::kNoOutputPath, argument));
       command.OutputPath = arguments[++i];
-    } else if (ReadSwitch(argument, command)) {
-      continue;
     } else if (argument[0] == '-') {
-      throw ECommandLineError(FormatText(Texts::Console::kUnknownOption, argument));
+      if (!ReadSwitch(argument, command))
+        throw ECommandLineError(FormatText(Texts::Console::kUnknownOption, argument));
     } else if (!command.SettingsPath.empty()) {
       throw ECommandLineError(FormatText(Texts::Console::kSecondSettingsFile, argument));
     } else {
