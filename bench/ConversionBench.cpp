@@ -72,9 +72,8 @@ class NullSink : public IWarningSink {
   void ShowWarning(const std::string&) override {}
 };
 
-// The conversion as the wizard runs it, everything in one folder. The native build
-// knows no "/" separator, so the executable goes to the current folder: the caller
-// makes that the same folder.
+// The conversion as the wizard runs it, everything in one folder, which is also the
+// current folder, where the executable's bare name leads.
 struct BenchConversion {
   explicit BenchConversion(const std::string& folder) {
     Engine.SetProgram(folder, "zepplay.exe");

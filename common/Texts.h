@@ -2,6 +2,7 @@
 // Every text the program shows or writes, in one place. The sources are UTF-8 and the
 // compiler turns each literal into cp932 bytes (-fexec-charset=CP932); tests compare
 // the bytes.
+#include "common/Version.h"
 
 namespace Texts {
 
@@ -82,7 +83,7 @@ inline constexpr char kRegistrySetFailed[] = "'%s' の設定に失敗しまし�
 // ---- Main window: caption, font, control texts, boxes and the file-open dialog ----
 // (PageTitle starts with TitleChooseSettingsFile above.)
 namespace Texts::Window {
-inline constexpr char kCaption[] = "Zephyr Player　v6.10";
+inline constexpr char kCaption[] = "Zephyr Player　v" ZEP_VERSION_TEXT;
 inline constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 inline constexpr char kHelpButton[] = "ヘルプ(&H)";
 inline constexpr char kBackButton[] = "< 戻る(&B)";
@@ -122,3 +123,45 @@ inline constexpr char kStartOverLink[] = "最初に戻る";
 inline constexpr char kWarningOk[] = "OK";
 inline constexpr char kOpenDialogFilter[] = "ZephyrClick設定ファイル (*.zep)\0*.zep\0";
 }  // namespace Texts::Window
+
+// ---- The console program zepplayc.exe: its help, its version and its own errors ----
+// Every warning and error is one line of standard error after kLinePrefix.
+namespace Texts::Console {
+inline constexpr char kLinePrefix[] = "zepplayc: ";
+inline constexpr char kVersion[] = "zepplayc (Zephyr Player) " ZEP_VERSION_TEXT;
+inline constexpr char kHelp[] =
+    "使い方: zepplayc [オプション] 設定ファイル.zep\r\n"
+    "\r\n"
+    "ZephyrClick の設定ファイルを実行ファイルに変換します。実行ファイルは設定ファイルと\r\n"
+    "同じフォルダに拡張子を .exe に変えた名前で作成され、そのパスが標準出力に書かれます。\r\n"
+    "警告とエラーは 1 行ずつ標準エラー出力に書かれます。\r\n"
+    "\r\n"
+    "オプション (指定しない項目は Zephyr Player が記憶している設定に従います):\r\n"
+    "  -o パス                     作成する実行ファイルのパス\r\n"
+    "  --tray / --no-tray          トレイアイコンで表示する / 何も表示しない\r\n"
+    "  --autoplay / --no-autoplay  起動と同時に再生する / しない\r\n"
+    "  --exit-at-end / --no-exit-at-end\r\n"
+    "                              最後まで再生したら終了する / しない\r\n"
+    "  --exit-on-key / --no-exit-on-key\r\n"
+    "                              再生・停止の制御キーで終了する / しない\r\n"
+    "  --help                      この説明を表示する\r\n"
+    "  --version                   バージョンを表示する\r\n"
+    "何も表示しない実行ファイルは、起動と同時に再生し、最後まで再生したら終了し、\r\n"
+    "制御キーで終了します。同じオプションを繰り返したときは後の指定に従います。\r\n"
+    "\r\n"
+    "終了コード:\r\n"
+    "  0  実行ファイルを作成しました\r\n"
+    "  1  警告で中止しました (設定ファイルがない・形式が違う、Zepcom.dat がない)\r\n"
+    "  2  エラーで中止しました (ファイルを読み書きできない、記憶された設定を読めない、中断)\r\n"
+    "  4  コマンドラインが正しくありません\r\n";
+// Command-line errors (%s: the argument concerned).
+inline constexpr char kNoSettingsFile[] =
+    "変換する設定ファイルが指定されていません (使い方: zepplayc --help)";
+inline constexpr char kSecondSettingsFile[] = "設定ファイルは 1 つだけ指定できます: %s";
+inline constexpr char kUnknownOption[] = "%s というオプションはありません (使い方: zepplayc --help)";
+inline constexpr char kNoOutputPath[] = "%s の後に、作成する実行ファイルのパスを指定して下さい。";
+inline constexpr char kFlagNeedsTray[] =
+    "何も表示しない実行ファイルには %s を指定できません。--tray と一緒に指定して下さい。";
+// A run stopped by Ctrl+C or Ctrl+Break, or by the console window closing.
+inline constexpr char kInterrupted[] = "中断されたため、実行ファイルを作成しませんでした";
+}  // namespace Texts::Console

@@ -32,20 +32,25 @@ bool ConversionEngine::PrepareRuntimeImage() {
   return true;
 }
 
-bool ConversionEngine::AssembleExecutable(const std::string& exeName,
+bool ConversionEngine::AssembleExecutable(const std::string& outputPath,
                                            const ProgressCallback& progress) {
   if (!PrepareRuntimeImage()) return false;
   const std::string attachment = workFolder_ + kAttachmentName;
   if (!platform::FileExists(attachment)) return false;
-  const std::string outputPath = sourceFolder_ + exeName;
   RefuseProtectedOutput(outputPath);
   WriteExecutable(outputPath, workFolder_ + kRuntimeImageName, attachment, progress);
   return true;
 }
 
-bool ConversionEngine::Convert(const HeaderOptions& options, const std::string& exeName,
+bool ConversionEngine::Convert(const HeaderOptions& options, const std::string& outputPath,
                                 const ProgressCallback& progress) {
   RewriteHeaderLine(options);
   if (progress) progress(kProgressRewritten);
-  return AssembleExecutable(exeName, progress);
+  return AssembleExecutable(outputPath, progress);
+}
+
+void ConversionEngine::DeleteIntermediateFiles() const {
+  if (workFolder_.empty()) return;  // no work folder: nothing was written
+  platform::RemoveFile(workFolder_ + kRuntimeImageName);
+  platform::RemoveFile(workFolder_ + kAttachmentName);
 }

@@ -85,7 +85,10 @@ void ConversionEngine::RewriteHeaderLine(const HeaderOptions& options) {
 }
 
 void ConversionEngine::RefuseProtectedOutput(const std::string& outputPath) const {
-  for (const std::string& kept : {settingsPath_, programFolder_ + kRuntimeFileName, programPath_})
+  std::vector<std::string> keptFiles = {settingsPath_, programFolder_ + kRuntimeFileName,
+                                        programPath_};
+  for (const char* program : kProgramFileNames) keptFiles.push_back(programFolder_ + program);
+  for (const std::string& kept : keptFiles)
     if (!kept.empty() && platform::SameFile(outputPath, kept))
       throw EFCreateError(FormatText(Texts::kFileCreateError, outputPath));
 }

@@ -44,14 +44,18 @@ class ConversionEngine {
   // Deciphers program folder + "Zepcom.dat" into work folder + "Player.dat". False
   // when the runtime file is missing (nothing written).
   bool PrepareRuntimeImage();
-  // Writes source folder + exeName: the runtime image followed by the attachment file,
-  // reporting 66 and 100. False when the runtime or attachment file is missing. An
-  // output that is the settings file, the runtime file or the program itself, however
-  // spelt, is refused with EFCreateError before anything is written.
-  bool AssembleExecutable(const std::string& exeName, const ProgressCallback& progress);
+  // Writes outputPath (the wizard's is source folder + the executable's name): the
+  // runtime image followed by the attachment file, reporting 66 and 100. False when the
+  // runtime or attachment file is missing. An output that is the settings file, the
+  // runtime file, the program itself or the other program beside it (kProgramFileNames),
+  // however spelt, is refused with EFCreateError before anything is written.
+  bool AssembleExecutable(const std::string& outputPath, const ProgressCallback& progress);
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
-  bool Convert(const HeaderOptions& options, const std::string& exeName,
+  bool Convert(const HeaderOptions& options, const std::string& outputPath,
                const ProgressCallback& progress);
+  // Deletes the runtime image and the attachment file from the work folder, whatever
+  // the outcome of the conversion: the runtime must not stay behind in the clear.
+  void DeleteIntermediateFiles() const;
 
  private:
   void RefuseProtectedOutput(const std::string& outputPath) const;

@@ -1,14 +1,20 @@
 #pragma once
-// What the program's exit code tells a calling script.
+// What the programs' exit codes tell a calling script: zepplay.exe and the console
+// program zepplayc.exe share the table.
 
-// The executable was made (and, without "-s", the window was closed normally).
+// The executable was made (and, without "-s", the window was closed normally; the
+// console program's help and version were written).
 inline constexpr int kExitMade = 0;
 // A warning stopped the conversion: the settings file is missing or not a settings
 // file, or the runtime file is missing. Nothing was made.
 inline constexpr int kExitWarning = 1;
 // An error stopped the conversion or the start: a file that cannot be read, created or
-// written, unreadable remembered options, a window that cannot be made. Nothing was made.
+// written, unreadable remembered options, a window that cannot be made, a console run
+// interrupted by the user. Nothing was made.
 inline constexpr int kExitError = 2;
 // "-s" was given while another instance runs: that one was brought forward and
 // nothing was converted.
 inline constexpr int kExitAnotherInstance = 3;
+// The console program only: its command line is wrong (an unknown option, no settings
+// file or two, "-o" without a path, a flag that the visibility forbids). Nothing was made.
+inline constexpr int kExitBadCommandLine = 4;

@@ -35,11 +35,21 @@ void RememberedOptions::Read(IWizardView& view, const ScreenSize& screen,
   // Each term is halved on its own before the subtraction.
   view.SetLeft(ReadInteger(opened, "Left", screen.Width / 2 - view.OuterWidth() / 2));
   view.SetTop(ReadInteger(opened, "Top", screen.Height / 2 - view.OuterHeight() / 2));
+  ReadOptionValues(opened, view, select);
+}
+
+void RememberedOptions::ReadOptions(IOptionControls& controls, const VisibilitySelector& select) {
+  OpenedStore store(store_);
+  ReadOptionValues(store.Opened(), controls, select);
+}
+
+void RememberedOptions::ReadOptionValues(bool opened, IOptionControls& controls,
+                                         const VisibilitySelector& select) {
   select(OptionControl::ShowNothing, ReadBoolean(opened, "rad1", true));
   select(OptionControl::TrayIcon, ReadBoolean(opened, "rad2", false));
-  view.SetChecked(OptionControl::PlayOnStart, ReadBoolean(opened, "Douji", true));
-  view.SetChecked(OptionControl::ExitAtEnd, ReadBoolean(opened, "EndClose", true));
-  view.SetChecked(OptionControl::ExitOnControlKey, ReadBoolean(opened, "HotClose", true));
+  controls.SetChecked(OptionControl::PlayOnStart, ReadBoolean(opened, "Douji", true));
+  controls.SetChecked(OptionControl::ExitAtEnd, ReadBoolean(opened, "EndClose", true));
+  controls.SetChecked(OptionControl::ExitOnControlKey, ReadBoolean(opened, "HotClose", true));
 }
 
 void RememberedOptions::Write(const IWizardView& view) {

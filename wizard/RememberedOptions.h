@@ -32,12 +32,16 @@ class RememberedOptions {
   // ERegistryError at the first value that is not text or cannot be fetched, keeping
   // what was read before it. Options that cannot be opened give all the defaults.
   void Read(IWizardView& view, const ScreenSize& screen, const VisibilitySelector& select);
+  // Reads only the options, "rad1" to "HotClose", as Read does: the console program
+  // takes them without a window, whose position does not concern it.
+  void ReadOptions(IOptionControls& controls, const VisibilitySelector& select);
   // Stores the window position and the option states as decimal text. Raises
   // ERegistryError at the first write that fails. Nothing is stored when the options
   // cannot be opened.
   void Write(const IWizardView& view);
 
  private:
+  void ReadOptionValues(bool opened, IOptionControls& controls, const VisibilitySelector& select);
   int ReadInteger(bool opened, const char* name, int defaultValue);
   bool ReadBoolean(bool opened, const char* name, bool defaultValue);
   void WriteText(const char* name, const std::string& text);

@@ -6,9 +6,9 @@
 #include "common/Exception.h"
 #include "common/Texts.h"
 #include "engine/ShiftJisPath.h"
-#include "engine/WorkFiles.h"
 #include "platform/File.h"
 #include "wizard/CommandLine.h"
+#include "wizard/ConversionSteps.h"
 #include "wizard/ExitCodes.h"
 #include "wizard/HelpLink.h"
 #include "wizard/SettingsPathText.h"
@@ -18,13 +18,9 @@ constexpr int kLastPage = 3;
 constexpr unsigned kPauseAfterConversion = 100;
 // The temporary folder is asked for with room for 255 characters.
 constexpr size_t kMaxWorkFolderLength = 255;
-constexpr char kExecutableExtension[] = ".exe";
 
 const char* const kPageTitles[] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
                                    Texts::kTitleExecutableName, Texts::kTitleDone};
-
-constexpr OptionControl kOptionFlags[] = {OptionControl::PlayOnStart, OptionControl::ExitAtEnd,
-                                           OptionControl::ExitOnControlKey};
 }  // namespace
 
 WizardController::WizardController(IWizardView& view, IPlatformUi& platform,
@@ -33,7 +29,8 @@ WizardController::WizardController(IWizardView& view, IPlatformUi& platform,
       platform_(platform),
       options_(store),
       facts_(std::move(facts)),
-      engine_(platform) {}
+      engine_(platform),
+      visibility_(view) {}
 
 void WizardController::OnCreate() {
   engine_.SetProgram(FolderPart(facts_.ModulePath), NamePart(facts_.ModulePath));
@@ -54,7 +51,7 @@ void WizardController::OnCreate() {
     if (silent) platform_.SetExitCode(kExitError);
     throw;
   }
-  ApplyForcingRule();
+  visibility_.Apply();
   if (silent) RunSilently();
 }
 
@@ -66,7 +63,7 @@ void WizardController::OnCloseRequest() {
   } catch (const Exception&) {
     failure = std::current_exception();
   }
-  DeleteIntermediateFiles();
+  engine_.DeleteIntermediateFiles();
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -113,22 +110,12 @@ void WizardController::OnFileDropped(const std::string& path) {
   if (pageIndex_ == 0) view_.SetSettingsPath(path);
 }
 
-void WizardController::OnShowNothingSelected() {
-  if (view_.IsChecked(OptionControl::ShowNothing)) ForceOptionFlagsOn();
-}
+void WizardController::OnShowNothingSelected() { visibility_.OnShowNothingSelected(); }
 
-void WizardController::OnTrayIconSelected() {
-  if (view_.IsChecked(OptionControl::TrayIcon)) SetOptionFlagsEnabled(true);
-}
+void WizardController::OnTrayIconSelected() { visibility_.OnTrayIconSelected(); }
 
 void WizardController::SelectVisibility(OptionControl radio, bool selected) {
-  const bool wasSelected = view_.IsChecked(radio);
-  view_.SetChecked(radio, selected);
-  if (!selected || wasSelected) return;
-  if (radio == OptionControl::ShowNothing)
-    OnShowNothingSelected();
-  else
-    OnTrayIconSelected();
+  visibility_.Select(radio, selected);
 }
 
 bool WizardController::MoveTo(int target) {
@@ -163,16 +150,15 @@ void WizardController::ShowChooseFilePage() {
 }
 
 int WizardController::EnterOptionsPage() {
-  const std::string path = SettingsFilePath();
-  if (!engine_.LoadSettingsFile(path)) {
-    // The missing-file warning has been shown. The wizard starts over on page 0, also
-    // when this was Back from page 2.
-    ShowChooseFilePage();
-    return 0;
-  }
-  if (!engine_.ValidateSettingsFile(path)) {
-    platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
-    return pageIndex_;
+  switch (LoadSettings(engine_, platform_, SettingsFilePath())) {
+    case SettingsCheck::Missing:
+      // The wizard starts over on page 0, also when this was Back from page 2.
+      ShowChooseFilePage();
+      return 0;
+    case SettingsCheck::WrongFormat:
+      return pageIndex_;
+    case SettingsCheck::Accepted:
+      break;
   }
   ShowOnly(1);
   view_.SetBackEnabled(true);
@@ -181,29 +167,17 @@ int WizardController::EnterOptionsPage() {
 
 void WizardController::EnterNamePage() {
   view_.SetProgress(0);
-  view_.SetExeName(ChangeExtension(NamePart(SettingsFilePath()), kExecutableExtension));
+  view_.SetExeName(ProposedExecutableName(SettingsFilePath()));
   ShowOnly(2);
 }
 
 bool WizardController::ConvertAndShowResult() {
-  if (engine_.WorkFolder().empty()) throw Exception(Texts::kNoWorkFolder);
-  // A file that was replaced meanwhile and rejected on the way back is never converted.
-  if (!engine_.LinesAccepted()) {
-    platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
+  const std::string outputPath = engine_.SourceFolder() + view_.ExeName();
+  if (!MakeExecutable(engine_, platform_, HeaderOptionsOf(view_), outputPath,
+                      [this](int percent) { view_.SetProgress(percent); }))
     return false;
-  }
-  HeaderOptions options;
-  options.ShowNothing = view_.IsChecked(OptionControl::ShowNothing);
-  options.PlayOnStart = view_.IsChecked(OptionControl::PlayOnStart);
-  options.ExitAtEnd = view_.IsChecked(OptionControl::ExitAtEnd);
-  options.ExitOnControlKey = view_.IsChecked(OptionControl::ExitOnControlKey);
-  const std::string exeName = view_.ExeName();
-  if (!engine_.Convert(options, exeName, [this](int percent) { view_.SetProgress(percent); })) {
-    platform_.ShowWarning(Texts::kExecutableNotMade);
-    return false;
-  }
   platform_.Pause(kPauseAfterConversion);
-  view_.SetResult(engine_.SourceFolder() + exeName);
+  view_.SetResult(outputPath);
   ShowOnly(3);
   view_.SetNextEnabled(false);
   view_.SetBackEnabled(false);
@@ -213,22 +187,6 @@ bool WizardController::ConvertAndShowResult() {
 void WizardController::ShowOnly(int page) {
   view_.SetTitle(kPageTitles[page]);
   view_.ShowPagePanel(page);
-}
-
-void WizardController::ApplyForcingRule() {
-  if (view_.IsChecked(OptionControl::ShowNothing))
-    ForceOptionFlagsOn();
-  else
-    SetOptionFlagsEnabled(true);
-}
-
-void WizardController::ForceOptionFlagsOn() {
-  for (OptionControl flag : kOptionFlags) view_.SetChecked(flag, true);
-  SetOptionFlagsEnabled(false);
-}
-
-void WizardController::SetOptionFlagsEnabled(bool enabled) {
-  for (OptionControl flag : kOptionFlags) view_.SetEnabled(flag, enabled);
 }
 
 void WizardController::RunSilently() {
@@ -248,13 +206,6 @@ void WizardController::RunSilently() {
     exitCode = kExitError;
   }
   // The deciphered runtime must not stay behind in the clear; nothing is remembered.
-  DeleteIntermediateFiles();
+  engine_.DeleteIntermediateFiles();
   platform_.RequestEnd(exitCode);
-}
-
-void WizardController::DeleteIntermediateFiles() {
-  const std::string& folder = engine_.WorkFolder();
-  if (folder.empty()) return;  // no temporary folder: nothing was written
-  platform::RemoveFile(folder + kRuntimeImageName);
-  platform::RemoveFile(folder + kAttachmentName);
 }

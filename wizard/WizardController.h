@@ -7,6 +7,7 @@
 #include "engine/ConversionEngine.h"
 #include "wizard/PlatformUi.h"
 #include "wizard/RememberedOptions.h"
+#include "wizard/VisibilityRule.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 
@@ -59,17 +60,13 @@ class WizardController : public IWizardEvents {
   void EnterNamePage();
   bool ConvertAndShowResult();
   void ShowOnly(int page);
-  void ApplyForcingRule();
-  // Checks the three option flags and locks them, as ShowNothingRadio (show nothing) requires.
-  void ForceOptionFlagsOn();
-  void SetOptionFlagsEnabled(bool enabled);
   void RunSilently();
-  void DeleteIntermediateFiles();
 
   IWizardView& view_;
   IPlatformUi& platform_;
   RememberedOptions options_;
   StartFacts facts_;
   ConversionEngine engine_;
+  VisibilityRule visibility_;
   int pageIndex_ = 0;
 };

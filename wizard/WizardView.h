@@ -3,13 +3,11 @@
 // its controls; tests use a recording fake. Texts are cp932 byte strings.
 #include <string>
 
-// The option controls of page 1.
-enum class OptionControl { ShowNothing, TrayIcon, PlayOnStart, ExitAtEnd, ExitOnControlKey };
+#include "wizard/OptionControls.h"
 
-class IWizardView {
+// The option controls of page 1 are part of it (IOptionControls).
+class IWizardView : public IOptionControls {
  public:
-  virtual ~IWizardView() = default;
-
   // Pages: puts the four page panels where the layout has them (whatever moved them
   // since), shows exactly one of them, sets PageTitle.
   virtual void PlacePages() = 0;
@@ -27,12 +25,6 @@ class IWizardView {
   virtual void SetExeName(const std::string& text) = 0;
   virtual void SetResult(const std::string& text) = 0;
   virtual void SetProgress(int progress) = 0;
-
-  // Selected or checked state and enabled state of the option controls. Selecting a
-  // radio button deselects its partner; no click handler runs from here.
-  virtual bool IsChecked(OptionControl control) const = 0;
-  virtual void SetChecked(OptionControl control, bool checked) = 0;
-  virtual void SetEnabled(OptionControl control, bool enabled) = 0;
 
   // The window itself: caption, outer position and size in screen pixels.
   virtual void SetCaption(const std::string& text) = 0;

@@ -74,14 +74,21 @@ std::string SystemTempFolder() {
   return path;
 }
 
-ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program) {
+ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output,
+                       HANDLE error) {
   std::string commandLine =
       "\"" + (program.empty() ? ProgramFolder() + "zepplay.exe" : program) + "\" " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  const BOOL redirected = output != nullptr;
+  if (redirected) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = error;
+  }
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, redirected, 0, nullptr, nullptr,
                       &startup, &info_))
-    throw std::runtime_error("cannot start zepplay.exe");
+    throw std::runtime_error("cannot start " + commandLine);
 }
 
 ZepplayRun::~ZepplayRun() {
@@ -102,6 +109,58 @@ int ZepplayRun::WaitForExit() {
 
 bool ZepplayRun::HasEnded() const {
   return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
+}
+
+namespace {
+HANDLE CreateInheritedFile(const std::string& path) {
+  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+  return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+std::string ProgramOrZepplayc(const std::string& program) {
+  return program.empty() ? ProgramFolder() + "zepplayc.exe" : program;
+}
+}  // namespace
+
+ConsoleRun::ConsoleRun(const std::string& arguments, const std::string& program)
+    : output_(CreateInheritedFile(streams_ / "output")),
+      error_(CreateInheritedFile(streams_ / "error")),
+      process_(arguments, ProgramOrZepplayc(program), output_, error_) {}
+
+ConsoleRun::~ConsoleRun() {
+  CloseHandle(output_);
+  CloseHandle(error_);
+}
+
+ConsoleOutcome ConsoleRun::Finish() {
+  const int exitCode = process_.WaitForExit();
+  return {exitCode, ReadBytes(streams_ / "output"), ReadBytes(streams_ / "error")};
+}
+
+TestConsole::TestConsole(UINT codePage) {
+  FreeConsole();
+  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+  ready_ = AllocConsole() && SetConsoleOutputCP(codePage);
+  screen_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        &inherited, OPEN_EXISTING, 0, nullptr);
+  ready_ = ready_ && screen_ != INVALID_HANDLE_VALUE;
+}
+
+TestConsole::~TestConsole() {
+  CloseHandle(screen_);
+  FreeConsole();
+}
+
+std::wstring TestConsole::Line(int row) const {
+  CONSOLE_SCREEN_BUFFER_INFO info = {};
+  GetConsoleScreenBufferInfo(screen_, &info);
+  std::wstring line(static_cast<size_t>(info.dwSize.X), L' ');
+  DWORD read = 0;
+  ReadConsoleOutputCharacterW(screen_, &line[0], static_cast<DWORD>(line.size()),
+                              {0, static_cast<SHORT>(row)}, &read);
+  line.resize(read);
+  return line.substr(0, line.find_last_not_of(L' ') + 1);
 }
 
 std::vector<HWND> WindowsOf(DWORD processId) {

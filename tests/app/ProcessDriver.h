@@ -1,12 +1,15 @@
 #pragma once
-// Drives zepplay.exe from outside, as a user and the system would: starts it, finds
-// its windows and boxes by class, caption and process, clicks by posted messages, and
-// looks at what it left in the registry and the temporary folder.
+// Drives zepplay.exe and zepplayc.exe from outside, as a user, a script and the system
+// would: starts them, finds their windows and boxes by class, caption and process,
+// clicks by posted messages, catches what a console program writes, and looks at what
+// they left in the registry and the temporary folder.
 #include <windows.h>
 
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "tests/support/TestFiles.h"
 
 // The folder of the program under test (zepplay.exe and Zepcom.dat lie in it).
 std::string ProgramFolder();
@@ -16,8 +19,9 @@ std::string SystemTempFolder();
 class ZepplayRun {
  public:
   // Starts zepplay.exe (or another program) with the command-line arguments after the
-  // program name.
-  explicit ZepplayRun(const std::string& arguments = "", const std::string& program = "");
+  // program name; with handles for standard output and standard error, it writes there.
+  explicit ZepplayRun(const std::string& arguments = "", const std::string& program = "",
+                      HANDLE output = nullptr, HANDLE error = nullptr);
   // Ends the process if a failing test left it running.
   ~ZepplayRun();
   ZepplayRun(const ZepplayRun&) = delete;
@@ -30,6 +34,51 @@ class ZepplayRun {
 
  private:
   PROCESS_INFORMATION info_ = {};
+};
+
+// What a console program wrote to its standard streams, and how it ended.
+struct ConsoleOutcome {
+  int ExitCode;  // -1 when it did not end within the deadline
+  std::string Output;
+  std::string Error;
+};
+
+// zepplayc.exe (or another console program) started with its standard output and
+// standard error going into files of their own.
+class ConsoleRun {
+ public:
+  explicit ConsoleRun(const std::string& arguments, const std::string& program = "");
+  ~ConsoleRun();
+  ConsoleRun(const ConsoleRun&) = delete;
+  ConsoleRun& operator=(const ConsoleRun&) = delete;
+  // Waits for the end and reads what was written.
+  ConsoleOutcome Finish();
+
+ private:
+  TempFolder streams_;
+  HANDLE output_, error_;
+  ZepplayRun process_;
+};
+
+// A console of the test's own with the given output code page, shared by the console
+// programs the test starts meanwhile. The test process leaves its console for it and
+// has none afterwards.
+class TestConsole {
+ public:
+  explicit TestConsole(UINT codePage);
+  ~TestConsole();
+  TestConsole(const TestConsole&) = delete;
+  TestConsole& operator=(const TestConsole&) = delete;
+
+  bool IsReady() const { return ready_; }
+  // The screen buffer, as a handle a started program inherits.
+  HANDLE Screen() const { return screen_; }
+  // The characters of a row of the screen, without the blanks after them.
+  std::wstring Line(int row) const;
+
+ private:
+  bool ready_;
+  HANDLE screen_;
 };
 
 // Long enough for a cold Wine start on a busy machine; a pass never waits this long.

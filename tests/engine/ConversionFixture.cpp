@@ -37,7 +37,7 @@ bool ConversionFixture::KeyCleared() {
 
 void ConversionFixture::ExpectOutputRefused(const std::string& exeName) {
   try {
-    Engine.Convert(HeaderOptions{}, exeName, nullptr);
+    Engine.Convert(HeaderOptions{}, Engine.SourceFolder() + exeName, nullptr);
     ADD_FAILURE() << "no error for " << exeName;
   } catch (const EFCreateError& error) {
     EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + exeName)));

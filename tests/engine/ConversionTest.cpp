@@ -22,7 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ConversionOfImageSize,
 TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
   const std::string image = RandomBytes(GetParam(), 1);
   WriteRuntimeFile(image);
-  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, Recorder()));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, Recorder()));
   EXPECT_EQ(Progress, (std::vector<int>{33, 66, 100}));
   ExpectFileBytes(RuntimeImage, image);
   ExpectFileBytes(OutputPath, image + ReadBytes(Attachment));
@@ -32,18 +32,18 @@ TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
 // A later conversion with a smaller runtime replaces the earlier executable whole.
 TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
   WriteRuntimeFile(RandomBytes(5 * 1024 * 1024, 2));
-  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
   WriteRuntimeFile("MZ tiny runtime");
-  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
   ExpectFileBytes(OutputPath, "MZ tiny runtime" + ReadBytes(Attachment));
 }
 
 TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
-  EXPECT_FALSE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
+  EXPECT_FALSE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
   EXPECT_FALSE(PathExists(RuntimeImage));
 
   WriteBytes(RuntimeImage, "image of an earlier run");
-  EXPECT_FALSE(Engine.Convert(HeaderOptions{}, kExeName, Recorder()));
+  EXPECT_FALSE(Engine.Convert(HeaderOptions{}, OutputPath, Recorder()));
   EXPECT_EQ(Progress, std::vector<int>{33});
   EXPECT_EQ(ReadBytes(RuntimeImage), "image of an earlier run");
   EXPECT_FALSE(PathExists(OutputPath));
@@ -52,14 +52,14 @@ TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
 
 TEST_F(Conversion, MissingAttachmentCreatesNothing) {
   WriteRuntimeFile("runtime");
-  EXPECT_FALSE(Engine.AssembleExecutable(kExeName, Recorder()));
+  EXPECT_FALSE(Engine.AssembleExecutable(OutputPath, Recorder()));
   EXPECT_TRUE(Progress.empty());
   EXPECT_FALSE(PathExists(OutputPath));
 }
 
 TEST_F(Conversion, CipherErrorPassesThroughAndClearsTheKey) {
   WriteBytes(RuntimeFile, "12345");  // not whole 8-byte blocks
-  EXPECT_THROW(Engine.Convert(HeaderOptions{}, kExeName, Recorder()), EFileError);
+  EXPECT_THROW(Engine.Convert(HeaderOptions{}, OutputPath, Recorder()), EFileError);
   EXPECT_EQ(Progress, std::vector<int>{33});
   EXPECT_FALSE(PathExists(OutputPath));
   EXPECT_TRUE(KeyCleared());
@@ -68,7 +68,7 @@ TEST_F(Conversion, CipherErrorPassesThroughAndClearsTheKey) {
 TEST_F(Conversion, EmptyExecutableNameCannotBeCreated) {
   WriteRuntimeFile("runtime");
   try {
-    Engine.Convert(HeaderOptions{}, "", Recorder());
+    Engine.Convert(HeaderOptions{}, Engine.SourceFolder(), Recorder());
     FAIL() << "no error";
   } catch (const EFCreateError& error) {
     EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder())));
@@ -102,18 +102,22 @@ TEST_F(Conversion, UnopenablePartKeepsTheOlderExecutable) {
 }
 
 // Whatever spelling the executable's name takes, it never replaces the settings file,
-// the runtime file or the program itself; nothing is written.
+// the runtime file, the program itself or the other program beside it; nothing is
+// written.
 TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
   WriteRuntimeFile("runtime");
   WriteBytes(Program / "zepplay.exe", "program");
+  WriteBytes(Program / "zepplayc.exe", "console program");
   const std::string up = std::string("..") + kPathSeparator;
   const std::string& program = Program.Path();
   const std::string programFolder = program.substr(program.rfind(kPathSeparator, program.size() - 2) + 1);
   const std::string names[] = {std::string(".") + kPathSeparator + "Macro.zep",
-                               up + programFolder + "Zepcom.dat", up + programFolder + "zepplay.exe"};
+                               up + programFolder + "Zepcom.dat", up + programFolder + "zepplay.exe",
+                               up + programFolder + "zepplayc.exe"};
   const std::string settings = ReadBytes(SettingsPath), runtime = ReadBytes(RuntimeFile);
   for (const std::string& name : names) ExpectOutputRefused(name);
   EXPECT_EQ(ReadBytes(SettingsPath), settings);
   EXPECT_EQ(ReadBytes(RuntimeFile), runtime);
   EXPECT_EQ(ReadBytes(Program / "zepplay.exe"), "program");
+  EXPECT_EQ(ReadBytes(Program / "zepplayc.exe"), "console program");
 }

@@ -19,7 +19,7 @@ class ConversionOnWindows : public ConversionFixture {
   // nothing is created and the key is gone.
   void ExpectCipherCannotWriteRuntimeImage() {
     try {
-      Engine.Convert(HeaderOptions{}, kExeName, Recorder());
+      Engine.Convert(HeaderOptions{}, OutputPath, Recorder());
       FAIL() << "no error";
     } catch (const EFileError& error) {
       EXPECT_EQ(Hex(error.Message()), Hex("Blowfish: Could not open output file"));
@@ -58,7 +58,7 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotReplacedAndKeepsItsContent) {
     HeldFile other(OutputPath, GENERIC_READ, 0);
     ASSERT_TRUE(other.IsOpen());
     try {
-      Engine.Convert(HeaderOptions{}, kExeName, Recorder());
+      Engine.Convert(HeaderOptions{}, OutputPath, Recorder());
       FAIL() << "no error";
     } catch (const EFCreateError& error) {
       EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, OutputPath)));
@@ -83,7 +83,7 @@ TEST_F(ConversionOnWindows, OutputHeldForAMomentIsReplacedAfterwards) {
   ASSERT_TRUE(held->IsOpen());
   HANDLE release = CreateThread(nullptr, 0, ReleaseLater, held, 0, nullptr);
   ASSERT_TRUE(release);
-  EXPECT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
+  EXPECT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
   WaitForSingleObject(release, INFINITE);
   CloseHandle(release);
   ExpectFileBytes(OutputPath, ReadBytes(RuntimeImage) + ReadBytes(Attachment));
@@ -123,12 +123,12 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
 // The runtime image is already copied when the attachment turns out to be held: the
 // complete executable of an earlier conversion stays.
 TEST_F(ConversionOnWindows, AttachmentHeldOpenKeepsTheEarlierExecutable) {
-  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, kExeName, nullptr));
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
   const std::string earlier = ReadBytes(OutputPath);
   HeldFile other(Attachment, GENERIC_READ, 0);
   ASSERT_TRUE(other.IsOpen());
   try {
-    Engine.AssembleExecutable(kExeName, Recorder());
+    Engine.AssembleExecutable(OutputPath, Recorder());
     FAIL() << "no error";
   } catch (const EFOpenError& error) {
     EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileOpenError, Attachment)));

@@ -77,7 +77,7 @@ TEST_F(EndToEnd, GeneratedExecutableReportsTheChosenOptions) {
       {false, false, false, false},
   };
   for (const HeaderOptions& options : optionSets) {
-    ASSERT_TRUE(Engine.Convert(options, kExeName, nullptr));
+    ASSERT_TRUE(Engine.Convert(options, OutputPath, nullptr));
     const RunResult run = RunProgram(OutputPath, Work / "report.txt");
     EXPECT_EQ(run.ExitCode, 0u);
     EXPECT_EQ(run.Output, ExpectedReport(options, 7));

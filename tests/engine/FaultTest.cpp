@@ -27,7 +27,7 @@ TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
   for (auto call : {FailingFileCalls::Write, FailingFileCalls::Close}) {
     FailingFileCalls failing(call, Source.Path());
     ExpectError<EWriteError>(Texts::kStreamWriteError,
-                             [&] { Engine.Convert(HeaderOptions{}, kExeName, nullptr); });
+                             [&] { Engine.Convert(HeaderOptions{}, OutputPath, nullptr); });
   }
   EXPECT_EQ(ReadBytes(OutputPath), "older executable");
   EXPECT_EQ(EntriesOf(Source.Path()), before);

@@ -3,17 +3,19 @@
 #include <algorithm>
 #include <utility>
 
-RegistryOptionsStore::RegistryOptionsStore(HKEY root, std::string path)
-    : root_(root), path_(std::move(path)) {}
+RegistryOptionsStore::RegistryOptionsStore(HKEY root, std::string path, RegistryAccess access)
+    : root_(root), path_(std::move(path)), access_(access) {}
 
 bool RegistryOptionsStore::Open() {
+  if (access_ == RegistryAccess::ReadOnly)
+    return RegOpenKeyExA(root_, path_.c_str(), 0, KEY_READ, key_.Receive()) == ERROR_SUCCESS;
   return RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                          KEY_ALL_ACCESS, nullptr, key_.Receive(), nullptr) == ERROR_SUCCESS;
 }
 
 StoredValue RegistryOptionsStore::Read(const std::string& section, const std::string& name) {
   RegistryKey key;
-  if (RegOpenKeyExA(key_.Get(), section.c_str(), 0, KEY_ALL_ACCESS, key.Receive()) !=
+  if (RegOpenKeyExA(key_.Get(), section.c_str(), 0, Rights(), key.Receive()) !=
       ERROR_SUCCESS)
     return {};
   DWORD type = 0;
@@ -33,6 +35,7 @@ StoredValue RegistryOptionsStore::Read(const std::string& section, const std::st
 
 WriteResult RegistryOptionsStore::Write(const std::string& section, const std::string& name,
                                           const std::string& text) {
+  if (access_ == RegistryAccess::ReadOnly) return WriteResult::SectionNotCreated;
   RegistryKey key;
   if (RegCreateKeyExA(key_.Get(), section.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)

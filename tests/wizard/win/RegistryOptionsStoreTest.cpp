@@ -84,4 +84,20 @@ TEST_F(RegistryStore, ReadsTextOfEitherStringTypeAndRefusesOthers) {
   EXPECT_EQ(StoredKind::WrongType, Store.Read("Form", "Binary").Kind);
 }
 
+// The console program's store: a missing key stays missing, an existing one is read,
+// and a write changes nothing.
+TEST_F(RegistryStore, AReadOnlyStoreNeverCreatesOrWrites) {
+  ::RegistryOptionsStore readOnly{HKEY_CURRENT_USER, kKey, RegistryAccess::ReadOnly};
+  EXPECT_FALSE(readOnly.Open());
+  RegistryKey key;
+  EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, key.Receive()));
+
+  Plant("rad2", REG_SZ, std::string("1\0", 2));
+  ASSERT_TRUE(readOnly.Open());
+  EXPECT_EQ("1", readOnly.Read("Form", "rad2").Text);
+  EXPECT_NE(WriteResult::Written, readOnly.Write("Form", "rad2", "0"));
+  readOnly.Close();
+  EXPECT_EQ(std::make_pair(DWORD{REG_SZ}, std::string("1\0", 2)), Stored("rad2"));
+}
+
 }  // namespace
