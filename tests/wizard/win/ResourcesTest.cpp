@@ -81,6 +81,17 @@ TEST(Resources, EveryBitmapComesForEachDisplayScale) {
   }
 }
 
+TEST(Resources, ManifestAsksForPerMonitorDpiAwarenessAndSystemAwarenessBeforeIt) {
+  auto setting = [](const wchar_t* space, const wchar_t* name) {
+    wchar_t value[64] = {};
+    if (!QueryActCtxSettingsW(0, nullptr, space, name, value, 64, nullptr)) return std::wstring(L"(none)");
+    return std::wstring(value);
+  };
+  EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+            L"PerMonitorV2, PerMonitor");
+  EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"), L"true/pm");
+}
+
 TEST(Resources, ManifestAndVersion) {
   EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);  // RT_MANIFEST
   char program[MAX_PATH];
