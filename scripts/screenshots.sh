@@ -20,9 +20,6 @@ wine=(cmake/wine-run.sh "$build/wineprefix")
 showcase="$build/bin/zep_page_showcase.exe"
 mkdir -p docs
 "${wine[@]}" --start
-# Wine has no "ＭＳ Ｐゴシック"; IPA P Gothic has the same proportional metrics.
-"${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
-  </dev/null >/dev/null 2>&1
 
 # The X window of the main window, by its caption "Zephyr Player　v6.10".
 find_window() {
