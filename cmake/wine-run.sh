@@ -22,6 +22,12 @@ if [ ! -e "$WINEPREFIX/.zep-ready" ]; then
         # proportional metrics (without it Wine takes the fixed-pitch IPA Gothic).
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
             </dev/null >/dev/null 2>&1
+        # The caption buttons are glyphs of Marlett. Debian's fonts-wine has it, but this
+        # Wine does not look into that package's folder: a link in the prefix's own font
+        # folder lets it find the face (without it the close box shows an "r").
+        if [ -e /usr/share/wine/fonts/marlett.ttf ]; then
+            ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+        fi
         wineserver -w
         touch "$WINEPREFIX/.zep-ready"
     fi
