@@ -87,8 +87,7 @@ TextCut CutOf(HWND label, const LOGFONTA& font, SIZE size) {
   return {std::max<int>(0, text.cx - size.cx), lines - std::min<int>(lines, size.cy / lineHeight)};
 }
 
-// The colours of a bitmap's pixels as 0xRRGGBB, top row first.
-std::vector<DWORD> PixelsOf(HBITMAP bitmap) {
+int CountYellow(HBITMAP bitmap) {
   BITMAP size = {};
   GetObjectA(bitmap, sizeof size, &size);
   BITMAPINFO info = {};
@@ -97,16 +96,11 @@ std::vector<DWORD> PixelsOf(HBITMAP bitmap) {
   HDC dc = GetDC(nullptr);
   GetDIBits(dc, bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, dc);
-  for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
-  return pixels;
+  return static_cast<int>(
+      std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0xFFFF00; }));
 }
 
-int CountYellow(HBITMAP bitmap) {
-  std::vector<DWORD> pixels = PixelsOf(bitmap);
-  return static_cast<int>(std::count(pixels.begin(), pixels.end(), 0xFFFF00u));
-}
-
-// The control's client area as it paints itself.
+// In the control's client area as it paints itself.
 int CountYellowPainted(HWND control) {
   RECT area;
   GetClientRect(control, &area);
@@ -160,8 +154,7 @@ class MainWindowScaleTest : public MainWindowTest {
   // not above dpi.
   void ExpectPicturesFor(int dpi) {
     const int pictureDpis[] = {96, 120, 144, 192};
-    int index = 0;
-    while (index < 3 && pictureDpis[index + 1] <= dpi) ++index;
+    const int index = dpi >= 192 ? 3 : dpi >= 144 ? 2 : dpi >= 120 ? 1 : 0;
     const int pictureDpi = pictureDpis[index];
     SCOPED_TRACE("pictures for " + std::to_string(pictureDpi) + " DPI");
 
