@@ -200,6 +200,9 @@ TEST_F(MainWindowScaleTest, EveryPixelFigureIsTheLayoutsScaledToTheScreen) {
   GetClientRect(Window(), &client);
   EXPECT_EQ(client.right, Scaled(473, dpi));
   EXPECT_EQ(client.bottom, Scaled(275, dpi));
+  for (int page : {C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage})
+    SetWindowPos(Control(page), nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Form.PlacePages();  // the pages' origin
   ExpectLayoutAt(dpi);
   ExpectPicturesFor(dpi);
   // Asked for its size at its own resolution, the window answers the size it has.
