@@ -1,6 +1,8 @@
 #!/bin/sh
 # wine-run.sh PREFIX PROGRAM.exe [ARGS...]   runs a Windows program in the private prefix
-# wine-run.sh PREFIX --start | --stop        starts or stops that prefix's wineserver
+# wine-run.sh PREFIX --start [DPI] | --stop  starts or stops that prefix's wineserver;
+#                                            with DPI the screen resolution of the prefix
+#                                            becomes DPI for the programs started after it
 set -e
 WINEPREFIX=$(realpath -m "$1"); shift
 export WINEPREFIX
@@ -16,6 +18,16 @@ if [ ! -e "$WINEPREFIX/.zep-ready" ]; then
         # Without a window manager Wine waits ~2 s for every closed window unless it
         # draws the frames itself.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+        # Wine has no "ＭＳ Ｐゴシック", the window's face; IPA P Gothic has the same
+        # proportional metrics (without it Wine takes the fixed-pitch IPA Gothic).
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
+            </dev/null >/dev/null 2>&1
+        # The caption buttons are glyphs of Marlett. Debian's fonts-wine has it, but this
+        # Wine does not look into that package's folder: a link in the prefix's own font
+        # folder lets it find the face (without it the close box shows an "r").
+        if [ -e /usr/share/wine/fonts/marlett.ttf ]; then
+            ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+        fi
         wineserver -w
         touch "$WINEPREFIX/.zep-ready"
     fi
@@ -27,6 +39,9 @@ case "$1" in
     wineserver -k 2>/dev/null || true
     wineserver -w
     wineserver -p </dev/null >/dev/null 2>&1
+    if [ -n "${2:-}" ]; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
+    fi
     wine cmd /c exit </dev/null >/dev/null 2>&1
     exit 0 ;;
 --stop) wineserver -k 2>/dev/null || true; exit 0 ;;

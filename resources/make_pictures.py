@@ -3,10 +3,19 @@
 
     make_pictures.py OUTPUT_FOLDER
 
-SidePicture.bmp  100 x 215, 256 colours: the side picture of the main window.
-Zepplay.ico      32 x 32 and 16 x 16, 16 colours: a program window above blue "EXE".
+Each picture is drawn for the display scales 100, 125, 150 and 200 % (96, 120, 144 and
+192 DPI); a size is the 100 % size times DPI / 96, rounded to the nearest pixel.
+
+SidePicture.bmp  100 x 215, 256 colours: the side picture of the main window. Drawn
+                 from its shapes at every size, with edges smoothed to the pixel.
+Zepplay.ico      32 x 32 and 16 x 16, 16 colours: a program window above blue "EXE";
+                 also 40, 48 and 64 pixels from the large design, 20 and 24 from the
+                 small one.
 FolderGlyph.bmp  16 x 16, 16 colours: an opening folder on silver, the colour that the
                  button treats as transparent (the bottom-left pixel).
+The other scales' bitmaps are named with the percentage, as SidePicture-125.bmp.
+The icon and the glyph are pixel designs: at a larger scale every design pixel becomes
+a block whose edges are the design's edges scaled and rounded, so that they stay crisp.
 Only the standard library is used, and the output is the same on every run.
 """
 import math
@@ -18,6 +27,15 @@ import sys
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
        (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
        (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+# The display scales as DPI, the first being the size of the designs.
+DPIS = (96, 120, 144, 192)
+
+
+def scaled(value, dpi):
+    """value pixels of a 96-DPI screen at dpi, rounded to the nearest (halves up)."""
+    return (value * dpi + 48) // 96
+
+
 # Letters of the pixel drawings below, as indexes into VGA; "." is transparent or silver.
 INK = {"k": 0, "o": 3, "n": 4, "s": 7, "g": 8, "y": 11, "b": 12, "w": 15, ".": 7}
 
@@ -60,6 +78,15 @@ def from_art(art):
     return [[INK[c] for c in line] for line in art]
 
 
+def enlarge(rows, dpi):
+    """A pixel design at dpi: design pixel x covers the columns from scaled(x) to
+    scaled(x + 1), and so for the rows."""
+    def source(count):
+        return [x for x in range(count) for _ in range(scaled(x + 1, dpi) - scaled(x, dpi))]
+    columns = source(len(rows[0]))
+    return [[rows[y][x] for x in columns] for y in source(len(rows))]
+
+
 # ---- The side picture ----------------------------------------------------------------
 
 SIDE_WIDTH, SIDE_HEIGHT = 100, 215
@@ -70,12 +97,17 @@ def mix(colour, other, amount):
     return tuple(a + (b - a) * amount for a, b in zip(colour, other))
 
 
-def coverage(distance):
+def edge_coverage(distance):
     """Share of a pixel covered by a shape whose edge is distance pixels away (inside < 0)."""
     return max(0.0, min(1.0, 0.5 - distance))
 
 
-def side_pixel(x, y):
+def side_pixel(x, y, pixel=1.0):
+    """The colour at (x, y) in 96-DPI pixels, where a pixel of the picture is pixel
+    of them wide: edges are smoothed over one pixel of the picture."""
+    def coverage(distance):
+        return edge_coverage(distance / pixel)
+
     top, bottom = (14, 38, 108), (92, 152, 218)
     colour = mix(top, bottom, y / (SIDE_HEIGHT - 1))
     colour = mix(colour, (255, 255, 255), 0.10 * x / SIDE_WIDTH)
@@ -127,10 +159,16 @@ def quantise(pixels):
     return palette, indexes
 
 
-def side_picture():
-    pixels = [side_pixel(x, y) for y in range(SIDE_HEIGHT) for x in range(SIDE_WIDTH)]
+def side_picture(dpi):
+    """The picture at dpi, each pixel sampled at its centre."""
+    width, height, pixel = scaled(SIDE_WIDTH, dpi), scaled(SIDE_HEIGHT, dpi), 96 / dpi
+
+    def design(i):
+        return (i + 0.5) * pixel - 0.5
+
+    pixels = [side_pixel(design(x), design(y), pixel) for y in range(height) for x in range(width)]
     palette, indexes = quantise(pixels)
-    rows = [indexes[y * SIDE_WIDTH:(y + 1) * SIDE_WIDTH] for y in range(SIDE_HEIGHT)]
+    rows = [indexes[y * width:(y + 1) * width] for y in range(height)]
     return bmp_file(rows, 8, palette)
 
 
@@ -191,17 +229,20 @@ ICON_16 = [
 ]
 
 
-def icon_image(art):
-    size = len(art)
-    colours = [[0 if c == "." else INK[c] for c in line] for line in art]
-    mask = [[1 if c == "." else 0 for c in line] for line in art]
+def icon_image(art, dpi):
+    colours = enlarge([[0 if c == "." else INK[c] for c in line] for line in art], dpi)
+    mask = enlarge([[1 if c == "." else 0 for c in line] for line in art], dpi)
+    size = len(colours)
     xor, and_mask = pack_rows(colours, 4), pack_rows(mask, 1)
     info = bitmap_info(size, 2 * size, 4, VGA, len(xor) + len(and_mask))
     return size, info + xor + and_mask
 
 
 def icon_file():
-    images = [icon_image(ICON_32), icon_image(ICON_16)]
+    # 32 and 16 first, as the icon has always had them; the small design up to 24 pixels.
+    large = [icon_image(ICON_32, dpi) for dpi in DPIS]
+    small = [icon_image(ICON_16, dpi) for dpi in DPIS[:3]]
+    images = [large[0], small[0]] + large[1:] + small[1:]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in images:
@@ -235,11 +276,11 @@ FOLDER = [
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else "."
     os.makedirs(folder, exist_ok=True)
-    outputs = {
-        "SidePicture.bmp": side_picture(),
-        "Zepplay.ico": icon_file(),
-        "FolderGlyph.bmp": bmp_file(from_art(FOLDER), 4, VGA),
-    }
+    outputs = {"Zepplay.ico": icon_file()}
+    for dpi in DPIS:
+        suffix = "" if dpi == 96 else "-%d" % (dpi * 100 // 96)
+        outputs["SidePicture%s.bmp" % suffix] = side_picture(dpi)
+        outputs["FolderGlyph%s.bmp" % suffix] = bmp_file(enlarge(from_art(FOLDER), dpi), 4, VGA)
     for name, data in outputs.items():
         with open(os.path.join(folder, name), "wb") as file:
             file.write(data)

@@ -1,7 +1,9 @@
 #!/bin/bash
 # Takes the pictures of the four wizard pages shown in the README: the real main
 # window under Wine on a virtual X display, one page at a time, filled in as after the
-# conversion of C:\data\macro.zep. Writes docs/page0.png to docs/page3.png.
+# conversion of C:\data\macro.zep. Writes docs/page0.png to docs/page3.png at 100 %
+# (96 DPI) and docs/page0-150.png to docs/page3-150.png at 150 % (144 DPI); the prefix
+# of the screenshot build is left at 96 DPI.
 #
 #   bash scripts/screenshots.sh
 set -euo pipefail
@@ -19,11 +21,6 @@ fi
 wine=(cmake/wine-run.sh "$build/wineprefix")
 showcase="$build/bin/zep_page_showcase.exe"
 mkdir -p docs
-"${wine[@]}" --start
-# Wine has no "ＭＳ Ｐゴシック"; IPA P Gothic has the same proportional metrics.
-"${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
-  </dev/null >/dev/null 2>&1
-
 # The X window of the main window, by its caption "Zephyr Player　v6.10".
 find_window() {
   local tries
@@ -37,14 +34,23 @@ find_window() {
   return 1
 }
 
-for page in 0 1 2 3; do
-  "${wine[@]}" "$showcase" "$page" </dev/null >/dev/null 2>&1 &
-  pid=$!
-  window=$(find_window)
-  sleep 1  # let the window paint itself
-  import -window "$window" "docs/page$page.png"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  echo "docs/page$page.png"
-done
+# The four pages with the prefix at a screen resolution: shoot DPI FILE-SUFFIX.
+shoot() {
+  local page pid window
+  "${wine[@]}" --start "$1"
+  for page in 0 1 2 3; do
+    "${wine[@]}" "$showcase" "$page" </dev/null >/dev/null 2>&1 &
+    pid=$!
+    window=$(find_window)
+    sleep 1  # let the window paint itself
+    import -window "$window" "docs/page$page$2.png"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo "docs/page$page$2.png"
+  done
+}
+
+shoot 96 ""
+shoot 144 -150
+"${wine[@]}" --start 96
 "${wine[@]}" --stop

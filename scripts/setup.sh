@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make libgtest-dev libbenchmark-dev libssl-dev
   g++-mingw-w64-i686-posix wine wine32:i386
-  xvfb xauth xdotool imagemagick x11-apps locales fonts-ipafont-gothic python3
+  xvfb xauth xdotool imagemagick x11-apps locales fonts-ipafont-gothic fonts-wine python3
   clang libclang-rt-14-dev
 )
 

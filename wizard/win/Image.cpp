@@ -8,12 +8,19 @@ namespace {
 class ImageState {
  public:
   BitmapHandle Bitmap;
-  HICON Icon = nullptr;
+  IconHandle Icon;
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT && message != WM_PRINTCLIENT)
-      return DefWindowProcA(window, message, wParam, lParam);
-    return PaintOrPrint(window, message, wParam, [&](HDC dc) { Draw(window, dc); });
+    switch (message) {
+      case WM_PAINT:
+      case WM_PRINTCLIENT:
+        return PaintOrPrint(window, message, wParam, [&](HDC dc) { Draw(window, dc); });
+      case STM_GETIMAGE:
+        return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? static_cast<HANDLE>(Icon.Get())
+                                                              : static_cast<HANDLE>(Bitmap.Get()));
+      default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
   }
 
  private:
@@ -21,7 +28,7 @@ class ImageState {
     RECT area;
     GetClientRect(window, &area);
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-    if (Icon) DrawIconEx(dc, 0, 0, Icon, 0, 0, 0, nullptr, DI_NORMAL);
+    if (Icon) DrawIconEx(dc, 0, 0, Icon.Get(), 0, 0, 0, nullptr, DI_NORMAL);
     if (!Bitmap) return;
     MemoryDc source(CreateCompatibleDC(dc));
     SelectionGuard selected(source.Get(), Bitmap.Get());
@@ -41,7 +48,7 @@ void ImageSetBitmap(HWND image, BitmapHandle bitmap) {
   InvalidateRect(image, nullptr, TRUE);
 }
 
-void ImageSetIcon(HWND image, HICON icon) {
-  StateOf<ImageState>(image)->Icon = icon;
+void ImageSetIcon(HWND image, IconHandle icon) {
+  StateOf<ImageState>(image)->Icon = std::move(icon);
   InvalidateRect(image, nullptr, TRUE);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A picture control that draws a bitmap unscaled from its top-left corner (the parts
 // beyond the control are cut off) or an icon at its own size with its transparent
-// parts. It owns the bitmap it is given; icons are shared ones and not destroyed.
+// parts. It owns the bitmap or icon it is given. STM_GETIMAGE tells which it shows.
 #include <windows.h>
 
 #include "wizard/win/WinHandles.h"
@@ -11,4 +11,4 @@ inline constexpr char kImageClassName[] = "TImage";
 LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 void ImageSetBitmap(HWND image, BitmapHandle bitmap);
-void ImageSetIcon(HWND image, HICON icon);
+void ImageSetIcon(HWND image, IconHandle icon);

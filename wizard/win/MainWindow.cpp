@@ -5,6 +5,7 @@
 
 #include "common/Exception.h"
 #include "common/Texts.h"
+#include "resources/ResourceIds.h"
 #include "wizard/ScreenPlacement.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/Bevel.h"
@@ -18,6 +19,7 @@
 #include "wizard/win/Panel.h"
 #include "wizard/win/SpeedButton.h"
 #include "wizard/win/SystemErrors.h"
+#include "wizard/win/WindowDpi.h"
 #include "wizard/win/WindowText.h"
 
 namespace {
@@ -25,6 +27,7 @@ constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILD
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;
 constexpr int kPages[] = {ControlId::kChooseFilePage, ControlId::kOptionsPage, ControlId::kNamePage, ControlId::kDonePage};
 constexpr int kRadios[] = {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio};
+constexpr int kListItemHeight = 12;
 
 struct ControlClass {
   const char* Name;
@@ -102,12 +105,14 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Create(IWizardEvents& events) {
   events_ = &events;
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+  // Made without a size: that depends on the resolution of the screen it comes on.
   CheckCreated(CreateWindowExA(kWindowExStyle, kClassName, Texts::Window::kCaption, kWindowStyle, kLayoutLeft,
-                               kLayoutTop, frame.right - frame.left, frame.bottom - frame.top,
-                               application_.Handle(), nullptr, ProgramInstance(), this),
+                               kLayoutTop, 0, 0, application_.Handle(), nullptr, ProgramInstance(), this),
                Texts::kWindowNotCreated, kClassName);
+  scale_ = DisplayScale(WindowDpi(Handle()));
+  fonts_ = WindowFonts(scale_);
+  const SIZE frame = FrameSize(scale_.Dpi());
+  SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   KeepOnlyMoveAndClose();
   SetWindowContextHelpId(Handle(), kHelpContext);
   CreateControls();
@@ -179,6 +184,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Fire(&IWizardEvents::OnCloseRequest);
       DestroyWindow(window);
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<int>(wParam));
+      return TRUE;
+    case WM_DPICHANGED:
+      Rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_QUERYENDSESSION:
       Fire(&IWizardEvents::OnCloseRequest);
       return TRUE;
@@ -215,35 +226,67 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
   ControlClass windowClass = ClassOf(spec);
   bool textIsHint = spec.Kind == ControlKind::SpeedButton;
   HWND parent = spec.Parent ? Control(spec.Parent) : Handle();
+  const PixelRect place = scale_.Of(spec.Place);
   HWND control = CheckCreated(
       CreateWindowExA(windowClass.ExStyle, windowClass.Name, textIsHint ? "" : spec.Text, StyleOf(spec),
-                      spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height, parent,
+                      place.Left, place.Top, place.Width, place.Height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), ProgramInstance(), nullptr),
       Texts::kWindowNotCreated, windowClass.Name);
   controls_[spec.Id] = control;
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(spec.Font)), FALSE);
-  if (spec.AutoSize) FitToText(spec.Id);
   if (spec.Checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
   if (spec.Id == ControlId::kHelpButton) SetWindowContextHelpId(control, kHelpContext);
+  if (spec.Kind == ControlKind::SpeedButton) SpeedButtonSetHint(control, spec.Text);
+  ScaleControl(spec);
+}
+
+// What depends on the window's scale apart from the control's place: its font, the
+// size of a label that fits its text, its picture, the list box's item height.
+void MainWindow::ScaleControl(const ControlSpec& spec) {
+  HWND control = Control(spec.Id);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(spec.Font)), FALSE);
+  if (spec.AutoSize) FitToText(spec.Id);
+  const int picture = SCALED_PICTURE(spec.Resource, scale_.PictureIndex());
   switch (spec.Kind) {
     case ControlKind::Picture:
-      ImageSetBitmap(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP))));
+      ImageSetBitmap(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(picture, IMAGE_BITMAP))));
       break;
-    case ControlKind::Icon:
-      ImageSetIcon(control,
-                   static_cast<HICON>(LoadPicture(spec.Resource, IMAGE_ICON, spec.Place.Width, spec.Place.Height, LR_SHARED)));
-      break;
-    case ControlKind::SpeedButton: {
-      SpeedButtonSetGlyph(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(spec.Resource, IMAGE_BITMAP))));
-      SpeedButtonSetHint(control, spec.Text);
+    case ControlKind::Icon: {
+      const DisplayScale drawn = scale_.PictureScale();
+      ImageSetIcon(control, IconHandle(static_cast<HICON>(LoadPicture(
+                                spec.Resource, IMAGE_ICON, drawn.Of(spec.Place.Width), drawn.Of(spec.Place.Height)))));
       break;
     }
+    case ControlKind::SpeedButton:
+      SpeedButtonSetGlyph(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(picture, IMAGE_BITMAP))));
+      break;
     case ControlKind::ListBox:
-      SendMessageA(control, LB_SETITEMHEIGHT, 0, 12);
+      SendMessageA(control, LB_SETITEMHEIGHT, 0, scale_.Of(kListItemHeight));
       break;
     default:
       break;
   }
+}
+
+// The outer size of the window whose client area is the layout's at dpi.
+SIZE MainWindow::FrameSize(int dpi) const {
+  const PixelRect client = DisplayScale(dpi).Of(PixelRect{0, 0, kClientWidth, kClientHeight});
+  return FrameSizeFor({client.Width, client.Height}, kWindowStyle, kWindowExStyle, dpi);
+}
+
+// The window has come onto a monitor of another resolution: everything is laid out
+// again at the new scale, and the window takes the frame that the system suggests.
+void MainWindow::Rescale(int dpi, const RECT& frame) {
+  scale_ = DisplayScale(dpi);
+  // The fonts of the old scale stay until every control has been given the new ones.
+  const WindowFonts previousFonts = std::exchange(fonts_, WindowFonts(scale_));
+  for (const ControlSpec& spec : MainWindowLayout()) {
+    const PixelRect place = scale_.Of(spec.Place);
+    SetWindowPos(Control(spec.Id), nullptr, place.Left, place.Top, place.Width, place.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleControl(spec);
+  }
+  MoveFrame(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 // The notifications of the controls and who handles them: most go on to the
@@ -418,7 +461,7 @@ void MainWindow::MoveFrame(int left, int top, int width, int height) {
 
 void MainWindow::PlacePages() {
   for (int page : kPages) {
-    const PixelRect& place = FindControlSpec(page)->Place;
+    const PixelRect place = scale_.Of(FindControlSpec(page)->Place);
     SetWindowPos(Control(page), nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The main window (window class "TfrmZepplay"): a fixed dialog frame with
 // only the close box, a 473 x 275 client area on the button face, and the controls of
-// MainWindowLayout built in pixels. It is what the wizard controller sees as its view;
+// MainWindowLayout built in pixels, all of them scaled to the resolution of the screen
+// it stands on (DisplayScale), again when it moves to a monitor of another one. It is
+// what the wizard controller sees as its view;
 // every event it passes on to the controller runs inside one error wrapper that shows
 // an escaping Exception in the default error report.
 #include <windows.h>
@@ -13,6 +15,7 @@
 #include "wizard/PlatformUi.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
+#include "wizard/win/DisplayScale.h"
 #include "wizard/win/Tooltip.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowFonts.h"
@@ -22,7 +25,7 @@ class Application;
 class MainWindow : public IWizardView {
  public:
   static constexpr char kClassName[] = "TfrmZepplay";
-  static constexpr int kClientWidth = 473;
+  static constexpr int kClientWidth = 473;  // pixels of a 96-DPI screen
   static constexpr int kClientHeight = 275;
   static constexpr int kLayoutLeft = 1106;  // where the window stands until it is moved
   static constexpr int kLayoutTop = 494;
@@ -78,6 +81,9 @@ class MainWindow : public IWizardView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void CreateControl(const ControlSpec& spec);
+  void ScaleControl(const ControlSpec& spec);
+  SIZE FrameSize(int dpi) const;
+  void Rescale(int dpi, const RECT& frame);
   void KeepOnlyMoveAndClose();
   struct ControlEvent {
     int Control;
@@ -111,6 +117,7 @@ class MainWindow : public IWizardView {
   IWizardEvents* events_ = nullptr;
   WindowHandle window_;
   bool destroyedByOwner_ = false;
+  DisplayScale scale_;
   WindowFonts fonts_;
   std::map<int, HWND> controls_;
   std::string settingsPath_;       // SettingsPathEdit's text as the controller last heard of it

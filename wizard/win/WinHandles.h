@@ -17,6 +17,14 @@ using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
 using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 
+// An icon loaded at a size of its own (not shared).
+struct IconTraits {
+  using Handle = HICON;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle icon) { DestroyIcon(icon); }
+};
+using IconHandle = UniqueHandle<IconTraits>;
+
 // A device context made with CreateCompatibleDC.
 struct MemoryDcTraits {
   using Handle = HDC;

@@ -10,11 +10,11 @@ HFONT MakeFont(int height, int weight, bool underline) {
 }
 }  // namespace
 
-WindowFonts::WindowFonts()
-    : normal_(MakeFont(-12, FW_NORMAL, false)),
-      title_(MakeFont(-16, FW_BOLD, false)),
-      bold_(MakeFont(-12, FW_BOLD, false)),
-      link_(MakeFont(-12, FW_NORMAL, true)) {}
+WindowFonts::WindowFonts(const DisplayScale& scale)
+    : normal_(MakeFont(-scale.Of(12), FW_NORMAL, false)),
+      title_(MakeFont(-scale.Of(16), FW_BOLD, false)),
+      bold_(MakeFont(-scale.Of(12), FW_BOLD, false)),
+      link_(MakeFont(-scale.Of(12), FW_NORMAL, true)) {}
 
 HFONT WindowFonts::For(FontRole role) const {
   switch (role) {

@@ -1,15 +1,17 @@
 #pragma once
 // The fonts of the main window: "ＭＳ Ｐゴシック" (Shift-JIS character set), 12 pixels
 // high, and the bold 16-pixel title, the bold and the underlined variants of it.
-// Heights are in pixels, so the fonts do not follow the screen's DPI setting.
+// Heights are pixels of a 96-DPI screen, scaled to the window's display scale.
 #include <windows.h>
 
+#include "wizard/win/DisplayScale.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/MainWindowLayout.h"
 
 class WindowFonts {
  public:
-  WindowFonts();
+  WindowFonts() = default;  // no fonts yet: the window has not learnt its scale
+  explicit WindowFonts(const DisplayScale& scale);
   HFONT For(FontRole role) const;
 
  private:

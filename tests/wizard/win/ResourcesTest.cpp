@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -45,18 +46,50 @@ TEST(Resources, FolderGlyphHas16ColoursAndASilverBottomLeftPixel) {
   EXPECT_EQ(RGB(bottomLeft.rgbRed, bottomLeft.rgbGreen, bottomLeft.rgbBlue), RGB(192, 192, 192));
 }
 
-TEST(Resources, MainIconHasA32And16PixelImageIn16Colours) {
+TEST(Resources, MainIconHasA32And16PixelImageAndTheirScaledSizesIn16Colours) {
   HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_MAINICON), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
   ASSERT_NE(found, nullptr);
   auto* group = static_cast<const WORD*>(LockResource(LoadResource(nullptr, found)));
-  ASSERT_EQ(group[2], 2);
   auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 3);
-  EXPECT_EQ(entries[0].Width, 32);
-  EXPECT_EQ(entries[1].Width, 16);
-  for (int i = 0; i < 2; ++i) {
+  std::vector<int> widths;
+  for (int i = 0; i < group[2]; ++i) {
+    widths.push_back(entries[i].Width);
+    EXPECT_EQ(entries[i].Height, entries[i].Width);
     EXPECT_EQ(entries[i].ColourCount, 16);
     EXPECT_EQ(entries[i].BitCount, 4);
   }
+  // 125, 150 and 200 % of the 32-pixel image, 125 and 150 % of the 16-pixel one.
+  EXPECT_EQ(widths, (std::vector<int>{32, 16, 40, 48, 64, 20, 24}));
+}
+
+TEST(Resources, EveryBitmapComesForEachDisplayScale) {
+  struct Expected {
+    int Id, Width, Height, Bits;
+  };
+  const Expected kPictures[] = {
+      {SCALED_PICTURE(IDB_SIDEPICTURE, 1), 125, 269, 8}, {SCALED_PICTURE(IDB_FOLDERGLYPH, 1), 20, 20, 4},
+      {SCALED_PICTURE(IDB_SIDEPICTURE, 2), 150, 323, 8}, {SCALED_PICTURE(IDB_FOLDERGLYPH, 2), 24, 24, 4},
+      {SCALED_PICTURE(IDB_SIDEPICTURE, 3), 200, 430, 8}, {SCALED_PICTURE(IDB_FOLDERGLYPH, 3), 32, 32, 4},
+  };
+  for (const Expected& expected : kPictures) {
+    SCOPED_TRACE("bitmap " + std::to_string(expected.Id));
+    const BITMAPINFOHEADER* picture = BitmapResource(expected.Id);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->biWidth, expected.Width);
+    EXPECT_EQ(picture->biHeight, expected.Height);
+    EXPECT_EQ(picture->biBitCount, expected.Bits);
+  }
+}
+
+TEST(Resources, ManifestAsksForPerMonitorDpiAwarenessAndSystemAwarenessBeforeIt) {
+  auto setting = [](const wchar_t* space, const wchar_t* name) {
+    wchar_t value[64] = {};
+    if (!QueryActCtxSettingsW(0, nullptr, space, name, value, 64, nullptr)) return std::wstring(L"(none)");
+    return std::wstring(value);
+  };
+  EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+            L"PerMonitorV2, PerMonitor");
+  EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"), L"true/pm");
 }
 
 TEST(Resources, ManifestAndVersion) {

@@ -1,0 +1,250 @@
+// The main window on a screen of 120, 144 or 192 DPI (ZEP_DPI; ctest runs the program in a
+// Wine prefix of that resolution): every pixel figure of the 96-DPI layout is multiplied
+// by DPI / 96 and rounded to the nearest pixel, a rectangle by its edges.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "resources/ResourceIds.h"
+#include "tests/wizard/win/WindowTestSupport.h"
+#include "wizard/RememberedOptions.h"
+#include "wizard/win/ControlIds.h"
+#include "wizard/win/MainWindowLayout.h"
+
+namespace {
+namespace C = ControlId;
+
+int ScreenDpi() {
+  const char* dpi = std::getenv("ZEP_DPI");
+  return dpi ? std::atoi(dpi) : 96;
+}
+
+int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
+
+RECT ScaledEdges(const PixelRect& place, int dpi) {
+  return {Scaled(place.Left, dpi), Scaled(place.Top, dpi), Scaled(place.Left + place.Width, dpi),
+          Scaled(place.Top + place.Height, dpi)};
+}
+
+LOGFONTA FontOf(HWND window) {
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+bool TakesAFont(const ControlSpec& spec) {
+  switch (spec.Kind) {
+    case ControlKind::Bevel:
+    case ControlKind::Page:
+    case ControlKind::Frame:
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+    case ControlKind::SpeedButton:
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool IsLabel(const ControlSpec& spec) {
+  return spec.Kind == ControlKind::Label || spec.Kind == ControlKind::WrappedLabel ||
+         spec.Kind == ControlKind::LinkLabel;
+}
+
+// How much of a label's text in font does not show in a rectangle of the size given:
+// the pixels cut off at the right, and the lines that do not show whole.
+struct TextCut {
+  int Width, Lines;
+};
+
+// The size of the label's text in font, word-wrapped at width for a wrapped label; with
+// the height of one of its lines.
+SIZE TextExtent(HWND label, const LOGFONTA& font, int width, int* lineHeight = nullptr) {
+  char text[1024] = {};
+  GetWindowTextA(label, text, sizeof text);
+  const bool wraps = !(GetWindowLongA(label, GWL_STYLE) & SS_LEFTNOWORDWRAP);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT made = CreateFontIndirectA(&font);
+  HGDIOBJ old = SelectObject(dc, made);
+  RECT extent = {0, 0, wraps ? width : 0, 0};
+  DrawTextA(dc, text, -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  if (lineHeight) *lineHeight = metrics.tmHeight;
+  SelectObject(dc, old);
+  DeleteObject(made);
+  DeleteDC(dc);
+  return {extent.right, extent.bottom};
+}
+
+TextCut CutOf(HWND label, const LOGFONTA& font, SIZE size) {
+  int lineHeight = 1;
+  const SIZE text = TextExtent(label, font, size.cx, &lineHeight);
+  const int lines = text.cy / lineHeight;
+  return {std::max<int>(0, text.cx - size.cx), lines - std::min<int>(lines, size.cy / lineHeight)};
+}
+
+int CountYellow(HBITMAP bitmap) {
+  BITMAP size = {};
+  GetObjectA(bitmap, sizeof size, &size);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<DWORD> pixels(static_cast<size_t>(size.bmWidth * size.bmHeight));
+  HDC dc = GetDC(nullptr);
+  GetDIBits(dc, bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, dc);
+  return static_cast<int>(
+      std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0xFFFF00; }));
+}
+
+// In the control's client area as it paints itself.
+int CountYellowPainted(HWND control) {
+  RECT area;
+  GetClientRect(control, &area);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, picture);
+  SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  int yellow = CountYellow(picture);
+  DeleteObject(picture);
+  return yellow;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP size = {};
+  GetObjectA(bitmap, sizeof size, &size);
+  return {size.bmWidth, size.bmHeight};
+}
+
+class MainWindowScaleTest : public MainWindowTest {
+ protected:
+  // Every control at its layout place scaled to dpi (a label that fits its text at the
+  // size of its text), with the fonts and the list box's item height scaled.
+  void ExpectLayoutAt(int dpi) {
+    for (const ControlSpec& spec : MainWindowLayout()) {
+      SCOPED_TRACE("control id " + std::to_string(spec.Id));
+      HWND control = Control(spec.Id);
+      const RECT expected = ScaledEdges(spec.Place, dpi);
+      const RECT place = PlaceInParent(control);
+      EXPECT_EQ(place.left, expected.left);
+      EXPECT_EQ(place.top, expected.top);
+      if (spec.AutoSize) {
+        const SIZE text = TextExtent(control, FontOf(control), 0);
+        EXPECT_EQ(place.right - place.left, text.cx);
+        EXPECT_EQ(place.bottom - place.top, text.cy);
+      } else {
+        EXPECT_EQ(place.right, expected.right);
+        EXPECT_EQ(place.bottom, expected.bottom);
+      }
+      if (TakesAFont(spec)) {
+        EXPECT_EQ(FontOf(control).lfHeight, -Scaled(spec.Font == FontRole::Title ? 16 : 12, dpi));
+      }
+    }
+    EXPECT_EQ(SendMessageA(Control(C::kLineListBox), LB_GETITEMHEIGHT, 0, 0), Scaled(12, dpi));
+  }
+
+  // The pictures drawn for the largest of the scales 100, 125, 150 and 200 % that is
+  // not above dpi.
+  void ExpectPicturesFor(int dpi) {
+    const int pictureDpis[] = {96, 120, 144, 192};
+    const int index = dpi >= 192 ? 3 : dpi >= 144 ? 2 : dpi >= 120 ? 1 : 0;
+    const int pictureDpi = pictureDpis[index];
+    SCOPED_TRACE("pictures for " + std::to_string(pictureDpi) + " DPI");
+
+    auto side = reinterpret_cast<HBITMAP>(SendMessageA(Control(C::kSidePicture), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const SIZE sideSize = BitmapSize(side);
+    EXPECT_EQ(sideSize.cx, Scaled(100, pictureDpi));
+    EXPECT_EQ(sideSize.cy, Scaled(215, pictureDpi));
+
+    auto icon = reinterpret_cast<HICON>(SendMessageA(Control(C::kDoneIcon), STM_GETIMAGE, IMAGE_ICON, 0));
+    ICONINFO iconInfo = {};
+    ASSERT_TRUE(GetIconInfo(icon, &iconInfo));
+    EXPECT_EQ(BitmapSize(iconInfo.hbmColor).cx, Scaled(32, pictureDpi));
+    DeleteObject(iconInfo.hbmColor);
+    DeleteObject(iconInfo.hbmMask);
+
+    // The folder glyph is drawn 1:1: as many yellow pixels as the glyph of that scale.
+    auto glyph = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                 MAKEINTRESOURCEA(SCALED_PICTURE(IDB_FOLDERGLYPH, index)),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    EXPECT_EQ(CountYellowPainted(Control(C::kBrowseButton)), CountYellow(glyph));
+    DeleteObject(glyph);
+  }
+};
+
+// The options of a first start: nothing stored.
+class NothingStored : public IOptionsStore {
+ public:
+  bool Open() override { return true; }
+  StoredValue Read(const std::string&, const std::string&) override { return {}; }
+  WriteResult Write(const std::string&, const std::string&, const std::string&) override {
+    return WriteResult::Written;
+  }
+  void Close() override {}
+};
+}  // namespace
+
+TEST_F(MainWindowScaleTest, EveryPixelFigureIsTheLayoutsScaledToTheScreen) {
+  const int dpi = ScreenDpi();
+  HDC screen = GetDC(nullptr);
+  ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the Wine prefix is not at the resolution of the test";
+  ReleaseDC(nullptr, screen);
+  RECT client;
+  GetClientRect(Window(), &client);
+  EXPECT_EQ(client.right, Scaled(473, dpi));
+  EXPECT_EQ(client.bottom, Scaled(275, dpi));
+  for (int page : {C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage})
+    SetWindowPos(Control(page), nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Form.PlacePages();  // the pages' origin
+  ExpectLayoutAt(dpi);
+  ExpectPicturesFor(dpi);
+  // Asked for its size at its own resolution, the window answers the size it has.
+  SIZE size = {};
+  SendMessageA(Window(), WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size));
+  EXPECT_EQ(size.cx, Form.OuterWidth());
+  EXPECT_EQ(size.cy, Form.OuterHeight());
+}
+
+TEST_F(MainWindowScaleTest, NoLabelCutsOffMoreOfItsTextThanAt96Dpi) {
+  const int dpi = ScreenDpi();
+  for (const ControlSpec& spec : MainWindowLayout()) {
+    if (!IsLabel(spec)) continue;
+    SCOPED_TRACE("label id " + std::to_string(spec.Id));
+    HWND label = Control(spec.Id);
+    const LOGFONTA font = FontOf(label);
+    LOGFONTA font96 = font;
+    font96.lfHeight = MulDiv(font.lfHeight, 96, dpi);
+    const RECT place = PlaceInParent(label);
+    const TextCut cut = CutOf(label, font, {place.right - place.left, place.bottom - place.top});
+    const TextCut cut96 = CutOf(label, font96, {spec.Place.Width, spec.Place.Height});
+    EXPECT_LE(cut.Width, Scaled(cut96.Width, dpi));
+    EXPECT_LE(cut.Lines, cut96.Lines);
+  }
+}
+
+TEST_F(MainWindowScaleTest, AtTheFirstStartTheWindowStandsInTheMiddleOfTheScreen) {
+  NothingStored store;
+  const ScreenSize screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RememberedOptions(store).Read(Form, screen, [](OptionControl, bool) {});
+  EXPECT_LE(std::abs(2 * Form.Left() + Form.OuterWidth() - screen.Width), 1);
+  EXPECT_LE(std::abs(2 * Form.Top() + Form.OuterHeight() - screen.Height), 1);
+}
+
+TEST_F(MainWindowScaleTest, OnAMonitorOfAnotherResolutionTheWindowIsLaidOutAgainInTheSuggestedFrame) {
+  const int dpi = ScreenDpi() == 192 ? 120 : 192;
+  Form.SetResult("C:\\data\\macro.exe");
+  RECT suggested = {50, 60, 50 + Scaled(480, dpi), 60 + Scaled(300, dpi)};
+  SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RECT frame;
+  GetWindowRect(Window(), &frame);
+  EXPECT_TRUE(EqualRect(&frame, &suggested));
+  ExpectLayoutAt(dpi);
+  ExpectPicturesFor(dpi);
+}
