@@ -13,6 +13,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Self-contained programs: no libgcc, libstdc++ or winpthread DLLs beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Release programs carry no symbols: the zip users download stays small.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 # Every test program runs as: wine-run.sh PREFIX program.exe args...
 set(CMAKE_CROSSCOMPILING_EMULATOR
     "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix")
