@@ -13,12 +13,12 @@
 #include "wizard/win/DialogKeys.h"
 #include "wizard/win/DroppedFiles.h"
 #include "wizard/win/Gauge.h"
-#include "wizard/win/WinHandles.h"
 #include "wizard/win/Image.h"
 #include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/Panel.h"
 #include "wizard/win/SpeedButton.h"
 #include "wizard/win/SystemErrors.h"
+#include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowDpi.h"
 #include "wizard/win/WindowText.h"
 

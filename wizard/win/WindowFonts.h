@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "wizard/win/DisplayScale.h"
-#include "wizard/win/WinHandles.h"
 #include "wizard/win/MainWindowLayout.h"
+#include "wizard/win/WinHandles.h"
 
 class WindowFonts {
  public:
