@@ -14,8 +14,7 @@ constexpr char kMutexName[] = "ZephyrPlayerMutex";
 void ActivateRunningInstance() {
   HWND window = FindWindowA(MainWindow::kClassName, nullptr);
   if (!window) return;
-  HWND owner =
-      reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetWindowLongA(window, GWL_HWNDPARENT)));
+  HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
   HWND program = owner ? owner : window;
   if (IsIconic(program)) SendMessageA(program, WM_SYSCOMMAND, SC_RESTORE, -1);
   HWND popup = GetLastActivePopup(program);

@@ -59,7 +59,7 @@ endfunction()
 # of dpi, once per build: the fixture wine_<name> starts its server and stops it again.
 # zep_wine_<name> holds the wrapper command for it.
 function(zep_add_wine_prefix name dpi)
-  set(wine ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix-${name})
+  set(wine ${ZEP_WINE_RUN} ${CMAKE_BINARY_DIR}/wineprefix-${name})
   set(zep_wine_${name} ${wine} PARENT_SCOPE)
   if(TEST wine_start_${name})
     return()

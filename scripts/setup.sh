@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make libgtest-dev libbenchmark-dev libssl-dev
-  g++-mingw-w64-i686-posix wine wine32:i386
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386
   xvfb xauth xdotool imagemagick x11-apps locales fonts-ipafont-gothic fonts-wine python3
   clang libclang-rt-14-dev
 )
