@@ -2,10 +2,14 @@
 
 #include <string>
 
+#include "platform/ChunkedTransfer.h"
 #include "platform/File.h"
 
 namespace platform {
 namespace {
+// ReadFile and WriteFile take a 32-bit count: larger transfers go in steps of 1 GiB.
+constexpr size_t kLargestStep = size_t{1} << 30;
+
 HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
 DWORD ShareFlags(Share share) { return share == Share::Read ? FILE_SHARE_READ : 0; }
@@ -67,25 +71,25 @@ bool File::CreateNew(const std::string& path, Share share) {
 }
 
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
-  transferred = 0;
   auto* bytes = static_cast<char*>(buffer);
-  while (transferred < count) {
-    DWORD chunk = static_cast<DWORD>(count - transferred);
-    DWORD done = 0;
-    if (!ReadFile(AsHandle(handle_.Get()), bytes + transferred, chunk, &done, nullptr)) return Fail();
-    if (done == 0) break;  // end of file
-    transferred += done;
-  }
-  return true;
+  return TransferInSteps(count, kLargestStep, transferred, [&](size_t offset, size_t ask, size_t& done) {
+    DWORD moved = 0;
+    if (!ReadFile(AsHandle(handle_.Get()), bytes + offset, static_cast<DWORD>(ask), &moved, nullptr))
+      return Fail();
+    done = moved;
+    return true;
+  });
 }
 
 bool File::Write(const void* buffer, size_t count, size_t& transferred) {
-  transferred = 0;
-  DWORD done = 0;
-  if (!WriteFile(AsHandle(handle_.Get()), buffer, static_cast<DWORD>(count), &done, nullptr))
-    return Fail();
-  transferred = done;
-  return true;
+  const auto* bytes = static_cast<const char*>(buffer);
+  return TransferInSteps(count, kLargestStep, transferred, [&](size_t offset, size_t ask, size_t& done) {
+    DWORD moved = 0;
+    if (!WriteFile(AsHandle(handle_.Get()), bytes + offset, static_cast<DWORD>(ask), &moved, nullptr))
+      return Fail();
+    done = moved;
+    return true;
+  });
 }
 
 bool File::Size(uint64_t& size) {
