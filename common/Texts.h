@@ -11,6 +11,10 @@ inline constexpr char kFileOpenError[] = "ファイル %s は開けません";
 inline constexpr char kFileCreateError[] = "ファイル %s を作成できません";
 inline constexpr char kStreamReadError[] = "ストリームからの読み込みエラー";
 inline constexpr char kStreamWriteError[] = "ストリームへの書き込みエラー";
+// Windows does not start a program file of 4 GB or more.
+inline constexpr char kSettingsFileTooLarge[] = "ファイル %s は大きすぎるため変換できません";
+inline constexpr char kExecutableTooLarge[] =
+    "実行ファイル %s は 4 GB 以上になるため作成できません";
 
 // The line list.
 inline constexpr char kListInsertError[] = "行を挿入できません";

@@ -7,6 +7,7 @@
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/ExecutableAssembly.h"
 #include "engine/HeaderLine.h"
 #include "engine/ShiftJisPath.h"
 #include "engine/WorkFiles.h"
@@ -15,18 +16,20 @@
 namespace {
 constexpr int kMinimumLineCount = 6;
 
-// All bytes of the file, read with one read while nobody may write to it.
+// All bytes of the file, read with one read while nobody may write to it. A file that
+// could not go into an executable, or that does not fit into memory, is too large.
 std::vector<char> ReadWholeFile(const std::string& path) {
   platform::File file;
   uint64_t size = 0;
-  if (!file.OpenRead(path, platform::Share::Read) || !file.Size(size) ||
-      size > std::numeric_limits<size_t>::max() / 2)
+  if (!file.OpenRead(path, platform::Share::Read) || !file.Size(size))
     throw EFOpenError(FormatText(Texts::kFileOpenError, path));
+  if (size > kLargestExecutableSize || size > std::numeric_limits<size_t>::max() / 2)
+    throw EFOpenError(FormatText(Texts::kSettingsFileTooLarge, path));
   std::vector<char> data;
   try {
     data.resize(static_cast<size_t>(size));
   } catch (const std::bad_alloc&) {
-    throw EFOpenError(FormatText(Texts::kFileOpenError, path));
+    throw EFOpenError(FormatText(Texts::kSettingsFileTooLarge, path));
   }
   size_t transferred = 0;
   // A file that shrank while being read is treated like one that cannot be opened.

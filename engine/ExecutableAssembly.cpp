@@ -28,20 +28,25 @@ void Report(const std::function<void(int)>& progress, int percent) {
   throw EFCreateError(FormatText(Texts::kFileCreateError, outputPath));
 }
 
-// Opens sourcePath with no sharing and writes to output as many bytes as the source
-// held when it was opened.
-void AppendFile(platform::File& output, const std::string& sourcePath) {
-  platform::File source;
-  if (!source.OpenRead(sourcePath, platform::Share::None))
-    throw EFOpenError(FormatText(Texts::kFileOpenError, sourcePath));
-  uint64_t remaining = 0;
-  if (!source.Size(remaining)) throw EReadError(Texts::kStreamReadError);
+// One part of the executable, opened with no sharing, and its size at that moment.
+struct Part {
+  explicit Part(const std::string& path) {
+    if (!file.OpenRead(path, platform::Share::None))
+      throw EFOpenError(FormatText(Texts::kFileOpenError, path));
+    if (!file.Size(size)) throw EReadError(Texts::kStreamReadError);
+  }
+  platform::File file;
+  uint64_t size = 0;
+};
 
+// Writes the part's bytes to output, as many as it held when it was opened.
+void Append(platform::File& output, Part& part) {
+  uint64_t remaining = part.size;
   std::vector<char> buffer(static_cast<size_t>(std::min<uint64_t>(remaining, kCopyBufferSize)));
   while (remaining > 0) {
     const size_t chunk = static_cast<size_t>(std::min<uint64_t>(remaining, buffer.size()));
     size_t transferred = 0;
-    if (!source.Read(buffer.data(), chunk, transferred) || transferred != chunk)
+    if (!part.file.Read(buffer.data(), chunk, transferred) || transferred != chunk)
       throw EReadError(Texts::kStreamReadError);
     if (!output.Write(buffer.data(), chunk, transferred) || transferred != chunk)
       throw EWriteError(Texts::kStreamWriteError);
@@ -81,12 +86,16 @@ void WriteExecutable(const std::string& outputPath, const std::string& runtimeIm
                      const std::string& attachmentPath,
                      const std::function<void(int percent)>& progress) {
   if (NamePart(outputPath).empty() || platform::FolderExists(outputPath)) ThrowCannotCreate(outputPath);
+  Part runtimeImage(runtimeImagePath), attachment(attachmentPath);
+  if (runtimeImage.size > kLargestExecutableSize ||
+      attachment.size > kLargestExecutableSize - runtimeImage.size)
+    throw EFCreateError(FormatText(Texts::kExecutableTooLarge, outputPath));
   platform::File output;
   const std::string temporaryPath = CreateTemporaryBeside(outputPath, output);
   try {
-    AppendFile(output, runtimeImagePath);
+    Append(output, runtimeImage);
     Report(progress, kProgressImageCopied);
-    AppendFile(output, attachmentPath);
+    Append(output, attachment);
     Report(progress, kProgressDone);
     if (!output.Flush() || !output.Close()) throw EWriteError(Texts::kStreamWriteError);
     PutInPlace(temporaryPath, outputPath);

@@ -4,18 +4,22 @@
 // buffer of at most kCopyBufferSize bytes, so the memory used does not grow with the
 // size of the files.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
 // The largest buffer a copy uses (0xF000 bytes).
 inline constexpr size_t kCopyBufferSize = 61440;
+// The largest executable Windows starts: its program file must stay below 4 GB.
+inline constexpr uint64_t kLargestExecutableSize = 0xFFFFFFFFu;
 
 // Writes the bytes of runtimeImagePath, reports 66, appends those of attachmentPath
 // and reports 100. Each part is opened with no sharing and copied for the size it had
 // when opened. The executable is written under a name of its own in the folder of
 // outputPath, with no sharing, and replaces a file at outputPath only once it is
 // complete and on the disk.
-// Raises EFCreateError when outputPath cannot be created or replaced, EFOpenError when
+// Raises EFCreateError when outputPath cannot be created or replaced or the parts
+// together exceed kLargestExecutableSize, EFOpenError when
 // a part cannot be opened, EReadError or EWriteError when a read or a write moves
 // fewer bytes than asked. On every error an older file at outputPath stays as it was
 // and nothing new is left behind.

@@ -1,5 +1,6 @@
 #include "engine/LineList.h"
 
+#include <limits>
 #include <new>
 
 #include "common/Exception.h"
@@ -18,6 +19,9 @@ const std::string& LineList::Get(int index) const {
 void LineList::Add(std::string line) { Insert(Count(), std::move(line)); }
 
 void LineList::Insert(int index, std::string line) {
+  // Lines are counted in an int: a list that could not count one more takes no more.
+  if (lines_.size() >= static_cast<size_t>(std::numeric_limits<int>::max()))
+    throw EListError(Texts::kListInsertError);
   CheckIndex(index, Count() + 1);
   try {
     lines_.insert(lines_.begin() + index, std::move(line));

@@ -76,15 +76,15 @@ TEST_F(Conversion, EmptyExecutableNameCannotBeCreated) {
   EXPECT_EQ(Progress, std::vector<int>{33});
 }
 
-// A part that cannot be opened: the error names it, and an older executable stays as
-// it was, also when the runtime image had already been copied.
+// A part that cannot be opened: the error names it, nothing is copied and an older
+// executable stays as it was.
 TEST_F(Conversion, UnopenablePartKeepsTheOlderExecutable) {
   WriteBytes(RuntimeImage, "image");
   const std::string noImage = Work / "none.dat", noAttachment = Work / "none.zep";
   const struct {
     std::string Image, Attachment, Absent;
     std::vector<int> Progress;
-  } cases[] = {{noImage, Attachment, noImage, {}}, {RuntimeImage, noAttachment, noAttachment, {66}}};
+  } cases[] = {{noImage, Attachment, noImage, {}}, {RuntimeImage, noAttachment, noAttachment, {}}};
   WriteBytes(OutputPath, "older executable");
   const std::vector<std::string> before = EntriesOf(Source.Path());
   for (const auto& c : cases) {
@@ -120,4 +120,22 @@ TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
   EXPECT_EQ(ReadBytes(RuntimeFile), runtime);
   EXPECT_EQ(ReadBytes(Program / "zepplay.exe"), "program");
   EXPECT_EQ(ReadBytes(Program / "zepplayc.exe"), "console program");
+}
+
+// Windows starts no program file of 4 GB or more: parts that reach that size together
+// are refused before anything is written.
+TEST_F(Conversion, ExecutableOf4GBIsRefusedBeforeAnythingIsWritten) {
+  WriteSparseFile(RuntimeImage, kLargestExecutableSize - 10);
+  WriteBytes(Attachment, std::string(11, 'a'));
+  WriteBytes(OutputPath, "older executable");
+  const std::vector<std::string> before = EntriesOf(Source.Path());
+  try {
+    WriteExecutable(OutputPath, RuntimeImage, Attachment, Recorder());
+    FAIL() << "no error";
+  } catch (const EFCreateError& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kExecutableTooLarge, OutputPath)));
+  }
+  EXPECT_TRUE(Progress.empty());
+  EXPECT_EQ(ReadBytes(OutputPath), "older executable");
+  EXPECT_EQ(EntriesOf(Source.Path()), before);
 }

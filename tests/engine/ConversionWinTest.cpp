@@ -120,8 +120,8 @@ TEST_F(ConversionOnWindows, RuntimeImageHeldOpenLeavesNoOutput) {
   EXPECT_FALSE(PathExists(OutputPath));
 }
 
-// The runtime image is already copied when the attachment turns out to be held: the
-// complete executable of an earlier conversion stays.
+// An attachment held by another program stops the assembly before anything is copied:
+// the complete executable of an earlier conversion stays.
 TEST_F(ConversionOnWindows, AttachmentHeldOpenKeepsTheEarlierExecutable) {
   ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
   const std::string earlier = ReadBytes(OutputPath);
@@ -133,7 +133,7 @@ TEST_F(ConversionOnWindows, AttachmentHeldOpenKeepsTheEarlierExecutable) {
   } catch (const EFOpenError& error) {
     EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileOpenError, Attachment)));
   }
-  EXPECT_EQ(Progress, std::vector<int>{66});
+  EXPECT_TRUE(Progress.empty());
   EXPECT_EQ(ReadBytes(OutputPath), earlier);
   EXPECT_TRUE(KeyCleared());
 }

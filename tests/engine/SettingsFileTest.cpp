@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/Exception.h"
+#include "common/Format.h"
 #include "common/Texts.h"
 #include "engine/ConversionEngine.h"
 #include "tests/support/SettingsSamples.h"
@@ -107,4 +108,15 @@ TEST_F(SettingsFile, LongLinesAreKeptWhole) {
   ASSERT_TRUE(LoadAndValidate(SettingsFileBytes({"a", longLine, "c", "d", "e"})));
   EXPECT_EQ(Engine.Lines().Get(2), longLine);
   EXPECT_EQ(Engine.Lines().Get(3), "c");
+}
+
+// No executable can hold a settings file of 4 GB: it is refused before it is read.
+TEST_F(SettingsFile, FileTooLargeForAnExecutableIsRefused) {
+  WriteSparseFile(Path, uint64_t{1} << 32);
+  try {
+    Engine.LoadSettingsFile(Path);
+    FAIL() << "no error";
+  } catch (const EFOpenError& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kSettingsFileTooLarge, Path)));
+  }
 }

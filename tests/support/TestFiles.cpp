@@ -98,6 +98,13 @@ std::string ReadBytes(const std::string& path) {
   return bytes.str();
 }
 
+void WriteSparseFile(const std::string& path, uint64_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.seekp(static_cast<std::streamoff>(size - 1));
+  out.put('!');
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
 bool MakeFolder(const std::string& path) {
 #ifdef _WIN32
   return CreateDirectoryA(path.c_str(), nullptr);

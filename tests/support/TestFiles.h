@@ -36,6 +36,8 @@ class CurrentFolder {
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// A file of size bytes that takes (almost) no room on the disk: a hole ending in "!".
+void WriteSparseFile(const std::string& path, uint64_t size);
 bool MakeFolder(const std::string& path);
 // The names of the entries of folder (ending with the separator), sorted.
 std::vector<std::string> EntriesOf(const std::string& folder);
