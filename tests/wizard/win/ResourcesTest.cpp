@@ -105,4 +105,8 @@ TEST(Resources, ManifestAndVersion) {
   ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\041103A4\\FileVersion",
                              reinterpret_cast<void**>(&version), &length));
   EXPECT_EQ(std::string(version), "6.10");
+  // The description says which Windows the build is for.
+  ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\041103A4\\FileDescription",
+                             reinterpret_cast<void**>(&version), &length));
+  EXPECT_EQ(std::string(version), sizeof(void*) == 8 ? "Zephyr Player (64-bit)" : "Zephyr Player (32-bit)");
 }
