@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs the benchmarks and prints every figure as a line `name: value`.
 # It builds what it needs: a native Release build in build/bench and a Windows
-# build in build/bench-win, whose programs run under Wine in that folder's prefix.
+# build in build/bench-win (64-bit), whose programs run under Wine in that folder's prefix.
 #
 #   bash scripts/bench.sh              every section
 #   bash scripts/bench.sh cipher ...   the named sections only
@@ -10,6 +10,7 @@
 # figures; list its NAME in SECTIONS to run it by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/windows.sh
 
 NATIVE=build/bench
 WINDOWS=build/bench-win
@@ -21,8 +22,7 @@ build_native() {  # targets...
 }
 
 build_windows() {  # targets...
-  cmake -S . -B "$WINDOWS" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake >/dev/null
+  configure_windows "$WINDOWS" x86_64
   cmake --build "$WINDOWS" --target "$@" >/dev/null
 }
 

@@ -6,10 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+source scripts/windows.sh
 
+# The 64-bit programs, which every machine of today runs.
 build=build/win
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake >/dev/null
+configure_windows "$build" x86_64
 cmake --build "$build" --target zepplay runtime_file
 
 wine_run() { cmake/wine-run.sh "$build/wineprefix" "$@"; }

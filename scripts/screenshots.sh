@@ -12,8 +12,8 @@ cd "$(dirname "$0")/.."
 build=build/screenshots
 if [ -z "${DISPLAY:-}" ]; then
   bash scripts/setup.sh
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake >/dev/null
+  source scripts/windows.sh
+  configure_windows "$build" x86_64
   cmake --build "$build" --target zep_page_showcase >/dev/null
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi

@@ -1,10 +1,12 @@
 #!/bin/bash
 # Builds and runs every test: the native build, the native build under AddressSanitizer
-# and UBSan, the Windows build under Wine (window and process tests on a virtual
-# X display), and a short run of every fuzz target.
+# and UBSan, the 64-bit Windows build under Wine (window and process tests on a virtual
+# X display), the 32-bit Windows build (its tests run where this machine can run
+# 32-bit programs), and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+source scripts/windows.sh
 
 run_native() {  # folder, extra cmake arguments...
   local dir=$1; shift
@@ -13,12 +15,23 @@ run_native() {  # folder, extra cmake arguments...
   ctest --test-dir "$dir" --output-on-failure
 }
 
+run_windows_tests() {  # folder
+  xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$1" --output-on-failure
+}
+
 run_native build/native -DCMAKE_BUILD_TYPE=Release
 run_native build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZEP_SANITIZE=ON
 
-cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake >/dev/null
+configure_windows build/win x86_64
 cmake --build build/win
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win --output-on-failure
+run_windows_tests build/win
+
+configure_windows build/win32 i686
+cmake --build build/win32
+if can_run_32bit; then
+  run_windows_tests build/win32
+else
+  echo "32-bit Windows tests skipped: this machine runs 64-bit programs only"
+fi
 
 bash scripts/fuzz.sh --ci
