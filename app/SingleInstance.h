@@ -1,7 +1,7 @@
 #pragma once
 // One instance per user session: the name of a kernel mutex marks a running instance,
 // and a second start hands the focus to that instance's main window.
-#include "wizard/win/WinHandles.h"
+#include "platform/SystemHandles.h"
 
 class SingleInstance {
  public:

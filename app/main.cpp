@@ -2,17 +2,19 @@
 // running instance and ends; the first runs the wizard until its window closes or the
 // silent run asks for the end. Whatever fails on the way is shown in an error box and
 // ends the process with an error code; nothing leaves the entry unhandled.
+#include <windows.h>
+
 #include <exception>
 
 #include "app/SingleInstance.h"
-#include "app/StartFacts.h"
+#include "conversion/win/ProcessStartFacts.h"
 #include "common/Texts.h"
-#include "wizard/CommandLine.h"
-#include "wizard/ExitCodes.h"
+#include "conversion/CommandLine.h"
+#include "conversion/ExitCodes.h"
 #include "wizard/WizardController.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/MainWindow.h"
-#include "wizard/win/RegistryOptionsStore.h"
+#include "conversion/win/RegistryOptionsStore.h"
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WinPlatformUi.h"
 
@@ -33,6 +35,7 @@ int RunWizard(StartFacts facts) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     StartFacts facts = GatherStartFacts();
+    facts.Screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const SingleInstance instance;
     if (instance.HandOverToRunningInstance())
       return AsksForSilentRun(facts.Arguments) ? kExitAnotherInstance : kExitMade;

@@ -1,5 +1,7 @@
 # The program is built in layers, each one a library that links only the layers below
-# it:  app -> window (wizard/win) -> wizard -> engine -> cipher -> platform -> common.
+# it (docs/architecture.md draws them):
+#   app -> wizard/win -> wizard -> conversion -> engine -> cipher -> platform -> common
+#   console/win -> console -> conversion;  app, console/win -> conversion/win -> conversion
 #
 # zep_add_layer(<target> FOLDER <folder> [HEADERS <files...>] [SOURCES <files...>]
 #               [DEPENDS <targets...>])

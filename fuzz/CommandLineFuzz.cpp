@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "wizard/CommandLine.h"
+#include "conversion/CommandLine.h"
 
 namespace {
 void Check(bool condition) {

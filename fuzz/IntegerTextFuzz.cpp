@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "wizard/IntegerText.h"
+#include "conversion/IntegerText.h"
 
 namespace {
 void Check(bool condition) {

@@ -7,9 +7,9 @@
 #include "common/Texts.h"
 #include "engine/ShiftJisPath.h"
 #include "platform/File.h"
-#include "wizard/CommandLine.h"
-#include "wizard/ConversionSteps.h"
-#include "wizard/ExitCodes.h"
+#include "conversion/CommandLine.h"
+#include "conversion/ConversionSteps.h"
+#include "conversion/ExitCodes.h"
 #include "wizard/HelpLink.h"
 #include "wizard/SettingsPathText.h"
 

@@ -6,18 +6,11 @@
 
 #include "engine/ConversionEngine.h"
 #include "wizard/PlatformUi.h"
-#include "wizard/RememberedOptions.h"
-#include "wizard/VisibilityRule.h"
+#include "conversion/RememberedOptions.h"
+#include "conversion/StartFacts.h"
+#include "conversion/VisibilityRule.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
-
-// What the program learns from its surroundings at creation.
-struct StartFacts {
-  std::string ModulePath;              // the program's own executable path
-  std::string TempPath;                // the temporary folder; empty when there is none
-  std::vector<std::string> Arguments;  // the command-line arguments after the program name
-  ScreenSize Screen;                  // the primary display
-};
 
 class WizardController : public IWizardEvents {
  public:

@@ -3,10 +3,11 @@
 // its controls; tests use a recording fake. Texts are cp932 byte strings.
 #include <string>
 
-#include "wizard/OptionControls.h"
+#include "conversion/RememberedOptions.h"
 
-// The option controls of page 1 are part of it (IOptionControls).
-class IWizardView : public IOptionControls {
+// The window's position and the option controls of page 1 are part of it
+// (IRememberedWindow).
+class IWizardView : public IRememberedWindow {
  public:
   // Pages: puts the four page panels where the layout has them (whatever moved them
   // since), shows exactly one of them, sets PageTitle.
@@ -26,14 +27,8 @@ class IWizardView : public IOptionControls {
   virtual void SetResult(const std::string& text) = 0;
   virtual void SetProgress(int progress) = 0;
 
-  // The window itself: caption, outer position and size in screen pixels.
+  // The window itself: caption, outer size in screen pixels.
   virtual void SetCaption(const std::string& text) = 0;
-  virtual int Left() const = 0;
-  virtual int Top() const = 0;
-  virtual void SetLeft(int left) = 0;
-  virtual void SetTop(int top) = 0;
-  virtual int OuterWidth() const = 0;
-  virtual int OuterHeight() const = 0;
   virtual void SetOuterHeight(int height) = 0;
   virtual void SetOuterWidth(int width) = 0;
   // Asks the window to close; its close step runs as for the close box.

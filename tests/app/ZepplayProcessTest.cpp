@@ -4,25 +4,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "tests/app/ProcessDriver.h"
+#include "tests/support/ProcessDriver.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
 
 namespace {
-// Without an X display no window can be shown: the whole program reports "skipped".
-struct NeedsDisplay : ::testing::Environment {
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) std::exit(77);
-  }
-};
-[[maybe_unused]] const auto* const kNeedsDisplay = ::testing::AddGlobalTestEnvironment(new NeedsDisplay);
-
 // The texts the tests look for; the unit tests pin their bytes.
 const std::string kMissingWarning = Texts::kSettingsFileMissing;
 const std::string kMainCaption = Texts::Window::kCaption;

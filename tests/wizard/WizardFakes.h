@@ -1,13 +1,12 @@
 #pragma once
-// Recording stand-ins for the main window and the registry, so that the wizard
-// controller runs without windows or a registry (FakePlatform stands in for the boxes).
+// A recording stand-in for the main window, so that the wizard controller runs without
+// windows (FakePlatform stands in for the boxes, FakeStore for the registry).
 #include <map>
 #include <string>
 #include <vector>
 
 #include "common/Texts.h"
 #include "tests/support/FakePlatformUi.h"
-#include "wizard/OptionsStore.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 
@@ -66,25 +65,4 @@ class FakeView : public IWizardView {
   void SetOuterHeight(int height) override;
   void SetOuterWidth(int width) override;
   void Close() override { ++CloseRequests; }
-};
-
-// The "Form" section as a map of stored values; writes are recorded in order.
-class FakeStore : public IOptionsStore {
- public:
-  bool CanOpen = true;
-  int OpenCount = 0, CloseCount = 0;
-  std::map<std::string, StoredValue> Values;
-  std::vector<std::string> Writes;  // "name=text"
-  std::string FailingName;          // the write of this value fails with FailingResult
-  WriteResult FailingResult = WriteResult::Written;
-
-  void StoreText(const std::string& name, const std::string& text) {
-    Values[name] = {StoredKind::Text, text};
-  }
-
-  bool Open() override;
-  StoredValue Read(const std::string& section, const std::string& name) override;
-  WriteResult Write(const std::string& section, const std::string& name,
-                     const std::string& text) override;
-  void Close() override { ++CloseCount; }
 };

@@ -1,11 +1,8 @@
 #include "tests/wizard/WizardFixture.h"
 
 #include "common/Exception.h"
-#include "tests/support/SettingsSamples.h"
-#include "tools/packer/RuntimePacker.h"
 
 WizardTest::WizardTest() {
-  for (const char* folder : {"prog", "work", "data"}) MakeFolder(folder);
   Facts.ModulePath = "prog\\zepplay.exe";
   Facts.TempPath = "work\\";
   Facts.Screen = {1024, 768};
@@ -33,19 +30,4 @@ void WizardTest::GoTo(int page, const std::string& settingsPath) {
     Next();
     ASSERT_EQ(before + 1, Controller->PageIndex()) << "stuck on page " << before;
   }
-}
-
-void WizardTest::InstallRuntime() {
-  WriteBytes("runtime.bin", kRuntimeImage);
-  PackRuntimeFile("runtime.bin", "prog\\Zepcom.dat");
-}
-
-void WizardTest::WriteSettings(const std::string& path, int bodyLines) {
-  std::vector<std::string> body;
-  for (int i = 0; i < bodyLines; ++i) body.push_back("step " + std::to_string(i));
-  WriteBytes(path, SettingsFileBytes(body));
-}
-
-std::string WizardTest::OptionColumns(const std::string& bytes) {
-  return {bytes.at(0), bytes.at(56), bytes.at(69), bytes.at(70)};
 }

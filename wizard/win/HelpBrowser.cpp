@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "wizard/HelpLink.h"
-#include "wizard/win/WinHandles.h"
+#include "platform/SystemHandles.h"
 
 namespace {
 // Room for a registered command: a program path and its arguments.

@@ -1,7 +1,8 @@
 #pragma once
-// Every handle the program holds from the system, owned by one UniqueHandle each: one
-// traits type per kind names how it is released. A selection into a device context is
-// no handle: its guard puts back what was selected before.
+// The handles of windows and drawing, owned by one UniqueHandle each: one traits type
+// per kind names how it is released (the system's other handles are in
+// platform/SystemHandles.h). A selection into a device context is no handle: its guard
+// puts back what was selected before.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -47,21 +48,6 @@ struct ImageListTraits {
   static void Release(Handle list) { ImageList_Destroy(list); }
 };
 using ImageListHandle = UniqueHandle<ImageListTraits>;
-
-struct RegistryKeyTraits {
-  using Handle = HKEY;
-  static Handle Invalid() { return nullptr; }
-  static void Release(Handle key) { RegCloseKey(key); }
-};
-using RegistryKey = UniqueHandle<RegistryKeyTraits>;
-
-// A kernel object such as a mutex (files belong to the platform layer).
-struct KernelObjectTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() { return nullptr; }
-  static void Release(Handle object) { CloseHandle(object); }
-};
-using KernelObject = UniqueHandle<KernelObjectTraits>;
 
 // A top-level window the program made itself.
 struct WindowTraits {

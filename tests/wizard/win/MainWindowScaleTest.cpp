@@ -10,7 +10,7 @@
 
 #include "resources/ResourceIds.h"
 #include "tests/wizard/win/WindowTestSupport.h"
-#include "wizard/RememberedOptions.h"
+#include "conversion/RememberedOptions.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/MainWindowLayout.h"
 

@@ -1,0 +1,34 @@
+#pragma once
+// The console program's run, without the console: it reads the command line, takes the
+// remembered options as the window shows them (reading, never writing), makes the
+// executable with the steps the wizard takes, and tells the outcome in lines and an
+// exit code (ExitCodes.h).
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "conversion/OptionsStore.h"
+
+enum class ConsoleStream { Output, Error };
+
+// Standard output and standard error, taking cp932 text with its line ends.
+class IConsoleStreams {
+ public:
+  virtual ~IConsoleStreams() = default;
+  virtual void Write(ConsoleStream stream, const std::string& text) = 0;
+};
+
+struct ConsoleRunFacts {
+  std::string ProgramPath;             // the program's own path; Zepcom.dat lies beside it
+  std::string WorkFolder;              // this run's own folder for the intermediate files,
+                                       // ending with "\"; empty when none could be made
+  std::vector<std::string> Arguments;  // the command-line arguments after the program name
+  std::function<bool()> Interrupted;   // true once the user has asked the run to stop
+};
+
+// Runs the program and returns its exit code. The path of the executable made goes to
+// standard output; every warning and error is one line of standard error. The run
+// stops before its next step once interrupted. Whatever the outcome, the intermediate
+// files are deleted from the work folder.
+int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
+                      IConsoleStreams& streams);

@@ -1,0 +1,36 @@
+// zepplayc.exe, the console program: converts a settings file as the window's silent
+// run does, without a window or a box, for batch files and build pipelines. It runs
+// beside the window and beside other copies of itself: it claims no single-instance
+// name, only reads the remembered options, and keeps its intermediate files in a
+// folder of its own.
+#include <windows.h>
+
+#include <utility>
+
+#include "console/win/ConsoleInterruption.h"
+#include "console/win/PrivateWorkFolder.h"
+#include "console/win/StandardStreams.h"
+#include "conversion/win/ProcessStartFacts.h"
+#include "console/ConsoleRun.h"
+#include "conversion/ExitCodes.h"
+#include "conversion/win/RegistryOptionsStore.h"
+
+int main() {
+  // No box of the system either: a drive without a medium is a file that cannot be
+  // opened, and a crash ends the process instead of waiting for a click.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  try {
+    const ConsoleInterruption interruption;
+    StartFacts facts = GatherStartFacts();
+    const PrivateWorkFolder workFolder(facts.TempPath);
+    RegistryOptionsStore options(HKEY_CURRENT_USER, RegistryOptionsStore::kProgramKey,
+                                 RegistryAccess::ReadOnly);
+    StandardStreams streams;
+    return RunConsoleProgram({facts.ModulePath, workFolder.Path(), std::move(facts.Arguments),
+                              &ConsoleInterruption::Requested},
+                             options, streams);
+  } catch (...) {
+    // Only an allocation can fail out here; the run itself reports every error.
+    return kExitError;
+  }
+}

@@ -1,0 +1,31 @@
+#include "conversion/win/ProcessStartFacts.h"
+
+#include <windows.h>
+
+#include "conversion/CommandLine.h"
+
+namespace {
+std::string ModulePath() {
+  char path[MAX_PATH + 1] = {};
+  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length);
+}
+
+std::string TempPath() {
+  // Room for 255 characters in a 256-byte buffer; a longer path does not fit.
+  constexpr DWORD kCapacity = 255;
+  char path[kCapacity + 1] = {};
+  DWORD length = GetTempPathA(kCapacity, path);
+  if (length == 0 || length >= kCapacity) return {};
+  return path;
+}
+}  // namespace
+
+StartFacts GatherStartFacts() {
+  StartFacts facts;
+  facts.ModulePath = ModulePath();
+  facts.TempPath = TempPath();
+  facts.Arguments = SplitCommandLine(GetCommandLineA());
+  if (!facts.Arguments.empty()) facts.Arguments.erase(facts.Arguments.begin());
+  return facts;
+}

@@ -1,0 +1,189 @@
+// zepplayc.exe as a batch file or a build pipeline runs it: standard output and
+// standard error redirected, the exit code tested, the remembered options read and
+// never written, nothing left in the temporary folder, and runs beside each other and
+// beside the window's files that do not disturb each other.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/Format.h"
+#include "common/Texts.h"
+#include "tests/support/ProcessDriver.h"
+#include "tests/support/SettingsSamples.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+// The runtime image that Zepcom.dat enciphers.
+std::string RuntimeImage() { return ReadBytes(ProgramFolder() + "demo_player.exe"); }
+
+// A warning or error as the console writes it: one line, after the program's name.
+std::string ErrorLine(std::string text) {
+  const auto lineBreak = [](char c) { return c == '\r' || c == '\n'; };
+  text.erase(std::remove_if(text.begin(), text.end(), lineBreak), text.end());
+  return Texts::Console::kLinePrefix + text + "\r\n";
+}
+
+// The folders of console runs in the temporary folder.
+std::vector<std::string> WorkFoldersLeft() {
+  std::vector<std::string> left;
+  for (const std::string& name : EntriesOf(SystemTempFolder()))
+    if (name.compare(0, 8, "zepplayc") == 0) left.push_back(name);
+  return left;
+}
+
+class ZepplaycProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteOptionsKey();
+    WriteBytes(SettingsPath(), SettingsFileBytes({"a", "b", "c", "d", "e"}));
+  }
+  void TearDown() override {
+    DeleteOptionsKey();
+    EXPECT_EQ(std::vector<std::string>{}, WorkFoldersLeft());
+  }
+
+  std::string SettingsPath() const { return folder_ / "macro.zep"; }
+  std::string ExecutablePath() const { return folder_ / "macro.exe"; }
+  static std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+  // The executable is the runtime image followed by the settings file whose header
+  // carries options (columns 1, 57, 70, 71).
+  static void ExpectExecutable(const std::string& path, const std::string& settings,
+                               const std::string& options) {
+    const std::string image = RuntimeImage(), executable = ReadBytes(path);
+    ASSERT_EQ(image.size() + settings.size(), executable.size()) << path;
+    EXPECT_EQ(image, executable.substr(0, image.size()));
+    const std::string attachment = executable.substr(image.size());
+    EXPECT_EQ(options,
+              std::string() + attachment[0] + attachment[56] + attachment[69] + attachment[70]);
+    EXPECT_EQ(settings.substr(settings.find('\n')), attachment.substr(attachment.find('\n')));
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(ZepplaycProcess, MakesTheExecutableWithTheRememberedOptionsAndWritesItsPath) {
+  PlantText("rad1", "0");
+  PlantText("rad2", "1");
+  PlantText("Douji", "0");
+  const ConsoleOutcome run = ConsoleRun(Quoted(SettingsPath())).Finish();
+  EXPECT_EQ(0, run.ExitCode);
+  EXPECT_EQ(ExecutablePath() + "\r\n", run.Output);
+  EXPECT_EQ("", run.Error);
+  ExpectExecutable(ExecutablePath(), ReadBytes(SettingsPath()), "1-01");
+  EXPECT_EQ(3u, FormValues().size());  // read, never written
+}
+
+TEST_F(ZepplaycProcess, MakesTheExecutableWhereMinusOSaysWithTheSwitchesApplied) {
+  ASSERT_TRUE(MakeFolder(folder_ / "out"));
+  const std::string output = folder_ / "out\\made.exe";
+  const ConsoleOutcome run =
+      ConsoleRun("--tray --no-exit-on-key -o " + Quoted(output) + " " + Quoted(SettingsPath()))
+          .Finish();
+  EXPECT_EQ(0, run.ExitCode);
+  EXPECT_EQ(output + "\r\n", run.Output);
+  ExpectExecutable(output, ReadBytes(SettingsPath()), "Z-11");
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  EXPECT_FALSE(OptionsKeyExists());  // no key was created
+}
+
+TEST_F(ZepplaycProcess, EachWarningOrErrorIsOneLineOfStandardError) {
+  WriteBytes(folder_ / "short.zep", SettingsFileBytes({"a"}));
+  ASSERT_TRUE(MakeFolder(folder_ / "taken.exe"));
+  const struct {
+    std::string Arguments;
+    int ExitCode;
+    std::string Line;
+  } cases[] = {
+      {Quoted(folder_ / "none.zep"), 1, ErrorLine(Texts::kSettingsFileMissing)},
+      {Quoted(folder_ / "short.zep"), 1, ErrorLine(Texts::kSettingsFileWrongFormat)},
+      {"-o " + Quoted(folder_ / "taken.exe") + " " + Quoted(SettingsPath()), 2,
+       ErrorLine(FormatText(Texts::kFileCreateError, folder_ / "taken.exe") + ".")},
+      {"--no-tray --no-autoplay " + Quoted(SettingsPath()), 4,
+       ErrorLine(FormatText(Texts::Console::kFlagNeedsTray, "--no-autoplay"))},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Arguments);
+    const ConsoleOutcome run = ConsoleRun(c.Arguments).Finish();
+    EXPECT_EQ(c.ExitCode, run.ExitCode);
+    EXPECT_EQ(Hex(c.Line), Hex(run.Error));
+    EXPECT_EQ("", run.Output);
+  }
+  EXPECT_EQ((std::vector<std::string>{"macro.zep", "short.zep", "taken.exe"}),
+            EntriesOf(folder_.Path()));
+}
+
+// Two runs at once, while the window's intermediate files of an earlier run lie in the
+// temporary folder: each makes its own executable, and the window's files stay.
+TEST_F(ZepplaycProcess, RunsBesideAnotherCopyAndBesideTheWindowsFiles) {
+  const std::string player = SystemTempFolder() + "Player.dat";
+  const std::string attachment = SystemTempFolder() + "Attach.zep";
+  WriteBytes(player, "the window's runtime image");
+  WriteBytes(attachment, "the window's attachment");
+  // Long enough for the two runs to overlap.
+  std::vector<std::string> first(20000, "first"), second(30000, "second");
+  WriteBytes(folder_ / "first.zep", SettingsFileBytes(first));
+  WriteBytes(folder_ / "second.zep", SettingsFileBytes(second));
+
+  ConsoleRun runFirst(Quoted(folder_ / "first.zep")), runSecond(Quoted(folder_ / "second.zep"));
+  EXPECT_EQ(0, runFirst.Finish().ExitCode);
+  EXPECT_EQ(0, runSecond.Finish().ExitCode);
+  ExpectExecutable(folder_ / "first.exe", ReadBytes(folder_ / "first.zep"), "1)11");
+  ExpectExecutable(folder_ / "second.exe", ReadBytes(folder_ / "second.zep"), "1)11");
+  EXPECT_EQ("the window's runtime image", ReadBytes(player));
+  EXPECT_EQ("the window's attachment", ReadBytes(attachment));
+  std::remove(player.c_str());
+  std::remove(attachment.c_str());
+}
+
+// Both programs run from any folder, also one whose name holds a double-byte character
+// with "\" as its second byte (表 is 95 5C): they find Zepcom.dat beside themselves and
+// write the executable beside the settings file.
+TEST_F(ZepplaycProcess, BothProgramsRunFromAFolderWhoseNameEndsInA5CByte) {
+  const std::string programs = folder_ / "\x95\x5C\\";  // 表
+  ASSERT_TRUE(MakeFolder(programs));
+  for (const char* file : {"zepplay.exe", "zepplayc.exe", "Zepcom.dat"})
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + file).c_str(), (programs + file).c_str(), FALSE));
+  const std::string settings = programs + "\x95\x5C.zep", executable = programs + "\x95\x5C.exe";
+  WriteBytes(settings, ReadBytes(SettingsPath()));
+
+  ZepplayRun window("-s " + Quoted(settings), programs + "zepplay.exe");
+  EXPECT_EQ(0, window.WaitForExit());
+  ExpectExecutable(executable, ReadBytes(settings), "1)11");
+  ASSERT_EQ(0, std::remove(executable.c_str()));
+
+  const ConsoleOutcome run = ConsoleRun(Quoted(settings), programs + "zepplayc.exe").Finish();
+  EXPECT_EQ(0, run.ExitCode);
+  EXPECT_EQ(executable + "\r\n", run.Output);
+  ExpectExecutable(executable, ReadBytes(settings), "1)11");
+}
+
+// On the console the line shows as its characters, whatever the console's code page:
+// here Western European, which has none of them.
+TEST_F(ZepplaycProcess, TheConsoleShowsTheCharactersWhateverItsCodePage) {
+  const TestConsole console(1252);
+  ASSERT_TRUE(console.IsReady());
+  ZepplayRun run(Quoted(folder_ / "none.zep"), ProgramFolder() + "zepplayc.exe", console.Screen(),
+                 console.Screen());
+  EXPECT_EQ(1, run.WaitForExit());
+  EXPECT_EQ(L"zepplayc: 指定されたファイルが存在しません。もう一度ファイルの指定をやり直して下さい。",
+            console.Line(0));
+}
+
+// A console set to UTF-8 (as PowerShell sets it for its own reading) receives the line
+// in UTF-8 when standard error is redirected; without a console it comes in cp932, as
+// in the tests above.
+TEST_F(ZepplaycProcess, ARedirectedLineFollowsTheConsolesCodePage) {
+  ConsoleOutcome run;
+  {
+    const TestConsole console(65001);
+    ASSERT_TRUE(console.IsReady());
+    run = ConsoleRun(Quoted(folder_ / "none.zep")).Finish();
+  }
+  EXPECT_EQ(1, run.ExitCode);
+  EXPECT_EQ(Hex(u8"zepplayc: 指定されたファイルが存在しません。"
+                u8"もう一度ファイルの指定をやり直して下さい。\r\n"),
+            Hex(run.Error));
+}
+
+}  // namespace

@@ -1,6 +1,0 @@
-#include "wizard/ErrorReportText.h"
-
-std::string ErrorReportText(const std::string& message) {
-  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
-  return message;
-}
