@@ -1,11 +1,13 @@
-// Finding the end of a program's image in its file, on hand-built PE headers: the
-// sections decide it, unless symbols or a certificate table lie after them.
+// Reading a program's layout from hand-built PE headers: what counts as a program image
+// (the conversion refuses a runtime that is none), and where its image ends (the demo
+// player finds the settings there): the sections decide it, unless symbols or a
+// certificate table lie after them.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "tools/demo_player/PeImage.h"
+#include "engine/PeImage.h"
 
 namespace {
 constexpr uint32_t kOptional = 0x40 + 4 + 20;  // PE32 optional header offset
@@ -36,13 +38,26 @@ std::string SampleImage() {
   }
   return file;
 }
+
+// The image end of a whole file, or 0 when it is no program image.
+uint64_t ImageEnd(const std::string& file) {
+  PeImageLayout layout;
+  return ReadPeImage(file, file.size(), layout) ? layout.ImageEnd : 0;
+}
 }  // namespace
 
 TEST(PeImage, EndOfLastSectionInAStrippedProgram) {
   std::string file = SampleImage();
-  EXPECT_EQ(ImageEnd(file), 0x1600u);
+  PeImageLayout layout;
+  ASSERT_TRUE(ReadPeImage(file, file.size(), layout));
+  EXPECT_FALSE(layout.Is64Bit);
+  EXPECT_EQ(3u, layout.SectionCount);
+  EXPECT_EQ(0x1600u, layout.SectionsEnd);
   file += "appended settings";
   EXPECT_EQ(ImageEnd(file), 0x1600u);
+  // The headers alone tell the layout of the whole file.
+  ASSERT_TRUE(ReadPeImage(file.substr(0, 0x400), file.size(), layout));
+  EXPECT_EQ(0x1600u, layout.ImageEnd);
 }
 
 // The symbols and strings of a program that was not stripped, and the certificate
@@ -63,12 +78,58 @@ TEST(PeImage, TablesAfterTheSectionsBelongToTheImage) {
   EXPECT_EQ(ImageEnd(file), 0x16D4u);
 }
 
-TEST(PeImage, NotAProgramOrCutShort) {
+// A PE32+ program keeps its data directories 16 bytes further on.
+TEST(PeImage, TheCertificateOfA64BitProgram) {
+  std::string file = SampleImage();
+  Put(file, kOptional, 0x20B, 2);
+  Put(file, kOptional + 92, 0, 4);
+  Put(file, kOptional + 108, 16, 4);
+  Put(file, kOptional + 112 + 4 * 8, 0x1600, 4);
+  Put(file, kOptional + 112 + 4 * 8 + 4, 0x100, 4);
+  file.resize(0x1700);
+  PeImageLayout layout;
+  ASSERT_TRUE(ReadPeImage(file, file.size(), layout));
+  EXPECT_TRUE(layout.Is64Bit);
+  EXPECT_EQ(0x1600u, layout.SectionsEnd);
+  EXPECT_EQ(0x1700u, layout.ImageEnd);
+}
+
+// Each of the things that make a file a program image, spoilt in turn.
+TEST(PeImage, AFileThatIsNoProgramImageIsRefused) {
+  const struct {
+    const char* Name;
+    size_t Offset;
+    uint32_t Value;
+    int Size;
+  } spoilt[] = {
+      {"no MZ", 0, 0x5A4E, 2},
+      {"PE header offset past the file", 0x3C, 0x1600 - 20, 4},
+      {"PE header offset near 4 GB", 0x3C, 0xFFFFFFF0u, 4},
+      {"no PE signature", 0x40, 0x00004551, 4},
+      {"optional header of no known kind", kOptional, 0x107, 2},
+      {"optional header too short", 0x44 + 16, 16, 2},
+      {"section table past the file", 0x44 + 2, 0xFFFF, 2},
+      {"headers ending past the file", kOptional + 60, 0x1601, 4},
+      {"raw data ending past the file", kSections + 40 + 16, 0x1001, 4},
+      {"raw data starting near 4 GB", kSections + 40 + 20, 0xFFFFFF00u, 4},
+  };
+  for (const auto& s : spoilt) {
+    std::string file = SampleImage();
+    Put(file, s.Offset, s.Value, s.Size);
+    PeImageLayout layout;
+    EXPECT_FALSE(ReadPeImage(file, file.size(), layout)) << s.Name;
+  }
   EXPECT_EQ(ImageEnd(""), 0u);
   EXPECT_EQ(ImageEnd(std::string(0x2000, 'M')), 0u);
+}
+
+// Every prefix of a program is refused, and none is read beyond its end (the sanitizer
+// build would see it); head is never read past fileSize.
+TEST(PeImage, AProgramCutShortIsRefused) {
   const std::string file = SampleImage();
-  // Every prefix cut inside the headers is refused; none is read beyond its end.
-  for (size_t length = 0; length < kSections + 3 * 40; ++length)
-    EXPECT_EQ(ImageEnd(file.substr(0, length)), 0u) << length;
-  EXPECT_EQ(ImageEnd(file.substr(0, kSections + 3 * 40)), 0x1600u);
+  PeImageLayout layout;
+  for (size_t length = 0; length < file.size(); length += length < kSections + 3 * 40 ? 1 : 0x80)
+    EXPECT_FALSE(ReadPeImage(file.substr(0, length), length, layout)) << length;
+  EXPECT_FALSE(ReadPeImage(file, 0x15FF, layout));
+  EXPECT_TRUE(ReadPeImage(file, 0x1600, layout));
 }
