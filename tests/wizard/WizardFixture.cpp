@@ -1,6 +1,7 @@
 #include "tests/wizard/WizardFixture.h"
 
 #include "common/Exception.h"
+#include "tests/support/ProgramImage.h"
 #include "tests/support/SettingsSamples.h"
 #include "tools/packer/RuntimePacker.h"
 
@@ -35,8 +36,10 @@ void WizardTest::GoTo(int page, const std::string& settingsPath) {
   }
 }
 
+std::string WizardTest::RuntimeImage() { return ProgramImage(0x400); }
+
 void WizardTest::InstallRuntime() {
-  WriteBytes("runtime.bin", kRuntimeImage);
+  WriteBytes("runtime.bin", RuntimeImage());
   PackRuntimeFile("runtime.bin", "prog\\Zepcom.dat");
 }
 

@@ -17,7 +17,8 @@ class WizardTest : public ::testing::Test {
  protected:
   static constexpr char kSettingsPath[] = "data\\macro.zep";
   static constexpr char kExecutablePath[] = "data\\macro.exe";
-  static constexpr char kRuntimeImage[] = "MZ runtime image of the player";
+  // The runtime image of the player: a small program image.
+  static std::string RuntimeImage();
 
   WizardTest();
 
@@ -31,7 +32,7 @@ class WizardTest : public ::testing::Test {
   // Types the settings path and moves on to the given page.
   void GoTo(int page, const std::string& settingsPath = kSettingsPath);
 
-  // program folder + "Zepcom.dat", enciphering kRuntimeImage.
+  // program folder + "Zepcom.dat", enciphering RuntimeImage().
   void InstallRuntime();
   // A settings file with the fresh header and bodyLines lines after it.
   static void WriteSettings(const std::string& path, int bodyLines = 5);
