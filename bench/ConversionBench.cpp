@@ -17,6 +17,7 @@
 #include "engine/ConversionEngine.h"
 #include "platform/File.h"
 #include "tests/support/SettingsSamples.h"
+#include "tests/support/ProgramImage.h"
 #include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
 #include "tools/packer/RuntimePacker.h"
@@ -26,8 +27,9 @@ constexpr size_t kMiB = 1024 * 1024;
 constexpr int kRuns = 7;
 constexpr char kExeName[] = "Macro.exe";
 
-// A runtime file of imageSize pseudo-random bytes enciphered as the packer does it,
-// a MiB at a time so that even a large one takes little memory here.
+// A runtime file of a program image of imageSize bytes (headers, then pseudo-random
+// bytes) enciphered as the packer does it, a MiB at a time so that even a large one
+// takes little memory here.
 void WriteRuntimeFile(const std::string& path, size_t imageSize) {
   BlowfishEncoder encoder;
   encoder.SetKey(kRuntimeKeyPhrase);
@@ -37,6 +39,7 @@ void WriteRuntimeFile(const std::string& path, size_t imageSize) {
   for (size_t done = 0;;) {
     chunk.resize(std::min(kMiB, imageSize - done));
     for (char& byte : chunk) byte = static_cast<char>((state = state * 1664525 + 1013904223) >> 24);
+    if (done == 0) chunk.replace(0, kProgramHeadersSize, ProgramHeaders(imageSize));
     done += chunk.size();
     if (done == imageSize) {
       const std::string last = encoder.EncipherPaddedECB(chunk);

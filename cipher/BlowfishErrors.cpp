@@ -1,5 +1,7 @@
 #include "cipher/BlowfishErrors.h"
 
+#include <utility>
+
 #include "common/Format.h"
 #include "common/Texts.h"
 
@@ -16,5 +18,5 @@ std::string IOErrorText(uint32_t errorCode) {
   }
 }
 
-EInOutError::EInOutError(uint32_t errorCode)
-    : Exception(IOErrorText(errorCode)), errorCode_(errorCode) {}
+EInOutError::EInOutError(uint32_t errorCode, std::string path)
+    : Exception(IOErrorText(errorCode)), errorCode_(errorCode), path_(std::move(path)) {}

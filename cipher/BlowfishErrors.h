@@ -29,14 +29,17 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
-// A failed system call on a file. The message is chosen by the system error code.
+// A failed system call on a file. The message is chosen by the system error code; the
+// file's path, when given, is kept beside it.
 class EInOutError : public Exception {
  public:
-  explicit EInOutError(uint32_t errorCode);
+  explicit EInOutError(uint32_t errorCode, std::string path = {});
   uint32_t ErrorCode() const { return errorCode_; }
+  const std::string& Path() const { return path_; }
 
  private:
   uint32_t errorCode_;
+  std::string path_;
 };
 
 // The message shown for a system error code.

@@ -9,9 +9,9 @@ namespace {
 // The system error code Windows reports for a read past the end of a file.
 constexpr uint32_t kReadBeyondEnd = 100;
 
-void WriteAll(platform::File& output, const uint8_t* bytes, size_t count) {
+void WriteAll(platform::File& output, const std::string& path, const uint8_t* bytes, size_t count) {
   size_t written = 0;
-  if (!output.Write(bytes, count, written)) throw EInOutError(output.Error());
+  if (!output.Write(bytes, count, written)) throw EInOutError(output.Error(), path);
   if (written != count) throw EFileError(Texts::kBlowfishOutputNotWritten);
 }
 }  // namespace
@@ -42,8 +42,8 @@ void Blowfish::DecipherFile(const std::string& inputPath, const std::string& out
       if (padding > count) throw EFileError(Texts::kBlowfishPaddingTooLong);
       count -= padding;
     }
-    WriteAll(output, buffer_, count);
+    WriteAll(output, outputPath, buffer_, count);
   }
   if (!input.Close()) throw EInOutError(input.Error());
-  if (!output.Close()) throw EInOutError(output.Error());
+  if (!output.Close()) throw EInOutError(output.Error(), outputPath);
 }

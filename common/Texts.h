@@ -15,6 +15,14 @@ inline constexpr char kStreamWriteError[] = "ストリームへの書き込み�
 inline constexpr char kSettingsFileTooLarge[] = "ファイル %s は大きすぎるため変換できません";
 inline constexpr char kExecutableTooLarge[] =
     "実行ファイル %s は 4 GB 以上になるため作成できません";
+// An output whose full path is longer than Windows takes (%d: the most characters).
+inline constexpr char kOutputPathTooLong[] =
+    "実行ファイル %s はパスが長すぎるため作成できません (%d 文字まで)";
+// An older executable that the user protected with the read-only attribute.
+inline constexpr char kOutputReadOnly[] =
+    "ファイル %s には読み取り専用属性が付いているため、置き換えません";
+// Zepcom.dat (%s: its path) that deciphers into no Windows program.
+inline constexpr char kRuntimeDamaged[] = "%s が壊れているため、実行ファイルを作成できません";
 
 // The line list.
 inline constexpr char kListInsertError[] = "行を挿入できません";
@@ -132,6 +140,8 @@ inline constexpr char kOpenDialogFilter[] = "ZephyrClick設定ファイル (*.ze
 // Every warning and error is one line of standard error after kLinePrefix.
 namespace Texts::Console {
 inline constexpr char kLinePrefix[] = "zepplayc: ";
+// Every line ends with a full stop.
+inline constexpr char kFullStop[] = "。";
 inline constexpr char kVersion[] = "zepplayc (Zephyr Player) " ZEP_VERSION_TEXT;
 inline constexpr char kHelp[] =
     "使い方: zepplayc [オプション] 設定ファイル.zep\r\n"
@@ -168,4 +178,25 @@ inline constexpr char kFlagNeedsTray[] =
     "何も表示しない実行ファイルには %s を指定できません。--tray と一緒に指定して下さい。";
 // A run stopped by Ctrl+C or Ctrl+Break, or by the console window closing.
 inline constexpr char kInterrupted[] = "中断されたため、実行ファイルを作成しませんでした";
+// Where the window's error says only "cannot create" or "write error", the console
+// program says why (%s: the file concerned).
+inline constexpr char kOutputIsSettingsFile[] =
+    "%s は変換する設定ファイルそのものなので、実行ファイルで上書きできません";
+inline constexpr char kOutputIsRuntimeFile[] =
+    "%s は実行ファイルの元になるプレーヤー (Zepcom.dat) なので、上書きできません";
+inline constexpr char kOutputIsProgram[] = "%s は Zephyr Player のプログラムなので、上書きできません";
+inline constexpr char kDiskFull[] = "ディスクがいっぱいのため、ファイル %s に書き込めません";
+inline constexpr char kNotWritten[] = "ファイル %s に書き込めません";
+inline constexpr char kRuntimeMissing[] = "ファイル %s が見つかりません";
+// A path given on the command line that no file call takes (%s: the path, %d: the most
+// characters), or that holds characters the program's code page lacks (shown as "?").
+inline constexpr char kPathTooLong[] = "パス %s は長すぎるため使えません (%d 文字まで)";
+inline constexpr char kForeignCharacters[] =
+    "%s には、日本語の文字コード (シフト JIS) で表せない文字が含まれているため使えません";
+// What the executable was made with, told after its path (%d: a line's number, from 1).
+inline constexpr char kShortHeader[] =
+    "設定ファイルの 1 行目が %d バイトしかないため、オプションを決まった位置 (57、70、71 バイト目) "
+    "に書き込めませんでした。プレーヤーはオプションを読み取れないことがあります";
+inline constexpr char kTextAfterNul[] =
+    "設定ファイルの %d 行目に NUL 文字があるため、そこから後の内容は実行ファイルに入っていません";
 }  // namespace Texts::Console

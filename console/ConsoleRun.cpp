@@ -4,32 +4,30 @@
 #include <exception>
 
 #include "common/Exception.h"
+#include "common/Format.h"
 #include "common/Texts.h"
 #include "engine/ConversionEngine.h"
+#include "engine/HeaderLine.h"
 #include "engine/ShiftJisPath.h"
 #include "console/ConsoleCommandLine.h"
+#include "console/ConsoleMessages.h"
 #include "console/ConsoleOptions.h"
 #include "conversion/ConversionSteps.h"
 #include "conversion/ErrorReportText.h"
 #include "conversion/ExitCodes.h"
+#include "platform/File.h"
 
 namespace {
 constexpr char kLineEnd[] = "\r\n";
 
 // Every warning and error as one line of standard error: the program's name, then the
-// text as the window shows it, its line breaks taken out (in cp932 neither CR nor LF
-// is ever the second byte of a character).
+// text as one sentence.
 class ErrorLines : public IWarningSink {
  public:
   explicit ErrorLines(IConsoleStreams& streams) : streams_(streams) {}
   void ShowWarning(const std::string& text) override {
-    std::string line = text;
-    const auto lineBreak = [](char byte) { return byte == '\r' || byte == '\n'; };
-    line.erase(std::remove_if(line.begin(), line.end(), lineBreak), line.end());
-    streams_.Write(ConsoleStream::Error, Texts::Console::kLinePrefix + line + kLineEnd);
+    streams_.Write(ConsoleStream::Error, Texts::Console::kLinePrefix + ConsoleSentence(text) + kLineEnd);
   }
-  // An error worded as the window's default error report words it.
-  void ShowError(const std::string& message) { ShowWarning(ErrorReportText(message)); }
 
  private:
   IConsoleStreams& streams_;
@@ -51,6 +49,25 @@ void StopIfInterrupted(const ConsoleRunFacts& facts) {
   if (facts.Interrupted && facts.Interrupted()) throw Exception(Texts::Console::kInterrupted);
 }
 
+// Refuses a path that no file call can take: too long, or with characters the code page
+// lacks.
+void CheckPathGiven(const ConsoleRunFacts& facts, const std::string& path) {
+  const auto& foreign = facts.ForeignArguments;
+  if (std::find(foreign.begin(), foreign.end(), path) != foreign.end())
+    throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
+  if (platform::FullPathLength(path) > platform::kLongestPath)
+    throw Exception(
+        FormatText(Texts::Console::kPathTooLong, path.c_str(), static_cast<int>(platform::kLongestPath)));
+}
+
+// What the executable was made with that a player may not expect.
+void WarnAboutTheSettings(const ConversionEngine& engine, size_t headerLength, ErrorLines& errors) {
+  if (headerLength < kCompleteHeaderLength)
+    errors.ShowWarning(FormatText(Texts::Console::kShortHeader, static_cast<int>(headerLength)));
+  if (engine.LineCutAtNul() != 0)
+    errors.ShowWarning(FormatText(Texts::Console::kTextAfterNul, engine.LineCutAtNul()));
+}
+
 // Loads, names and makes as the silent run does; returns the exit code.
 int Convert(const ConsoleRunFacts& facts, const ConsoleCommand& command,
             const HeaderOptions& options, ErrorLines& errors, IConsoleStreams& streams) {
@@ -59,8 +76,11 @@ int Convert(const ConsoleRunFacts& facts, const ConsoleCommand& command,
   engine.SetWorkFolder(facts.WorkFolder);
   const IntermediateFilesGuard guard(engine);
   StopIfInterrupted(facts);
+  CheckPathGiven(facts, command.SettingsPath);
+  if (!command.OutputPath.empty()) CheckPathGiven(facts, command.OutputPath);
   if (LoadSettings(engine, errors, command.SettingsPath) != SettingsCheck::Accepted)
     return kExitWarning;
+  const size_t headerLength = engine.Lines().Get(0).size();
   const std::string outputPath =
       command.OutputPath.empty()
           ? engine.SourceFolder() + ProposedExecutableName(command.SettingsPath)
@@ -70,6 +90,7 @@ int Convert(const ConsoleRunFacts& facts, const ConsoleCommand& command,
   // stopping leaves nothing of it.
   if (!MakeExecutable(engine, errors, options, outputPath, [&](int) { StopIfInterrupted(facts); }))
     return kExitWarning;
+  WarnAboutTheSettings(engine, headerLength, errors);
   streams.Write(ConsoleStream::Output, outputPath + kLineEnd);
   return kExitMade;
 }
@@ -96,7 +117,7 @@ int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
     errors.ShowWarning(error.Message());
     return kExitBadCommandLine;
   } catch (const std::exception& error) {
-    errors.ShowError(error.what());
+    errors.ShowWarning(ConsoleErrorText(error, {FolderPart(facts.ProgramPath), facts.WorkFolder}));
     return kExitError;
   }
 }

@@ -24,11 +24,15 @@ struct ConsoleRunFacts {
                                        // ending with "\"; empty when none could be made
   std::vector<std::string> Arguments;  // the command-line arguments after the program name
   std::function<bool()> Interrupted;   // true once the user has asked the run to stop
+  // The arguments, as they stand in Arguments, that held characters the code page lacks
+  // (each shown as "?"): no file can be named by them.
+  std::vector<std::string> ForeignArguments = {};
 };
 
 // Runs the program and returns its exit code. The path of the executable made goes to
 // standard output; every warning and error is one line of standard error. The run
 // stops before its next step once interrupted. Whatever the outcome, the intermediate
-// files are deleted from the work folder.
+// files are deleted from the work folder. A settings file whose header line is too short
+// for the option columns, or whose reading a NUL byte ended, is converted with a warning.
 int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
                       IConsoleStreams& streams);

@@ -1,21 +1,28 @@
 #include "conversion/CommandLine.h"
 
+#include <cstdint>
+
 bool IsBlank(char byte) { return static_cast<unsigned char>(byte) <= ' '; }
 
-std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
-  std::vector<std::string> arguments;
+namespace {
+bool IsBlankCharacter(char byte) { return IsBlank(byte); }
+bool IsBlankCharacter(wchar_t character) { return static_cast<uint32_t>(character) <= L' '; }
+
+template <class Text>
+std::vector<Text> SplitArguments(const Text& commandLine) {
+  std::vector<Text> arguments;
   const size_t end = commandLine.size();
   size_t p = 0;
   for (;;) {
     // Blanks and empty quote pairs in front of an argument are skipped.
     for (;;) {
-      while (p < end && IsBlank(commandLine[p])) ++p;
-      if (commandLine.compare(p, 2, "\"\"") != 0) break;
+      while (p < end && IsBlankCharacter(commandLine[p])) ++p;
+      if (p + 1 >= end || commandLine[p] != '"' || commandLine[p + 1] != '"') break;
       p += 2;
     }
     if (p >= end) return arguments;
-    std::string argument;
-    while (p < end && !IsBlank(commandLine[p])) {
+    Text argument;
+    while (p < end && !IsBlankCharacter(commandLine[p])) {
       if (commandLine[p] != '"') {
         argument += commandLine[p++];
         continue;
@@ -26,6 +33,15 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     }
     arguments.push_back(std::move(argument));
   }
+}
+}  // namespace
+
+std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
+  return SplitArguments(commandLine);
+}
+
+std::vector<std::wstring> SplitCommandLine(const std::wstring& commandLine) {
+  return SplitArguments(commandLine);
 }
 
 bool AsksForSilentRun(const std::vector<std::string>& arguments) {

@@ -10,6 +10,9 @@ bool IsBlank(char byte);
 
 // Every argument of commandLine, the program name included.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+// The same for a command line of UTF-16 characters, as the system keeps it. Neither a
+// blank nor a quote is ever the second byte of a cp932 character, so both splits agree.
+std::vector<std::wstring> SplitCommandLine(const std::wstring& commandLine);
 
 // True when the arguments after the program name ask for the silent run: the first
 // one is exactly "-s" ("-S" and "/s" are not).

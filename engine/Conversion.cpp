@@ -1,12 +1,38 @@
 // The conversion proper: deciphering the runtime image and assembling the generated
 // executable from it and the attachment file.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "common/Format.h"
+#include "common/Texts.h"
 #include "engine/ConversionEngine.h"
+#include "engine/ConversionErrors.h"
 #include "engine/ExecutableAssembly.h"
+#include "engine/PeImage.h"
 #include "engine/WorkFiles.h"
 #include "platform/File.h"
 
 namespace {
 constexpr int kProgressRewritten = 33;
+// The headers of a program, section table included, lie within its first bytes; a
+// linker puts them into the first few KiB.
+constexpr size_t kProgramHeadersLimit = 64 * 1024;
+
+// True when the file at path is a program image whose sections all lie inside it. Only
+// its first bytes are read.
+bool IsProgramImage(const std::string& path) {
+  platform::File file;
+  uint64_t size = 0;
+  if (!file.OpenRead(path, platform::Share::Read) || !file.Size(size))
+    throw EFOpenError(FormatText(Texts::kFileOpenError, path));
+  std::string head(static_cast<size_t>(std::min<uint64_t>(size, kProgramHeadersLimit)), '\0');
+  size_t transferred = 0;
+  if (!file.Read(&head[0], head.size(), transferred) || transferred != head.size())
+    throw EReadError(Texts::kStreamReadError);
+  PeImageLayout layout;
+  return ReadPeImage(head, size, layout);
+}
 
 // Clears the cipher's key when it goes out of scope, so that no key schedule stays in
 // the component after the runtime image has been deciphered or has failed to be.
@@ -38,7 +64,14 @@ bool ConversionEngine::AssembleExecutable(const std::string& outputPath,
   const std::string attachment = workFolder_ + kAttachmentName;
   if (!platform::FileExists(attachment)) return false;
   RefuseProtectedOutput(outputPath);
-  WriteExecutable(outputPath, workFolder_ + kRuntimeImageName, attachment, progress);
+  // A runtime that deciphers into no program would make an executable that Windows
+  // refuses to start, and replace a good one with it.
+  const std::string runtimeImage = workFolder_ + kRuntimeImageName;
+  if (!IsProgramImage(runtimeImage)) {
+    const std::string runtimeFile = programFolder_ + kRuntimeFileName;
+    throw ERuntimeDamaged(FormatText(Texts::kRuntimeDamaged, runtimeFile), runtimeFile);
+  }
+  WriteExecutable(outputPath, runtimeImage, attachment, progress);
   return true;
 }
 

@@ -2,11 +2,13 @@
 
 #include <limits>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/ConversionErrors.h"
 #include "engine/ExecutableAssembly.h"
 #include "engine/HeaderLine.h"
 #include "engine/ShiftJisPath.h"
@@ -45,7 +47,7 @@ void SaveText(const std::string& path, const std::string& text) {
   size_t transferred = 0;
   if (!file.Write(text.data(), text.size(), transferred) || transferred != text.size() ||
       !file.Close())
-    throw EWriteError(Texts::kStreamWriteError);
+    throw EWriteError(Texts::kStreamWriteError, path, file.Error());
 }
 }  // namespace
 
@@ -59,12 +61,13 @@ void ConversionEngine::SetProgram(const std::string& folder, const std::string& 
 bool ConversionEngine::LoadSettingsFile(const std::string& settingsPath) {
   lines_.Clear();
   linesAccepted_ = false;
+  lineCutAtNul_ = 0;
   if (!platform::FileExists(settingsPath)) {
     warnings_.ShowWarning(Texts::kSettingsFileMissing);
     return false;
   }
   std::vector<char> data = ReadWholeFile(settingsPath);
-  lines_.AddText(data.data(), data.size());
+  lineCutAtNul_ = lines_.AddText(data.data(), data.size());
   settingsPath_ = settingsPath;
   sourceFolder_ = FolderPart(settingsPath);
   return true;
@@ -88,10 +91,13 @@ void ConversionEngine::RewriteHeaderLine(const HeaderOptions& options) {
 }
 
 void ConversionEngine::RefuseProtectedOutput(const std::string& outputPath) const {
-  std::vector<std::string> keptFiles = {settingsPath_, programFolder_ + kRuntimeFileName,
-                                        programPath_};
-  for (const char* program : kProgramFileNames) keptFiles.push_back(programFolder_ + program);
-  for (const std::string& kept : keptFiles)
+  std::vector<std::pair<std::string, ProtectedFile>> keptFiles = {
+      {settingsPath_, ProtectedFile::SettingsFile},
+      {programFolder_ + kRuntimeFileName, ProtectedFile::RuntimeFile},
+      {programPath_, ProtectedFile::Program}};
+  for (const char* program : kProgramFileNames)
+    keptFiles.emplace_back(programFolder_ + program, ProtectedFile::Program);
+  for (const auto& [kept, kind] : keptFiles)
     if (!kept.empty() && platform::SameFile(outputPath, kept))
-      throw EFCreateError(FormatText(Texts::kFileCreateError, outputPath));
+      throw EProtectedOutput(FormatText(Texts::kFileCreateError, outputPath), outputPath, kind);
 }

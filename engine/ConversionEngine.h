@@ -37,6 +37,9 @@ class ConversionEngine {
   bool ValidateSettingsFile(const std::string& settingsPath);
   // True from a successful validation until the next load.
   bool LinesAccepted() const { return linesAccepted_; }
+  // The number (from 1) of the settings file's line in which a NUL byte ended what was
+  // read of it, or 0 when the whole file was read.
+  int LineCutAtNul() const { return lineCutAtNul_; }
   // Writes the options into the header line and saves the line list as
   // work folder + "Attach.zep".
   void RewriteHeaderLine(const HeaderOptions& options);
@@ -48,7 +51,8 @@ class ConversionEngine {
   // runtime image followed by the attachment file, reporting 66 and 100. False when the
   // runtime or attachment file is missing. An output that is the settings file, the
   // runtime file, the program itself or the other program beside it (kProgramFileNames),
-  // however spelt, is refused with EFCreateError before anything is written.
+  // however spelt, is refused with EProtectedOutput, and a runtime image that is no
+  // program with ERuntimeDamaged, before anything is written.
   bool AssembleExecutable(const std::string& outputPath, const ProgressCallback& progress);
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
   bool Convert(const HeaderOptions& options, const std::string& outputPath,
@@ -63,6 +67,7 @@ class ConversionEngine {
   IWarningSink& warnings_;
   LineList lines_;
   bool linesAccepted_ = false;
+  int lineCutAtNul_ = 0;
   std::string settingsPath_;  // the file the lines were loaded from
   std::string programPath_;
   std::string programFolder_;

@@ -39,8 +39,9 @@ struct Part {
   uint64_t size = 0;
 };
 
-// Writes the part's bytes to output, as many as it held when it was opened.
-void Append(platform::File& output, Part& part) {
+// Writes the part's bytes to output (the executable being written for outputPath), as
+// many as it held when it was opened.
+void Append(platform::File& output, const std::string& outputPath, Part& part) {
   uint64_t remaining = part.size;
   std::vector<char> buffer(static_cast<size_t>(std::min<uint64_t>(remaining, kCopyBufferSize)));
   while (remaining > 0) {
@@ -49,9 +50,24 @@ void Append(platform::File& output, Part& part) {
     if (!part.file.Read(buffer.data(), chunk, transferred) || transferred != chunk)
       throw EReadError(Texts::kStreamReadError);
     if (!output.Write(buffer.data(), chunk, transferred) || transferred != chunk)
-      throw EWriteError(Texts::kStreamWriteError);
+      throw EWriteError(Texts::kStreamWriteError, outputPath, output.Error());
     remaining -= chunk;
   }
+}
+
+// A path in folder for the executable while it is written: "~zep", eight hex digits and
+// ".tmp", or, in a folder so deep that this path would be too long, "~" and as many hex
+// digits as fit. The output's own name fits, so the path found is never too long where
+// the output's is not.
+std::string TemporaryPathIn(const std::string& folder, std::mt19937& random) {
+  const std::string usual = folder + FormatText("~zep%08x.tmp", static_cast<unsigned>(random()));
+  if (platform::FullPathLength(usual) <= platform::kLongestPath) return usual;
+  const std::string digits =
+      FormatText("%08x%08x", static_cast<unsigned>(random()), static_cast<unsigned>(random()));
+  std::string path = folder + "~" + digits;
+  while (path.size() > folder.size() + 1 && platform::FullPathLength(path) > platform::kLongestPath)
+    path.pop_back();
+  return path;
 }
 
 // Creates a new, empty file with a name of its own in the folder of outputPath, where
@@ -61,7 +77,7 @@ std::string CreateTemporaryBeside(const std::string& outputPath, platform::File&
   std::mt19937 random(seed());
   const std::string folder = FolderPart(outputPath);
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    const std::string path = folder + FormatText("~zep%08x.tmp", static_cast<unsigned>(random()));
+    const std::string path = TemporaryPathIn(folder, random);
     if (file.CreateNew(path, platform::Share::None)) return path;
     if (file.Error() != platform::kErrorFileExists) break;
   }
@@ -86,6 +102,11 @@ void WriteExecutable(const std::string& outputPath, const std::string& runtimeIm
                      const std::string& attachmentPath,
                      const std::function<void(int percent)>& progress) {
   if (NamePart(outputPath).empty() || platform::FolderExists(outputPath)) ThrowCannotCreate(outputPath);
+  if (platform::FullPathLength(outputPath) > platform::kLongestPath)
+    throw EFCreateError(
+        FormatText(Texts::kOutputPathTooLong, outputPath.c_str(), static_cast<int>(platform::kLongestPath)));
+  // Windows refuses to replace a read-only file, and a user sets the attribute to keep it.
+  if (platform::IsReadOnlyFile(outputPath)) throw EFCreateError(FormatText(Texts::kOutputReadOnly, outputPath));
   Part runtimeImage(runtimeImagePath), attachment(attachmentPath);
   if (runtimeImage.size > kLargestExecutableSize ||
       attachment.size > kLargestExecutableSize - runtimeImage.size)
@@ -93,11 +114,12 @@ void WriteExecutable(const std::string& outputPath, const std::string& runtimeIm
   platform::File output;
   const std::string temporaryPath = CreateTemporaryBeside(outputPath, output);
   try {
-    Append(output, runtimeImage);
+    Append(output, outputPath, runtimeImage);
     Report(progress, kProgressImageCopied);
-    Append(output, attachment);
+    Append(output, outputPath, attachment);
     Report(progress, kProgressDone);
-    if (!output.Flush() || !output.Close()) throw EWriteError(Texts::kStreamWriteError);
+    if (!output.Flush() || !output.Close())
+      throw EWriteError(Texts::kStreamWriteError, outputPath, output.Error());
     PutInPlace(temporaryPath, outputPath);
   } catch (...) {
     // Until the new executable is whole and in place, an older one stays untouched.

@@ -18,11 +18,12 @@ inline constexpr uint64_t kLargestExecutableSize = 0xFFFFFFFFu;
 // when opened. The executable is written under a name of its own in the folder of
 // outputPath, with no sharing, and replaces a file at outputPath only once it is
 // complete and on the disk.
-// Raises EFCreateError when outputPath cannot be created or replaced or the parts
-// together exceed kLargestExecutableSize, EFOpenError when
-// a part cannot be opened, EReadError or EWriteError when a read or a write moves
-// fewer bytes than asked. On every error an older file at outputPath stays as it was
-// and nothing new is left behind.
+// Raises EFCreateError when outputPath cannot be created or replaced, when its full path
+// is longer than the system takes, when a read-only file lies there, or when the parts
+// together exceed kLargestExecutableSize; EFOpenError when a part cannot be opened;
+// EReadError or EWriteError (naming outputPath) when a read or a write moves fewer bytes
+// than asked. On every error an older file at outputPath stays as it was and nothing new
+// is left behind.
 void WriteExecutable(const std::string& outputPath, const std::string& runtimeImagePath,
                      const std::string& attachmentPath,
                      const std::function<void(int percent)>& progress);

@@ -2,12 +2,16 @@
 // The header line of a settings file: a fixed-column record whose columns 1, 57, 70 and
 // 71 (1-based bytes) carry the playback options, and whose bytes 2 to 15 are the
 // marker "ephyrClickﾃﾞｰﾀ".
+#include <cstddef>
 #include <string>
 
 #include "engine/HeaderOptions.h"
 
 // The 14 marker bytes.
 extern const std::string kHeaderMarker;
+// A complete header line reaches the last option column, 71; a player finds the options
+// of a shorter one elsewhere than in their columns.
+inline constexpr size_t kCompleteHeaderLength = 71;
 
 // True when bytes 2 to 15 of line are the marker, compared byte for byte.
 bool HasHeaderMarker(const std::string& line);

@@ -45,16 +45,20 @@ std::string MakeLine(const char* bytes, size_t size) {
 }
 }  // namespace
 
-void LineList::AddText(const char* data, size_t size) {
+int LineList::AddText(const char* data, size_t size) {
+  int line = 0;  // the lines of data met so far
   size_t p = 0;
   while (p < size && data[p] != '\0') {
     size_t end = p;
     while (end < size && data[end] != '\r' && data[end] != '\n' && data[end] != '\0') ++end;
     Add(MakeLine(data + p, end - p));
+    ++line;
     p = end;
+    if (p < size && data[p] == '\0') return line;
     if (p < size && data[p] == '\r') ++p;
     if (p < size && data[p] == '\n') ++p;
   }
+  return p < size ? line + 1 : 0;
 }
 
 std::string LineList::Text() const {

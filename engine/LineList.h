@@ -16,8 +16,10 @@ class LineList {
   void Clear() { lines_.clear(); }
 
   // Appends the lines found in data: CR, LF, CR LF and LF CR... end a line each, a last
-  // line without terminator counts, and the first NUL byte ends the data.
-  void AddText(const char* data, size_t size);
+  // line without terminator counts, and the first NUL byte ends the data. Returns the
+  // number (from 1, counted in data) of the line in which a NUL byte ended the data, or
+  // 0 when none did.
+  int AddText(const char* data, size_t size);
   // Every line followed by CR LF. Raises EListError "行を挿入できません" when no
   // memory is left for the text.
   std::string Text() const;

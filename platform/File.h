@@ -67,9 +67,21 @@ inline constexpr SystemError kErrorFileExists = 80;        // ERROR_FILE_EXISTS
 inline constexpr SystemError kErrorAccessDenied = 5;       // ERROR_ACCESS_DENIED
 inline constexpr SystemError kErrorSharingViolation = 32;  // ERROR_SHARING_VIOLATION
 inline constexpr SystemError kErrorLockViolation = 33;     // ERROR_LOCK_VIOLATION
+inline constexpr SystemError kErrorHandleDiskFull = 39;    // ERROR_HANDLE_DISK_FULL
+inline constexpr SystemError kErrorDiskFull = 112;         // ERROR_DISK_FULL
+
+// The longest full path, in characters, that the program's file calls take: MAX_PATH
+// less its terminating NUL.
+inline constexpr size_t kLongestPath = 259;
 
 // True when path names an existing file; a folder does not count.
 bool FileExists(const std::string& path);
+// True when path names an existing file that has the read-only attribute (natively:
+// that nobody may write).
+bool IsReadOnlyFile(const std::string& path);
+// The length in characters of the full path that path names (a relative path is taken
+// from the current folder), as the system measures it against kLongestPath.
+size_t FullPathLength(const std::string& path);
 // True when path names an existing folder.
 bool FolderExists(const std::string& path);
 // Deletes a file (never a folder); false when it could not be deleted.

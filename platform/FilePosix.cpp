@@ -6,6 +6,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstring>
+
 #include "platform/File.h"
 
 namespace platform {
@@ -107,6 +109,18 @@ bool File::Close() {
 bool FileExists(const std::string& path) {
   struct stat info;
   return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
+         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+size_t FullPathLength(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path.size();
+  char folder[4096];
+  return (::getcwd(folder, sizeof folder) ? std::strlen(folder) + 1 : 0) + path.size();
 }
 
 bool FolderExists(const std::string& path) {

@@ -40,6 +40,4 @@ class IPlatformUi : public IWarningSink {
   // Requests the end of the application; the message loop stops at its first message
   // and the process ends with this exit code.
   virtual void RequestEnd(int exitCode) = 0;
-  // The exit code the process ends with when the user closes the window later.
-  virtual void SetExitCode(int exitCode) = 0;
 };

@@ -46,10 +46,13 @@ void WizardController::OnCreate() {
     options_.Read(view_, facts_.Screen, [this](OptionControl radio, bool selected) {
       SelectVisibility(radio, selected);
     });
-  } catch (...) {
-    // The window opens for the user instead of the silent run, which made nothing.
-    if (silent) platform_.SetExitCode(kExitError);
-    throw;
+  } catch (const std::exception& error) {
+    if (!silent) throw;
+    // A silent run waits for nobody: it reports the error and ends without having shown
+    // the window, converted or remembered anything.
+    platform_.ShowErrorReport(error.what());
+    platform_.RequestEnd(kExitError);
+    return;
   }
   visibility_.Apply();
   if (silent) RunSilently();

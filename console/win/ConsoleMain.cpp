@@ -5,8 +5,11 @@
 // folder of its own.
 #include <windows.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "console/win/ConsoleArguments.h"
 #include "console/win/ConsoleInterruption.h"
 #include "console/win/PrivateWorkFolder.h"
 #include "console/win/StandardStreams.h"
@@ -26,8 +29,10 @@ int main() {
     RegistryOptionsStore options(HKEY_CURRENT_USER, RegistryOptionsStore::kProgramKey,
                                  RegistryAccess::ReadOnly);
     StandardStreams streams;
-    return RunConsoleProgram({facts.ModulePath, workFolder.Path(), std::move(facts.Arguments),
-                              &ConsoleInterruption::Requested},
+    std::vector<std::string> foreign;
+    std::vector<std::string> arguments = ConsoleArguments(foreign);
+    return RunConsoleProgram({facts.ModulePath, workFolder.Path(), std::move(arguments),
+                              &ConsoleInterruption::Requested, std::move(foreign)},
                              options, streams);
   } catch (...) {
     // Only an allocation can fail out here; the run itself reports every error.

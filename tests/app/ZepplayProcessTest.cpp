@@ -17,8 +17,6 @@ namespace {
 // The texts the tests look for; the unit tests pin their bytes.
 const std::string kMissingWarning = Texts::kSettingsFileMissing;
 const std::string kMainCaption = Texts::Window::kCaption;
-// The default error report adds a period after a double-byte last character.
-const std::string kTopWrongType = FormatText(Texts::kRegistryWrongType, "Top") + ".";
 
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -210,26 +208,46 @@ TEST_F(ZepplayProcess, APositionOffEveryMonitorIsBroughtOnScreen) {
   CloseMainWindow(process, window);
 }
 
-TEST_F(ZepplayProcess, ADwordTopIsReportedAndTheSwitchIsIgnored) {
-  PlantText("Left", "40");
-  PlantValue("Top", REG_DWORD, std::string("\x07\0\0\0", 4));
-  ZepplayRun process(SilentArguments());
-  HWND box = WaitForBox(process.Id(), Texts::kApplicationTitle);
-  ASSERT_TRUE(box);
-  EXPECT_TRUE(Contains(TextsOf(box), kTopWrongType));
-  ClickOk(box);
-
-  HWND window = WaitForMainWindow(process.Id());
-  ASSERT_TRUE(window);
-  RECT frame;
-  GetWindowRect(window, &frame);
-  EXPECT_EQ(40, frame.left);
-  EXPECT_EQ(494, frame.top);
-  EXPECT_EQ(kMainCaption, TextOf(window));
-  EXPECT_FALSE(PathExists(ExecutablePath()));
-  // The silent run that was asked for made nothing: the end says so.
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(2, process.WaitForExit());
+// A silent run waits for nobody: a remembered value of a type other than text, whichever
+// value and type, is reported, and once the box is closed the run ends with the error
+// code, without showing the window, converting or writing to the registry.
+TEST_F(ZepplayProcess, AValueOfTheWrongTypeEndsTheSilentRunAfterItsReport) {
+  const struct {
+    const char* Name;
+    DWORD Type;
+    std::string Bytes;
+  } planted[] = {{"Top", REG_DWORD, std::string("\x07\0\0\0", 4)},
+                 {"rad1", REG_DWORD, std::string("\x01\0\0\0", 4)},
+                 {"Douji", REG_DWORD, std::string("\xFF\xFF\xFF\xFF", 4)},
+                 {"rad2", REG_BINARY, std::string("\x01", 1)},
+                 {"HotClose", REG_MULTI_SZ, std::string("1\0\0", 3)}};
+  for (const auto& value : planted) {
+    SCOPED_TRACE(value.Name);
+    DeleteOptionsKey();
+    PlantText("Left", "40");
+    PlantValue(value.Name, value.Type, value.Bytes);
+    const std::vector<RegistryValue> before = FormValues();
+    ZepplayRun process(SilentArguments());
+    HWND box = WaitForBox(process.Id(), Texts::kApplicationTitle);
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::kRegistryWrongType, value.Name) + "."));
+    ClickOk(box);
+    bool windowShown = false;
+    WaitFor([&] {
+      windowShown = windowShown || MainWindowOf(process.Id()) != nullptr;
+      return process.HasEnded();
+    });
+    EXPECT_FALSE(windowShown);
+    EXPECT_EQ(2, process.WaitForExit());
+    EXPECT_FALSE(PathExists(ExecutablePath()));
+    const std::vector<RegistryValue> after = FormValues();
+    ASSERT_EQ(before.size(), after.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+      EXPECT_EQ(before[i].Name, after[i].Name);
+      EXPECT_EQ(before[i].Type, after[i].Type);
+      EXPECT_EQ(Hex(before[i].Bytes), Hex(after[i].Bytes));
+    }
+  }
 }
 
 TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) {

@@ -1,11 +1,14 @@
 // The console program's run over a fake options store and recorded streams: which
 // options the executable gets from the remembered ones and the switches, which command
-// lines are refused, and where an interruption stops it.
+// lines are refused, where an interruption stops it, and how each failure is told.
 #include <functional>
 
+#include "cipher/BlowfishErrors.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
+#include "console/ConsoleMessages.h"
 #include "console/ConsoleRun.h"
 #include "tests/support/ConversionScratch.h"
 
@@ -26,17 +29,18 @@ class ConsoleProgram : public ConversionScratch {
     WriteSettings(kSettingsPath);
     InstallRuntime();
   }
-  int Run(std::vector<std::string> arguments, std::function<bool()> interrupted = {}) {
+  int Run(std::vector<std::string> arguments, std::function<bool()> interrupted = {},
+          std::vector<std::string> foreign = {}) {
     Streams = RecordedStreams();
     const ConsoleRunFacts facts{"prog\\zepplayc.exe", "work\\", std::move(arguments),
-                                std::move(interrupted)};
+                                std::move(interrupted), std::move(foreign)};
     return RunConsoleProgram(facts, Store, Streams);
   }
   static std::string ErrorLine(const std::string& text) {
     return Texts::Console::kLinePrefix + text + "\r\n";
   }
   std::string ExecutableColumns() const {
-    return OptionColumns(ReadBytes(kExecutablePath).substr(std::string(kRuntimeImage).size()));
+    return OptionColumns(ReadBytes(kExecutablePath).substr(RuntimeImage().size()));
   }
 
   RecordedStreams Streams;
@@ -89,10 +93,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ConsoleProgram, RefusesACommandLineItCannotFollow) {
+  // Each line is one sentence, ending with "。" once.
   const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{}, Texts::Console::kNoSettingsFile},
-      {{kSettingsPath, "other.zep"}, FormatText(Texts::Console::kSecondSettingsFile, "other.zep")},
-      {{"-s", kSettingsPath}, FormatText(Texts::Console::kUnknownOption, "-s")},
+      {{}, Texts::Console::kNoSettingsFile + std::string("。")},
+      {{kSettingsPath, "other.zep"}, FormatText(Texts::Console::kSecondSettingsFile, "other.zep") + "。"},
+      {{"-s", kSettingsPath}, FormatText(Texts::Console::kUnknownOption, "-s") + "。"},
       {{kSettingsPath, "-o"}, FormatText(Texts::Console::kNoOutputPath, "-o")},
       {{"--no-autoplay", kSettingsPath},
        FormatText(Texts::Console::kFlagNeedsTray, "--no-autoplay")}};
@@ -121,12 +126,87 @@ TEST_F(ConsoleProgram, AnInterruptionStopsBeforeTheNextStep) {
       break;
     }
     EXPECT_EQ(2, exitCode);
-    EXPECT_EQ(Hex(ErrorLine(std::string(Texts::Console::kInterrupted) + ".")), Hex(Streams.Error));
+    EXPECT_EQ(Hex(ErrorLine(std::string(Texts::Console::kInterrupted) + "。")), Hex(Streams.Error));
     EXPECT_FALSE(PathExists(kExecutablePath));
     EXPECT_FALSE(PathExists("work\\Player.dat"));
     EXPECT_FALSE(PathExists("work\\Attach.zep"));
     ASSERT_LT(askedAt, 6);
   }
+}
+
+// The runtime file deciphers into no program, or is no enciphered file at all: the line
+// says that Zepcom.dat is damaged, in Japanese, and nothing is made.
+TEST_F(ConsoleProgram, ADamagedRuntimeFileIsNamed) {
+  const std::string expected =
+      ErrorLine(FormatText(Texts::kRuntimeDamaged, "prog\\Zepcom.dat") + "。");
+  for (const std::string& runtimeFile : {std::string(1001, 'x'), std::string(1000, 'x')}) {
+    SCOPED_TRACE(runtimeFile.size());
+    WriteBytes("prog\\Zepcom.dat", runtimeFile);
+    EXPECT_EQ(2, Run({kSettingsPath}));
+    EXPECT_EQ(Hex(expected), Hex(Streams.Error));
+    EXPECT_FALSE(PathExists(kExecutablePath));
+  }
+}
+
+// An output the conversion never writes over: the line says what it is.
+TEST_F(ConsoleProgram, ARefusedOutputSaysWhyItIsRefused) {
+  WriteBytes("prog\\zepplayc.exe", "the console program");
+  const std::pair<std::string, const char*> cases[] = {
+      {kSettingsPath, Texts::Console::kOutputIsSettingsFile},
+      {"prog\\Zepcom.dat", Texts::Console::kOutputIsRuntimeFile},
+      {"prog\\zepplayc.exe", Texts::Console::kOutputIsProgram}};
+  for (const auto& [output, text] : cases) {
+    SCOPED_TRACE(output);
+    EXPECT_EQ(2, Run({"-o", output, kSettingsPath}));
+    EXPECT_EQ(Hex(ErrorLine(FormatText(text, output) + "。")), Hex(Streams.Error));
+  }
+  EXPECT_EQ("the console program", ReadBytes("prog\\zepplayc.exe"));
+}
+
+// A path that no file call takes is named as such, not as a file that does not exist.
+TEST_F(ConsoleProgram, APathThatNoFileCallTakesIsNamed) {
+  const std::string foreign = "data\\?.zep";  // 𠀋.zep as the code page shows it
+  EXPECT_EQ(2, Run({foreign}, {}, {foreign}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, foreign) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(2, Run({"-o", foreign, kSettingsPath}, {}, {foreign}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, foreign) + "。")), Hex(Streams.Error));
+  const std::string tooLong = "data\\" + std::string(300, 'a') + ".zep";
+  EXPECT_EQ(2, Run({tooLong}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kPathTooLong, tooLong.c_str(), 259) + "。")),
+            Hex(Streams.Error));
+  EXPECT_FALSE(PathExists(kExecutablePath));
+}
+
+// A header line too short for the option columns, and a NUL byte that ends what is
+// read: converted as always, each with a warning, and the run succeeds.
+TEST_F(ConsoleProgram, WhatAPlayerMayNotExpectIsConvertedWithAWarning) {
+  const std::string header = FreshHeader().substr(0, 40);
+  WriteBytes(kSettingsPath, header + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
+  EXPECT_EQ(0, Run({kSettingsPath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kShortHeader, 40) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(std::string(kExecutablePath) + "\r\n", Streams.Output);
+
+  WriteBytes(kSettingsPath, SettingsFileBytes({"1", "2", "3", "4", std::string("5 and\0 more", 11), "6"}));
+  EXPECT_EQ(0, Run({kSettingsPath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kTextAfterNul, 6) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(std::string(kExecutablePath) + "\r\n", Streams.Output);
+  const std::string executable = ReadBytes(kExecutablePath);
+  EXPECT_EQ("5 and\r\n", executable.substr(executable.size() - 7));
+}
+
+// A full disk, whichever file it stops: the line says so and names the file; another
+// failed write names the file without blaming the disk.
+TEST(ConsoleMessages, AFullDiskIsNamedWithTheFileThatCouldNotBeWritten) {
+  const ConsoleFolders folders{"prog\\", "work\\"};
+  const std::string output = "out\\a.exe", image = "work\\Player.dat";
+  EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, output)),
+            Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 112), folders)));
+  EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, output)),
+            Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 39), folders)));
+  EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, image)),
+            Hex(ConsoleErrorText(EInOutError(112, image), folders)));
+  EXPECT_EQ(Hex(FormatText(Texts::Console::kNotWritten, output)),
+            Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 5), folders)));
 }
 
 }  // namespace

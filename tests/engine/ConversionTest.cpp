@@ -4,8 +4,10 @@
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/ConversionErrors.h"
 #include "engine/ExecutableAssembly.h"
 #include "tests/engine/ConversionFixture.h"
+#include "tests/support/ProgramImage.h"
 
 namespace {
 class Conversion : public ConversionFixture {};
@@ -13,14 +15,14 @@ class Conversion : public ConversionFixture {};
 class ConversionOfImageSize : public ConversionFixture,
                               public ::testing::WithParamInterface<size_t> {};
 
-// Empty, exactly one copy buffer, one byte more, and several MiB in many chunks.
+// Headers only, exactly one copy buffer, one byte more, and several MiB in many chunks.
 INSTANTIATE_TEST_SUITE_P(Sizes, ConversionOfImageSize,
-                         ::testing::Values(0, kCopyBufferSize, kCopyBufferSize + 1,
+                         ::testing::Values(kProgramHeadersSize, kCopyBufferSize, kCopyBufferSize + 1,
                                            3 * 1024 * 1024 + 5));
 }  // namespace
 
 TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
-  const std::string image = RandomBytes(GetParam(), 1);
+  const std::string image = ProgramImage(GetParam(), 1);
   WriteRuntimeFile(image);
   ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, Recorder()));
   EXPECT_EQ(Progress, (std::vector<int>{33, 66, 100}));
@@ -31,11 +33,12 @@ TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
 
 // A later conversion with a smaller runtime replaces the earlier executable whole.
 TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
-  WriteRuntimeFile(RandomBytes(5 * 1024 * 1024, 2));
+  WriteRuntimeFile(ProgramImage(5 * 1024 * 1024, 2));
   ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
-  WriteRuntimeFile("MZ tiny runtime");
+  const std::string tiny = ProgramImage(kProgramHeadersSize);
+  WriteRuntimeFile(tiny);
   ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
-  ExpectFileBytes(OutputPath, "MZ tiny runtime" + ReadBytes(Attachment));
+  ExpectFileBytes(OutputPath, tiny + ReadBytes(Attachment));
 }
 
 TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
@@ -51,7 +54,7 @@ TEST_F(Conversion, MissingRuntimeFileCreatesNothing) {
 }
 
 TEST_F(Conversion, MissingAttachmentCreatesNothing) {
-  WriteRuntimeFile("runtime");
+  WriteRuntimeFile(ProgramImage(kProgramHeadersSize));
   EXPECT_FALSE(Engine.AssembleExecutable(OutputPath, Recorder()));
   EXPECT_TRUE(Progress.empty());
   EXPECT_FALSE(PathExists(OutputPath));
@@ -65,8 +68,33 @@ TEST_F(Conversion, CipherErrorPassesThroughAndClearsTheKey) {
   EXPECT_TRUE(KeyCleared());
 }
 
+// A runtime file that deciphers into no program (cut short, or made from no program at
+// all) would give an executable that Windows refuses to start: nothing is written, the
+// older executable stays, and the error names the runtime file.
+TEST_F(Conversion, ARuntimeThatIsNoProgramIsRefusedBeforeAnythingIsWritten) {
+  const std::string images[] = {ProgramImage(0x2000, 5).substr(0, 1000), RandomBytes(0x2000, 6), ""};
+  WriteBytes(OutputPath, "older executable");
+  const std::vector<std::string> before = EntriesOf(Source.Path());
+  for (const std::string& image : images) {
+    SCOPED_TRACE(image.size());
+    Progress.clear();
+    WriteRuntimeFile(image);
+    try {
+      Engine.Convert(HeaderOptions{}, OutputPath, Recorder());
+      ADD_FAILURE() << "no error";
+    } catch (const ERuntimeDamaged& error) {
+      EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kRuntimeDamaged, RuntimeFile)));
+      EXPECT_EQ(RuntimeFile, error.RuntimeFile());
+    }
+    EXPECT_EQ(Progress, std::vector<int>{33});
+    EXPECT_EQ(ReadBytes(OutputPath), "older executable");
+    EXPECT_EQ(EntriesOf(Source.Path()), before);
+    EXPECT_TRUE(KeyCleared());
+  }
+}
+
 TEST_F(Conversion, EmptyExecutableNameCannotBeCreated) {
-  WriteRuntimeFile("runtime");
+  WriteRuntimeFile(ProgramImage(kProgramHeadersSize));
   try {
     Engine.Convert(HeaderOptions{}, Engine.SourceFolder(), Recorder());
     FAIL() << "no error";
@@ -105,7 +133,7 @@ TEST_F(Conversion, UnopenablePartKeepsTheOlderExecutable) {
 // the runtime file, the program itself or the other program beside it; nothing is
 // written.
 TEST_F(Conversion, AnOutputThatIsAnInputOrTheProgramIsRefused) {
-  WriteRuntimeFile("runtime");
+  WriteRuntimeFile(ProgramImage(kProgramHeadersSize));
   WriteBytes(Program / "zepplay.exe", "program");
   WriteBytes(Program / "zepplayc.exe", "console program");
   const std::string up = std::string("..") + kPathSeparator;

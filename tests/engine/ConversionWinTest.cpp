@@ -3,17 +3,21 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <cstdio>
+#include <string>
+
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "engine/ExecutableAssembly.h"
 #include "tests/engine/ConversionFixture.h"
+#include "tests/support/ProgramImage.h"
 #include "tests/support/WinFileLocks.h"
 
 namespace {
 class ConversionOnWindows : public ConversionFixture {
  protected:
-  ConversionOnWindows() { WriteRuntimeFile(RandomBytes(70000, 3)); }
+  ConversionOnWindows() { WriteRuntimeFile(ProgramImage(70000, 3)); }
 
   // The cipher cannot replace "Player.dat": its error passes through unchanged,
   // nothing is created and the key is gone.
@@ -87,6 +91,60 @@ TEST_F(ConversionOnWindows, OutputHeldForAMomentIsReplacedAfterwards) {
   WaitForSingleObject(release, INFINITE);
   CloseHandle(release);
   ExpectFileBytes(OutputPath, ReadBytes(RuntimeImage) + ReadBytes(Attachment));
+}
+
+// A user protects an executable with the read-only attribute, and Windows itself does
+// not replace such a file: it stays, with its attribute, and the error says why.
+TEST_F(ConversionOnWindows, AReadOnlyExecutableIsNotReplaced) {
+  WriteBytes(OutputPath, "protected executable");
+  ASSERT_TRUE(SetFileAttributesA(OutputPath.c_str(), FILE_ATTRIBUTE_READONLY));
+  const std::vector<std::string> before = EntriesOf(Source.Path());
+  try {
+    Engine.Convert(HeaderOptions{}, OutputPath, Recorder());
+    ADD_FAILURE() << "no error";
+  } catch (const EFCreateError& error) {
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kOutputReadOnly, OutputPath)));
+  }
+  const DWORD attributes = GetFileAttributesA(OutputPath.c_str());
+  SetFileAttributesA(OutputPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(DWORD{FILE_ATTRIBUTE_READONLY}, attributes & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(ReadBytes(OutputPath), "protected executable");
+  EXPECT_EQ(EntriesOf(Source.Path()), before);
+}
+
+// In a folder so deep that the executable's path comes near the longest path Windows
+// takes, the executable is still made, whatever the length of its name; one character
+// more is refused as too long, before anything is written.
+TEST_F(ConversionOnWindows, AnOutputPathUpToTheLongestWorksAndALongerOneIsTooLong) {
+  char full[MAX_PATH];
+  ASSERT_GT(GetFullPathNameA(Source.Path().c_str(), MAX_PATH, full, nullptr), 0u);
+  const std::string source = full;
+  constexpr size_t kLongest = 259;
+  for (const std::string name : {"a.exe", "a", "sixteen-chars.ex"}) {
+    for (size_t length : {kLongest - 9, kLongest, kLongest + 1}) {
+      SCOPED_TRACE(name + " " + std::to_string(length));
+      // A folder of its own in the source folder makes up the length.
+      const std::string folder = source + std::string(length - source.size() - name.size() - 1, 'f');
+      ASSERT_TRUE(MakeFolder(folder));
+      const std::string output = folder + "\\" + name;
+      ASSERT_EQ(length, output.size());
+      if (length <= kLongest) {
+        ASSERT_TRUE(Engine.Convert(HeaderOptions{}, output, nullptr));
+        ExpectFileBytes(output, ReadBytes(RuntimeImage) + ReadBytes(Attachment));
+        EXPECT_EQ(std::vector<std::string>{name}, EntriesOf(folder + "\\"));
+      } else {
+        try {
+          Engine.Convert(HeaderOptions{}, output, nullptr);
+          ADD_FAILURE() << "no error";
+        } catch (const EFCreateError& error) {
+          EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kOutputPathTooLong, output.c_str(), 259)));
+        }
+        EXPECT_EQ(std::vector<std::string>{}, EntriesOf(folder + "\\"));
+      }
+      std::remove(output.c_str());
+      RemoveDirectoryA(folder.c_str());
+    }
+  }
 }
 
 // The settings file is refused as the output however its name is spelt: in other

@@ -1,10 +1,12 @@
 // What a full disk, a failing close and exhausted memory do to a conversion: the error
 // of the program's own, never a bare system failure, and no user file lost.
+#include "cipher/BlowfishErrors.h"
 #include "common/Exception.h"
 #include "common/Texts.h"
 #include "engine/HeaderLine.h"
 #include "tests/engine/ConversionFixture.h"
 #include "tests/engine/FaultInjection.h"
+#include "tests/support/ProgramImage.h"
 
 namespace {
 template <class Error, class Action>
@@ -21,7 +23,7 @@ class ConversionFaults : public ConversionFixture {};
 }  // namespace
 
 TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
-  WriteRuntimeFile(RandomBytes(100000, 4));
+  WriteRuntimeFile(ProgramImage(100000, 4));
   WriteBytes(OutputPath, "older executable");
   const std::vector<std::string> before = EntriesOf(Source.Path());
   for (auto call : {FailingFileCalls::Write, FailingFileCalls::Close}) {
@@ -31,6 +33,41 @@ TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
   }
   EXPECT_EQ(ReadBytes(OutputPath), "older executable");
   EXPECT_EQ(EntriesOf(Source.Path()), before);
+}
+
+// Whichever file a full disk stops, the error keeps its path and the system's code
+// beside the message the window shows, so that the console program can name both.
+TEST_F(ConversionFaults, AFullDiskIsReportedWithTheFileItStopped) {
+  WriteRuntimeFile(ProgramImage(100000, 4));
+  {
+    FailingFileCalls failing(FailingFileCalls::Write, "Attach.zep");
+    try {
+      Engine.Convert(HeaderOptions{}, OutputPath, nullptr);
+      ADD_FAILURE() << "no error";
+    } catch (const EWriteError& error) {
+      EXPECT_EQ(Attachment, error.Path());
+      EXPECT_EQ(112u, error.SystemError());
+    }
+  }
+  {
+    FailingFileCalls failing(FailingFileCalls::Write, "Player.dat");
+    try {
+      Engine.Convert(HeaderOptions{}, OutputPath, nullptr);
+      ADD_FAILURE() << "no error";
+    } catch (const EInOutError& error) {
+      EXPECT_EQ(RuntimeImage, error.Path());
+      EXPECT_EQ(112u, error.ErrorCode());
+    }
+  }
+  FailingFileCalls failing(FailingFileCalls::Write, Source.Path());
+  try {
+    Engine.Convert(HeaderOptions{}, OutputPath, nullptr);
+    ADD_FAILURE() << "no error";
+  } catch (const EWriteError& error) {
+    EXPECT_EQ(Hex(Texts::kStreamWriteError), Hex(error.Message()));
+    EXPECT_EQ(OutputPath, error.Path());
+    EXPECT_EQ(112u, error.SystemError());
+  }
 }
 
 TEST_F(ConversionFaults, AFailedCloseOfTheAttachmentIsAWriteError) {

@@ -2,15 +2,18 @@
 
 #include <vector>
 
+#include "tests/support/ProgramImage.h"
 #include "tests/support/SettingsSamples.h"
 #include "tools/packer/RuntimePacker.h"
+
+std::string ConversionScratch::RuntimeImage() { return ProgramImage(0x400); }
 
 ConversionScratch::ConversionScratch() {
   for (const char* folder : {"prog", "work", "data"}) MakeFolder(folder);
 }
 
 void ConversionScratch::InstallRuntime() {
-  WriteBytes("runtime.bin", kRuntimeImage);
+  WriteBytes("runtime.bin", RuntimeImage());
   PackRuntimeFile("runtime.bin", "prog\\Zepcom.dat");
 }
 

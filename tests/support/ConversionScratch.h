@@ -16,11 +16,12 @@ class ConversionScratch : public ::testing::Test {
  protected:
   static constexpr char kSettingsPath[] = "data\\macro.zep";
   static constexpr char kExecutablePath[] = "data\\macro.exe";
-  static constexpr char kRuntimeImage[] = "MZ runtime image of the player";
+  // The runtime image of the player: a small program image.
+  static std::string RuntimeImage();
 
   ConversionScratch();
 
-  // program folder + "Zepcom.dat", enciphering kRuntimeImage.
+  // program folder + "Zepcom.dat", enciphering RuntimeImage().
   void InstallRuntime();
   // A settings file with the fresh header and bodyLines lines after it.
   static void WriteSettings(const std::string& path, int bodyLines = 5);

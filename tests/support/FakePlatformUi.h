@@ -22,7 +22,6 @@ class FakePlatform : public IPlatformUi {
   std::vector<unsigned> Pauses;
   std::string ApplicationTitle = Texts::kApplicationTitle;
   std::vector<int> EndRequests;
-  int ExitCode = 0;
 
   void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
   void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
@@ -41,5 +40,4 @@ class FakePlatform : public IPlatformUi {
   void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
   void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }
   void RequestEnd(int exitCode) override { EndRequests.push_back(exitCode); }
-  void SetExitCode(int exitCode) override { ExitCode = exitCode; }
 };

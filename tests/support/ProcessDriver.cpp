@@ -74,11 +74,22 @@ std::string SystemTempFolder() {
   return path;
 }
 
+std::wstring Widened(const std::string& text) {
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], static_cast<int>(wide.size()));
+  return wide;
+}
+
 ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output,
+                       HANDLE error)
+    : ZepplayRun(Widened(arguments), program, output, error) {}
+
+ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output,
                        HANDLE error) {
-  std::string commandLine =
-      "\"" + (program.empty() ? ProgramFolder() + "zepplay.exe" : program) + "\" " + arguments;
-  STARTUPINFOA startup = {};
+  std::wstring commandLine =
+      L"\"" + Widened(program.empty() ? ProgramFolder() + "zepplay.exe" : program) + L"\" " + arguments;
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   const BOOL redirected = output != nullptr;
   if (redirected) {
@@ -86,9 +97,9 @@ ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program,
     startup.hStdOutput = output;
     startup.hStdError = error;
   }
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, redirected, 0, nullptr, nullptr,
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, redirected, 0, nullptr, nullptr,
                       &startup, &info_))
-    throw std::runtime_error("cannot start " + commandLine);
+    throw std::runtime_error("cannot start " + program);
 }
 
 ZepplayRun::~ZepplayRun() {
@@ -124,6 +135,9 @@ std::string ProgramOrZepplayc(const std::string& program) {
 }  // namespace
 
 ConsoleRun::ConsoleRun(const std::string& arguments, const std::string& program)
+    : ConsoleRun(Widened(arguments), program) {}
+
+ConsoleRun::ConsoleRun(const std::wstring& arguments, const std::string& program)
     : output_(CreateInheritedFile(streams_ / "output")),
       error_(CreateInheritedFile(streams_ / "error")),
       process_(arguments, ProgramOrZepplayc(program), output_, error_) {}

@@ -13,6 +13,8 @@
 
 // The folder of the program under test (zepplay.exe and Zepcom.dat lie in it).
 std::string ProgramFolder();
+// text in UTF-16, read in the code page of the ANSI calls.
+std::wstring Widened(const std::string& text);
 // The temporary folder the program uses as its work folder.
 std::string SystemTempFolder();
 
@@ -22,6 +24,9 @@ class ZepplayRun {
   // program name; with handles for standard output and standard error, it writes there.
   explicit ZepplayRun(const std::string& arguments = "", const std::string& program = "",
                       HANDLE output = nullptr, HANDLE error = nullptr);
+  // The same with arguments of UTF-16 characters, as the system passes them on.
+  ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output = nullptr,
+             HANDLE error = nullptr);
   // Ends the process if a failing test left it running.
   ~ZepplayRun();
   ZepplayRun(const ZepplayRun&) = delete;
@@ -48,6 +53,7 @@ struct ConsoleOutcome {
 class ConsoleRun {
  public:
   explicit ConsoleRun(const std::string& arguments, const std::string& program = "");
+  explicit ConsoleRun(const std::wstring& arguments, const std::string& program = "");
   ~ConsoleRun();
   ConsoleRun(const ConsoleRun&) = delete;
   ConsoleRun& operator=(const ConsoleRun&) = delete;

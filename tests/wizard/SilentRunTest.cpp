@@ -32,7 +32,7 @@ TEST_F(SilentRun, MakesTheExecutableWithTheRememberedOptions) {
   EXPECT_EQ((std::vector<std::string>{"height 0", "width 0"}), View.SizeChanges);
   EXPECT_EQ(3, Controller->PageIndex());
   const std::string executable = ReadBytes(kExecutablePath);
-  const std::string image = kRuntimeImage;
+  const std::string image = RuntimeImage();
   EXPECT_EQ(image, executable.substr(0, image.size()));
   EXPECT_EQ("1-01", OptionColumns(executable.substr(image.size())));
   EXPECT_TRUE(Store.Writes.empty());  // nothing is remembered

@@ -92,7 +92,7 @@ TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
   EXPECT_TRUE(Platform.Warnings.empty());
   EXPECT_TRUE(Platform.ErrorReports.empty());
   const std::string attachment = ReadBytes("work\\Attach.zep");
-  EXPECT_EQ(kRuntimeImage + attachment, ReadBytes(kExecutablePath));
+  EXPECT_EQ(RuntimeImage() + attachment, ReadBytes(kExecutablePath));
   EXPECT_EQ("1)11", OptionColumns(attachment));
 
   Handle(&WizardController::OnStartOver);
@@ -173,7 +173,7 @@ TEST_F(WizardNavigation, AFailedAssemblyStaysOnPageTwoAndNextRepeatsIt) {
   std::remove("work\\Attach.zep");
   Next();
   ExpectPage(3, false, false);
-  EXPECT_EQ(kRuntimeImage + ReadBytes("work\\Attach.zep"), ReadBytes(kExecutablePath));
+  EXPECT_EQ(RuntimeImage() + ReadBytes("work\\Attach.zep"), ReadBytes(kExecutablePath));
 }
 
 TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {

@@ -12,12 +12,9 @@
 
 #include "engine/HeaderLine.h"
 #include "engine/LineList.h"
-#include "tools/demo_player/PeImage.h"
+#include "engine/PeImage.h"
 
 namespace {
-// A complete header line reaches its last option column, 71.
-constexpr size_t kCompleteHeaderLength = 71;
-
 bool ReadOwnFile(std::string& bytes) {
   char path[MAX_PATH + 1];
   DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
@@ -43,13 +40,14 @@ int main() {
     std::fprintf(stderr, "demo player: cannot read its own file\n");
     return 1;
   }
-  const uint64_t imageEnd = ImageEnd(file);
-  if (imageEnd == 0 || imageEnd >= file.size()) {
+  PeImageLayout image;
+  if (!ReadPeImage(file, file.size(), image) || image.ImageEnd >= file.size()) {
     std::fprintf(stderr, "demo player: no settings file attached\n");
     return 2;
   }
   LineList lines;
-  lines.AddText(file.data() + imageEnd, file.size() - static_cast<size_t>(imageEnd));
+  const size_t imageEnd = static_cast<size_t>(image.ImageEnd);
+  lines.AddText(file.data() + imageEnd, file.size() - imageEnd);
   if (lines.Count() == 0 || !HasHeaderMarker(lines.Get(0)) ||
       lines.Get(0).size() < kCompleteHeaderLength) {
     std::fprintf(stderr, "demo player: the attachment is not a settings file\n");

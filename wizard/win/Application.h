@@ -53,8 +53,6 @@ class Application {
   // quit message without waiting for input. Also honoured before Run starts.
   void RequestEnd(int exitCode);
   bool EndRequested() const { return endRequested_; }
-  // The exit code for an end that comes later, when the main window is closed.
-  void SetExitCode(int exitCode) { exitCode_ = exitCode; }
 
   // Called by the main window when it is destroyed; closing it ends the application.
   void MainWindowDestroyed(bool endApplication);

@@ -52,5 +52,3 @@ void WinPlatformUi::Pause(unsigned milliseconds) { Sleep(milliseconds); }
 void WinPlatformUi::SetApplicationTitle(const std::string& title) { application_.SetTitle(title); }
 
 void WinPlatformUi::RequestEnd(int exitCode) { application_.RequestEnd(exitCode); }
-
-void WinPlatformUi::SetExitCode(int exitCode) { application_.SetExitCode(exitCode); }

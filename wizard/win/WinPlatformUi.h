@@ -24,7 +24,6 @@ class WinPlatformUi : public IPlatformUi {
   void Pause(unsigned milliseconds) override;
   void SetApplicationTitle(const std::string& title) override;
   void RequestEnd(int exitCode) override;
-  void SetExitCode(int exitCode) override;
 
  private:
   Application& application_;

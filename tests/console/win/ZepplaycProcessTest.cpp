@@ -98,7 +98,7 @@ TEST_F(ZepplaycProcess, EachWarningOrErrorIsOneLineOfStandardError) {
       {Quoted(folder_ / "none.zep"), 1, ErrorLine(Texts::kSettingsFileMissing)},
       {Quoted(folder_ / "short.zep"), 1, ErrorLine(Texts::kSettingsFileWrongFormat)},
       {"-o " + Quoted(folder_ / "taken.exe") + " " + Quoted(SettingsPath()), 2,
-       ErrorLine(FormatText(Texts::kFileCreateError, folder_ / "taken.exe") + ".")},
+       ErrorLine(FormatText(Texts::kFileCreateError, folder_ / "taken.exe") + "。")},
       {"--no-tray --no-autoplay " + Quoted(SettingsPath()), 4,
        ErrorLine(FormatText(Texts::Console::kFlagNeedsTray, "--no-autoplay"))},
   };
@@ -184,6 +184,88 @@ TEST_F(ZepplaycProcess, ARedirectedLineFollowsTheConsolesCodePage) {
   EXPECT_EQ(Hex(u8"zepplayc: 指定されたファイルが存在しません。"
                 u8"もう一度ファイルの指定をやり直して下さい。\r\n"),
             Hex(run.Error));
+}
+
+// A Zepcom.dat that is cut short (a multiple of 8 still), that holds random bytes, or
+// that is no enciphered file at all: both programs refuse it with exit code 2 before
+// anything is written, and an older executable stays as it was.
+TEST_F(ZepplaycProcess, ADamagedRuntimeFileMakesNothingAndKeepsTheOlderExecutable) {
+  const std::string programs = folder_ / "programs\\";
+  ASSERT_TRUE(MakeFolder(programs));
+  for (const char* file : {"zepplay.exe", "zepplayc.exe"})
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + file).c_str(), (programs + file).c_str(), FALSE));
+  const std::string runtime = ReadBytes(ProgramFolder() + "Zepcom.dat");
+  WriteBytes(ExecutablePath(), "a good older executable");
+  const std::vector<std::string> before = EntriesOf(folder_.Path());
+  const std::string damaged[] = {runtime.substr(0, 1000), RandomBytes(205832, 8), runtime.substr(0, 1001)};
+  for (const std::string& bytes : damaged) {
+    SCOPED_TRACE(bytes.size());
+    WriteBytes(programs + "Zepcom.dat", bytes);
+    const ConsoleOutcome run = ConsoleRun(Quoted(SettingsPath()), programs + "zepplayc.exe").Finish();
+    EXPECT_EQ(2, run.ExitCode);
+    EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::kRuntimeDamaged, programs + "Zepcom.dat") + "。")),
+              Hex(run.Error));
+    EXPECT_EQ("", run.Output);
+    EXPECT_EQ("a good older executable", ReadBytes(ExecutablePath()));
+    EXPECT_EQ(before, EntriesOf(folder_.Path()));
+  }
+  WriteBytes(programs + "Zepcom.dat", damaged[0]);
+  ZepplayRun window("-s " + Quoted(SettingsPath()), programs + "zepplay.exe");
+  HWND box = WaitForBox(window.Id(), Texts::kSilentRunCaption);
+  ASSERT_TRUE(box);
+  const std::vector<std::string> texts = TextsOf(box);
+  const std::string report = FormatText(Texts::kRuntimeDamaged, programs + "Zepcom.dat") + ".";
+  EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), report));
+  ClickOk(box);
+  EXPECT_EQ(2, window.WaitForExit());
+  EXPECT_EQ("a good older executable", ReadBytes(ExecutablePath()));
+  EXPECT_EQ(before, EntriesOf(folder_.Path()));
+}
+
+// A read-only executable is kept, with its attribute; in a folder so deep that the
+// executable's path is 250 characters long, the executable is made.
+TEST_F(ZepplaycProcess, AReadOnlyExecutableStaysAndADeepFolderWorks) {
+  WriteBytes(ExecutablePath(), "protected");
+  ASSERT_TRUE(SetFileAttributesA(ExecutablePath().c_str(), FILE_ATTRIBUTE_READONLY));
+  ConsoleOutcome run = ConsoleRun(Quoted(SettingsPath())).Finish();
+  const DWORD attributes = GetFileAttributesA(ExecutablePath().c_str());
+  SetFileAttributesA(ExecutablePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(2, run.ExitCode);
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::kOutputReadOnly, ExecutablePath()) + "。")), Hex(run.Error));
+  EXPECT_EQ(DWORD{FILE_ATTRIBUTE_READONLY}, attributes & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ("protected", ReadBytes(ExecutablePath()));
+
+  char full[MAX_PATH];
+  const size_t length = GetFullPathNameA(folder_.Path().c_str(), MAX_PATH, full, nullptr);
+  const std::string deep = folder_ / std::string(250 - length - 6, 'd');
+  ASSERT_TRUE(MakeFolder(deep));
+  WriteBytes(deep + "\\a.zep", ReadBytes(SettingsPath()));
+  run = ConsoleRun(Quoted(deep + "\\a.zep")).Finish();
+  EXPECT_EQ(0, run.ExitCode) << run.Error;
+  EXPECT_EQ(250u, run.Output.size() - 2);
+  ExpectExecutable(deep + "\\a.exe", ReadBytes(SettingsPath()), "1)11");
+}
+
+// Names with characters that the code page lacks reach the program in UTF-16: it says
+// so, instead of "the file does not exist" for a file that exists.
+TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
+  for (const std::wstring& name : {std::wstring(L"\U0002000B.zep"), std::wstring(L"\u00E9\u20AC.zep")}) {
+    const std::wstring path = Widened(folder_.Path()) + name;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    const std::string settings = ReadBytes(SettingsPath());
+    DWORD written = 0;
+    WriteFile(file, settings.data(), static_cast<DWORD>(settings.size()), &written, nullptr);
+    CloseHandle(file);
+    // As the program sees it: the folder, then "?" for each character it cannot take.
+    char shown[MAX_PATH] = {};
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, shown, MAX_PATH, "?", nullptr);
+    const ConsoleOutcome run = ConsoleRun(L"\"" + path + L"\"").Finish();
+    EXPECT_EQ(2, run.ExitCode);
+    EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, shown) + "。")), Hex(run.Error));
+    EXPECT_EQ("", run.Output);
+    DeleteFileW(path.c_str());
+  }
 }
 
 }  // namespace

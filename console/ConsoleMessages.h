@@ -1,0 +1,20 @@
+#pragma once
+// The console program's words for what went wrong. Where the window's message tells
+// only that something failed ("cannot create", "write error", the cipher's English),
+// the console line says why and names the file; every line is one sentence or more,
+// ending with "。".
+#include <exception>
+#include <string>
+
+// The folders of a console run, for the files that errors concern.
+struct ConsoleFolders {
+  std::string Program;  // holds Zepcom.dat
+  std::string Work;     // holds the intermediate files
+};
+
+// The text for an error that stopped a console run.
+std::string ConsoleErrorText(const std::exception& error, const ConsoleFolders& folders);
+
+// text as one line: its line breaks taken out (in cp932 neither CR nor LF is ever the
+// second byte of a character) and "。" after it unless it ends with one.
+std::string ConsoleSentence(const std::string& text);

@@ -1,0 +1,9 @@
+#pragma once
+// The console program's arguments, read from the command line as the system keeps it.
+#include <string>
+#include <vector>
+
+// The arguments after the program name: split from the command line in UTF-16 and each
+// turned into the code page. foreign receives those that held a character the code page
+// lacks, shown as "?".
+std::vector<std::string> ConsoleArguments(std::vector<std::string>& foreign);
