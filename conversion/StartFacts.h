@@ -1,5 +1,6 @@
 #pragma once
 // What a program learns from its surroundings when it starts.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,10 @@ struct ScreenSize {
   int Width = 0;
   int Height = 0;
 };
+
+// The longest temporary folder a conversion takes: it is asked for with room for 255
+// characters.
+inline constexpr size_t kLongestTempPath = 255;
 
 struct StartFacts {
   std::string ModulePath;              // the program's own executable path

@@ -4,6 +4,7 @@
 
 #include "platform/ChunkedTransfer.h"
 #include "platform/File.h"
+#include "platform/WideText.h"
 
 namespace platform {
 namespace {
@@ -14,15 +15,8 @@ HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
 DWORD ShareFlags(Share share) { return share == Share::Read ? FILE_SHARE_READ : 0; }
 
-std::wstring Wide(const std::string& text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-  return wide;
-}
-
 std::wstring FullPath(const std::string& path) {
-  std::wstring wide = Wide(path);
+  std::wstring wide = Widen(path);
   DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (size == 0) return wide;
   std::wstring full(size, L'\0');

@@ -9,7 +9,7 @@ bool StaysAsItIs(unsigned char byte) {
 }
 }  // namespace
 
-std::string HelpSection(int page) { return "page" + std::to_string(page); }
+std::string HelpSection(WizardPage page) { return "page" + std::to_string(PageNumber(page)); }
 
 std::string FileUrl(const std::string& utf8Path, const std::string& fragment) {
   const bool networkPath = utf8Path.compare(0, 2, "\\\\") == 0;

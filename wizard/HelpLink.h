@@ -3,8 +3,10 @@
 // file URL of the page, and the command line that hands a URL to the browser.
 #include <string>
 
+#include "wizard/WizardPage.h"
+
 // The id of the help page's section about a wizard page: "page0" to "page3".
-std::string HelpSection(int page);
+std::string HelpSection(WizardPage page);
 
 // The file URL of an absolute path given in UTF-8, with "#fragment" when there is one:
 // "file:///C:/..." for a drive path, "file://server/share/..." for a network path.

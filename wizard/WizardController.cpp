@@ -14,12 +14,9 @@
 #include "wizard/SettingsPathText.h"
 
 namespace {
-constexpr int kLastPage = 3;
 constexpr unsigned kPauseAfterConversion = 100;
-// The temporary folder is asked for with room for 255 characters.
-constexpr size_t kMaxWorkFolderLength = 255;
 
-const char* const kPageTitles[] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
+const char* const kPageTitles[kPageCount] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
                                    Texts::kTitleExecutableName, Texts::kTitleDone};
 }  // namespace
 
@@ -37,7 +34,7 @@ void WizardController::OnCreate() {
   platform_.SetHelpFile(engine_.ProgramFolder() + Texts::kHelpFileName);
   // Without a usable temporary folder the work folder stays empty and every
   // conversion is refused.
-  if (facts_.TempPath.size() <= kMaxWorkFolderLength) engine_.SetWorkFolder(facts_.TempPath);
+  if (facts_.TempPath.size() <= kLongestTempPath) engine_.SetWorkFolder(facts_.TempPath);
   view_.PlacePages();
   const bool silent = AsksForSilentRun(facts_.Arguments);
   // A file dropped onto the program's icon: the window opens with its path.
@@ -71,14 +68,14 @@ void WizardController::OnCloseRequest() {
 }
 
 void WizardController::OnNext() {
-  if (pageIndex_ < kLastPage) MoveTo(pageIndex_ + 1);
+  if (page_ != WizardPage::Done) MoveTo(NextPage(page_));
 }
 
 void WizardController::OnBack() {
-  if (pageIndex_ > 0) MoveTo(pageIndex_ - 1);
+  if (page_ != WizardPage::ChooseFile) MoveTo(PreviousPage(page_));
 }
 
-void WizardController::OnStartOver() { MoveTo(0); }
+void WizardController::OnStartOver() { MoveTo(WizardPage::ChooseFile); }
 
 // A help file of the old format beside the program is asked as it always was; without
 // one the help page opens at the section of the page on screen.
@@ -87,7 +84,7 @@ void WizardController::OnHelp() {
   if (platform::FileExists(folder + Texts::kHelpFileName))
     platform_.ShowHelp(kHelpContext);
   else
-    platform_.OpenHelpPage(folder + Texts::kHelpPageName, HelpSection(pageIndex_));
+    platform_.OpenHelpPage(folder + Texts::kHelpPageName, HelpSection(page_));
 }
 
 void WizardController::OnClose() { view_.Close(); }
@@ -110,7 +107,7 @@ void WizardController::OnSettingsPathChange() {
 // A drop fills the path as the browse dialog does. On the other pages the file of the
 // path has been read already: a new path there would not be the file converted.
 void WizardController::OnFileDropped(const std::string& path) {
-  if (pageIndex_ == 0) view_.SetSettingsPath(path);
+  if (page_ == WizardPage::ChooseFile) view_.SetSettingsPath(path);
 }
 
 void WizardController::OnShowNothingSelected() { visibility_.OnShowNothingSelected(); }
@@ -121,26 +118,25 @@ void WizardController::SelectVisibility(OptionControl radio, bool selected) {
   visibility_.Select(radio, selected);
 }
 
-bool WizardController::MoveTo(int target) {
-  pageIndex_ = ShowPage(target);
-  return pageIndex_ == target;
+bool WizardController::MoveTo(WizardPage target) {
+  page_ = ShowPage(target);
+  return page_ == target;
 }
 
-int WizardController::ShowPage(int target) {
+WizardPage WizardController::ShowPage(WizardPage target) {
   switch (target) {
-    case 0:
+    case WizardPage::ChooseFile:
       ShowChooseFilePage();
-      return 0;
-    case 1:
+      return target;
+    case WizardPage::Options:
       return EnterOptionsPage();
-    case 2:
+    case WizardPage::Name:
       EnterNamePage();
-      return 2;
-    case 3:
-      return ConvertAndShowResult() ? 3 : pageIndex_;
-    default:
-      return pageIndex_;
+      return target;
+    case WizardPage::Done:
+      return ConvertAndShowResult() ? target : page_;
   }
+  return page_;
 }
 
 std::string WizardController::SettingsFilePath() const {
@@ -148,30 +144,30 @@ std::string WizardController::SettingsFilePath() const {
 }
 
 void WizardController::ShowChooseFilePage() {
-  ShowOnly(0);
+  ShowOnly(WizardPage::ChooseFile);
   view_.SetBackEnabled(false);
 }
 
-int WizardController::EnterOptionsPage() {
+WizardPage WizardController::EnterOptionsPage() {
   switch (LoadSettings(engine_, platform_, SettingsFilePath())) {
     case SettingsCheck::Missing:
       // The wizard starts over on page 0, also when this was Back from page 2.
       ShowChooseFilePage();
-      return 0;
+      return WizardPage::ChooseFile;
     case SettingsCheck::WrongFormat:
-      return pageIndex_;
+      return page_;
     case SettingsCheck::Accepted:
       break;
   }
-  ShowOnly(1);
+  ShowOnly(WizardPage::Options);
   view_.SetBackEnabled(true);
-  return 1;
+  return WizardPage::Options;
 }
 
 void WizardController::EnterNamePage() {
   view_.SetProgress(0);
   view_.SetExeName(ProposedExecutableName(SettingsFilePath()));
-  ShowOnly(2);
+  ShowOnly(WizardPage::Name);
 }
 
 bool WizardController::ConvertAndShowResult() {
@@ -181,14 +177,14 @@ bool WizardController::ConvertAndShowResult() {
     return false;
   platform_.Pause(kPauseAfterConversion);
   view_.SetResult(outputPath);
-  ShowOnly(3);
+  ShowOnly(WizardPage::Done);
   view_.SetNextEnabled(false);
   view_.SetBackEnabled(false);
   return true;
 }
 
-void WizardController::ShowOnly(int page) {
-  view_.SetTitle(kPageTitles[page]);
+void WizardController::ShowOnly(WizardPage page) {
+  view_.SetTitle(kPageTitles[PageNumber(page)]);
   view_.ShowPagePanel(page);
 }
 
@@ -200,9 +196,9 @@ void WizardController::RunSilently() {
   view_.SetSettingsPath(facts_.Arguments.size() > 1 ? facts_.Arguments[1] : std::string());
   int exitCode = kExitMade;
   try {
-    for (int page = 1; page <= kLastPage; ++page)
+    for (WizardPage page : {WizardPage::Options, WizardPage::Name, WizardPage::Done})
       if (!MoveTo(page)) break;
-    if (pageIndex_ < kLastPage) exitCode = kExitWarning;
+    if (page_ != WizardPage::Done) exitCode = kExitWarning;
   } catch (const std::exception& error) {
     // The window is never usable in this run, so the error ends it after the report.
     platform_.ShowErrorReport(error.what());

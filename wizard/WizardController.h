@@ -35,24 +35,24 @@ class WizardController : public IWizardEvents {
   // runs its click handler as a user selection does.
   void SelectVisibility(OptionControl radio, bool selected);
 
-  int PageIndex() const { return pageIndex_; }
+  WizardPage Page() const { return page_; }
 
  private:
-  // The only place where the page index changes: shows target after the steps that
-  // lead there and takes the page on screen afterwards as the index. True when target
+  // The only place where the page changes: shows target after the steps that lead
+  // there and takes the page on screen afterwards as the current one. True when target
   // was reached.
-  bool MoveTo(int target);
+  bool MoveTo(WizardPage target);
   // Runs the steps that lead to target and shows it. Returns the page on screen
-  // afterwards: target, or the page the wizard stayed on (0 when the settings file
-  // has gone).
-  int ShowPage(int target);
+  // afterwards: target, or the page the wizard stayed on (the first page when the
+  // settings file has gone).
+  WizardPage ShowPage(WizardPage target);
   // The settings path as the field gives it, without Explorer's quotes.
   std::string SettingsFilePath() const;
   void ShowChooseFilePage();
-  int EnterOptionsPage();
+  WizardPage EnterOptionsPage();
   void EnterNamePage();
   bool ConvertAndShowResult();
-  void ShowOnly(int page);
+  void ShowOnly(WizardPage page);
   void RunSilently();
 
   IWizardView& view_;
@@ -61,5 +61,5 @@ class WizardController : public IWizardEvents {
   StartFacts facts_;
   ConversionEngine engine_;
   VisibilityRule visibility_;
-  int pageIndex_ = 0;
+  WizardPage page_ = WizardPage::ChooseFile;
 };

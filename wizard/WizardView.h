@@ -4,6 +4,7 @@
 #include <string>
 
 #include "conversion/RememberedOptions.h"
+#include "wizard/WizardPage.h"
 
 // The window's position and the option controls of page 1 are part of it
 // (IRememberedWindow).
@@ -12,7 +13,7 @@ class IWizardView : public IRememberedWindow {
   // Pages: puts the four page panels where the layout has them (whatever moved them
   // since), shows exactly one of them, sets PageTitle.
   virtual void PlacePages() = 0;
-  virtual void ShowPagePanel(int page) = 0;
+  virtual void ShowPagePanel(WizardPage page) = 0;
   virtual void SetTitle(const std::string& text) = 0;
   virtual void SetBackEnabled(bool enabled) = 0;
   virtual void SetNextEnabled(bool enabled) = 0;

@@ -12,8 +12,8 @@ std::string ModulePath() {
 }
 
 std::string TempPath() {
-  // Room for 255 characters in a 256-byte buffer; a longer path does not fit.
-  constexpr DWORD kCapacity = 255;
+  // Room for the longest path in a buffer one byte larger; a longer path does not fit.
+  constexpr DWORD kCapacity = kLongestTempPath;
   char path[kCapacity + 1] = {};
   DWORD length = GetTempPathA(kCapacity, path);
   if (length == 0 || length >= kCapacity) return {};

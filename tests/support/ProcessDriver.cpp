@@ -74,21 +74,14 @@ std::string SystemTempFolder() {
   return path;
 }
 
-std::wstring Widened(const std::string& text) {
-  const int length = static_cast<int>(text.size());
-  std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], static_cast<int>(wide.size()));
-  return wide;
-}
-
 ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output,
                        HANDLE error)
-    : ZepplayRun(Widened(arguments), program, output, error) {}
+    : ZepplayRun(Widen(arguments), program, output, error) {}
 
 ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output,
                        HANDLE error) {
   std::wstring commandLine =
-      L"\"" + Widened(program.empty() ? ProgramFolder() + "zepplay.exe" : program) + L"\" " + arguments;
+      L"\"" + Widen(program.empty() ? ProgramFolder() + "zepplay.exe" : program) + L"\" " + arguments;
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   const BOOL redirected = output != nullptr;
@@ -135,7 +128,7 @@ std::string ProgramOrZepplayc(const std::string& program) {
 }  // namespace
 
 ConsoleRun::ConsoleRun(const std::string& arguments, const std::string& program)
-    : ConsoleRun(Widened(arguments), program) {}
+    : ConsoleRun(Widen(arguments), program) {}
 
 ConsoleRun::ConsoleRun(const std::wstring& arguments, const std::string& program)
     : output_(CreateInheritedFile(streams_ / "output")),

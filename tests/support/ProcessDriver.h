@@ -9,12 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/WideText.h"
 #include "tests/support/TestFiles.h"
 
 // The folder of the program under test (zepplay.exe and Zepcom.dat lie in it).
 std::string ProgramFolder();
-// text in UTF-16, read in the code page of the ANSI calls.
-std::wstring Widened(const std::string& text);
 // The temporary folder the program uses as its work folder.
 std::string SystemTempFolder();
 

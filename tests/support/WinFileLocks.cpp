@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/WideText.h"
+
 namespace {
 // Starts a Unix program from inside Wine. Wine gives no handle that waits for such a
 // program, so callers wait for its effect instead.
@@ -36,10 +38,7 @@ std::string UnixPathOf(const std::string& path) {
   auto toUnix = reinterpret_cast<UnixFileName>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
   if (!toUnix) return std::string();
-  int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  std::vector<wchar_t> wide(static_cast<size_t>(length));
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-  char* unixPath = toUnix(wide.data());
+  char* unixPath = toUnix(Widen(path).c_str());
   if (!unixPath) return std::string();
   std::string result = unixPath;
   HeapFree(GetProcessHeap(), 0, unixPath);

@@ -30,7 +30,7 @@ TEST_F(SilentRun, MakesTheExecutableWithTheRememberedOptions) {
   EXPECT_EQ(kSilentCaption, Platform.ApplicationTitle);
   EXPECT_EQ(kSilentCaption, View.Caption);
   EXPECT_EQ((std::vector<std::string>{"height 0", "width 0"}), View.SizeChanges);
-  EXPECT_EQ(3, Controller->PageIndex());
+  EXPECT_EQ(WizardPage::Done, Controller->Page());
   const std::string executable = ReadBytes(kExecutablePath);
   const std::string image = RuntimeImage();
   EXPECT_EQ(image, executable.substr(0, image.size()));
@@ -86,7 +86,7 @@ TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {
     View = FakeView();
     Create(arguments);
     EXPECT_TRUE(Platform.EndRequests.empty());
-    EXPECT_EQ(0, View.VisiblePage);
+    EXPECT_EQ(WizardPage::ChooseFile, View.VisiblePage);
     EXPECT_EQ("", View.Path);
     EXPECT_FALSE(PathExists(kExecutablePath));
   }
@@ -96,7 +96,7 @@ TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {
 TEST_F(SilentRun, AFirstArgumentThatIsNoSwitchOpensTheWindowWithThePath) {
   Create({kSettingsPath, "-s"});
   EXPECT_TRUE(Platform.EndRequests.empty());
-  EXPECT_EQ(0, View.VisiblePage);
+  EXPECT_EQ(WizardPage::ChooseFile, View.VisiblePage);
   EXPECT_EQ(kSettingsPath, View.Path);
   EXPECT_TRUE(View.NextEnabled);
   EXPECT_FALSE(PathExists(kExecutablePath));

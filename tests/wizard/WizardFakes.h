@@ -17,7 +17,7 @@ class FakeView : public IWizardView {
   IWizardEvents* Events = nullptr;  // receives OnSettingsPathChange and the radio clicks
 
   bool PagesPlaced = false;
-  int VisiblePage = 0;
+  WizardPage VisiblePage = WizardPage::ChooseFile;
   std::string Title = Texts::kTitleChooseSettingsFile;
   bool BackEnabled = false, NextEnabled = false;
   std::string Path, Exe, Result = "lblExeName";
@@ -41,7 +41,7 @@ class FakeView : public IWizardView {
   void UserCheck(OptionControl flag, bool checked) { Checked[flag] = checked; }
 
   void PlacePages() override { PagesPlaced = true; }
-  void ShowPagePanel(int page) override { VisiblePage = page; }
+  void ShowPagePanel(WizardPage page) override { VisiblePage = page; }
   void SetTitle(const std::string& text) override { Title = text; }
   void SetBackEnabled(bool enabled) override { BackEnabled = enabled; }
   void SetNextEnabled(bool enabled) override { NextEnabled = enabled; }

@@ -23,11 +23,11 @@ void WizardTest::Handle(void (WizardController::*handler)()) {
   }
 }
 
-void WizardTest::GoTo(int page, const std::string& settingsPath) {
+void WizardTest::GoTo(WizardPage page, const std::string& settingsPath) {
   View.Type(settingsPath);
-  while (Controller->PageIndex() < page) {
-    const int before = Controller->PageIndex();
+  while (PageNumber(Controller->Page()) < PageNumber(page)) {
+    const WizardPage before = Controller->Page();
     Next();
-    ASSERT_EQ(before + 1, Controller->PageIndex()) << "stuck on page " << before;
+    ASSERT_EQ(NextPage(before), Controller->Page()) << "stuck on page " << PageNumber(before);
   }
 }

@@ -22,7 +22,7 @@ class WizardTest : public ConversionScratch {
   void Back() { Handle(&WizardController::OnBack); }
   void Close() { Handle(&WizardController::OnCloseRequest); }
   // Types the settings path and moves on to the given page.
-  void GoTo(int page, const std::string& settingsPath = kSettingsPath);
+  void GoTo(WizardPage page, const std::string& settingsPath = kSettingsPath);
 
   FakeView View;
   FakePlatform Platform;

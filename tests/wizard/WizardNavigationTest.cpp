@@ -33,8 +33,8 @@ class WizardNavigation : public WizardTest {
     InstallRuntime();
     Create();
   }
-  void ExpectPage(int page, bool back, bool next) {
-    EXPECT_EQ(page, Controller->PageIndex());
+  void ExpectPage(WizardPage page, bool back, bool next) {
+    EXPECT_EQ(page, Controller->Page());
     EXPECT_EQ(page, View.VisiblePage);
     EXPECT_EQ(back, View.BackEnabled);
     EXPECT_EQ(next, View.NextEnabled);
@@ -44,7 +44,7 @@ class WizardNavigation : public WizardTest {
 TEST_F(WizardNavigation, CreationPlacesThePagesAndLeavesPageZeroAsBuilt) {
   EXPECT_TRUE(View.PagesPlaced);
   EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
-  ExpectPage(0, false, false);
+  ExpectPage(WizardPage::ChooseFile, false, false);
   EXPECT_TRUE(View.ProgressSteps.empty());
   EXPECT_TRUE(Platform.EndRequests.empty());
 }
@@ -60,7 +60,7 @@ TEST_F(WizardNavigation, AMissingFileWarnsOnceAndStaysOnPageZero) {
   View.Type(" ");
   Next();
   ASSERT_EQ(std::vector<std::string>{kMissingWarning}, Platform.Warnings);
-  ExpectPage(0, false, true);
+  ExpectPage(WizardPage::ChooseFile, false, true);
   EXPECT_EQ(" ", View.Path);
 }
 
@@ -69,22 +69,22 @@ TEST_F(WizardNavigation, AFileThatIsNoSettingsFileGivesTheFormatWarning) {
   View.Type("data\\short.zep");
   Next();
   ASSERT_EQ(std::vector<std::string>{kFormatWarning}, Platform.Warnings);
-  ExpectPage(0, false, true);
+  ExpectPage(WizardPage::ChooseFile, false, true);
 }
 
 TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
   View.Type(kSettingsPath);
   Next();
-  ExpectPage(1, true, true);
+  ExpectPage(WizardPage::Options, true, true);
 
   Next();
-  ExpectPage(2, true, true);
+  ExpectPage(WizardPage::Name, true, true);
   EXPECT_EQ(kNameTitle, View.Title);
   EXPECT_EQ("macro.exe", View.Exe);
   EXPECT_EQ(std::vector<int>{0}, View.ProgressSteps);
 
   Next();
-  ExpectPage(3, false, false);
+  ExpectPage(WizardPage::Done, false, false);
   EXPECT_EQ(kDoneTitle, View.Title);
   EXPECT_EQ(kExecutablePath, View.Result);
   EXPECT_EQ((std::vector<int>{0, 33, 66, 100}), View.ProgressSteps);
@@ -96,7 +96,7 @@ TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
   EXPECT_EQ("1)11", OptionColumns(attachment));
 
   Handle(&WizardController::OnStartOver);
-  ExpectPage(0, false, false);
+  ExpectPage(WizardPage::ChooseFile, false, false);
   EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
   EXPECT_EQ(kSettingsPath, View.Path);
   // Choosing the same file again is no change; any real change enables Next.
@@ -109,17 +109,17 @@ TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
 }
 
 TEST_F(WizardNavigation, BackFromPageOneKeepsNextEnabled) {
-  GoTo(1);
+  GoTo(WizardPage::Options);
   Back();
-  ExpectPage(0, false, true);
+  ExpectPage(WizardPage::ChooseFile, false, true);
   EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
 }
 
 TEST_F(WizardNavigation, ATypedNameIsUsedButReplacedAfterBackAndNext) {
-  GoTo(2);
+  GoTo(WizardPage::Name);
   View.Exe = "typed.exe";
   Back();
-  ExpectPage(1, true, true);
+  ExpectPage(WizardPage::Options, true, true);
   Next();
   EXPECT_EQ("macro.exe", View.Exe);
 
@@ -134,62 +134,62 @@ TEST_F(WizardNavigation, TheProposedNameComesFromTheNamePartOnly) {
   // The second byte of 表 is 0x5C, which is no separator.
   const std::string table = "data\\\x95\x5C.zep";
   WriteSettings(table);
-  GoTo(2, table);
+  GoTo(WizardPage::Name, table);
   EXPECT_EQ("\x95\x5C.exe", View.Exe);
 }
 
 TEST_F(WizardNavigation, BackFromPageTwoRereadsTheFileAndNeverConvertsARejectedOne) {
-  GoTo(2);
+  GoTo(WizardPage::Name);
   WriteSettings(kSettingsPath, 4);  // no longer a settings file
   Back();
   ASSERT_EQ(std::vector<std::string>{kFormatWarning}, Platform.Warnings);
-  ExpectPage(2, true, true);
+  ExpectPage(WizardPage::Name, true, true);
 
   Next();
   EXPECT_EQ((std::vector<std::string>{kFormatWarning, kFormatWarning}), Platform.Warnings);
-  ExpectPage(2, true, true);
+  ExpectPage(WizardPage::Name, true, true);
   EXPECT_FALSE(PathExists(kExecutablePath));
 }
 
 TEST_F(WizardNavigation, AFileGoneBeforeBackFromPageTwoStartsOverOnPageZero) {
-  GoTo(2);
+  GoTo(WizardPage::Name);
   std::remove(kSettingsPath);
   Back();
   ASSERT_EQ(std::vector<std::string>{kMissingWarning}, Platform.Warnings);
-  ExpectPage(0, false, true);
+  ExpectPage(WizardPage::ChooseFile, false, true);
   EXPECT_EQ(Texts::kTitleChooseSettingsFile, View.Title);
 }
 
 TEST_F(WizardNavigation, AFailedAssemblyStaysOnPageTwoAndNextRepeatsIt) {
   std::remove("prog\\Zepcom.dat");
-  GoTo(2);
+  GoTo(WizardPage::Name);
   Next();
   ASSERT_EQ(std::vector<std::string>{kNotMadeWarning}, Platform.Warnings);
-  ExpectPage(2, true, true);
+  ExpectPage(WizardPage::Name, true, true);
   EXPECT_EQ(33, View.Progress());
   EXPECT_FALSE(PathExists(kExecutablePath));
 
   InstallRuntime();
   std::remove("work\\Attach.zep");
   Next();
-  ExpectPage(3, false, false);
+  ExpectPage(WizardPage::Done, false, false);
   EXPECT_EQ(RuntimeImage() + ReadBytes("work\\Attach.zep"), ReadBytes(kExecutablePath));
 }
 
 TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {
-  GoTo(2);
+  GoTo(WizardPage::Name);
   View.Exe = "missing/x.exe";  // in a folder that does not exist: cannot be created
   Next();
   EXPECT_EQ(1u, Platform.ErrorReports.size());
-  ExpectPage(2, true, true);
+  ExpectPage(WizardPage::Name, true, true);
   EXPECT_EQ(kNameTitle, View.Title);
 }
 
 TEST_F(WizardNavigation, TheOptionsAsTheyStandGoIntoTheHeader) {
-  GoTo(1);
+  GoTo(WizardPage::Options);
   View.UserSelect(OptionControl::TrayIcon);
   View.UserCheck(OptionControl::ExitAtEnd, false);
-  GoTo(3);
+  GoTo(WizardPage::Done);
   EXPECT_EQ("1-10", OptionColumns(ReadBytes("work\\Attach.zep")));
 }
 
@@ -206,7 +206,7 @@ TEST_F(WizardNavigation, Rad1ForcesTheFlagsAndRad2OnlyEnablesThem) {
 }
 
 TEST_F(WizardNavigation, HelpOpensThePageAtTheSectionOfThePageOnScreen) {
-  for (int page = 0; page <= 3; ++page) {
+  for (WizardPage page : kWizardPages) {
     GoTo(page);
     Handle(&WizardController::OnHelp);
   }
@@ -225,14 +225,14 @@ TEST_F(WizardNavigation, AnOldHelpFileBesideTheProgramIsAskedForContextOne) {
 }
 
 TEST_F(WizardNavigation, OpenFolderOpensTheFolderOfTheExecutable) {
-  GoTo(3);
+  GoTo(WizardPage::Done);
   Handle(&WizardController::OnOpenFolder);
   EXPECT_EQ(std::vector<std::string>{"data\\"}, Platform.OpenedFolders);
 }
 
 TEST_F(WizardNavigation, ABareSettingsNameConvertsIntoTheCurrentFolder) {
   WriteSettings("bare.zep");
-  GoTo(3, "bare.zep");
+  GoTo(WizardPage::Done, "bare.zep");
   EXPECT_EQ("bare.exe", View.Result);
   EXPECT_TRUE(PathExists("bare.exe"));
   Handle(&WizardController::OnOpenFolder);
@@ -255,7 +255,7 @@ TEST_F(WizardNavigation, APathInQuotesIsUsedWithoutThem) {
   View.Type(quoted);
   Handle(&WizardController::OnBrowse);
   EXPECT_EQ(kSettingsPath, Platform.DialogStart);
-  GoTo(2, quoted);
+  GoTo(WizardPage::Name, quoted);
   EXPECT_EQ("macro.exe", View.Exe);
   EXPECT_EQ(quoted, View.Path);
 }
@@ -264,10 +264,10 @@ TEST_F(WizardNavigation, ADroppedFileFillsThePathOnPageZeroOnly) {
   Controller->OnFileDropped(kSettingsPath);
   EXPECT_EQ(kSettingsPath, View.Path);
   EXPECT_TRUE(View.NextEnabled);
-  GoTo(1);
+  GoTo(WizardPage::Options);
   Controller->OnFileDropped("data\\other.zep");
   EXPECT_EQ(kSettingsPath, View.Path);
-  ExpectPage(1, true, true);
+  ExpectPage(WizardPage::Options, true, true);
 }
 
 TEST_F(WizardNavigation, CloseAsksTheWindowToClose) {
@@ -283,11 +283,11 @@ TEST_P(WizardWithoutWorkFolder, RefusesToConvert) {
   WriteSettings(kSettingsPath);
   InstallRuntime();
   Create();
-  GoTo(2);
+  GoTo(WizardPage::Name);
   Next();
   ASSERT_EQ(1u, Platform.ErrorReports.size());
   EXPECT_EQ(Texts::kNoWorkFolder, Platform.ErrorReports[0]);
-  EXPECT_EQ(2, Controller->PageIndex());
+  EXPECT_EQ(WizardPage::Name, Controller->Page());
   EXPECT_FALSE(PathExists("Attach.zep"));
   EXPECT_FALSE(PathExists(kExecutablePath));
 

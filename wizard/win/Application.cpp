@@ -1,7 +1,7 @@
 #include "wizard/win/Application.h"
 
 #include "common/Texts.h"
-#include "wizard/win/MainWindow.h"
+#include "wizard/win/SystemCommands.h"
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WindowClasses.h"
 
@@ -23,7 +23,7 @@ void Application::SetTitle(const std::string& title) {
 
 HWND Application::MainWindowHandle() const { return mainForm_ ? mainForm_->Handle() : nullptr; }
 
-void Application::CreateMainWindow(MainWindow& form, IWizardEvents& events) {
+void Application::CreateMainWindow(IMainForm& form, IWizardEvents& events) {
   mainForm_ = &form;
   form.Create(events);
 }
@@ -61,7 +61,7 @@ void Application::RequestEnd(int exitCode) {
   PostQuitMessage(exitCode);
 }
 
-void Application::MainWindowDestroyed(bool endApplication) {
+void Application::MainFormDestroyed(bool endApplication) {
   mainForm_ = nullptr;
   if (endApplication && !endRequested_) RequestEnd(exitCode_);
 }
@@ -78,14 +78,13 @@ void Application::NoteQuit(const MSG& quit) {
   exitCode_ = static_cast<int>(quit.wParam);
 }
 
-LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = Handle();
+LRESULT Application::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND main = MainWindowHandle();
   switch (message) {
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+      if (SystemCommandOf(wParam) == SC_MINIMIZE) {
         if (main) ShowWindow(main, SW_HIDE);
-      } else if ((wParam & 0xFFF0) == SC_RESTORE) {
+      } else if (SystemCommandOf(wParam) == SC_RESTORE) {
         LRESULT result = DefWindowProcA(window, message, wParam, lParam);
         if (main) {
           ShowWindow(main, SW_SHOW);

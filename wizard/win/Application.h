@@ -16,17 +16,15 @@
 
 #include <string>
 
+#include "wizard/win/MainForm.h"
 #include "wizard/win/WinHandles.h"
 
-class MainWindow;
-class IWizardEvents;
-
-class Application {
+class Application : public IMainFormHost {
  public:
   static constexpr char kClassName[] = "TApplication";
 
   Application();
-  ~Application();
+  ~Application() override;
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -37,13 +35,13 @@ class Application {
   void SetHelpFile(const std::string& path) { helpFile_ = path; }
   const std::string& HelpFile() const { return helpFile_; }
 
-  HWND Handle() const { return window_.Get(); }
+  HWND Handle() const override { return window_.Get(); }
   // The main window, or nullptr before it is created and after it is destroyed.
   HWND MainWindowHandle() const;
 
   // Makes form the main window: creates it, owned by the application window, and runs
   // events.OnCreate as the last step of its construction.
-  void CreateMainWindow(MainWindow& form, IWizardEvents& events);
+  void CreateMainWindow(IMainForm& form, IWizardEvents& events);
   // Shows the main window, unless the end has been requested already, and processes
   // messages until the end. Returns the exit code.
   int Run();
@@ -54,21 +52,21 @@ class Application {
   void RequestEnd(int exitCode);
   bool EndRequested() const { return endRequested_; }
 
-  // Called by the main window when it is destroyed; closing it ends the application.
-  void MainWindowDestroyed(bool endApplication);
+  // The main window is being destroyed; closing it ends the application.
+  void MainFormDestroyed(bool endApplication) override;
 
  private:
   template <class Owner>
   friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   void Attach(HWND window) { window_.Reset(window); }
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Dispatch(MSG& message);
   void NoteQuit(const MSG& quit);
 
   WindowHandle window_;
   std::string title_;
   std::string helpFile_;
-  MainWindow* mainForm_ = nullptr;
+  IMainForm* mainForm_ = nullptr;
   bool endRequested_ = false;
   bool quitSeen_ = false;
   int exitCode_ = 0;

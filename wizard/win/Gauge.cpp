@@ -59,8 +59,6 @@ class GaugeState {
     UpdateWindow(window);
   }
 
-  int Progress() const { return progress_; }
-
  private:
   static constexpr int kMinimum = 0;
   static constexpr int kMaximum = 100;
@@ -98,5 +96,3 @@ LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void GaugeSetProgress(HWND gauge, int progress) {
   StateOf<GaugeState>(gauge)->SetProgress(gauge, progress);
 }
-
-int GaugeProgress(HWND gauge) { return StateOf<GaugeState>(gauge)->Progress(); }

@@ -11,4 +11,3 @@ LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 // Sets the progress (clamped to the range) and, when the percentage changes, paints
 // the gauge at once.
 void GaugeSetProgress(HWND gauge, int progress);
-int GaugeProgress(HWND gauge);

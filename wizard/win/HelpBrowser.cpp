@@ -7,6 +7,7 @@
 
 #include "wizard/HelpLink.h"
 #include "platform/SystemHandles.h"
+#include "platform/WideText.h"
 
 namespace {
 // Room for a registered command: a program path and its arguments.
@@ -30,24 +31,10 @@ bool Start(std::string commandLine) {
   KernelObject process(started.hProcess), thread(started.hThread);
   return true;
 }
-
-std::string Utf8Of(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
-  return utf8;
-}
-
-std::wstring WideOf(const std::string& text) {
-  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
-  return wide;
-}
 }  // namespace
 
 std::string FileUrlOf(const std::string& path, const std::string& fragment) {
-  return FileUrl(Utf8Of(WideOf(path)), fragment);
+  return FileUrl(Narrow(Widen(path), CP_UTF8), fragment);
 }
 
 bool OpenInBrowser(const std::string& url) {

@@ -1,28 +1,33 @@
 #pragma once
-// The main window (window class "TfrmZepplay"): a fixed dialog frame with
-// only the close box, a 473 x 275 client area on the button face, and the controls of
+// The main window (window class "TfrmZepplay"): a fixed dialog frame with only the
+// close box, a 473 x 275 client area on the button face, and the controls of
 // MainWindowLayout built in pixels, all of them scaled to the resolution of the screen
 // it stands on (DisplayScale), again when it moves to a monitor of another one. It is
-// what the wizard controller sees as its view;
-// every event it passes on to the controller runs inside one error wrapper that shows
-// an escaping Exception in the default error report.
+// what the wizard controller sees as its view, and what the application runs as its
+// main form. Every event it passes on to the controller runs inside one error wrapper
+// that shows an escaping Exception in the default error report.
+//
+// MainWindow.cpp: creation, frame, scale, position and the view's setters;
+// MainWindowMessages.cpp: the message dispatch and the keys.
 #include <windows.h>
 
-#include <map>
+#include <exception>
 #include <string>
-#include <vector>
+#include <utility>
 
+#include "common/Exception.h"
 #include "wizard/PlatformUi.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 #include "wizard/win/DisplayScale.h"
+#include "wizard/win/MainForm.h"
+#include "wizard/win/MainWindowControls.h"
+#include "wizard/win/PageSwitcher.h"
 #include "wizard/win/Tooltip.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowFonts.h"
 
-class Application;
-
-class MainWindow : public IWizardView {
+class MainWindow : public IWizardView, public IMainForm {
  public:
   static constexpr char kClassName[] = "TfrmZepplay";
   static constexpr int kClientWidth = 473;  // pixels of a 96-DPI screen
@@ -30,27 +35,23 @@ class MainWindow : public IWizardView {
   static constexpr int kLayoutLeft = 1106;  // where the window stands until it is moved
   static constexpr int kLayoutTop = 494;
 
-  MainWindow(Application& application, IPlatformUi& platform);
+  MainWindow(IMainFormHost& host, IPlatformUi& platform);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Creates the window, hidden and owned by the application window, with all its
-  // controls; then runs events.OnCreate as the last step. Application calls it.
-  void Create(IWizardEvents& events);
-  HWND Handle() const { return window_.Get(); }
+  // IMainForm.
+  void Create(IWizardEvents& events) override;
+  HWND Handle() const override { return window_.Get(); }
+  void Show() override;
+  bool TranslateKey(const MSG& message) override;
+
   // The control with this id (ControlId), or nullptr.
-  HWND Control(int id) const;
-  // Shows the window, within reach of the user, and puts the focus on its first tab
-  // stop.
-  void Show();
-  // The window's keys (Tab, Enter, Esc, arrows, access keys, F1) for a message about
-  // to be dispatched; true when the message has been handled.
-  bool TranslateKey(const MSG& message);
+  HWND Control(int id) const { return controls_.Control(id); }
 
   // IWizardView.
   void PlacePages() override;
-  void ShowPagePanel(int page) override;
+  void ShowPagePanel(WizardPage page) override;
   void SetTitle(const std::string& text) override;
   void SetBackEnabled(bool enabled) override;
   void SetNextEnabled(bool enabled) override;
@@ -78,24 +79,38 @@ class MainWindow : public IWizardView {
   template <class Owner>
   friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   void Attach(HWND window) { window_.Reset(window); }
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControls();
-  void CreateControl(const ControlSpec& spec);
-  void ScaleControl(const ControlSpec& spec);
+
+  // MainWindow.cpp.
   SIZE FrameSize(int dpi) const;
   void Rescale(int dpi, const RECT& frame);
   void KeepOnlyMoveAndClose();
+  void KeepFocusUsable();
+  void RestoreFocus();
+  RECT Frame() const;
+  void KeepReachable();
+  void MoveFrame(int left, int top, int width, int height);
+
+  // MainWindowMessages.cpp.
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   struct ControlEvent {
     int Control;
     UINT Notification;
     void (MainWindow::*Handler)(int control);
   };
   static const ControlEvent kControlEvents[];
-
   void OnCommand(int id, int code, HWND control);
   // Runs a handler of the controller inside the error wrapper.
   template <class... Parameters, class... Arguments>
-  void Fire(void (IWizardEvents::*handler)(Parameters...), Arguments&&... arguments);
+  void Fire(void (IWizardEvents::*handler)(Parameters...), Arguments&&... arguments) {
+    if (!events_) return;
+    try {
+      (events_->*handler)(std::forward<Arguments>(arguments)...);
+    } catch (const Exception& error) {
+      platform_.ShowErrorReport(error.Message());
+    } catch (const std::exception& error) {
+      platform_.ShowErrorReport(error.what());
+    }
+  }
   template <void (IWizardEvents::*Event)()>
   void Forward(int) {
     Fire(Event);
@@ -104,24 +119,18 @@ class MainWindow : public IWizardView {
   void NoteRadioClick(int control);
   void SyncRadioButtons();
   void ShowDefaultLookOn(HWND focusedButton);
-  void FitToText(int id);
-  void KeepFocusUsable();
-  void RestoreFocus();
-  HWND OptionControlHandle(OptionControl control) const;
-  RECT Frame() const;
-  void KeepReachable();
-  void MoveFrame(int left, int top, int width, int height);
 
-  Application& application_;
+  IMainFormHost& host_;
   IPlatformUi& platform_;
   IWizardEvents* events_ = nullptr;
   WindowHandle window_;
   bool destroyedByOwner_ = false;
   DisplayScale scale_;
   WindowFonts fonts_;
-  std::map<int, HWND> controls_;
-  std::string settingsPath_;       // SettingsPathEdit's text as the controller last heard of it
-  bool radioSelected_[2] = {};     // ShowNothingRadio and TrayIconRadio as the window last saw them
-  HWND lastFocus_ = nullptr;       // the focus when the window was last deactivated
-  Tooltip resultTip_;              // the whole of ResultPath, which may be shortened
+  MainWindowControls controls_;
+  PageSwitcher pages_{controls_};
+  std::string settingsPath_;    // SettingsPathEdit's text as the controller last heard of it
+  bool radioSelected_[2] = {};  // ShowNothingRadio and TrayIconRadio as the window last saw them
+  HWND lastFocus_ = nullptr;    // the focus when the window was last deactivated
+  Tooltip resultTip_;           // the whole of ResultPath, which may be shortened
 };

@@ -2,11 +2,15 @@
 
 #include <commctrl.h>
 
+#include "common/Texts.h"
+#include "wizard/win/SystemErrors.h"
+
 void Tooltip::SetText(HWND control, const std::string& text) {
   if (!window_)
-    window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(control, GA_ROOT), nullptr,
-                              nullptr, nullptr);
+    window_ = CheckCreated(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                           GetAncestor(control, GA_ROOT), nullptr, nullptr, nullptr),
+                           Texts::kWindowNotCreated, TOOLTIPS_CLASSA);
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -9,7 +9,8 @@
 
 class Tooltip {
  public:
-  // Shows text for control from now on, in place of any text it had.
+  // Shows text for control from now on, in place of any text it had. Raises an
+  // Exception when the tooltip window cannot be made.
   void SetText(HWND control, const std::string& text);
 
  private:

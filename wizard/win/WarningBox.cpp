@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Texts.h"
+#include "wizard/win/SystemErrors.h"
 #include "wizard/win/WinHandles.h"
 
 namespace {
@@ -36,9 +37,10 @@ struct BoxMetrics {
 
 HWND AddControl(HWND box, const char* className, const char* text, DWORD style, int id, RECT place,
                 HFONT font) {
-  HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                 place.right - place.left, place.bottom - place.top, box,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND control = CheckCreated(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left,
+                                             place.top, place.right - place.left, place.bottom - place.top, box,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr),
+                              Texts::kWindowNotCreated, className);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
@@ -50,11 +52,11 @@ void LayOut(HWND box, WarningBoxContent& content) {
   content.Font.Reset(CreateFontIndirectA(&system.lfMessageFont));
   HFONT font = content.Font.Get();
 
-  WindowDc dc(GetDC(box));
-  SelectionGuard selected(dc.Get(), font);
-  BoxMetrics metrics(dc.Get());
+  WindowDc dc(box);
+  SelectionGuard selected(dc.Dc(), font);
+  BoxMetrics metrics(dc.Dc());
   RECT textSize = {0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
-  DrawTextA(dc.Get(), content.Text.c_str(), -1, &textSize,
+  DrawTextA(dc.Dc(), content.Text.c_str(), -1, &textSize,
             DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
   int icon = GetSystemMetrics(SM_CXICON);
   int textHeight = std::max<int>(icon, textSize.bottom);

@@ -5,6 +5,7 @@
 // puts back what was selected before.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "platform/UniqueHandle.h"
 
@@ -34,13 +35,30 @@ struct MemoryDcTraits {
 };
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 
-// A device context fetched with GetDC, given back to its window.
+// A device context fetched with GetDC, given back to the window it was fetched for
+// (nullptr: the screen).
 struct WindowDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() { return nullptr; }
-  static void Release(Handle dc) { ReleaseDC(WindowFromDC(dc), dc); }
+  struct Handle {
+    HWND Window;
+    HDC Dc;
+    bool operator!=(const Handle& other) const { return Dc != other.Dc; }
+  };
+  static Handle Invalid() { return {nullptr, nullptr}; }
+  static void Release(Handle handle) { ReleaseDC(handle.Window, handle.Dc); }
 };
-using WindowDc = UniqueHandle<WindowDcTraits>;
+class WindowDc : public UniqueHandle<WindowDcTraits> {
+ public:
+  explicit WindowDc(HWND window) : UniqueHandle({window, GetDC(window)}) {}
+  HDC Dc() const { return Get().Dc; }
+};
+
+// The files of a drop onto a window, handed back to the system with DragFinish.
+struct DroppedFilesTraits {
+  using Handle = HDROP;
+  static Handle Invalid() { return nullptr; }
+  static void Release(Handle drop) { DragFinish(drop); }
+};
+using DroppedFilesHandle = UniqueHandle<DroppedFilesTraits>;
 
 struct ImageListTraits {
   using Handle = HIMAGELIST;

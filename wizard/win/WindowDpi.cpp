@@ -9,8 +9,8 @@ Function UserFunction(const char* name) {
 }
 
 int SystemDpi() {
-  WindowDc screen(GetDC(nullptr));
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  WindowDc screen(nullptr);
+  return GetDeviceCaps(screen.Dc(), LOGPIXELSY);
 }
 }  // namespace
 

@@ -55,7 +55,7 @@ LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   if (!owner) return DefWindowProcA(window, message, wParam, lParam);
   LRESULT result = 0;
   try {
-    result = owner->HandleMessage(message, wParam, lParam);
+    result = owner->HandleMessage(window, message, wParam, lParam);
   } catch (const std::exception& error) {
     result = ReportWindowProcedureError(error);
   }

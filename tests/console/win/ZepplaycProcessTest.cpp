@@ -250,7 +250,7 @@ TEST_F(ZepplaycProcess, AReadOnlyExecutableStaysAndADeepFolderWorks) {
 // so, instead of "the file does not exist" for a file that exists.
 TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
   for (const std::wstring& name : {std::wstring(L"\U0002000B.zep"), std::wstring(L"\u00E9\u20AC.zep")}) {
-    const std::wstring path = Widened(folder_.Path()) + name;
+    const std::wstring path = Widen(folder_.Path()) + name;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     const std::string settings = ReadBytes(SettingsPath());

@@ -11,38 +11,6 @@ namespace {
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
-// A 32-bit top-down picture of a window's client area.
-class Picture {
- public:
-  Picture(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  ~Picture() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC Dc() const { return dc_; }
-  COLORREF At(int x, int y) const {
-    GdiFlush();
-    DWORD pixel = bits_[y * width_ + x];
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-  }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  DWORD* bits_ = nullptr;
-};
-
 // Where the text lies: the pixels that the text "percentage%" in font covers when drawn
 // at x = (W - width) div 2, y = (height + 1 - text height) div 2 with W = width + 1.
 std::vector<bool> TextMask(int width, int height, HFONT font, const std::string& text) {

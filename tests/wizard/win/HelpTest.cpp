@@ -27,8 +27,8 @@ TEST(HelpPage, IsInstalledWithASectionForEveryWizardPageAndThePicturesItShows) {
   ASSERT_TRUE(PathExists(page)) << page;
   const std::string html = ReadBytes(page);
   EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-  for (int wizardPage = 0; wizardPage <= 3; ++wizardPage)
-    EXPECT_NE(html.find("id=\"" + HelpSection(wizardPage) + "\""), std::string::npos) << wizardPage;
+  for (WizardPage wizardPage : kWizardPages)
+    EXPECT_NE(html.find("id=\"" + HelpSection(wizardPage) + "\""), std::string::npos) << PageNumber(wizardPage);
   int pictures = 0;
   const std::string source = "src=\"";
   for (size_t at = html.find(source); at != std::string::npos; at = html.find(source, at + 1), ++pictures) {

@@ -32,7 +32,7 @@ class MainWindowKeysTest : public MainWindowTest {
   }
 
   void ShowOptionsPage() {
-    Form.ShowPagePanel(1);
+    Form.ShowPagePanel(WizardPage::Options);
     Form.SetBackEnabled(true);
     Form.SetNextEnabled(true);
     SetFocus(Control(C::kShowNothingRadio));
@@ -81,7 +81,7 @@ TEST_F(MainWindowKeysTest, EnterPressesNextOnlyWhileItIsEnabled) {
   PressKey(VK_RETURN);
   EXPECT_EQ(Events.Count("OnNext"), 1);
 
-  Form.ShowPagePanel(2);
+  Form.ShowPagePanel(WizardPage::Name);
   SetFocus(Control(C::kExeNameEdit));
   PressKey(VK_RETURN);
   EXPECT_EQ(Events.Count("OnNext"), 2);
@@ -131,7 +131,7 @@ TEST_F(MainWindowKeysTest, AccessKeysReachOnlyTheVisiblePageAndTheBottomButtons)
   EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
   EXPECT_EQ(Events.Count("OnOpenFolder"), 0);
 
-  Form.ShowPagePanel(3);
+  Form.ShowPagePanel(WizardPage::Done);
   PressAltKey('f');
   EXPECT_EQ(Events.Count("OnOpenFolder"), 1);
   EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
@@ -144,7 +144,7 @@ TEST_F(MainWindowKeysTest, F1RunsTheHelpCommandFromAnyControl) {
   PressKey(VK_F1);
   SetFocus(Control(C::kHelpButton));
   PressKey(VK_F1);
-  Form.ShowPagePanel(1);
+  Form.ShowPagePanel(WizardPage::Options);
   SetFocus(Control(C::kShowNothingRadio));
   PressKey(VK_F1);
   EXPECT_EQ(Events.Count("OnHelp"), 3);
@@ -153,8 +153,8 @@ TEST_F(MainWindowKeysTest, F1RunsTheHelpCommandFromAnyControl) {
 
 TEST_F(MainWindowKeysTest, HidingThePageWithTheFocusMovesItToTheVisiblePage) {
   ASSERT_EQ(GetFocus(), Control(C::kSettingsPathEdit));
-  Form.ShowPagePanel(2);
+  Form.ShowPagePanel(WizardPage::Name);
   EXPECT_EQ(GetFocus(), Control(C::kExeNameEdit));
-  Form.ShowPagePanel(3);
+  Form.ShowPagePanel(WizardPage::Done);
   EXPECT_EQ(GetFocus(), Control(C::kOpenFolderButton));
 }

@@ -11,7 +11,6 @@
 #include "common/Exception.h"
 #include "tests/wizard/win/WindowTestSupport.h"
 #include "wizard/win/ControlIds.h"
-#include "wizard/win/Gauge.h"
 
 namespace {
 namespace C = ControlId;
@@ -110,7 +109,7 @@ TEST_F(MainWindowTest, RadioButtonsFromCodeRunNoHandler) {
 }
 
 TEST_F(MainWindowTest, ClickOnARadioButtonRunsItsHandlerOnlyWhenItBecomesSelected) {
-  Form.ShowPagePanel(1);
+  Form.ShowPagePanel(WizardPage::Options);
   ClickButton(C::kTrayIconRadio);
   ClickButton(C::kTrayIconRadio);
   EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
@@ -130,7 +129,7 @@ TEST_F(MainWindowTest, ClicksReachTheirHandlers) {
   ClickButton(C::kBackButton);
   ClickButton(C::kNextButton);
   ClickButton(C::kCloseButton);
-  Form.ShowPagePanel(3);
+  Form.ShowPagePanel(WizardPage::Done);
   ClickButton(C::kOpenFolderButton);
   for (int id : {C::kBrowseButton, C::kStartOverLink}) {
     HWND control = Control(id);
@@ -155,7 +154,7 @@ TEST_F(MainWindowTest, PagesTitleResultAndExecutableName) {
   for (int page : {C::kChooseFilePage, C::kDonePage})
     SetWindowPos(Control(page), nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   Form.PlacePages();
-  Form.ShowPagePanel(2);
+  Form.ShowPagePanel(WizardPage::Name);
   for (int page : {C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage}) {
     RECT place = PlaceInParent(Control(page));
     EXPECT_EQ(place.left, 120);
@@ -181,12 +180,17 @@ TEST_F(MainWindowTest, PagesTitleResultAndExecutableName) {
 
   Form.SetExeName("macro.exe");
   EXPECT_EQ(Form.ExeName(), "macro.exe");
-  Form.SetProgress(33);
-  EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 33);
+  // Progress beyond the range shows as its end.
+  HWND gauge = Control(C::kProgressGauge);
+  Form.SetProgress(100);
+  const std::vector<COLORREF> full = PrintedPixels(gauge);
   Form.SetProgress(140);
-  EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 100);
+  EXPECT_EQ(PrintedPixels(gauge), full);
+  Form.SetProgress(0);
+  const std::vector<COLORREF> empty = PrintedPixels(gauge);
+  EXPECT_NE(empty, full);
   Form.SetProgress(-3);
-  EXPECT_EQ(GaugeProgress(Control(C::kProgressGauge)), 0);
+  EXPECT_EQ(PrintedPixels(gauge), empty);
 }
 
 // A result too long for the page is shortened in the middle; the tooltip shows it whole.

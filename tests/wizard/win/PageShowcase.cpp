@@ -37,7 +37,7 @@ void FillIn(MainWindow& form, int page) {
   form.SetResult("C:\\data\\macro.exe");
   form.SetProgress(66);
   form.SetTitle(titles[page]);
-  form.ShowPagePanel(page);
+  form.ShowPagePanel(static_cast<WizardPage>(page));
   form.SetBackEnabled(page == 1 || page == 2);
   form.SetNextEnabled(page < 3);
 }

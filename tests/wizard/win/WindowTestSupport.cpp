@@ -24,6 +24,37 @@ void RecordingEvents::Record(const char* handler) {
   if (Throwing == handler) throw Exception(ThrownMessage);
 }
 
+Picture::Picture(int width, int height) : width_(width), height_(height) {
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  dc_ = CreateCompatibleDC(nullptr);
+  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+  old_ = SelectObject(dc_, bitmap_);
+}
+
+Picture::~Picture() {
+  SelectObject(dc_, old_);
+  DeleteObject(bitmap_);
+  DeleteDC(dc_);
+}
+
+COLORREF Picture::At(int x, int y) const {
+  GdiFlush();
+  DWORD pixel = bits_[y * width_ + x];
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::vector<COLORREF> PrintedPixels(HWND window) {
+  RECT area;
+  GetClientRect(window, &area);
+  Picture picture(area.right, area.bottom);
+  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) pixels.push_back(picture.At(x, y));
+  return pixels;
+}
+
 MainWindowTest::MainWindowTest() { Application.CreateMainWindow(Form, Events); }
 
 MainWindowTest::~MainWindowTest() { DiscardQuit(); }

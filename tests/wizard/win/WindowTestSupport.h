@@ -69,6 +69,29 @@ class MainWindowTest : public testing::Test {
   MainWindow Form{Application, Platform};
 };
 
+// A 32-bit top-down picture in memory, for what a window paints.
+class Picture {
+ public:
+  Picture(int width, int height);
+  ~Picture();
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  HDC Dc() const { return dc_; }
+  COLORREF At(int x, int y) const;
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+ private:
+  int width_, height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  DWORD* bits_ = nullptr;
+};
+
+// Every pixel of the window's client area as it paints it (WM_PRINTCLIENT), row by row.
+std::vector<COLORREF> PrintedPixels(HWND window);
+
 // Position and size of a window in its parent's client area.
 RECT PlaceInParent(HWND control);
 std::string ClassNameOf(HWND window);
