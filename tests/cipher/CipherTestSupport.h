@@ -6,9 +6,9 @@
 
 #include <cstdint>
 #include <string>
-#include <typeinfo>
 
 #include "cipher/Blowfish.h"
+#include "tests/support/ExpectError.h"
 #include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
 
@@ -39,14 +39,3 @@ std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
 // The bytes of the 64-character text form for data (the inverse of DecodeTextForm).
 std::string EncodeTextForm(const std::string& data);
 
-// Runs action and expects exactly the exception class E with the message bytes.
-template <typename E, typename Action>
-void ExpectError(Action&& action, const std::string& message) {
-  try {
-    action();
-    ADD_FAILURE() << "no exception, expected " << typeid(E).name();
-  } catch (const Exception& error) {
-    EXPECT_EQ(typeid(error), typeid(E)) << typeid(error).name();
-    EXPECT_EQ(error.Message(), message);
-  }
-}

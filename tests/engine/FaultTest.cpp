@@ -6,19 +6,10 @@
 #include "engine/HeaderLine.h"
 #include "tests/engine/ConversionFixture.h"
 #include "tests/engine/FaultInjection.h"
+#include "tests/support/ExpectError.h"
 #include "tests/support/ProgramImage.h"
 
 namespace {
-template <class Error, class Action>
-void ExpectError(const std::string& message, Action action) {
-  try {
-    action();
-    ADD_FAILURE() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(Hex(error.Message()), Hex(message));
-  }
-}
-
 class ConversionFaults : public ConversionFixture {};
 }  // namespace
 
@@ -28,8 +19,7 @@ TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
   const std::vector<std::string> before = EntriesOf(Source.Path());
   for (auto call : {FailingFileCalls::Write, FailingFileCalls::Close}) {
     FailingFileCalls failing(call, Source.Path());
-    ExpectError<EWriteError>(Texts::kStreamWriteError,
-                             [&] { Engine.Convert(HeaderOptions{}, OutputPath, nullptr); });
+    ExpectError<EWriteError>([&] { Engine.Convert(HeaderOptions{}, OutputPath, nullptr); }, Texts::kStreamWriteError);
   }
   EXPECT_EQ(ReadBytes(OutputPath), "older executable");
   EXPECT_EQ(EntriesOf(Source.Path()), before);
@@ -72,14 +62,14 @@ TEST_F(ConversionFaults, AFullDiskIsReportedWithTheFileItStopped) {
 
 TEST_F(ConversionFaults, AFailedCloseOfTheAttachmentIsAWriteError) {
   FailingFileCalls failing(FailingFileCalls::Close, "Attach.zep");
-  ExpectError<EWriteError>(Texts::kStreamWriteError, [&] { Engine.RewriteHeaderLine(HeaderOptions{}); });
+  ExpectError<EWriteError>([&] { Engine.RewriteHeaderLine(HeaderOptions{}); }, Texts::kStreamWriteError);
 }
 
 TEST_F(ConversionFaults, NoMemoryForTheAttachmentTextIsTheLineInsertError) {
   WriteBytes(SettingsPath, SettingsFileBytes({std::string(1 << 20, 'x'), "2", "3", "4", "5"}));
   ASSERT_TRUE(Engine.LoadSettingsFile(SettingsPath));
   FailingAllocation failing(1 << 19, 0);
-  ExpectError<EListError>(Texts::kListInsertError, [&] { Engine.RewriteHeaderLine(HeaderOptions{}); });
+  ExpectError<EListError>([&] { Engine.RewriteHeaderLine(HeaderOptions{}); }, Texts::kListInsertError);
   EXPECT_TRUE(failing.Happened());
   EXPECT_FALSE(PathExists(Attachment));
 }
@@ -87,7 +77,7 @@ TEST_F(ConversionFaults, NoMemoryForTheAttachmentTextIsTheLineInsertError) {
 TEST(HeaderLineMemory, NoMemoryForTheNewLineIsTheLineInsertError) {
   const std::string header = FreshHeader() + std::string(1 << 20, ' ');
   FailingAllocation failing(1 << 19, 1);  // the long rest is cut, the new line is not joined
-  ExpectError<EListError>(Texts::kListInsertError, [&] { RewriteHeader(header, HeaderOptions{}); });
+  ExpectError<EListError>([&] { RewriteHeader(header, HeaderOptions{}); }, Texts::kListInsertError);
   EXPECT_TRUE(failing.Happened());
 }
 

@@ -10,12 +10,6 @@ constexpr char kFormKey[] = "Software\\Fernwick\\Zepplay\\Form";
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 DWORD ProcessOf(HWND window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
@@ -35,7 +29,7 @@ BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
 }
 
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM data) {
-  if (ClassOf(child) == "Static")
+  if (ClassNameOf(child) == "Static")
     reinterpret_cast<std::vector<std::string>*>(data)->push_back(TextOf(child));
   return TRUE;
 }
@@ -98,14 +92,14 @@ ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program
 ZepplayRun::~ZepplayRun() {
   if (!HasEnded()) {
     TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, kDeadlineMilliseconds);
+    WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count()));
   }
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
 
 int ZepplayRun::WaitForExit() {
-  if (WaitForSingleObject(info_.hProcess, kDeadlineMilliseconds) != WAIT_OBJECT_0) return -1;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count())) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;
   GetExitCodeProcess(info_.hProcess, &code);
   return static_cast<int>(code);
@@ -177,7 +171,7 @@ std::vector<HWND> WindowsOf(DWORD processId) {
 }
 
 HWND MainWindowOf(DWORD processId) {
-  return FindTopLevel(processId, [](HWND window) { return ClassOf(window) == "TfrmZepplay"; });
+  return FindTopLevel(processId, [](HWND window) { return ClassNameOf(window) == "TfrmZepplay"; });
 }
 
 HWND WaitForMainWindow(DWORD processId) {
@@ -186,7 +180,7 @@ HWND WaitForMainWindow(DWORD processId) {
 
 HWND BoxOf(DWORD processId, const std::string& caption) {
   return FindTopLevel(processId, [&](HWND window) {
-    return ClassOf(window) == "#32770" && TextOf(window) == caption;
+    return ClassNameOf(window) == "#32770" && TextOf(window) == caption;
   });
 }
 
@@ -206,12 +200,6 @@ HWND ControlOf(HWND mainWindow, int id) {
   ControlSearch search{id, nullptr};
   EnumChildWindows(mainWindow, FindControl, reinterpret_cast<LPARAM>(&search));
   return search.Found;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -11,6 +11,8 @@
 
 #include "platform/WideText.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WaitFor.h"
+#include "tests/support/WindowQueries.h"
 
 // The folder of the program under test (zepplay.exe and Zepcom.dat lie in it).
 std::string ProgramFolder();
@@ -86,20 +88,6 @@ class TestConsole {
   HANDLE screen_;
 };
 
-// Long enough for a cold Wine start on a busy machine; a pass never waits this long.
-inline constexpr DWORD kDeadlineMilliseconds = 30000;
-
-// Polls until check() gives a true result or the deadline passes; returns the last result.
-template <class Check>
-auto WaitFor(Check check) -> decltype(check()) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    auto result = check();
-    if (result || GetTickCount() - start > kDeadlineMilliseconds) return result;
-    Sleep(20);
-  }
-}
-
 // The visible main window ("TfrmZepplay") of the process, or nullptr.
 HWND MainWindowOf(DWORD processId);
 HWND WaitForMainWindow(DWORD processId);
@@ -114,7 +102,6 @@ std::vector<std::string> TextsOf(HWND box);
 void ClickOk(HWND box);
 // A control of the main window, wherever it lies among its descendants.
 HWND ControlOf(HWND mainWindow, int id);
-std::string TextOf(HWND window);
 bool IsChecked(HWND button);
 // Presses a button by a posted click, as a modal box it opens would block a sent one.
 void Click(HWND button);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/WideText.h"
+#include "tests/support/WaitFor.h"
 
 namespace {
 // Starts a Unix program from inside Wine. Wine gives no handle that waits for such a
@@ -17,15 +18,6 @@ bool StartUnixCommand(std::string commandLine) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition) {
-  for (int waited = 0; waited < 10000; waited += 20) {
-    if (condition()) return true;
-    Sleep(20);
-  }
-  return condition();
 }
 
 bool IsWritable(const std::string& path) {

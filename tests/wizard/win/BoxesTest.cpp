@@ -28,12 +28,6 @@ RECT ChildPlace(HWND box, int id) {
   return place;
 }
 
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  int length = GetWindowTextA(window, text, sizeof text);
-  return std::string(text, length);
-}
-
 // The icon of the warning box is its only control without an id of its own.
 HWND IconOf(HWND box) {
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))

@@ -94,11 +94,6 @@ std::string Bytes(HWND window) {
   return std::string(text, length);
 }
 
-LOGFONTA FontOf(HWND window) {
-  LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
-  return font;
-}
 
 int CountDescendants(HWND parent) {
   int count = 0;

@@ -29,11 +29,6 @@ RECT ScaledEdges(const PixelRect& place, int dpi) {
           Scaled(place.Top + place.Height, dpi)};
 }
 
-LOGFONTA FontOf(HWND window) {
-  LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
-  return font;
-}
 
 bool TakesAFont(const ControlSpec& spec) {
   switch (spec.Kind) {

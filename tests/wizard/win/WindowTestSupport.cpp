@@ -89,12 +89,6 @@ RECT PlaceInParent(HWND control) {
   return place;
 }
 
-std::string ClassNameOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 void DiscardQuit() {
   MSG message;
   while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/FakePlatformUi.h"
+#include "tests/support/WindowQueries.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/MainWindow.h"
@@ -94,7 +95,6 @@ std::vector<COLORREF> PrintedPixels(HWND window);
 
 // Position and size of a window in its parent's client area.
 RECT PlaceInParent(HWND control);
-std::string ClassNameOf(HWND window);
 // Removes a quit message left by a test that ended an application.
 void DiscardQuit();
 
