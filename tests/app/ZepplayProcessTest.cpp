@@ -12,6 +12,7 @@
 #include "tests/support/TestFiles.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
+#include "wizard/win/WinHandles.h"
 
 namespace {
 // The texts the tests look for; the unit tests pin their bytes.
@@ -25,13 +26,17 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
 class ZepplayProcess : public ::testing::Test {
  protected:
   void SetUp() override {
+    RemoveWhatTheProgramKeeps();
+    WriteBytes(SettingsPath(), SettingsFileBytes({"a", "b", "c", "d", "e"}));
+  }
+  void TearDown() override { RemoveWhatTheProgramKeeps(); }
+  // The options key and the intermediate files (a test may leave a folder in their place).
+  static void RemoveWhatTheProgramKeeps() {
     DeleteOptionsKey();
     RemoveDirectoryA(Player().c_str());
     std::remove(Player().c_str());
     std::remove(Attachment().c_str());
-    WriteBytes(SettingsPath(), SettingsFileBytes({"a", "b", "c", "d", "e"}));
   }
-  void TearDown() override { DeleteOptionsKey(); }
 
   std::string SettingsPath() const { return folder_ / "macro.zep"; }
   std::string ExecutablePath() const { return folder_ / "macro.exe"; }
@@ -280,7 +285,6 @@ TEST_F(ZepplayProcess, TheCloseLeavesAFolderNamedLikeTheRuntimeImage) {
   CloseMainWindow(process, window);
   EXPECT_TRUE(PathExists(Player()));
   EXPECT_FALSE(PathExists(Attachment()));
-  RemoveDirectoryA(Player().c_str());
 }
 
 TEST_F(ZepplayProcess, ASilentRunLeavesNoIntermediateFilesWhateverTheOutcome) {
@@ -310,18 +314,17 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   HWND window = WaitForMainWindow(first.Id());
   ASSERT_TRUE(window);
 
-  // Behind a window of another program, the first instance comes to the foreground.
-  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                               200, 100, nullptr, nullptr, nullptr, nullptr);
-  SetForegroundWindow(other);
-  ASSERT_EQ(other, GetForegroundWindow());
   {
+    // Behind a window of another program, the first instance comes to the foreground.
+    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                            100, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.Get());
+    ASSERT_EQ(other.Get(), GetForegroundWindow());
     // It converts nothing and says so.
     ZepplayRun second(SilentArguments());
     EXPECT_EQ(3, ExitWithoutWindows(second));
+    EXPECT_EQ(window, GetForegroundWindow());
   }
-  EXPECT_EQ(window, GetForegroundWindow());
-  DestroyWindow(other);
 
   // Minimised, it is restored.
   HWND owner = GetWindow(window, GW_OWNER);
@@ -369,16 +372,15 @@ TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
   HWND box = WaitForBox(first.Id(), Texts::kWarningCaption);
   ASSERT_TRUE(box);
 
-  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                               200, 100, nullptr, nullptr, nullptr, nullptr);
-  SetForegroundWindow(other);
-  ASSERT_EQ(other, GetForegroundWindow());
   {
+    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                            100, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.Get());
+    ASSERT_EQ(other.Get(), GetForegroundWindow());
     ZepplayRun second;
     EXPECT_EQ(0, ExitWithoutWindows(second));
+    EXPECT_EQ(box, GetForegroundWindow());
   }
-  EXPECT_EQ(box, GetForegroundWindow());
-  DestroyWindow(other);
   ClickOk(box);
   CloseMainWindow(first, window);
 }

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "common/Exception.h"
 #include "common/Format.h"
@@ -72,24 +74,20 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotReplacedAndKeepsItsContent) {
   EXPECT_EQ(EntriesOf(Source.Path()), before);
 }
 
-namespace {
-DWORD WINAPI ReleaseLater(void* heldFile) {
-  Sleep(300);
-  delete static_cast<HeldFile*>(heldFile);
-  return 0;
-}
-}  // namespace
 
 // A scanner that holds the old executable for a moment only delays the replacement.
 TEST_F(ConversionOnWindows, OutputHeldForAMomentIsReplacedAfterwards) {
   WriteBytes(OutputPath, "executable being scanned");
-  auto* held = new HeldFile(OutputPath, GENERIC_READ, 0);
+  auto held = std::make_unique<HeldFile>(OutputPath, GENERIC_READ, 0);
   ASSERT_TRUE(held->IsOpen());
-  HANDLE release = CreateThread(nullptr, 0, ReleaseLater, held, 0, nullptr);
-  ASSERT_TRUE(release);
-  EXPECT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
-  WaitForSingleObject(release, INFINITE);
-  CloseHandle(release);
+  std::thread release([&held] {
+    Sleep(300);
+    held.reset();
+  });
+  bool made = false;
+  EXPECT_NO_THROW(made = Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
+  release.join();
+  EXPECT_TRUE(made);
   ExpectFileBytes(OutputPath, ReadBytes(RuntimeImage) + ReadBytes(Attachment));
 }
 

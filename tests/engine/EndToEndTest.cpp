@@ -6,7 +6,10 @@
 
 #include <sstream>
 
+#include "platform/File.h"
+#include "platform/SystemHandles.h"
 #include "tests/engine/ConversionFixture.h"
+#include "tests/support/WaitFor.h"
 
 namespace {
 // The folder of this test program, where the build puts Zepcom.dat beside the programs.
@@ -24,29 +27,29 @@ struct RunResult {
 
 // Runs program and waits for it, with its standard output going to a file.
 RunResult RunProgram(const std::string& program, const std::string& outputFile) {
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                              CREATE_ALWAYS, 0, nullptr);
-  EXPECT_NE(output, INVALID_HANDLE_VALUE);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = output;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  PROCESS_INFORMATION process = {};
-  std::string commandLine = "\"" + program + "\"";
   RunResult result;
-  if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                     nullptr, &startup, &process)) {
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    GetExitCodeProcess(process.hProcess, &result.ExitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  } else {
-    ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
-    result.ExitCode = ~0u;
+  {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    const platform::FileHandle output(CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                                  CREATE_ALWAYS, 0, nullptr));
+    EXPECT_TRUE(output);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output.Get();
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + program + "\"";
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+      ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
+      result.ExitCode = ~0u;
+      return result;
+    }
+    const KernelObject thread(process.hThread), started(process.hProcess);
+    EXPECT_EQ(WaitForSingleObject(started.Get(), static_cast<DWORD>(kWaitDeadline.count())), WAIT_OBJECT_0);
+    GetExitCodeProcess(started.Get(), &result.ExitCode);
   }
-  CloseHandle(output);
   for (char byte : ReadBytes(outputFile))
     if (byte != '\r') result.Output += byte;
   return result;

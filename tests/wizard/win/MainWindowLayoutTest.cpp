@@ -8,6 +8,7 @@
 
 #include "tests/wizard/win/WindowTestSupport.h"
 #include "wizard/win/ControlIds.h"
+#include "wizard/win/WinHandles.h"
 
 namespace {
 namespace C = ControlId;
@@ -79,12 +80,10 @@ bool IsAutoSize(int id) { return id == C::kPageTitle || id == C::kResultPath || 
 SIZE TextExtentOf(HWND label) {
   char text[256] = {};
   GetWindowTextA(label, text, sizeof text);
-  HDC dc = GetDC(label);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  const WindowDc dc(label);
+  const SelectionGuard selected(dc.Dc(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
   RECT extent = {};
-  DrawTextA(dc, text, -1, &extent, DT_CALCRECT | DT_NOPREFIX);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
+  DrawTextA(dc.Dc(), text, -1, &extent, DT_CALCRECT | DT_NOPREFIX);
   return {extent.right, extent.bottom};
 }
 
@@ -252,27 +251,16 @@ TEST_F(MainWindowTest, ToolButtonShowsItsGlyphOnTheButtonFaceAndHasItsTooltip) {
 
   // Painted without the mouse over it: no border, the glyph's silver turned into the
   // button face, the folder in yellow.
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 23, -22, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  DWORD* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP picture = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, picture);
-  SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  GdiFlush();
-  COLORREF face = GetSysColor(COLOR_BTNFACE);
-  DWORD faceBits = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  const std::vector<COLORREF> pixels = PrintedPixels(button);
+  ASSERT_EQ(pixels.size(), 23u * 22u);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE) & 0xFFFFFF;
   int yellow = 0, silver = 0;
-  for (int i = 0; i < 23 * 22; ++i) {
-    DWORD pixel = bits[i] & 0xFFFFFF;
-    yellow += pixel == 0xFFFF00;
-    silver += pixel == 0xC0C0C0 && faceBits != 0xC0C0C0;
+  for (COLORREF pixel : pixels) {
+    yellow += pixel == RGB(255, 255, 0);
+    silver += pixel == RGB(192, 192, 192) && face != RGB(192, 192, 192);
   }
-  EXPECT_EQ(bits[0] & 0xFFFFFF, faceBits);              // top-left corner: no border
-  EXPECT_EQ(bits[21 * 23] & 0xFFFFFF, faceBits);        // bottom-left corner
+  EXPECT_EQ(pixels[0], face);        // top-left corner: no border
+  EXPECT_EQ(pixels[21 * 23], face);  // bottom-left corner
   EXPECT_GT(yellow, 30);
   EXPECT_EQ(silver, 0);
-  SelectObject(dc, old);
-  DeleteObject(picture);
-  DeleteDC(dc);
 }

@@ -13,6 +13,7 @@
 #include "conversion/RememberedOptions.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/MainWindowLayout.h"
+#include "wizard/win/WinHandles.h"
 
 namespace {
 namespace C = ControlId;
@@ -61,17 +62,14 @@ SIZE TextExtent(HWND label, const LOGFONTA& font, int width, int* lineHeight = n
   char text[1024] = {};
   GetWindowTextA(label, text, sizeof text);
   const bool wraps = !(GetWindowLongA(label, GWL_STYLE) & SS_LEFTNOWORDWRAP);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HFONT made = CreateFontIndirectA(&font);
-  HGDIOBJ old = SelectObject(dc, made);
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const FontHandle made(CreateFontIndirectA(&font));
+  const SelectionGuard selected(dc.Get(), made.Get());
   RECT extent = {0, 0, wraps ? width : 0, 0};
-  DrawTextA(dc, text, -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0));
+  DrawTextA(dc.Get(), text, -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0));
   TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
+  GetTextMetricsA(dc.Get(), &metrics);
   if (lineHeight) *lineHeight = metrics.tmHeight;
-  SelectObject(dc, old);
-  DeleteObject(made);
-  DeleteDC(dc);
   return {extent.right, extent.bottom};
 }
 
@@ -88,28 +86,16 @@ int CountYellow(HBITMAP bitmap) {
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<DWORD> pixels(static_cast<size_t>(size.bmWidth * size.bmHeight));
-  HDC dc = GetDC(nullptr);
-  GetDIBits(dc, bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, dc);
+  const WindowDc screen(nullptr);
+  GetDIBits(screen.Dc(), bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
   return static_cast<int>(
       std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0xFFFF00; }));
 }
 
 // In the control's client area as it paints itself.
 int CountYellowPainted(HWND control) {
-  RECT area;
-  GetClientRect(control, &area);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP picture = CreateCompatibleBitmap(screen, area.right, area.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, picture);
-  SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  int yellow = CountYellow(picture);
-  DeleteObject(picture);
-  return yellow;
+  const std::vector<COLORREF> pixels = PrintedPixels(control);
+  return static_cast<int>(std::count(pixels.begin(), pixels.end(), RGB(255, 255, 0)));
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -161,16 +147,14 @@ class MainWindowScaleTest : public MainWindowTest {
     auto icon = reinterpret_cast<HICON>(SendMessageA(Control(C::kDoneIcon), STM_GETIMAGE, IMAGE_ICON, 0));
     ICONINFO iconInfo = {};
     ASSERT_TRUE(GetIconInfo(icon, &iconInfo));
-    EXPECT_EQ(BitmapSize(iconInfo.hbmColor).cx, Scaled(32, pictureDpi));
-    DeleteObject(iconInfo.hbmColor);
-    DeleteObject(iconInfo.hbmMask);
+    const BitmapHandle iconColour(iconInfo.hbmColor), iconMask(iconInfo.hbmMask);
+    EXPECT_EQ(BitmapSize(iconColour.Get()).cx, Scaled(32, pictureDpi));
 
     // The folder glyph is drawn 1:1: as many yellow pixels as the glyph of that scale.
-    auto glyph = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                 MAKEINTRESOURCEA(SCALED_PICTURE(IDB_FOLDERGLYPH, index)),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    EXPECT_EQ(CountYellowPainted(Control(C::kBrowseButton)), CountYellow(glyph));
-    DeleteObject(glyph);
+    const BitmapHandle glyph(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(SCALED_PICTURE(IDB_FOLDERGLYPH, index)),
+                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    EXPECT_EQ(CountYellowPainted(Control(C::kBrowseButton)), CountYellow(glyph.Get()));
   }
 };
 
@@ -188,9 +172,8 @@ class NothingStored : public IOptionsStore {
 
 TEST_F(MainWindowScaleTest, EveryPixelFigureIsTheLayoutsScaledToTheScreen) {
   const int dpi = ScreenDpi();
-  HDC screen = GetDC(nullptr);
-  ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the Wine prefix is not at the resolution of the test";
-  ReleaseDC(nullptr, screen);
+  ASSERT_EQ(GetDeviceCaps(WindowDc(nullptr).Dc(), LOGPIXELSY), dpi)
+      << "the Wine prefix is not at the resolution of the test";
   RECT client;
   GetClientRect(Window(), &client);
   EXPECT_EQ(client.right, Scaled(473, dpi));

@@ -285,9 +285,8 @@ TEST(MainWindowCreation, AnEndRequestedDuringCreationIsHonouredWithoutShowingThe
   events.OnFormCreate = [&] { application.RequestEnd(3); };
   application.CreateMainWindow(form, events);
   // Should the loop not stop by itself, this ends it with another code.
-  UINT_PTR deadline = SetTimer(nullptr, 0, 5000, EndWithAnotherCode);
+  const ThreadTimer deadline(5000, EndWithAnotherCode);
   EXPECT_EQ(application.Run(), 3);
-  KillTimer(nullptr, deadline);
   EXPECT_FALSE(IsWindowVisible(form.Handle()));
   DiscardQuit();
 }

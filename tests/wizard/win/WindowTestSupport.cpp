@@ -95,12 +95,9 @@ void DiscardQuit() {
   }
 }
 
-BoxWatch::BoxWatch() : timer_(SetTimer(nullptr, 0, kWatchInterval, Tick)) { ActiveWatch = this; }
+BoxWatch::BoxWatch() : timer_(kWatchInterval, Tick) { ActiveWatch = this; }
 
-BoxWatch::~BoxWatch() {
-  KillTimer(nullptr, timer_);
-  ActiveWatch = nullptr;
-}
+BoxWatch::~BoxWatch() { ActiveWatch = nullptr; }
 
 void CALLBACK BoxWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
   BoxWatch* watch = ActiveWatch;

@@ -90,6 +90,18 @@ class Picture {
   DWORD* bits_ = nullptr;
 };
 
+// A timer of the thread (SetTimer without a window) for the life of the object.
+class ThreadTimer {
+ public:
+  ThreadTimer(UINT milliseconds, TIMERPROC tick) : timer_(SetTimer(nullptr, 0, milliseconds, tick)) {}
+  ~ThreadTimer() { KillTimer(nullptr, timer_); }
+  ThreadTimer(const ThreadTimer&) = delete;
+  ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+ private:
+  UINT_PTR timer_;
+};
+
 // Every pixel of the window's client area as it paints it (WM_PRINTCLIENT), row by row.
 std::vector<COLORREF> PrintedPixels(HWND window);
 
@@ -116,7 +128,7 @@ class BoxWatch {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
   static BOOL CALLBACK FindBox(HWND window, LPARAM found);
 
-  UINT_PTR timer_;
+  ThreadTimer timer_;
   HWND box_ = nullptr;
   int ticksSinceClose_ = 0;
 };
