@@ -30,8 +30,8 @@
 class MainWindow : public IWizardView, public IMainForm {
  public:
   static constexpr char kClassName[] = "TfrmZepplay";
-  static constexpr int kClientWidth = 473;  // pixels of a 96-DPI screen
-  static constexpr int kClientHeight = 275;
+  static constexpr int kClientWidth = kLayoutClientWidth;  // pixels of a 96-DPI screen
+  static constexpr int kClientHeight = kLayoutClientHeight;
   static constexpr int kLayoutLeft = 1106;  // where the window stands until it is moved
   static constexpr int kLayoutTop = 494;
 

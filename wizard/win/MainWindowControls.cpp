@@ -1,5 +1,7 @@
 #include "wizard/win/MainWindowControls.h"
 
+#include <algorithm>
+
 #include "common/Texts.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/Bevel.h"
@@ -140,6 +142,9 @@ void MainWindowControls::Scale(const ControlSpec& spec) {
   HWND control = Control(spec.Id);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(spec.Font)), FALSE);
   if (spec.AutoSize) FitToText(spec.Id);
+  const bool fixedLabel = spec.Kind == ControlKind::Label || spec.Kind == ControlKind::WrappedLabel ||
+                          spec.Kind == ControlKind::LinkLabel;
+  if (fixedLabel && !spec.AutoSize) GrowToFitText(spec);
   const int picture = SCALED_PICTURE(spec.Resource, scale_.PictureIndex());
   switch (spec.Kind) {
     case ControlKind::Picture:
@@ -162,15 +167,32 @@ void MainWindowControls::Scale(const ControlSpec& spec) {
   }
 }
 
+// The size of the label's text in its own font: on one line (or lines broken at CR LF)
+// without a wrap width, else broken into words to fit wrapWidth.
+SIZE MainWindowControls::TextSize(HWND label, int wrapWidth) const {
+  const std::string text = WindowText(label);
+  const WindowDc dc(label);
+  const SelectionGuard selected(dc.Dc(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  RECT size = {0, 0, wrapWidth, 0};
+  DrawTextA(dc.Dc(), text.c_str(), static_cast<int>(text.size()), &size,
+            DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : 0));
+  return {size.right, size.bottom};
+}
+
 void MainWindowControls::FitToText(int id) {
   HWND label = Control(id);
-  std::string text = WindowText(label);
-  WindowDc dc(label);
-  SelectionGuard selected(dc.Dc(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-  RECT size = {0, 0, 0, 0};
-  DrawTextA(dc.Dc(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  const SIZE size = TextSize(label, 0);
   const ControlSpec* spec = FindControlSpec(id);
-  const bool capped = spec->Kind == ControlKind::PathLabel && size.right > spec->Place.Width;
-  const int width = capped ? spec->Place.Width : size.right;
-  SetWindowPos(label, nullptr, 0, 0, width, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const bool capped = spec->Kind == ControlKind::PathLabel && size.cx > spec->Place.Width;
+  const int width = capped ? spec->Place.Width : size.cx;
+  SetWindowPos(label, nullptr, 0, 0, width, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindowControls::GrowToFitText(const ControlSpec& spec) {
+  HWND label = Control(spec.Id);
+  const PixelRect place = scale_.Of(spec.Place);
+  const int needed = TextSize(label, spec.Kind == ControlKind::WrappedLabel ? place.Width : 0).cy;
+  if (needed <= place.Height) return;
+  const int room = scale_.Of(spec.Place.Top + HeightBeforeNextBelow(spec)) - place.Top;
+  SetWindowPos(label, nullptr, 0, 0, place.Width, std::min(needed, room), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -31,8 +31,14 @@ class MainWindowControls {
   void FitToText(int id);
 
  private:
+  // A label of a fixed size whose text needs more height than its place holds (a
+  // substitute face a little taller than the design font, say) grows downwards, into
+  // the free space below it, as far as the text needs; where the text fits, it keeps
+  // its place.
+  void GrowToFitText(const ControlSpec& spec);
   void CreateControl(HWND window, const ControlSpec& spec);
   void Scale(const ControlSpec& spec);
+  SIZE TextSize(HWND label, int wrapWidth) const;
 
   DisplayScale scale_;
   const WindowFonts* fonts_ = nullptr;

@@ -1,5 +1,7 @@
 #include "wizard/win/MainWindowLayout.h"
 
+#include <algorithm>
+
 #include "common/Texts.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
@@ -68,4 +70,16 @@ const ControlSpec* FindControlSpec(int id) {
   for (const ControlSpec& spec : kLayout)
     if (spec.Id == id) return &spec;
   return nullptr;
+}
+
+int HeightBeforeNextBelow(const ControlSpec& spec) {
+  const ControlSpec* parent = FindControlSpec(spec.Parent);
+  int bottom = parent ? parent->Place.Height : kLayoutClientHeight;
+  for (const ControlSpec& other : kLayout) {
+    const bool columnsOverlap = other.Place.Left < spec.Place.Left + spec.Place.Width &&
+                                spec.Place.Left < other.Place.Left + other.Place.Width;
+    if (other.Parent == spec.Parent && other.Place.Top > spec.Place.Top && columnsOverlap && !other.Hidden)
+      bottom = std::min(bottom, other.Place.Top);
+  }
+  return bottom - spec.Place.Top;
 }

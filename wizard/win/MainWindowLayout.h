@@ -51,6 +51,13 @@ struct ControlSpec {
   bool AutoSize = false;  // a label that takes the size of its text
 };
 
+// The window's client area in 96-DPI pixels.
+inline constexpr int kLayoutClientWidth = 473;
+inline constexpr int kLayoutClientHeight = 275;
+
 const std::vector<ControlSpec>& MainWindowLayout();
 // The row of a control, or nullptr for an id that is not in the table.
 const ControlSpec* FindControlSpec(int id);
+// The height in 96-DPI pixels from the top of the control to the next control below it
+// on the same parent (one whose columns overlap its own), or to the parent's bottom.
+int HeightBeforeNextBelow(const ControlSpec& spec);

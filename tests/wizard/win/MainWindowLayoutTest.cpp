@@ -101,6 +101,11 @@ int CountDescendants(HWND parent) {
   return count;
 }
 
+// A label that keeps the size of the table unless its text needs more room.
+bool IsFixedLabel(const ExpectedControl& control) {
+  return std::string(control.Class) == "Static" && !IsAutoSize(control.Id) && control.Id != C::kResultPath;
+}
+
 // Tab stops under parent in creation (z) order.
 std::vector<int> TabStopsIn(HWND parent) {
   std::vector<int> ids;
@@ -122,6 +127,7 @@ TEST_F(MainWindowTest, EveryControlAsBuilt) {
     EXPECT_EQ(place.left, expected.Left);
     EXPECT_EQ(place.top, expected.Top);
     SIZE size = IsAutoSize(expected.Id) ? TextExtentOf(control) : SIZE{expected.Width, expected.Height};
+    if (IsFixedLabel(expected)) size.cy = LabelHeight(control, expected.Height);
     EXPECT_EQ(place.right - place.left, size.cx);
     EXPECT_EQ(place.bottom - place.top, size.cy);
     EXPECT_EQ(Bytes(control), expected.Text);
@@ -131,6 +137,18 @@ TEST_F(MainWindowTest, EveryControlAsBuilt) {
     EXPECT_EQ((style & WS_TABSTOP) != 0, expected.TabStop);
   }
   EXPECT_EQ(CountDescendants(Window()), static_cast<int>(kExpected.size()));
+}
+
+// The face that stands in for the design font is a little taller: a label whose text
+// would be cut grows into the free space below it.
+TEST_F(MainWindowTest, NoLabelCutsOffItsText) {
+  for (const ExpectedControl& expected : kExpected) {
+    if (std::string(expected.Class) != "Static") continue;
+    SCOPED_TRACE("label id " + std::to_string(expected.Id));
+    const TextCut cut = CutOf(Control(expected.Id));
+    EXPECT_EQ(cut.Width, 0);
+    EXPECT_EQ(cut.Lines, 0);
+  }
 }
 
 TEST_F(MainWindowTest, TabOrderWithinEachParent) {

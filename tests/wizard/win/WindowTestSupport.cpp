@@ -55,6 +55,45 @@ std::vector<COLORREF> PrintedPixels(HWND window) {
   return pixels;
 }
 
+SIZE TextExtent(HWND label, const LOGFONTA& font, int width, int* lineHeight) {
+  const std::string text = TextOf(label);
+  const bool wraps = !(GetWindowLongA(label, GWL_STYLE) & SS_LEFTNOWORDWRAP);
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const FontHandle made(CreateFontIndirectA(&font));
+  const SelectionGuard selected(dc.Get(), made.Get());
+  RECT extent = {0, 0, wraps ? width : 0, 0};
+  DrawTextA(dc.Get(), text.c_str(), -1, &extent,
+            DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc.Get(), &metrics);
+  if (lineHeight) *lineHeight = metrics.tmHeight;
+  return {extent.right, extent.bottom};
+}
+
+TextCut CutOf(HWND label) {
+  RECT client;
+  GetClientRect(label, &client);
+  int lineHeight = 1;
+  const SIZE text = TextExtent(label, FontOf(label), client.right, &lineHeight);
+  const int lines = text.cy / lineHeight;
+  return {std::max<int>(0, text.cx - client.right), lines - std::min<int>(lines, client.bottom / lineHeight)};
+}
+
+int LabelHeight(HWND label, int givenHeight) {
+  const RECT place = PlaceInParent(label);
+  const int needed = TextExtent(label, FontOf(label), place.right - place.left).cy;
+  if (needed <= givenHeight) return givenHeight;
+  RECT parent;
+  GetClientRect(GetParent(label), &parent);
+  int bottom = parent.bottom;
+  for (HWND other = GetWindow(GetParent(label), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+    const RECT sibling = PlaceInParent(other);
+    if (sibling.top > place.top && sibling.left < place.right && place.left < sibling.right)
+      bottom = std::min<int>(bottom, sibling.top);
+  }
+  return std::min<int>(needed, bottom - place.top);
+}
+
 MainWindowTest::MainWindowTest() { Application.CreateMainWindow(Form, Events); }
 
 MainWindowTest::~MainWindowTest() { DiscardQuit(); }

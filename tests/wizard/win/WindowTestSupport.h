@@ -102,6 +102,20 @@ class ThreadTimer {
   UINT_PTR timer_;
 };
 
+// The size of the label's text in font, word-wrapped at width for a wrapped label (one
+// without SS_LEFTNOWORDWRAP); with the height of one of its lines.
+SIZE TextExtent(HWND label, const LOGFONTA& font, int width, int* lineHeight = nullptr);
+// How much of a label's text does not show in the label as it stands: the pixels cut off
+// at the right, and the lines that do not show whole.
+struct TextCut {
+  int Width, Lines;
+};
+TextCut CutOf(HWND label);
+// The height a label of a fixed size takes: the height it was given when its text fits,
+// else its text's height, at most up to the next control below it on its parent (one
+// whose columns overlap its own) or the parent's bottom.
+int LabelHeight(HWND label, int givenHeight);
+
 // Every pixel of the window's client area as it paints it (WM_PRINTCLIENT), row by row.
 std::vector<COLORREF> PrintedPixels(HWND window);
 
