@@ -21,6 +21,12 @@ std::string FromHex(const std::string& hex) {
   return bytes;
 }
 
+std::string FoldedIV(const std::string& phrase) {
+  std::string iv(8, '\0');
+  for (size_t k = 0; k < phrase.size(); ++k) iv[k % 8] ^= phrase[k];
+  return iv;
+}
+
 std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
                      std::string plain) {
   auto* data = reinterpret_cast<uint8_t*>(&plain[0]);

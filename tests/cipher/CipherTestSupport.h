@@ -32,6 +32,8 @@ class BlowfishProbe : public BlowfishEncoder {
 
 // "0123 45" -> the bytes 01 23 45 (spaces ignored).
 std::string FromHex(const std::string& hex);
+// The 8-byte register for an IV phrase: byte k of the phrase xor-ed into byte k mod 8.
+std::string FoldedIV(const std::string& phrase);
 // Enciphers whole blocks in the given mode, the inverse of Blowfish's deciphering;
 // iv is the 8-byte register and ends as Blowfish's iv_ would.
 std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
