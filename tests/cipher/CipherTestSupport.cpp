@@ -2,11 +2,6 @@
 
 #include <cstring>
 
-void BlowfishProbe::PutBlock(const std::string& bytes) {
-  ASSERT_EQ(bytes.size(), 8u);
-  std::memcpy(core_.Block, bytes.data(), 8);
-}
-
 std::string FromHex(const std::string& hex) {
   std::string bytes;
   std::string digits;
