@@ -1,4 +1,6 @@
-// Key and IV set-up and the state they leave: no key, keyed, keyed with IV.
+// Key and IV set-up, each seen through the next decipher call: the defaults, the key's
+// length limits, the folding of the IV phrase, their order and what a missing key or IV
+// makes of deciphering.
 #include "tests/cipher/CipherTestSupport.h"
 
 namespace {
@@ -6,114 +8,113 @@ const char kKeyLength[] = "Blowfish: Key must be between 1 and 56 bytes";
 const char kKeyNotSet[] = "Blowfish: Key not set";
 const char kIVNotSet[] = "Blowfish: IV not set";
 
-// One enciphered block of "8 bytes!" plus a block of padding, under key "key".
-std::string SampleCipherText(CipherMode mode, const std::string& ivPhrase) {
-  BlowfishProbe encoder;
-  encoder.SetKey("key");
-  encoder.SetIV(ivPhrase);
-  std::string iv = encoder.IV();
+// "8 bytes!" and a block of padding, enciphered under key from the register iv.
+std::string SampleCipherText(CipherMode mode, const std::string& key = "key",
+                             std::string iv = std::string(8, '\0')) {
+  BlowfishEncoder encoder;
+  encoder.SetKey(key);
   return Encipher(encoder, mode, iv, WithPadding("8 bytes!"));
+}
+
+std::string DecipherRaw(Blowfish& blowfish, const std::string& input) {
+  blowfish.SetStringForm(RawBytes);
+  std::string output;
+  blowfish.DecipherString(input, output);
+  return output;
 }
 }  // namespace
 
-TEST(BlowfishKey, NewInstanceHasNoKeyAndDefaults) {
-  BlowfishProbe blowfish;
-  EXPECT_EQ(blowfish.Mode(), ECB);
-  EXPECT_EQ(blowfish.StringForm(), TextForm);
-  EXPECT_FALSE(blowfish.keySet_);
-  EXPECT_FALSE(blowfish.ivSet_);
-  EXPECT_EQ(blowfish.IV(), std::string(8, '\0'));
+TEST(BlowfishKey, NewInstanceNeedsAKeyThenDeciphersECBTextForm) {
+  Blowfish blowfish;
   std::string output;
   ExpectError<EKeyError>([&] { blowfish.DecipherString("anything", output); }, kKeyNotSet);
+  blowfish.SetKey("key");  // ECB needs no IV
+  blowfish.DecipherString(EncodeTextForm(SampleCipherText(ECB)), output);
+  EXPECT_EQ(Hex(output), Hex("8 bytes!"));
 }
 
 TEST(BlowfishKey, LengthLimitsKeepThePreviousState) {
-  BlowfishProbe blowfish;
-  blowfish.SetKey(std::string(56, '\xFF'));
-  EXPECT_TRUE(blowfish.keySet_);
-  blowfish.SetMode(ECB);
-  blowfish.SetStringForm(RawBytes);
-  std::string before;
-  blowfish.DecipherString(FromHex("0011223344556677"), before);
-
+  const std::string key(56, '\xFF');
+  const std::string cipherText = SampleCipherText(ECB, key);
+  Blowfish blowfish;
+  blowfish.SetKey(key);
+  EXPECT_EQ(Hex(DecipherRaw(blowfish, cipherText)), Hex("8 bytes!"));
   ExpectError<EKeyError>([&] { blowfish.SetKey(std::string(57, 'k')); }, kKeyLength);
   ExpectError<EKeyError>([&] { blowfish.SetKey(""); }, kKeyLength);
-  EXPECT_TRUE(blowfish.keySet_);
-  std::string after;
-  blowfish.DecipherString(FromHex("0011223344556677"), after);
-  EXPECT_EQ(after, before);
+  EXPECT_EQ(Hex(DecipherRaw(blowfish, cipherText)), Hex("8 bytes!"));
 
-  BlowfishProbe unkeyed;
+  Blowfish unkeyed;
   ExpectError<EKeyError>([&] { unkeyed.SetKey(std::string(57, 'k')); }, kKeyLength);
-  EXPECT_FALSE(unkeyed.keySet_);
+  ExpectError<EKeyError>([&] { DecipherRaw(unkeyed, cipherText); }, kKeyNotSet);
 }
 
 TEST(BlowfishKey, IVPhraseFoldsIntoEightBytes) {
-  BlowfishProbe blowfish;
-  blowfish.SetIV("");
-  EXPECT_TRUE(blowfish.ivSet_);
-  EXPECT_EQ(blowfish.IV(), std::string(8, '\0'));
-  blowfish.SetIV("abc");
-  EXPECT_EQ(blowfish.IV(), std::string("abc\0\0\0\0\0", 8));
-  blowfish.SetIV("\x01\x02\x03\x04\x05\x06\x07\x08\xF0\x0F");
-  EXPECT_EQ(blowfish.IV(), FromHex("F1 0D 03 04 05 06 07 08"));
-  blowfish.SetIV(std::string(17, '\x81'));  // three passes over position 0
-  EXPECT_EQ(blowfish.IV(), FromHex("81 00 00 00 00 00 00 00"));
-  EXPECT_FALSE(blowfish.keySet_);
+  struct Case {
+    const char* phrase;
+    size_t length;
+    const char* registerHex;
+  };
+  const Case cases[] = {
+      {"", 0, "00 00 00 00 00 00 00 00"},
+      {"abc", 3, "61 62 63 00 00 00 00 00"},
+      {"\x01\x02\x03\x04\x05\x06\x07\x08\xF0\x0F", 10, "F1 0D 03 04 05 06 07 08"},
+      {"\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81\x81", 17,
+       "81 00 00 00 00 00 00 00"},  // three passes over byte 0
+  };
+  Blowfish blowfish;
+  blowfish.SetMode(CBC);
+  blowfish.SetIV("an IV alone");
+  ExpectError<EKeyError>([&] { DecipherRaw(blowfish, SampleCipherText(CBC)); }, kKeyNotSet);
+  blowfish.SetKey("key");
+  // One instance throughout: each SetIV replaces the register the last call chained on.
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.registerHex);
+    blowfish.SetIV(std::string(c.phrase, c.length));
+    EXPECT_EQ(Hex(DecipherRaw(blowfish, SampleCipherText(CBC, "key", FromHex(c.registerHex)))),
+              Hex("8 bytes!"));
+  }
 }
 
 TEST(BlowfishKey, KeyAndIVMayComeInEitherOrder) {
-  std::string cipherText = SampleCipherText(CBC, "Seed Column");
-  BlowfishProbe ivFirst;
+  const std::string cipherText = SampleCipherText(CBC, "key", FoldedIV("Seed Column"));
+  Blowfish ivFirst;
   ivFirst.SetIV("Seed Column");
   ivFirst.SetKey("key");
-  BlowfishProbe keyFirst;
+  Blowfish keyFirst;
   keyFirst.SetKey("key");
   keyFirst.SetIV("Seed Column");
-  EXPECT_EQ(ivFirst.IV(), keyFirst.IV());
-  for (BlowfishProbe* blowfish : {&ivFirst, &keyFirst}) {
+  for (Blowfish* blowfish : {&ivFirst, &keyFirst}) {
     blowfish->SetMode(CBC);
-    blowfish->SetStringForm(RawBytes);
-    std::string output;
-    blowfish->DecipherString(cipherText, output);
-    EXPECT_EQ(output, "8 bytes!");
+    EXPECT_EQ(Hex(DecipherRaw(*blowfish, cipherText)), Hex("8 bytes!"));
   }
 }
 
 TEST(BlowfishKey, ClearKeyForgetsKeyAndIV) {
-  BlowfishProbe blowfish;
+  Blowfish blowfish;
   blowfish.SetIV("register");
   blowfish.SetKey("key");
-  blowfish.SetMode(CBC);
   blowfish.ClearKey();
-  EXPECT_FALSE(blowfish.keySet_);
-  EXPECT_FALSE(blowfish.ivSet_);
-  EXPECT_EQ(blowfish.IV(), "register");  // the bytes stay; only the flag is cleared
-  EXPECT_EQ(blowfish.Block(), std::string(8, '\0'));
   std::string output;
-  ExpectError<EKeyError>([&] { blowfish.DecipherString("", output); }, kKeyNotSet);
-  ExpectError<EKeyError>([&] { blowfish.DecipherFile("no-input", "no-output"); }, kKeyNotSet);
-  blowfish.SetMode(ECB);
-  ExpectError<EKeyError>([&] { blowfish.DecipherBuffer(8); }, kKeyNotSet);
-
+  for (CipherMode mode : {ECB, CBC}) {
+    SCOPED_TRACE("mode " + std::to_string(mode));
+    blowfish.SetMode(mode);
+    ExpectError<EKeyError>([&] { blowfish.DecipherString("", output); }, kKeyNotSet);
+    ExpectError<EKeyError>([&] { blowfish.DecipherFile("no-input", "no-output"); }, kKeyNotSet);
+  }
   blowfish.SetKey("key");
-  blowfish.SetMode(CBC);
   ExpectError<EKeyError>([&] { blowfish.DecipherString("", output); }, kIVNotSet);
+  blowfish.SetIV("register");
+  EXPECT_EQ(Hex(DecipherRaw(blowfish, SampleCipherText(CBC, "key", "register"))), Hex("8 bytes!"));
 }
 
-TEST(BlowfishKey, ChainingModesNeedAnIVButECBDoesNot) {
-  BlowfishProbe blowfish;
+TEST(BlowfishKey, ChainingModesNeedAnIV) {
+  Blowfish blowfish;
   blowfish.SetKey("key");
-  blowfish.SetStringForm(RawBytes);
-  std::string output;
   for (CipherMode mode : {CBC, CFB, OFB}) {
+    SCOPED_TRACE("mode " + std::to_string(mode));
     blowfish.SetMode(mode);
-    ExpectError<EKeyError>([&] { blowfish.DecipherString(SampleCipherText(mode, ""), output); },
-                           kIVNotSet);
+    ExpectError<EKeyError>([&] { DecipherRaw(blowfish, SampleCipherText(mode)); }, kIVNotSet);
     ExpectError<EKeyError>([&] { blowfish.DecipherFile("no-input", "no-output"); }, kIVNotSet);
     EXPECT_FALSE(PathExists("no-output"));
   }
-  blowfish.SetMode(ECB);
-  blowfish.DecipherString(SampleCipherText(ECB, ""), output);
-  EXPECT_EQ(output, "8 bytes!");
 }

@@ -1,8 +1,5 @@
-// The four chaining modes against known cipher texts, and the working block and
-// chaining register they leave behind.
-#include <cstring>
-#include <memory>
-
+// The four chaining modes against known cipher texts, the register each leaves for the
+// next call, and ECB over every count of blocks.
 #include "tests/cipher/CipherTestSupport.h"
 
 namespace {
@@ -26,59 +23,53 @@ const KnownText kKnownTexts[] = {
           "A382A864BA364D9E C9BF92D20D502454"},
 };
 
-std::unique_ptr<BlowfishProbe> KeyedProbe(CipherMode mode) {
-  auto blowfish = std::make_unique<BlowfishProbe>();
-  blowfish->SetIV("Seed Column");
-  blowfish->SetKey("Harbor Lights");
-  blowfish->SetMode(mode);
-  blowfish->SetStringForm(RawBytes);
-  return blowfish;
-}
+const char kKey[] = "Harbor Lights";
+const char kIVPhrase[] = "Seed Column";
 }  // namespace
 
-TEST(BlowfishModes, KnownCipherTextsAndWhatTheyLeave) {
-  const std::string plain = WithPadding(kPayload);
+TEST(BlowfishModes, KnownCipherTextsAndTheRegisterTheyLeave) {
+  // A second string deciphers as the continuation of the first: CBC and CFB chain on
+  // the last cipher block, OFB on the last key stream block. ECB leaves the register
+  // as SetIV made it, which a CBC string after it shows.
+  BlowfishEncoder encoder;
+  encoder.SetKey(kKey);
+  const std::string next = WithPadding("and the tide");
   for (const KnownText& known : kKnownTexts) {
     SCOPED_TRACE("mode " + std::to_string(known.mode));
-    auto blowfish = KeyedProbe(known.mode);
-    const std::string ivBefore = blowfish->IV();
-    const std::string cipher = FromHex(known.cipherHex);
+    Blowfish blowfish;
+    blowfish.SetIV(kIVPhrase);
+    blowfish.SetKey(kKey);
+    blowfish.SetMode(known.mode);
+    blowfish.SetStringForm(RawBytes);
     std::string output;
-    blowfish->DecipherString(cipher, output);
-    EXPECT_EQ(output, kPayload);
-    EXPECT_EQ(blowfish->Block(), plain.substr(40));
-    const std::string lastCipher = cipher.substr(40);
-    switch (known.mode) {
-      case ECB: EXPECT_EQ(blowfish->IV(), ivBefore); break;
-      case CBC:
-      case CFB: EXPECT_EQ(blowfish->IV(), lastCipher); break;
-      case OFB: {  // the last key stream block
-        std::string stream = lastCipher;
-        for (int i = 0; i < 8; ++i) stream[i] ^= plain[40 + i];
-        EXPECT_EQ(blowfish->IV(), stream);
-        break;
-      }
+    blowfish.DecipherString(FromHex(known.cipherHex), output);
+    EXPECT_EQ(Hex(output), Hex(kPayload));
+
+    std::string iv = FoldedIV(kIVPhrase);
+    if (known.mode == ECB) {
+      blowfish.SetMode(CBC);
+      blowfish.DecipherString(Encipher(encoder, CBC, iv, next), output);
+    } else {
+      const std::string both = Encipher(encoder, known.mode, iv, WithPadding(kPayload) + next);
+      blowfish.DecipherString(both.substr(48), output);
     }
+    EXPECT_EQ(Hex(output), Hex("and the tide"));
   }
 }
 
-TEST(BlowfishModes, BufferStepDeciphersInPlace) {
-  // Every length of 1 to 20 blocks and some up to a full buffer, so that the blocks
-  // deciphered side by side in ECB meet every remainder; the working block ends as
-  // the last block.
-  BlowfishProbe encoder;
-  encoder.SetKey("Harbor Lights");
-  const std::string plain = RandomBytes(Blowfish::kBufferSize, 7);
-  std::string iv(8, '\0');
-  const std::string cipher = Encipher(encoder, ECB, iv, plain);
-  BlowfishProbe blowfish;
-  blowfish.SetKey("Harbor Lights");
-  for (size_t blocks = 1; blocks <= Blowfish::kBufferSize / 8; blocks += blocks < 20 ? 1 : 123) {
-    const size_t count = blocks * 8;
-    SCOPED_TRACE("count " + std::to_string(count));
-    std::memcpy(blowfish.buffer_, cipher.data(), count);
-    blowfish.DecipherBuffer(count);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(blowfish.buffer_), count), plain.substr(0, count));
-    EXPECT_EQ(blowfish.Block(), plain.substr(count - 8, 8));
+TEST(BlowfishModes, ECBDeciphersEveryCountOfBlocks) {
+  // Every count of 1 to 20 blocks and some up to 512, so that the blocks deciphered
+  // side by side meet every remainder.
+  BlowfishEncoder encoder;
+  encoder.SetKey(kKey);
+  Blowfish blowfish;
+  blowfish.SetKey(kKey);
+  blowfish.SetStringForm(RawBytes);
+  for (size_t blocks = 1; blocks <= 512; blocks += blocks < 20 ? 1 : 123) {
+    SCOPED_TRACE("blocks " + std::to_string(blocks));
+    const std::string payload = RandomBytes(blocks * 8 - 8, static_cast<uint32_t>(blocks));
+    std::string output;
+    blowfish.DecipherString(encoder.EncipherPaddedECB(payload), output);
+    EXPECT_EQ(Hex(output), Hex(payload));
   }
 }

@@ -45,16 +45,17 @@ TEST_F(BlowfishOpenSsl, EveryKeyLengthAndModeWithFoldedIVs) {
       for (size_t ivLength : {0u, 8u, 13u}) {
         SCOPED_TRACE("key length " + std::to_string(keyLength) + " mode " +
                      std::to_string(mode) + " IV length " + std::to_string(ivLength));
-        BlowfishProbe blowfish;
-        blowfish.SetIV(RandomString(ivLength));
+        const std::string ivPhrase = RandomString(ivLength);
+        Blowfish blowfish;
+        blowfish.SetIV(ivPhrase);
         blowfish.SetKey(key);
         blowfish.SetMode(mode);
         blowfish.SetStringForm(RawBytes);
         const std::string payload = RandomString(random_() % 100);
         std::string output;
-        blowfish.DecipherString(OpenSslEncipher(key, mode, blowfish.IV(), WithPadding(payload)),
-                               output);
-        ASSERT_EQ(output, payload);
+        blowfish.DecipherString(OpenSslEncipher(key, mode, FoldedIV(ivPhrase), WithPadding(payload)),
+                                output);
+        ASSERT_EQ(Hex(output), Hex(payload));
       }
     }
   }
@@ -66,33 +67,16 @@ TEST_F(BlowfishOpenSsl, FilesOfSeveralSizes) {
     for (size_t size : {8u, 4096u, 4104u, 5u * 1024 * 1024 + 24}) {
       SCOPED_TRACE("mode " + std::to_string(mode) + " size " + std::to_string(size));
       const std::string key = RandomString(1 + random_() % 56);
-      BlowfishProbe blowfish;
-      blowfish.SetIV(RandomString(10));
+      const std::string ivPhrase = RandomString(10);
+      Blowfish blowfish;
+      blowfish.SetIV(ivPhrase);
       blowfish.SetKey(key);
       blowfish.SetMode(mode);
       const std::string plain = WithPadding(RandomString(size - 1 - random_() % 8));
       ASSERT_EQ(plain.size(), size);
-      WriteBytes((folder / "in"), OpenSslEncipher(key, mode, blowfish.IV(), plain));
+      WriteBytes((folder / "in"), OpenSslEncipher(key, mode, FoldedIV(ivPhrase), plain));
       blowfish.DecipherFile((folder / "in"), (folder / "out"));
-      EXPECT_EQ(ReadBytes((folder / "out")), plain.substr(0, size - plain.back()));
+      EXPECT_TRUE(ReadBytes((folder / "out")) == plain.substr(0, size - plain.back()));
     }
   }
-}
-
-TEST_F(BlowfishOpenSsl, TwoFilesInARowChainInCBC) {
-  TempFolder folder;
-  const std::string key = RandomString(56);
-  BlowfishProbe blowfish;
-  blowfish.SetIV("a phrase longer than eight bytes");
-  blowfish.SetKey(key);
-  blowfish.SetMode(CBC);
-  const std::string first = WithPadding(RandomString(5000));
-  const std::string second = WithPadding(RandomString(4096));
-  const std::string cipher = OpenSslEncipher(key, CBC, blowfish.IV(), first + second);
-  WriteBytes((folder / "first"), cipher.substr(0, first.size()));
-  WriteBytes((folder / "second"), cipher.substr(first.size()));
-  blowfish.DecipherFile((folder / "first"), (folder / "out1"));
-  blowfish.DecipherFile((folder / "second"), (folder / "out2"));
-  EXPECT_EQ(ReadBytes((folder / "out1")), first.substr(0, 5000));
-  EXPECT_EQ(ReadBytes((folder / "out2")), second.substr(0, 4096));
 }

@@ -1,4 +1,5 @@
-// The starting tables against pi computed here, and the published ECB vectors.
+// The starting tables against pi computed here, the published ECB vectors and the key
+// schedule's use of the key bytes.
 #include <vector>
 
 #include "tests/cipher/CipherTestSupport.h"
@@ -111,33 +112,45 @@ TEST(BlowfishTables, AreTheFractionalHexDigitsOfPi) {
           << "S-box " << box + 1 << " [" << i << "]";
 }
 
-TEST(BlowfishTables, PublishedVectorsInTheWorkingBlock) {
+TEST(BlowfishTables, PublishedVectorsBothWays) {
+  // Forward through the encoder's block; backward through DecipherString, the vector's
+  // block followed by an enciphered block of padding.
   ASSERT_EQ(std::size(kPublishedVectors), 34u);
   for (size_t row = 0; row < std::size(kPublishedVectors); ++row) {
     const Vector& vector = kPublishedVectors[row];
     SCOPED_TRACE("vector row " + std::to_string(row) + " key " + vector.key);
-    BlowfishProbe blowfish;
+    BlowfishEncoder encoder;
+    encoder.SetKey(FromHex(vector.key));
+    std::string block = FromHex(vector.plain);
+    encoder.EncipherBlock(reinterpret_cast<uint8_t*>(&block[0]));
+    EXPECT_EQ(Hex(block), Hex(FromHex(vector.cipher)));
+
+    Blowfish blowfish;
     blowfish.SetKey(FromHex(vector.key));
-    blowfish.PutBlock(FromHex(vector.cipher));
-    blowfish.DecipherWorkBlock();
-    EXPECT_EQ(blowfish.Block(), FromHex(vector.plain));
-    blowfish.EncipherWorkBlock();
-    EXPECT_EQ(blowfish.Block(), FromHex(vector.cipher));
+    blowfish.SetStringForm(RawBytes);
+    std::string output;
+    blowfish.DecipherString(FromHex(vector.cipher) + encoder.EncipherPaddedECB(""), output);
+    EXPECT_EQ(Hex(output), Hex(FromHex(vector.plain)));
   }
 }
 
 TEST(BlowfishTables, KeyBytesAreUsedCyclicallyAcrossWords) {
   // The schedule reads the key as an endless cycle, each word continuing where the
-  // last stopped, so a key and the same key repeated give the same tables.
-  auto scheduleOf = [](const std::string& key) {
-    BlowfishProbe blowfish;
-    blowfish.SetKey(key);
-    const auto& core = blowfish.core_;
-    return std::string(reinterpret_cast<const char*>(core.P), sizeof core.P) +
-           std::string(reinterpret_cast<const char*>(core.S), sizeof core.S);
+  // last stopped, so a key and the same key repeated give the same tables: what one
+  // enciphers, the other deciphers.
+  const std::string payload = RandomBytes(100, 5);
+  auto decipheredUnder = [&](const std::string& enciphering, const std::string& deciphering) {
+    BlowfishEncoder encoder;
+    encoder.SetKey(enciphering);
+    Blowfish blowfish;
+    blowfish.SetKey(deciphering);
+    blowfish.SetStringForm(RawBytes);
+    std::string output;
+    blowfish.DecipherString(encoder.EncipherPaddedECB(payload), output);
+    return Hex(output);
   };
-  EXPECT_EQ(scheduleOf("\xE7"), scheduleOf(std::string(56, '\xE7')));
+  EXPECT_EQ(decipheredUnder("\xE7", std::string(56, '\xE7')), Hex(payload));
   const std::string five("\x01\x82\x03\x84\xF5");
-  EXPECT_EQ(scheduleOf(five), scheduleOf(five + five));
-  EXPECT_NE(scheduleOf(five), scheduleOf(five + "\x01"));
+  EXPECT_EQ(decipheredUnder(five, five + five), Hex(payload));
+  EXPECT_NE(decipheredUnder(five, five + "\x01"), Hex(payload));
 }

@@ -2,11 +2,6 @@
 
 #include <cstring>
 
-void BlowfishProbe::PutBlock(const std::string& bytes) {
-  ASSERT_EQ(bytes.size(), 8u);
-  std::memcpy(core_.Block, bytes.data(), 8);
-}
-
 std::string FromHex(const std::string& hex) {
   std::string bytes;
   std::string digits;
@@ -19,6 +14,12 @@ std::string FromHex(const std::string& hex) {
     }
   }
   return bytes;
+}
+
+std::string FoldedIV(const std::string& phrase) {
+  std::string iv(8, '\0');
+  for (size_t k = 0; k < phrase.size(); ++k) iv[k % 8] ^= phrase[k];
+  return iv;
 }
 
 std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
