@@ -1,11 +1,14 @@
 // The program entry: one instance per session. A second start hands the focus to the
 // running instance and ends; the first runs the wizard until its window closes or the
-// silent run asks for the end. Whatever fails on the way is shown in an error box and
-// ends the process with an error code; nothing leaves the entry unhandled.
+// silent run asks for the end. Silent runs started together wait for each other and
+// convert in turn. Whatever fails on the way is shown in an error box and ends the
+// process with an error code; nothing leaves the entry unhandled.
 #include <exception>
 
+#include "app/SilentRunTurn.h"
 #include "app/SingleInstance.h"
 #include "app/StartFacts.h"
+#include "common/Format.h"
 #include "common/Texts.h"
 #include "wizard/CommandLine.h"
 #include "wizard/ExitCodes.h"
@@ -14,6 +17,7 @@
 #include "wizard/win/MainWindow.h"
 #include "wizard/win/RegistryOptionsStore.h"
 #include "wizard/win/SystemErrors.h"
+#include "wizard/win/WarningBox.h"
 #include "wizard/win/WinPlatformUi.h"
 
 namespace {
@@ -33,9 +37,16 @@ int RunWizard(StartFacts facts) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     StartFacts facts = GatherStartFacts();
+    const bool silent = AsksForSilentRun(facts.Arguments);
+    // Declared before the instance, so that the name is given up before the turn.
+    SilentRunTurn turn;
+    if (silent && !turn.Wait()) {
+      const std::string settingsPath = facts.Arguments.size() > 1 ? facts.Arguments[1] : "";
+      ShowWarningBox(nullptr, FormatText(Texts::kSilentRunNotTurn, settingsPath));
+      return kExitAnotherInstance;
+    }
     const SingleInstance instance;
-    if (instance.HandOverToRunningInstance())
-      return AsksForSilentRun(facts.Arguments) ? kExitAnotherInstance : kExitMade;
+    if (instance.HandOverToRunningInstance()) return silent ? kExitAnotherInstance : kExitMade;
     return RunWizard(std::move(facts));
   } catch (const std::exception& error) {
     ShowErrorBox(nullptr, Texts::kApplicationTitle, error.what());

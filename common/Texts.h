@@ -67,6 +67,10 @@ inline constexpr char kTitleExecutableName[] = "作成する実行ファイル�
 inline constexpr char kTitleDone[] = "作成完了！";
 // Application title and caption during the silent run.
 inline constexpr char kSilentRunCaption[] = "EXE生成中…";
+// A silent run that waited 2 minutes in vain for the silent run before it (%s: its
+// settings file).
+inline constexpr char kSilentRunNotTurn[] =
+    "ほかの変換が 2 分たっても終わらないため、次のファイルは変換しませんでした。\r\n%s";
 // A conversion without a usable temporary folder.
 inline constexpr char kNoWorkFolder[] =
     "一時フォルダを取得できないため、実行ファイルを作成できません";

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "common/Format.h"
 #include "common/Texts.h"
@@ -331,6 +334,40 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   // With the first instance gone, a start runs by itself again.
   ZepplayRun third(SilentArguments());
   EXPECT_EQ(0, third.WaitForExit());
+  EXPECT_TRUE(PathExists(ExecutablePath()));
+}
+
+// Explorer starts one silent run per chosen settings file, all at the same moment: they
+// convert one after the other, and every file gets its executable.
+TEST_F(ZepplayProcess, TenSilentRunsStartedTogetherAllConvert) {
+  constexpr int kRuns = 10;
+  std::vector<std::unique_ptr<ZepplayRun>> runs;
+  for (int run = 0; run < kRuns; ++run) {
+    const std::string settings = folder_ / ("macro" + std::to_string(run) + ".zep");
+    WriteBytes(settings, SettingsFileBytes({"a", "b", "c", "d", "line of run " + std::to_string(run)}));
+    runs.push_back(std::make_unique<ZepplayRun>("-s \"" + settings + "\""));
+  }
+  for (int run = 0; run < kRuns; ++run) {
+    SCOPED_TRACE(run);
+    EXPECT_EQ(0, runs[run]->WaitForExit());
+    const std::string executable = ReadBytes(folder_ / ("macro" + std::to_string(run) + ".exe"));
+    const std::string ownLine = "line of run " + std::to_string(run) + "\r\n";
+    EXPECT_EQ(ownLine, executable.substr(executable.size() - std::min(executable.size(), ownLine.size())));
+  }
+}
+
+// A silent run waits while the one before it shows a box, and converts once it is closed.
+TEST_F(ZepplayProcess, ASilentRunWaitsForTheSilentRunBeforeIt) {
+  ZepplayRun first("-s \"" + (folder_ / "none.zep") + "\"");
+  HWND box = WaitForBox(first.Id(), Texts::kWarningCaption);
+  ASSERT_TRUE(box);
+  ZepplayRun second(SilentArguments());
+  Sleep(3000);
+  EXPECT_FALSE(second.HasEnded());
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  ClickOk(box);
+  EXPECT_EQ(1, first.WaitForExit());
+  EXPECT_EQ(0, second.WaitForExit());
   EXPECT_TRUE(PathExists(ExecutablePath()));
 }
 
