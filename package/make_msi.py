@@ -17,6 +17,7 @@ tables afterwards:
 """
 import hashlib
 import os
+import pathlib
 import re
 import subprocess
 import sys
@@ -108,11 +109,11 @@ def file_versions(stage):
 
 
 def build(stage, version, setup_actions, output):
-    source = open(WXS, encoding="utf-8").read()
+    source = pathlib.Path(WXS).read_text(encoding="utf-8")
     upgrade_code = re.search(r'UpgradeCode="([0-9A-F-]+)"', source).group(1)
     # One product code per version: a rebuild of a version is the same product.
     product_code = str(uuid.uuid5(uuid.UUID(upgrade_code), "win64-" + version)).upper()
-    demo_md5 = hashlib.md5(open(os.path.join(stage, "Zepcom.dat"), "rb").read()).hexdigest()
+    demo_md5 = hashlib.md5(pathlib.Path(stage, "Zepcom.dat").read_bytes()).hexdigest()
     tokenized, texts = tokenize(source)
     output = os.path.abspath(output)
     if os.path.exists(output):

@@ -4,6 +4,7 @@
 pe_version.py PROGRAM prints it as the package names it: major.minor, with the build
 and revision numbers only when they are not 0 (6.10.0.0 is "6.10").
 """
+import pathlib
 import struct
 import sys
 
@@ -14,7 +15,7 @@ _SIGNATURE = struct.pack("<I", 0xFEEF04BD)
 
 def file_version(path):
     """The four numbers of the file version, or None for a file without one."""
-    image = open(path, "rb").read()
+    image = pathlib.Path(path).read_bytes()
     if not image.startswith(b"MZ"):
         return None
     info = image.find(_SIGNATURE)
