@@ -66,8 +66,9 @@ def table_names(msi):
     return [name for name in run(["msiinfo", "tables", msi]).decode().split() if name]
 
 
-def export(msi, table):
-    return run(["msiinfo", "export", msi, table])
+def export(msi, table, work):
+    """The table as text; the streams of a Binary or Icon table go into files in work."""
+    return run(["msiinfo", "export", os.path.abspath(msi), table], cwd=work)
 
 
 def put_texts(msi, texts, work):
@@ -79,7 +80,7 @@ def put_texts(msi, texts, work):
     for table in table_names(msi):
         if table.startswith("_"):
             continue
-        rows = export(msi, table)
+        rows = export(msi, table, work)
         changed = rows
         for token, text in texts.items():
             changed = changed.replace(token.encode(), text.encode("utf-8"))
@@ -90,7 +91,7 @@ def put_texts(msi, texts, work):
     run(["msibuild", os.path.abspath(msi)] + imports, cwd=work)
     for table in table_names(msi):
         if not table.startswith("_"):
-            rows = export(msi, table)
+            rows = export(msi, table, work)
             left = [token for token in texts if token.encode() in rows]
             if left:
                 sys.exit("make_msi: %s still holds %s" % (table, ", ".join(left)))
