@@ -201,9 +201,13 @@ HWND ControlOf(HWND mainWindow, int id) {
   return search.Found;
 }
 
+// Asked by WM_GETTEXT: GetWindowText gives only the caption a control of another
+// process was made with, not what its edit box holds now.
 std::string TextOf(HWND window) {
   char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      kDeadlineMilliseconds, &copied);
   return text;
 }
 

@@ -118,6 +118,17 @@ TEST_F(ZepplayProcess, AnUpperCaseSwitchOpensTheWindow) {
   EXPECT_FALSE(PathExists(ExecutablePath()));
 }
 
+// The path as the only argument, as Explorer's wizard verb and a drop onto the icon
+// give it: the wizard opens with it filled in and converts nothing yet.
+TEST_F(ZepplayProcess, APathAsTheOnlyArgumentOpensTheWizardWithIt) {
+  ZepplayRun process("\"" + SettingsPath() + "\"");
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  EXPECT_EQ(SettingsPath(), TextOf(ControlOf(window, ControlId::kSettingsPathEdit)));
+  CloseMainWindow(process, window);
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+}
+
 TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
   ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
