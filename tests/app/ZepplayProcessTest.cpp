@@ -16,6 +16,7 @@
 #include "tests/support/TestFiles.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
+#include "wizard/win/WinHandles.h"
 
 namespace {
 // Without an X display no window can be shown: the whole program reports "skipped".
@@ -380,6 +381,27 @@ TEST_F(ZepplayProcess, ASilentRunWaitsForTheSilentRunBeforeIt) {
   EXPECT_EQ(1, first.WaitForExit());
   EXPECT_EQ(0, second.WaitForExit());
   EXPECT_TRUE(PathExists(ExecutablePath()));
+}
+
+// A silent run that does not get its turn within 2 minutes (here the test holds it, as
+// a run stuck behind a box would) says which file it did not convert and ends with 3.
+TEST_F(ZepplayProcess, ASilentRunGivesUpAfterTwoMinutesAndSaysSo) {
+  KernelObject turn(CreateMutexA(nullptr, TRUE, "ZephyrPlayerSilentRun"));
+  ASSERT_TRUE(turn);
+  const DWORD start = GetTickCount();
+  ZepplayRun process(SilentArguments());
+  HWND box = nullptr;
+  while (!box && !process.HasEnded() && GetTickCount() - start < 150000) {
+    box = BoxOf(process.Id(), Texts::kWarningCaption);
+    Sleep(200);
+  }
+  ASSERT_TRUE(box);
+  EXPECT_GE(GetTickCount() - start, 119000u);
+  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::kSilentRunNotTurn, SettingsPath())));
+  ClickOk(box);
+  EXPECT_EQ(3, process.WaitForExit());
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  ReleaseMutex(turn.Get());
 }
 
 // A settings file named like an executable proposes its own name as the output: it is
