@@ -48,14 +48,15 @@ make_package() {  # build-folder architecture bits [installer]
 }
 
 # The check: the programs unpacked into a folder whose name ends in a 5C trail byte
-# convert the example with the prefix of their build.
-check_zip() {  # zip build-folder
-  local zip=$1 build=$2 check=$out/check/表 status=0
+# convert the example with the prefix of their build, which is made for the build's
+# architecture when it is missing (win64 or win32).
+check_zip() {  # zip build-folder wine-architecture
+  local zip=$1 build=$2 architecture=$3 check=$out/check/表 status=0
   rm -rf "$out/check" && mkdir -p "$check"
   python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$check"
   cp examples/sample.zep "$check/"
   windows_path() { printf 'Z:%s' "$(realpath "$1")" | tr / '\\'; }
-  cmake/wine-run.sh "$build/wineprefix" "$(windows_path "$check/zepplayc.exe")" \
+  WINEARCH=$architecture cmake/wine-run.sh "$build/wineprefix" "$(windows_path "$check/zepplayc.exe")" \
     "$(windows_path "$check/sample.zep")" >"$out/check.out" 2>"$out/check.err" || status=$?
   if [ "$status" -ne 0 ] || [ ! -s "$check/sample.exe" ]; then
     echo "package: zepplayc.exe of $zip in $check failed with exit code $status:" >&2
@@ -84,11 +85,11 @@ made64=$(make_package build/win x86_64 64 installer)
 zip64=$(grep '\.zip$' <<<"$made64")
 msi64=$(grep '\.msi$' <<<"$made64")
 zip32=$(make_package build/win32 i686 32)
-check_zip "$zip64" build/win
+check_zip "$zip64" build/win win64
 list_zip "$zip64"
 echo "== checked: its zepplayc.exe converted examples/sample.zep in a folder named 表"
 if can_run_32bit; then
-  check_zip "$zip32" build/win32
+  check_zip "$zip32" build/win32 win32
   list_zip "$zip32"
   echo "== checked: its zepplayc.exe converted examples/sample.zep in a folder named 表"
 else
