@@ -1,12 +1,15 @@
 // The program entry: one instance per session. A second start hands the focus to the
 // running instance and ends; the first runs the wizard until its window closes or the
-// silent run asks for the end. Whatever fails on the way is shown in an error box and
-// ends the process with an error code; nothing leaves the entry unhandled.
+// silent run asks for the end. Silent runs started together wait for each other and
+// convert in turn. Whatever fails on the way is shown in an error box and ends the
+// process with an error code; nothing leaves the entry unhandled.
 #include <windows.h>
 
 #include <exception>
 
+#include "app/SilentRunTurn.h"
 #include "app/SingleInstance.h"
+#include "common/Format.h"
 #include "conversion/win/ProcessStartFacts.h"
 #include "common/Texts.h"
 #include "conversion/CommandLine.h"
@@ -16,6 +19,7 @@
 #include "wizard/win/MainWindow.h"
 #include "conversion/win/RegistryOptionsStore.h"
 #include "wizard/win/SystemErrors.h"
+#include "wizard/win/WarningBox.h"
 #include "wizard/win/WinPlatformUi.h"
 
 namespace {
@@ -36,9 +40,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     StartFacts facts = GatherStartFacts();
     facts.Screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const bool silent = AsksForSilentRun(facts.Arguments);
+    // Declared before the instance, so that the name is given up before the turn.
+    SilentRunTurn turn;
+    if (silent && !turn.Wait()) {
+      const std::string settingsPath = facts.Arguments.size() > 1 ? facts.Arguments[1] : "";
+      ShowWarningBox(nullptr, FormatText(Texts::kSilentRunNotTurn, settingsPath));
+      return kExitAnotherInstance;
+    }
     const SingleInstance instance;
-    if (instance.HandOverToRunningInstance())
-      return AsksForSilentRun(facts.Arguments) ? kExitAnotherInstance : kExitMade;
+    if (instance.HandOverToRunningInstance()) return silent ? kExitAnotherInstance : kExitMade;
     return RunWizard(std::move(facts));
   } catch (const std::exception& error) {
     ShowErrorBox(nullptr, Texts::kApplicationTitle, error.what());

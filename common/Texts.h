@@ -75,6 +75,10 @@ inline constexpr char kTitleExecutableName[] = "作成する実行ファイル�
 inline constexpr char kTitleDone[] = "作成完了！";
 // Application title and caption during the silent run.
 inline constexpr char kSilentRunCaption[] = "EXE生成中…";
+// A silent run that waited 2 minutes in vain for the silent run before it (%s: its
+// settings file).
+inline constexpr char kSilentRunNotTurn[] =
+    "ほかの変換が 2 分たっても終わらないため、次のファイルは変換しませんでした。\r\n%s";
 // A conversion without a usable temporary folder.
 inline constexpr char kNoWorkFolder[] =
     "一時フォルダを取得できないため、実行ファイルを作成できません";
@@ -149,6 +153,8 @@ inline constexpr char kHelp[] =
     "ZephyrClick の設定ファイルを実行ファイルに変換します。実行ファイルは設定ファイルと\r\n"
     "同じフォルダに拡張子を .exe に変えた名前で作成され、そのパスが標準出力に書かれます。\r\n"
     "警告とエラーは 1 行ずつ標準エラー出力に書かれます。\r\n"
+    "実行ファイルの元になるのは zepplayc.exe と同じフォルダの Zepcom.dat です\r\n"
+    "(付属のものはデモ用で、マクロを再生しません)。\r\n"
     "\r\n"
     "オプション (指定しない項目は Zephyr Player が記憶している設定に従います):\r\n"
     "  -o パス                     作成する実行ファイルのパス\r\n"
@@ -158,7 +164,7 @@ inline constexpr char kHelp[] =
     "                              最後まで再生したら終了する / しない\r\n"
     "  --exit-on-key / --no-exit-on-key\r\n"
     "                              再生・停止の制御キーで終了する / しない\r\n"
-    "  --help                      この説明を表示する\r\n"
+    "  --help, -h, /?              この説明を表示する\r\n"
     "  --version                   バージョンを表示する\r\n"
     "何も表示しない実行ファイルは、起動と同時に再生し、最後まで再生したら終了し、\r\n"
     "制御キーで終了します。同じオプションを繰り返したときは後の指定に従います。\r\n"

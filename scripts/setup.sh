@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386
   xvfb xauth xdotool imagemagick x11-apps locales fonts-ipafont-gothic fonts-wine python3
   clang libclang-rt-14-dev
+  wixl msitools osslsigncode openssl
 )
 
 sudo_if_needed() {

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "common/Format.h"
 #include "common/Texts.h"
@@ -12,6 +16,7 @@
 #include "tests/support/TestFiles.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
+#include "platform/SystemHandles.h"
 #include "wizard/win/WinHandles.h"
 
 namespace {
@@ -105,6 +110,17 @@ TEST_F(ZepplayProcess, AnUpperCaseSwitchOpensTheWindow) {
   ASSERT_TRUE(window);
   EXPECT_EQ(kMainCaption, TextOf(window));
   EXPECT_EQ("", TextOf(ControlOf(window, ControlId::kSettingsPathEdit)));
+  CloseMainWindow(process, window);
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+}
+
+// The path as the only argument, as Explorer's wizard verb and a drop onto the icon
+// give it: the wizard opens with it filled in and converts nothing yet.
+TEST_F(ZepplayProcess, APathAsTheOnlyArgumentOpensTheWizardWithIt) {
+  ZepplayRun process("\"" + SettingsPath() + "\"");
+  HWND window = WaitForMainWindow(process.Id());
+  ASSERT_TRUE(window);
+  EXPECT_EQ(SettingsPath(), TextOf(ControlOf(window, ControlId::kSettingsPathEdit)));
   CloseMainWindow(process, window);
   EXPECT_FALSE(PathExists(ExecutablePath()));
 }
@@ -344,6 +360,61 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
   ZepplayRun third(SilentArguments());
   EXPECT_EQ(0, third.WaitForExit());
   EXPECT_TRUE(PathExists(ExecutablePath()));
+}
+
+// Explorer starts one silent run per chosen settings file, all at the same moment: they
+// convert one after the other, and every file gets its executable.
+TEST_F(ZepplayProcess, TenSilentRunsStartedTogetherAllConvert) {
+  constexpr int kRuns = 10;
+  std::vector<std::unique_ptr<ZepplayRun>> runs;
+  for (int run = 0; run < kRuns; ++run) {
+    const std::string settings = folder_ / ("macro" + std::to_string(run) + ".zep");
+    WriteBytes(settings, SettingsFileBytes({"a", "b", "c", "d", "line of run " + std::to_string(run)}));
+    runs.push_back(std::make_unique<ZepplayRun>("-s \"" + settings + "\""));
+  }
+  for (int run = 0; run < kRuns; ++run) {
+    SCOPED_TRACE(run);
+    EXPECT_EQ(0, runs[run]->WaitForExit());
+    const std::string executable = ReadBytes(folder_ / ("macro" + std::to_string(run) + ".exe"));
+    const std::string ownLine = "line of run " + std::to_string(run) + "\r\n";
+    EXPECT_EQ(ownLine, executable.substr(executable.size() - std::min(executable.size(), ownLine.size())));
+  }
+}
+
+// A silent run waits while the one before it shows a box, and converts once it is closed.
+TEST_F(ZepplayProcess, ASilentRunWaitsForTheSilentRunBeforeIt) {
+  ZepplayRun first("-s \"" + (folder_ / "none.zep") + "\"");
+  HWND box = WaitForBox(first.Id(), Texts::kWarningCaption);
+  ASSERT_TRUE(box);
+  ZepplayRun second(SilentArguments());
+  Sleep(3000);
+  EXPECT_FALSE(second.HasEnded());
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  ClickOk(box);
+  EXPECT_EQ(1, first.WaitForExit());
+  EXPECT_EQ(0, second.WaitForExit());
+  EXPECT_TRUE(PathExists(ExecutablePath()));
+}
+
+// A silent run that does not get its turn within 2 minutes (here the test holds it, as
+// a run stuck behind a box would) says which file it did not convert and ends with 3.
+TEST_F(ZepplayProcess, ASilentRunGivesUpAfterTwoMinutesAndSaysSo) {
+  KernelObject turn(CreateMutexA(nullptr, TRUE, "ZephyrPlayerSilentRun"));
+  ASSERT_TRUE(turn);
+  const DWORD start = GetTickCount();
+  ZepplayRun process(SilentArguments());
+  HWND box = nullptr;
+  while (!box && !process.HasEnded() && GetTickCount() - start < 150000) {
+    box = BoxOf(process.Id(), Texts::kWarningCaption);
+    Sleep(200);
+  }
+  ASSERT_TRUE(box);
+  EXPECT_GE(GetTickCount() - start, 119000u);
+  EXPECT_TRUE(Contains(TextsOf(box), FormatText(Texts::kSilentRunNotTurn, SettingsPath())));
+  ClickOk(box);
+  EXPECT_EQ(3, process.WaitForExit());
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+  ReleaseMutex(turn.Get());
 }
 
 // A settings file named like an executable proposes its own name as the output: it is
