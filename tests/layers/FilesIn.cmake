@@ -1,0 +1,16 @@
+# files_in(<variable> FOLDERS <folders...> NAMES <globs...>)
+# The files of the repository (SOURCE_DIR) below the folders that match the globs,
+# relative to the repository. Only the folders named are searched, never build/.
+function(files_in variable)
+  cmake_parse_arguments(F "" "" "FOLDERS;NAMES" ${ARGN})
+  set(files "")
+  foreach(folder ${F_FOLDERS})
+    set(patterns "")
+    foreach(name ${F_NAMES})
+      list(APPEND patterns ${SOURCE_DIR}/${folder}/${name})
+    endforeach()
+    file(GLOB_RECURSE found RELATIVE ${SOURCE_DIR} ${patterns})
+    list(APPEND files ${found})
+  endforeach()
+  set(${variable} ${files} PARENT_SCOPE)
+endfunction()
