@@ -7,10 +7,12 @@
 // number of deciphering operations, then ClearKey.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "cipher/BlowCore.h"
 #include "cipher/BlowfishErrors.h"
+#include "platform/File.h"
 
 enum CipherMode : uint8_t { ECB, CBC, CFB, OFB };
 enum StringMode : uint8_t {
@@ -38,6 +40,12 @@ class Blowfish {
   // Deciphers inputPath into outputPath (created or replaced) in 4096-byte chunks
   // and removes the padding the last deciphered byte counts.
   void DecipherFile(const std::string& inputPath, const std::string& outputPath);
+  // Deciphers inputPath as DecipherFile does and hands the plain bytes, without the
+  // padding, to sink in order, a chunk at a time, instead of writing a file. A sink
+  // that returns false stops the deciphering: the call then returns false. Raises the
+  // errors of DecipherFile about its input.
+  using ChunkSink = std::function<bool(const uint8_t* bytes, size_t count)>;
+  bool DecipherFileInto(const std::string& inputPath, const ChunkSink& sink);
   // Deciphers input (raw bytes or the text form, by StringMode) into output,
   // without its padding.
   void DecipherString(const std::string& input, std::string& output);
@@ -56,6 +64,10 @@ class Blowfish {
   void DecipherBlock();
   // Raises EKeyError when there is no key, or no IV outside ECB.
   void CheckKeyAndIV() const;
+  // Opens the enciphered file and returns its size, once it is known to be whole blocks.
+  uint64_t OpenInput(const std::string& inputPath, platform::File& input) const;
+  // Deciphers the rest of input, remaining bytes, into sink; false when sink stopped it.
+  bool DecipherOpenFile(platform::File& input, uint64_t remaining, const ChunkSink& sink);
   void InitTables();
   // One block cipher step on Block, its halves read and written big-endian.
   void EncipherWorkBlock();

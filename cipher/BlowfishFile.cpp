@@ -17,19 +17,35 @@ void WriteAll(platform::File& output, const std::string& path, const uint8_t* by
 }  // namespace
 
 void Blowfish::DecipherFile(const std::string& inputPath, const std::string& outputPath) {
+  platform::File input;
+  const uint64_t size = OpenInput(inputPath, input);
+  platform::File output;
+  if (!output.Create(outputPath, platform::Share::None)) throw EFileError(Texts::kBlowfishOutputNotOpened);
+  DecipherOpenFile(input, size, [&](const uint8_t* bytes, size_t count) {
+    WriteAll(output, outputPath, bytes, count);
+    return true;
+  });
+  if (!output.Close()) throw EInOutError(output.Error(), outputPath);
+}
+
+bool Blowfish::DecipherFileInto(const std::string& inputPath, const ChunkSink& sink) {
+  platform::File input;
+  const uint64_t size = OpenInput(inputPath, input);
+  return DecipherOpenFile(input, size, sink);
+}
+
+uint64_t Blowfish::OpenInput(const std::string& inputPath, platform::File& input) const {
   CheckKeyAndIV();
   if (!platform::FileExists(inputPath)) throw EFileError(Texts::kBlowfishInputFileNotFound);
-  platform::File input;
   if (!input.OpenRead(inputPath, platform::Share::Read)) throw EInOutError(input.Error());
-  uint64_t remaining = 0;
-  if (!input.Size(remaining)) throw EInOutError(input.Error());
-  // Checked before the output exists, so a file that is not whole blocks leaves none.
-  if (remaining == 0 || remaining % kBlowfishBlockSize != 0)
-    throw EFileError(Texts::kBlowfishInputFileNotWholeBlocks);
+  uint64_t size = 0;
+  if (!input.Size(size)) throw EInOutError(input.Error());
+  // Checked before any output exists, so a file that is not whole blocks leaves none.
+  if (size == 0 || size % kBlowfishBlockSize != 0) throw EFileError(Texts::kBlowfishInputFileNotWholeBlocks);
+  return size;
+}
 
-  platform::File output;
-  if (!output.Create(outputPath, platform::Share::None))
-    throw EFileError(Texts::kBlowfishOutputNotOpened);
+bool Blowfish::DecipherOpenFile(platform::File& input, uint64_t remaining, const ChunkSink& sink) {
   while (remaining > 0) {
     size_t count = static_cast<size_t>(std::min<uint64_t>(remaining, kBufferSize));
     size_t read = 0;
@@ -42,8 +58,8 @@ void Blowfish::DecipherFile(const std::string& inputPath, const std::string& out
       if (padding > count) throw EFileError(Texts::kBlowfishPaddingTooLong);
       count -= padding;
     }
-    WriteAll(output, outputPath, buffer_, count);
+    if (!sink(buffer_, count)) return false;
   }
   if (!input.Close()) throw EInOutError(input.Error());
-  if (!output.Close()) throw EInOutError(output.Error(), outputPath);
+  return true;
 }

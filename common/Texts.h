@@ -148,16 +148,30 @@ inline constexpr char kLinePrefix[] = "zepplayc: ";
 inline constexpr char kFullStop[] = "。";
 inline constexpr char kVersion[] = "zepplayc (Zephyr Player) " ZEP_VERSION_TEXT;
 inline constexpr char kHelp[] =
-    "使い方: zepplayc [オプション] 設定ファイル.zep\r\n"
+    "使い方: zepplayc [オプション] 設定ファイル.zep ...\r\n"
+    "        zepplayc --inspect [--json] 実行ファイル.exe ...\r\n"
+    "        zepplayc --extract [--force] [-o 設定ファイル.zep] 実行ファイル.exe ...\r\n"
+    "        zepplayc --update [オプション] 実行ファイル.exe ...\r\n"
     "\r\n"
     "ZephyrClick の設定ファイルを実行ファイルに変換します。実行ファイルは設定ファイルと\r\n"
     "同じフォルダに拡張子を .exe に変えた名前で作成され、そのパスが標準出力に書かれます。\r\n"
     "警告とエラーは 1 行ずつ標準エラー出力に書かれます。\r\n"
     "実行ファイルの元になるのは zepplayc.exe と同じフォルダの Zepcom.dat です\r\n"
     "(付属のものはデモ用で、マクロを再生しません)。\r\n"
+    "ファイルはいくつでも指定でき、* と ? を使ったパターンも指定できます。1 つが失敗しても\r\n"
+    "残りを続けます。\r\n"
     "\r\n"
-    "オプション (指定しない項目は Zephyr Player が記憶している設定に従います):\r\n"
-    "  -o パス                     作成する実行ファイルのパス\r\n"
+    "Zephyr Player で作った実行ファイルについて:\r\n"
+    "  --inspect     中身 (設定ファイルとプレーヤーの大きさ、プレーヤーの SHA-256、\r\n"
+    "                それが今の Zepcom.dat と同じか、4 つのオプション) を 1 行に 1 つずつ表示する\r\n"
+    "  --json        --inspect の結果を JSON で表示する\r\n"
+    "  --extract     中の設定ファイルを取り出す (既定では 実行ファイル名.zep として同じフォルダへ)\r\n"
+    "  --force       --extract で、内容の違う同じ名前のファイルを置き換える\r\n"
+    "  --update      今の Zepcom.dat で作り直す。オプションは実行ファイルのものを引き継ぎ、\r\n"
+    "                指定したものだけ変える。同じ内容になるときはファイルに触れない\r\n"
+    "\r\n"
+    "オプション (変換では、指定しない項目は Zephyr Player が記憶している設定に従います):\r\n"
+    "  -o パス                     作成するファイルのパス (ファイルが 1 つのときだけ)\r\n"
     "  --tray / --no-tray          トレイアイコンで表示する / 何も表示しない\r\n"
     "  --autoplay / --no-autoplay  起動と同時に再生する / しない\r\n"
     "  --exit-at-end / --no-exit-at-end\r\n"
@@ -169,17 +183,32 @@ inline constexpr char kHelp[] =
     "何も表示しない実行ファイルは、起動と同時に再生し、最後まで再生したら終了し、\r\n"
     "制御キーで終了します。同じオプションを繰り返したときは後の指定に従います。\r\n"
     "\r\n"
-    "終了コード:\r\n"
-    "  0  実行ファイルを作成しました\r\n"
-    "  1  警告で中止しました (設定ファイルがない・形式が違う、Zepcom.dat がない)\r\n"
+    "例:\r\n"
+    "  zepplayc --tray macro.zep             macro.exe を作る\r\n"
+    "  zepplayc *.zep                        フォルダの設定ファイルをすべて変換する\r\n"
+    "  zepplayc --inspect macro.exe          macro.exe の中身を表示する\r\n"
+    "  zepplayc --extract macro.exe          中の設定ファイルを macro.zep として取り出す\r\n"
+    "  zepplayc --update --no-autoplay dist\\*.exe\r\n"
+    "                                        dist の実行ファイルを今の Zepcom.dat で作り直す\r\n"
+    "\r\n"
+    "終了コード (ファイルが複数のときは、失敗のうち最も大きいもの):\r\n"
+    "  0  すべて作成しました (--inspect は表示しました)\r\n"
+    "  1  警告で中止しました (設定ファイルがない・形式が違う、Zepcom.dat がない、\r\n"
+    "     Zephyr Player の実行ファイルではない、取り出し先に違うファイルがある、\r\n"
+    "     パターンに合うファイルがない)\r\n"
     "  2  エラーで中止しました (ファイルを読み書きできない、記憶された設定を読めない、中断)\r\n"
     "  4  コマンドラインが正しくありません\r\n";
 // Command-line errors (%s: the argument concerned).
 inline constexpr char kNoSettingsFile[] =
     "変換する設定ファイルが指定されていません (使い方: zepplayc --help)";
-inline constexpr char kSecondSettingsFile[] = "設定ファイルは 1 つだけ指定できます: %s";
 inline constexpr char kUnknownOption[] = "%s というオプションはありません (使い方: zepplayc --help)";
 inline constexpr char kNoOutputPath[] = "%s の後に、作成する実行ファイルのパスを指定して下さい。";
+inline constexpr char kOutputWithManyFiles[] =
+    "-o はファイルを 1 つだけ指定したときに使えます (指定されたファイル: %d 個)";
+inline constexpr char kNotTogether[] = "%s と %s は一緒に指定できません";
+inline constexpr char kOptionNeedsCommand[] = "%s は %s と一緒に指定して下さい";
+inline constexpr char kNoExecutableFile[] =
+    "実行ファイルが指定されていません (使い方: zepplayc --help)";
 inline constexpr char kFlagNeedsTray[] =
     "何も表示しない実行ファイルには %s を指定できません。--tray と一緒に指定して下さい。";
 // A run stopped by Ctrl+C or Ctrl+Break, or by the console window closing.
@@ -205,4 +234,13 @@ inline constexpr char kShortHeader[] =
     "に書き込めませんでした。プレーヤーはオプションを読み取れないことがあります";
 inline constexpr char kTextAfterNul[] =
     "設定ファイルの %d 行目に NUL 文字があるため、そこから後の内容は実行ファイルに入っていません";
+// Reading executables back (%s: the file concerned).
+inline constexpr char kNotMadeByZepplay[] = "%s は Zephyr Player で作られた実行ファイルではありません";
+inline constexpr char kNothingMatches[] = "%s に当てはまるファイルがありません";
+inline constexpr char kSameSettingsThere[] = "%s には同じ内容の設定ファイルがすでにあります";
+inline constexpr char kOtherFileThere[] =
+    "%s には内容の違うファイルがあるため、取り出しませんでした。置き換えるときは --force を指定して下さい";
+inline constexpr char kAlreadyUpToDate[] = "%s は今の Zepcom.dat とオプションで作られているため、変更しませんでした";
+inline constexpr char kNoSettingsInside[] =
+    "%s の中の設定ファイルは形式が正しくないため、作り直せません";
 }  // namespace Texts::Console

@@ -8,6 +8,8 @@
 namespace {
 constexpr char kOutputOption[] = "-o";
 constexpr char kVersionOption[] = "--version";
+constexpr char kJsonOption[] = "--json";
+constexpr char kForceOption[] = "--force";
 constexpr const char* kHelpOptions[] = {"--help", "-h", "/?"};
 
 // The switches name what the player does, as the window's option controls do.
@@ -21,6 +23,16 @@ constexpr SwitchNames kSwitches[] = {
     {OptionControl::PlayOnStart, "--autoplay", "--no-autoplay"},
     {OptionControl::ExitAtEnd, "--exit-at-end", "--no-exit-at-end"},
     {OptionControl::ExitOnControlKey, "--exit-on-key", "--no-exit-on-key"},
+};
+
+struct CommandName {
+  ConsoleAction Action;
+  const char* Spelling;
+};
+constexpr CommandName kCommands[] = {
+    {ConsoleAction::Inspect, "--inspect"},
+    {ConsoleAction::Extract, "--extract"},
+    {ConsoleAction::Update, "--update"},
 };
 
 bool Contains(const std::vector<std::string>& arguments, const std::string& option) {
@@ -37,6 +49,38 @@ bool ReadSwitch(const std::string& argument, ConsoleCommand& command) {
   }
   return false;
 }
+
+// Notes the command when argument is one; false when it is none. commandGiven keeps its
+// spelling, to name it when a second one comes.
+bool ReadCommand(const std::string& argument, ConsoleCommand& command, std::string& commandGiven) {
+  for (const CommandName& name : kCommands) {
+    if (argument != name.Spelling) continue;
+    if (!commandGiven.empty())
+      throw ECommandLineError(FormatText(Texts::Console::kNotTogether, commandGiven.c_str(), name.Spelling));
+    command.Action = name.Action;
+    commandGiven = name.Spelling;
+    return true;
+  }
+  return false;
+}
+
+[[noreturn]] void ThrowNotTogether(const std::string& first, const std::string& second) {
+  throw ECommandLineError(FormatText(Texts::Console::kNotTogether, first.c_str(), second.c_str()));
+}
+
+// Checks that every option given belongs to the command: the switches change what is
+// made, "-o" names what is written anew, "--json" and "--force" have one command each.
+void CheckOptionsFit(const ConsoleCommand& command, const std::string& commandGiven, const std::string& firstSwitch) {
+  const ConsoleAction action = command.Action;
+  const bool makes = action == ConsoleAction::Convert || action == ConsoleAction::Update;
+  if (!makes && !firstSwitch.empty()) ThrowNotTogether(firstSwitch, commandGiven);
+  if (!command.OutputPath.empty() && (action == ConsoleAction::Inspect || action == ConsoleAction::Update))
+    ThrowNotTogether(kOutputOption, commandGiven);
+  if (command.Json && action != ConsoleAction::Inspect)
+    throw ECommandLineError(FormatText(Texts::Console::kOptionNeedsCommand, kJsonOption, "--inspect"));
+  if (command.Force && action != ConsoleAction::Extract)
+    throw ECommandLineError(FormatText(Texts::Console::kOptionNeedsCommand, kForceOption, "--extract"));
+}
 }  // namespace
 
 ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments) {
@@ -51,22 +95,30 @@ ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments) {
     command.Action = ConsoleAction::ShowVersion;
     return command;
   }
+  std::string commandGiven, firstSwitch;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == kOutputOption) {
       if (i + 1 == arguments.size())
-        throw ECommandLineError(FormatText(Texts::Console::kNoOutputPath, argument));
+        throw ECommandLineError(FormatText(Texts::Console::kNoOutputPath, argument.c_str()));
       command.OutputPath = arguments[++i];
+    } else if (argument == kJsonOption) {
+      command.Json = true;
+    } else if (argument == kForceOption) {
+      command.Force = true;
+    } else if (ReadCommand(argument, command, commandGiven)) {
     } else if (argument[0] == '-') {
       if (!ReadSwitch(argument, command))
-        throw ECommandLineError(FormatText(Texts::Console::kUnknownOption, argument));
-    } else if (!command.SettingsPath.empty()) {
-      throw ECommandLineError(FormatText(Texts::Console::kSecondSettingsFile, argument));
+        throw ECommandLineError(FormatText(Texts::Console::kUnknownOption, argument.c_str()));
+      if (firstSwitch.empty()) firstSwitch = argument;
     } else {
-      command.SettingsPath = argument;
+      command.Files.push_back(argument);
     }
   }
-  if (command.SettingsPath.empty()) throw ECommandLineError(Texts::Console::kNoSettingsFile);
+  CheckOptionsFit(command, commandGiven, firstSwitch);
+  if (command.Files.empty())
+    throw ECommandLineError(command.Action == ConsoleAction::Convert ? Texts::Console::kNoSettingsFile
+                                                                     : Texts::Console::kNoExecutableFile);
   return command;
 }
 

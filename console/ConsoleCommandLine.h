@@ -1,6 +1,7 @@
 #pragma once
-// The console program's command line: one settings file, "-o" with the executable's
-// path, the switches of the four options, "--help" and "--version".
+// The console program's command line: what to do (convert settings files, or inspect,
+// extract from or update executables), the files, "-o" with the output's path, the
+// switches of the four options, "--json", "--force", "--help" and "--version".
 #include <map>
 #include <string>
 #include <vector>
@@ -14,21 +15,25 @@ class ECommandLineError : public Exception {
   using Exception::Exception;
 };
 
-enum class ConsoleAction { Convert, ShowHelp, ShowVersion };
+enum class ConsoleAction { Convert, Inspect, Extract, Update, ShowHelp, ShowVersion };
 
 struct ConsoleCommand {
   ConsoleAction Action = ConsoleAction::Convert;
-  std::string SettingsPath;
-  // Empty: beside the settings file under the proposed name, as the silent run does.
+  // The files as given: names or patterns with "*" and "?".
+  std::vector<std::string> Files;
+  // Empty: beside the file under the proposed name.
   std::string OutputPath;
   // The options given, each with the last value it was given. TrayIcon stands for the
   // visibility choice: true selects TrayIconRadio, false ShowNothingRadio.
   std::map<OptionControl, bool> Switches;
+  bool Json = false;   // --inspect prints one JSON object
+  bool Force = false;  // --extract replaces a different file
 };
 
 // Reads the arguments after the program name. "--help" (also "-h" and "/?") and
 // "--version" win over everything else. Raises ECommandLineError for an unknown
-// option, "-o" without a path, and no settings file or a second one.
+// option, "-o" without a path, two commands, an option the command does not take, and
+// no file.
 ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments);
 
 // The switch as it is written: "--no-autoplay" for PlayOnStart off.

@@ -28,19 +28,14 @@ const char* ProtectedOutputText(ProtectedFile kept) {
   return Texts::Console::kOutputIsProgram;
 }
 
-// The cipher's English messages about the files it deciphers, in Japanese.
-std::string CipherFileErrorText(const EFileError& error, const ConsoleFolders& folders) {
-  const std::string runtimeFile = folders.Program + kRuntimeFileName;
-  const std::string runtimeImage = folders.Work + kRuntimeImageName;
-  const std::string& message = error.Message();
-  // No enciphered file: not whole blocks, or padding longer than its last chunk.
-  if (message == Texts::kBlowfishInputFileNotWholeBlocks || message == Texts::kBlowfishPaddingTooLong)
-    return FormatText(Texts::kRuntimeDamaged, runtimeFile);
-  if (message == Texts::kBlowfishInputFileNotFound)
+// The cipher's English messages about the runtime file it deciphers, in Japanese. The
+// console program deciphers straight into the executable, whose errors are its own.
+std::string CipherFileErrorText(const EFileError& error, const std::string& programFolder) {
+  const std::string runtimeFile = programFolder + kRuntimeFileName;
+  if (error.Message() == Texts::kBlowfishInputFileNotFound)
     return FormatText(Texts::Console::kRuntimeMissing, runtimeFile);
-  if (message == Texts::kBlowfishOutputNotOpened)
-    return FormatText(Texts::kFileCreateError, runtimeImage);
-  return FormatText(Texts::Console::kNotWritten, runtimeImage);
+  // No enciphered file: not whole blocks, or padding longer than its last chunk.
+  return FormatText(Texts::kRuntimeDamaged, runtimeFile);
 }
 
 std::string WriteErrorText(uint32_t systemError, const std::string& path, const std::string& message) {
@@ -49,15 +44,12 @@ std::string WriteErrorText(uint32_t systemError, const std::string& path, const 
 }
 }  // namespace
 
-std::string ConsoleErrorText(const std::exception& error, const ConsoleFolders& folders) {
+std::string ConsoleErrorText(const std::exception& error, const std::string& programFolder) {
   if (const auto* refused = dynamic_cast<const EProtectedOutput*>(&error))
     return FormatText(ProtectedOutputText(refused->Kept()), refused->OutputPath());
-  if (const auto* cipher = dynamic_cast<const EFileError*>(&error)) return CipherFileErrorText(*cipher, folders);
+  if (const auto* cipher = dynamic_cast<const EFileError*>(&error)) return CipherFileErrorText(*cipher, programFolder);
   if (const auto* write = dynamic_cast<const EWriteError*>(&error))
     return WriteErrorText(write->SystemError(), write->Path(), write->Message());
-  // The cipher's system errors while it writes the runtime image.
-  if (const auto* io = dynamic_cast<const EInOutError*>(&error))
-    if (IsDiskFull(io->ErrorCode())) return WriteErrorText(io->ErrorCode(), io->Path(), io->Message());
   return error.what();
 }
 

@@ -14,3 +14,8 @@
 // ECommandLineError for a flag switched off while the executable shows nothing.
 HeaderOptions ConsoleHeaderOptions(IOptionsStore& store,
                                    const std::map<OptionControl, bool>& switches);
+
+// The options of an executable rebuilt with the options current it has, changed by the
+// switches as for ConsoleHeaderOptions: only a switch given changes anything.
+HeaderOptions UpdatedHeaderOptions(const HeaderOptions& current,
+                                   const std::map<OptionControl, bool>& switches);

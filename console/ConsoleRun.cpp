@@ -6,15 +6,14 @@
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "engine/ConversionEngine.h"
-#include "engine/HeaderLine.h"
-#include "engine/ShiftJisPath.h"
 #include "console/ConsoleCommandLine.h"
+#include "console/ConsoleJob.h"
 #include "console/ConsoleMessages.h"
 #include "console/ConsoleOptions.h"
-#include "conversion/ConversionSteps.h"
-#include "conversion/ErrorReportText.h"
+#include "console/ExecutableCommands.h"
+#include "console/SettingsConversion.h"
 #include "conversion/ExitCodes.h"
+#include "engine/ShiftJisPath.h"
 #include "platform/File.h"
 
 namespace {
@@ -33,66 +32,76 @@ class ErrorLines : public IWarningSink {
   IConsoleStreams& streams_;
 };
 
-// Deletes the intermediate files when the conversion ends, however it ends.
-class IntermediateFilesGuard {
- public:
-  explicit IntermediateFilesGuard(const ConversionEngine& engine) : engine_(engine) {}
-  ~IntermediateFilesGuard() { engine_.DeleteIntermediateFiles(); }
-  IntermediateFilesGuard(const IntermediateFilesGuard&) = delete;
-  IntermediateFilesGuard& operator=(const IntermediateFilesGuard&) = delete;
-
- private:
-  const ConversionEngine& engine_;
+// A file to work on, or a pattern that matched none.
+struct FileToDo {
+  std::string Path;
+  bool Unmatched = false;
 };
 
-void StopIfInterrupted(const ConsoleRunFacts& facts) {
-  if (facts.Interrupted && facts.Interrupted()) throw Exception(Texts::Console::kInterrupted);
-}
+// cp932 never uses "*" or "?" as the second byte of a character.
+bool IsPattern(const std::string& argument) { return argument.find_first_of("*?") != std::string::npos; }
 
-// Refuses a path that no file call can take: too long, or with characters the code page
-// lacks.
-void CheckPathGiven(const ConsoleRunFacts& facts, const std::string& path) {
+// The files the arguments name, a pattern's in the order of their names. An argument
+// whose "?" stands for a character the code page lacks is a name, never a pattern.
+std::vector<FileToDo> FilesToDo(const ConsoleRunFacts& facts, const std::vector<std::string>& given) {
+  std::vector<FileToDo> files;
   const auto& foreign = facts.ForeignArguments;
-  if (std::find(foreign.begin(), foreign.end(), path) != foreign.end())
-    throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
-  if (platform::FullPathLength(path) > platform::kLongestPath)
-    throw Exception(
-        FormatText(Texts::Console::kPathTooLong, path.c_str(), static_cast<int>(platform::kLongestPath)));
+  for (const std::string& argument : given) {
+    if (!IsPattern(argument) || std::find(foreign.begin(), foreign.end(), argument) != foreign.end()) {
+      files.push_back({argument});
+      continue;
+    }
+    const std::vector<std::string> names = platform::NamesMatching(argument);
+    if (names.empty()) files.push_back({argument, true});
+    for (const std::string& name : names) files.push_back({FolderPart(argument) + name});
+  }
+  return files;
 }
 
-// What the executable was made with that a player may not expect.
-void WarnAboutTheSettings(const ConversionEngine& engine, size_t headerLength, ErrorLines& errors) {
-  if (headerLength < kCompleteHeaderLength)
-    errors.ShowWarning(FormatText(Texts::Console::kShortHeader, static_cast<int>(headerLength)));
-  if (engine.LineCutAtNul() != 0)
-    errors.ShowWarning(FormatText(Texts::Console::kTextAfterNul, engine.LineCutAtNul()));
+// Does the command for one file; an error stops only this file.
+int DoOneFile(const ConsoleJob& job, const HeaderOptions& options, const std::string& path) {
+  try {
+    switch (job.Command.Action) {
+      case ConsoleAction::Inspect:
+        return InspectExecutable(job, path);
+      case ConsoleAction::Extract:
+        return ExtractSettings(job, path);
+      case ConsoleAction::Update:
+        return UpdateExecutable(job, path);
+      default:
+        return ConvertSettingsFile(job, options, path);
+    }
+  } catch (const ECommandLineError& error) {
+    // A flag switched off for an executable that shows nothing.
+    job.Errors.ShowWarning(error.Message());
+    return kExitBadCommandLine;
+  } catch (const std::exception& error) {
+    job.Errors.ShowWarning(ConsoleErrorText(error, ProgramFolder(job)));
+    return kExitError;
+  }
 }
 
-// Loads, names and makes as the silent run does; returns the exit code.
-int Convert(const ConsoleRunFacts& facts, const ConsoleCommand& command,
-            const HeaderOptions& options, ErrorLines& errors, IConsoleStreams& streams) {
-  ConversionEngine engine(errors);
-  engine.SetProgram(FolderPart(facts.ProgramPath), NamePart(facts.ProgramPath));
-  engine.SetWorkFolder(facts.WorkFolder);
-  const IntermediateFilesGuard guard(engine);
-  StopIfInterrupted(facts);
-  CheckPathGiven(facts, command.SettingsPath);
-  if (!command.OutputPath.empty()) CheckPathGiven(facts, command.OutputPath);
-  if (LoadSettings(engine, errors, command.SettingsPath) != SettingsCheck::Accepted)
-    return kExitWarning;
-  const size_t headerLength = engine.Lines().Get(0).size();
-  const std::string outputPath =
-      command.OutputPath.empty()
-          ? engine.SourceFolder() + ProposedExecutableName(command.SettingsPath)
-          : command.OutputPath;
-  StopIfInterrupted(facts);
-  // Each progress step is a chance to stop: until the executable takes its place,
-  // stopping leaves nothing of it.
-  if (!MakeExecutable(engine, errors, options, outputPath, [&](int) { StopIfInterrupted(facts); }))
-    return kExitWarning;
-  WarnAboutTheSettings(engine, headerLength, errors);
-  streams.Write(ConsoleStream::Output, outputPath + kLineEnd);
-  return kExitMade;
+// Works through the files, going on after a failure; returns the highest exit code.
+int DoAllFiles(const ConsoleRunFacts& facts, const ConsoleCommand& command, ErrorLines& errors,
+               IConsoleStreams& streams, const HeaderOptions& options) {
+  const std::vector<FileToDo> files = FilesToDo(facts, command.Files);
+  if (!command.OutputPath.empty() && files.size() > 1)
+    throw ECommandLineError(FormatText(Texts::Console::kOutputWithManyFiles, static_cast<int>(files.size())));
+  const ConsoleJob job{facts, command, errors, streams, files.size() > 1};
+  int worst = kExitMade;
+  for (const FileToDo& file : files) {
+    if (facts.Interrupted && facts.Interrupted()) {
+      errors.ShowWarning(Texts::Console::kInterrupted);
+      return std::max(worst, kExitError);
+    }
+    if (file.Unmatched) {
+      errors.ShowWarning(FormatText(Texts::Console::kNothingMatches, file.Path));
+      worst = std::max(worst, kExitWarning);
+      continue;
+    }
+    worst = std::max(worst, DoOneFile(job, options, file.Path));
+  }
+  return worst;
 }
 }  // namespace
 
@@ -108,16 +117,19 @@ int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
       case ConsoleAction::ShowVersion:
         streams.Write(ConsoleStream::Output, std::string(Texts::Console::kVersion) + kLineEnd);
         return kExitMade;
-      case ConsoleAction::Convert:
+      default:
         break;
     }
-    const HeaderOptions options = ConsoleHeaderOptions(store, command.Switches);
-    return Convert(facts, command, options, errors, streams);
+    // A conversion takes the remembered options, once for all its files.
+    const HeaderOptions options = command.Action == ConsoleAction::Convert
+                                      ? ConsoleHeaderOptions(store, command.Switches)
+                                      : HeaderOptions{};
+    return DoAllFiles(facts, command, errors, streams, options);
   } catch (const ECommandLineError& error) {
     errors.ShowWarning(error.Message());
     return kExitBadCommandLine;
   } catch (const std::exception& error) {
-    errors.ShowWarning(ConsoleErrorText(error, {FolderPart(facts.ProgramPath), facts.WorkFolder}));
+    errors.ShowWarning(ConsoleErrorText(error, FolderPart(facts.ProgramPath)));
     return kExitError;
   }
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The console program's run, without the console: it reads the command line, takes the
-// remembered options as the window shows them (reading, never writing), makes the
-// executable with the steps the wizard takes, and tells the outcome in lines and an
-// exit code (ExitCodes.h).
+// The console program's run, without the console: it reads the command line, and
+// converts settings files with the remembered options as the window shows them
+// (reading, never writing), or inspects, extracts from or updates executables; it tells
+// the outcome in lines and an exit code (ExitCodes.h).
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,8 +20,6 @@ class IConsoleStreams {
 
 struct ConsoleRunFacts {
   std::string ProgramPath;             // the program's own path; Zepcom.dat lies beside it
-  std::string WorkFolder;              // this run's own folder for the intermediate files,
-                                       // ending with "\"; empty when none could be made
   std::vector<std::string> Arguments;  // the command-line arguments after the program name
   std::function<bool()> Interrupted;   // true once the user has asked the run to stop
   // The arguments, as they stand in Arguments, that held characters the code page lacks
@@ -29,10 +27,10 @@ struct ConsoleRunFacts {
   std::vector<std::string> ForeignArguments = {};
 };
 
-// Runs the program and returns its exit code. The path of the executable made goes to
-// standard output; every warning and error is one line of standard error. The run
-// stops before its next step once interrupted. Whatever the outcome, the intermediate
-// files are deleted from the work folder. A settings file whose header line is too short
-// for the option columns, or whose reading a NUL byte ended, is converted with a warning.
+// Runs the program and returns its exit code: with many files, the highest of theirs.
+// The path of each file made goes to standard output; every warning and error is one
+// line of standard error. The run stops before its next step once interrupted, leaving
+// no file of the step behind. A settings file whose header line is too short for the
+// option columns, or whose reading a NUL byte ended, is converted with a warning.
 int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
                       IConsoleStreams& streams);

@@ -1,5 +1,6 @@
 // The conversion proper: deciphering the runtime image and assembling the generated
-// executable from it and the attachment file.
+// executable from it and the attachment file, through the work folder or straight into
+// the executable.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -10,11 +11,14 @@
 #include "engine/ConversionErrors.h"
 #include "engine/ExecutableAssembly.h"
 #include "engine/PeImage.h"
+#include "engine/PendingFile.h"
 #include "engine/WorkFiles.h"
 #include "platform/File.h"
 
 namespace {
 constexpr int kProgressRewritten = 33;
+constexpr int kProgressImageCopied = 66;
+constexpr int kProgressDone = 100;
 // The headers of a program, section table included, lie within its first bytes; a
 // linker puts them into the first few KiB.
 constexpr size_t kProgramHeadersLimit = 64 * 1024;
@@ -67,12 +71,47 @@ bool ConversionEngine::AssembleExecutable(const std::string& outputPath,
   // A runtime that deciphers into no program would make an executable that Windows
   // refuses to start, and replace a good one with it.
   const std::string runtimeImage = workFolder_ + kRuntimeImageName;
-  if (!IsProgramImage(runtimeImage)) {
-    const std::string runtimeFile = programFolder_ + kRuntimeFileName;
-    throw ERuntimeDamaged(FormatText(Texts::kRuntimeDamaged, runtimeFile), runtimeFile);
-  }
+  if (!IsProgramImage(runtimeImage)) ThrowRuntimeDamaged();
   WriteExecutable(outputPath, runtimeImage, attachment, progress);
   return true;
+}
+
+void ConversionEngine::ThrowRuntimeDamaged() const {
+  const std::string runtimeFile = programFolder_ + kRuntimeFileName;
+  throw ERuntimeDamaged(FormatText(Texts::kRuntimeDamaged, runtimeFile), runtimeFile);
+}
+
+DirectConversion ConversionEngine::ConvertDirectly(const HeaderOptions& options, const std::string& outputPath,
+                                                   const ProgressCallback& progress, bool keepSame) {
+  WriteOptionsIntoHeader(options);
+  if (progress) progress(kProgressRewritten);
+  const std::string runtimeFile = programFolder_ + kRuntimeFileName;
+  if (!platform::FileExists(runtimeFile)) return DirectConversion::RuntimeMissing;
+  RefuseProtectedOutput(outputPath);
+  PendingFile executable(outputPath, kLargestExecutableSize);
+  std::string head;
+  {
+    runtimeCipher_.SetIV(kRuntimeIVPhrase);
+    KeyClearer keyClearer(runtimeCipher_);
+    runtimeCipher_.SetKey(kRuntimeKeyPhrase);
+    runtimeCipher_.DecipherFileInto(runtimeFile, [&](const uint8_t* bytes, size_t count) {
+      const size_t kept = std::min(count, kProgramHeadersLimit - head.size());
+      head.append(reinterpret_cast<const char*>(bytes), kept);
+      executable.Append(bytes, count);
+      return true;
+    });
+  }
+  // A runtime that deciphers into no program would make an executable that Windows
+  // refuses to start, and replace a good one with it.
+  PeImageLayout layout;
+  if (!ReadPeImage(head, executable.Size(), layout)) ThrowRuntimeDamaged();
+  if (progress) progress(kProgressImageCopied);
+  const std::string text = lines_.Text();
+  executable.Append(text.data(), text.size());
+  if (progress) progress(kProgressDone);
+  if (keepSame && executable.SameAsTarget()) return DirectConversion::Unchanged;
+  executable.Commit();
+  return DirectConversion::Made;
 }
 
 bool ConversionEngine::Convert(const HeaderOptions& options, const std::string& outputPath,

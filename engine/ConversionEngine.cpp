@@ -73,6 +73,15 @@ bool ConversionEngine::LoadSettingsFile(const std::string& settingsPath) {
   return true;
 }
 
+bool ConversionEngine::LoadSettingsBytes(const std::string& bytes, const std::string& folder) {
+  lines_.Clear();
+  lineCutAtNul_ = lines_.AddText(bytes.data(), bytes.size());
+  settingsPath_.clear();
+  sourceFolder_ = folder;
+  linesAccepted_ = lines_.Count() >= kMinimumLineCount && HasHeaderMarker(lines_.Get(0));
+  return linesAccepted_;
+}
+
 bool ConversionEngine::ValidateSettingsFile(const std::string& settingsPath) {
   try {
     linesAccepted_ = lines_.Count() >= kMinimumLineCount && HasHeaderMarker(lines_.Get(0)) &&
@@ -83,10 +92,14 @@ bool ConversionEngine::ValidateSettingsFile(const std::string& settingsPath) {
   return linesAccepted_;
 }
 
-void ConversionEngine::RewriteHeaderLine(const HeaderOptions& options) {
+void ConversionEngine::WriteOptionsIntoHeader(const HeaderOptions& options) {
   std::string header = RewriteHeader(lines_.Get(0), options);
   lines_.Insert(0, std::move(header));
   lines_.Delete(1);
+}
+
+void ConversionEngine::RewriteHeaderLine(const HeaderOptions& options) {
+  WriteOptionsIntoHeader(options);
   SaveText(workFolder_ + kAttachmentName, lines_.Text());
 }
 

@@ -13,6 +13,13 @@
 // Receives the progress percentages of a conversion (33, 66, 100).
 using ProgressCallback = std::function<void(int percent)>;
 
+// What a conversion without intermediate files did.
+enum class DirectConversion {
+  RuntimeMissing,  // no runtime file: nothing was written
+  Made,            // the executable was written and is in its place
+  Unchanged,       // an executable with the same bytes was there already and was not touched
+};
+
 class ConversionEngine {
  public:
   explicit ConversionEngine(IWarningSink& warnings);
@@ -32,6 +39,9 @@ class ConversionEngine {
   // no file exists there: the missing-file warning has been shown. Raises
   // EFOpenError when the file exists but cannot be read.
   bool LoadSettingsFile(const std::string& settingsPath);
+  // Takes the settings file's bytes from elsewhere (an executable being rebuilt), as if
+  // loaded from a file in folder, and validates them as ValidateSettingsFile does.
+  bool LoadSettingsBytes(const std::string& bytes, const std::string& folder);
   // True when the loaded lines are a settings file and the file is still there. Only
   // lines accepted here are ever converted.
   bool ValidateSettingsFile(const std::string& settingsPath);
@@ -57,12 +67,21 @@ class ConversionEngine {
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
   bool Convert(const HeaderOptions& options, const std::string& outputPath,
                const ProgressCallback& progress);
+  // The whole conversion without the work folder: the runtime file is deciphered
+  // straight into the executable's temporary file beside outputPath and the lines, with
+  // options written into the header line, follow it; reports 33, 66 and 100. An end of
+  // the process at any moment leaves no file behind. keepSame: when outputPath already
+  // holds the same bytes, it is left as it is. Raises what AssembleExecutable raises.
+  DirectConversion ConvertDirectly(const HeaderOptions& options, const std::string& outputPath,
+                                   const ProgressCallback& progress, bool keepSame);
   // Deletes the runtime image and the attachment file from the work folder, whatever
   // the outcome of the conversion: the runtime must not stay behind in the clear.
   void DeleteIntermediateFiles() const;
 
  private:
   void RefuseProtectedOutput(const std::string& outputPath) const;
+  void WriteOptionsIntoHeader(const HeaderOptions& options);
+  [[noreturn]] void ThrowRuntimeDamaged() const;
 
   IWarningSink& warnings_;
   LineList lines_;

@@ -1,5 +1,6 @@
 #include "engine/HeaderLine.h"
 
+#include <algorithm>
 #include <new>
 
 #include "common/Exception.h"
@@ -60,4 +61,22 @@ std::string RewriteHeader(const std::string& header, const HeaderOptions& option
     // No memory for the new line: it cannot go into the line list.
     throw EListError(Texts::kListInsertError);
   }
+}
+
+HeaderOptions OptionsInHeader(const std::string& header) {
+  const size_t length = header.size();
+  // 1-based positions of the tray, autoplay and exit-at-end columns.
+  size_t visibility = 57, playOnStart = 70, exitAtEnd = 71;
+  if (length < kCompleteHeaderLength) {
+    exitAtEnd = length;
+    playOnStart = length - 1;
+    visibility = std::min<size_t>(57, length - 2);
+  }
+  const auto at = [&](size_t position) { return position >= 1 && position <= length ? header[position - 1] : '\0'; };
+  HeaderOptions options;
+  options.ShowNothing = at(visibility) != '-';
+  options.PlayOnStart = at(playOnStart) == '1';
+  options.ExitAtEnd = at(exitAtEnd) == '1';
+  options.ExitOnControlKey = at(1) == '1';
+  return options;
 }

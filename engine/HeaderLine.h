@@ -24,3 +24,8 @@ std::string ClampedSubstring(const std::string& text, long long start, long long
 // keeps its length; the option bytes of a shorter line land right after the bytes it
 // has. Raises EListError "行を挿入できません" when no memory is left for the new line.
 std::string RewriteHeader(const std::string& header, const HeaderOptions& options);
+
+// The options that RewriteHeader wrote into header. A line of 71 bytes or more has them
+// in their columns; in a shorter one they are its last bytes, as RewriteHeader put them
+// after the bytes the line had.
+HeaderOptions OptionsInHeader(const std::string& header);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/UniqueHandle.h"
 
@@ -35,6 +36,12 @@ using FileHandle = UniqueHandle<FileHandleTraits>;
 
 class File {
  public:
+  File() = default;
+  // Closes the file; a temporary file that was not kept goes with it.
+  ~File();
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
   // Opens an existing file for reading only.
   bool OpenRead(const std::string& path, Share share);
   // Creates the file, or truncates an existing one, opened for reading and writing.
@@ -42,11 +49,22 @@ class File {
   // Creates a file that must not exist yet (ERROR_FILE_EXISTS when it does), opened
   // for reading and writing.
   bool CreateNew(const std::string& path, Share share);
+  // Creates a file that must not exist yet, as CreateNew does, and that the system
+  // deletes when it is closed, also when the process is ended from outside, unless
+  // KeepAs made it permanent first. (Natively it is deleted when it is closed here.)
+  bool CreateTemporary(const std::string& path, Share share);
+  // Makes the temporary file permanent under the name target, replacing a file there,
+  // once what was written is on the disk. The file stays open. On failure, error
+  // receives the system error code, target is as it was and the temporary file is
+  // still deleted when it is closed.
+  bool KeepAs(const std::string& target, SystemError& error);
 
   // Transfers up to count bytes; transferred says how many actually moved.
   bool Read(void* buffer, size_t count, size_t& transferred);
   bool Write(const void* buffer, size_t count, size_t& transferred);
   bool Size(uint64_t& size);
+  // Moves the position of the next read or write to offset bytes from the start.
+  bool Seek(uint64_t offset);
   // Forces what was written onto the disk.
   bool Flush();
   bool Close();
@@ -60,6 +78,9 @@ class File {
   bool Fail();
   FileHandle handle_;
   SystemError error_ = 0;
+#ifndef _WIN32
+  std::string temporaryPath_;  // deleted by Close until KeepAs
+#endif
 };
 
 // The system error codes the layer reports by name.
@@ -94,6 +115,10 @@ bool MoveFileOver(const std::string& source, const std::string& target, SystemEr
 // without regard to case where the file system does so), or, when both exist, the
 // same file on the disk however it is spelt.
 bool SameFile(const std::string& first, const std::string& second);
+// The names of the files (not folders) in the folder that pattern names whose names
+// match its last part, with "*" for any characters and "?" for one; sorted. Only the
+// names: the caller puts the folder in front.
+std::vector<std::string> NamesMatching(const std::string& pattern);
 // Lets the calling thread wait.
 void SleepMilliseconds(unsigned milliseconds);
 

@@ -1,11 +1,14 @@
 // The native build's file layer. POSIX has no sharing modes, so Share is accepted
 // and not enforced; the sharing rules are tested in the Windows build under Wine.
+#include <dirent.h>
 #include <errno.h>
+#include <fnmatch.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/File.h"
@@ -32,6 +35,8 @@ SystemError FromErrno(int error) {
 }  // namespace
 
 void FileHandleTraits::Release(Handle handle) { ::close(handle); }
+
+File::~File() { Close(); }
 
 bool File::Opened(FileHandleTraits::Handle handle) {
   handle_.Reset(handle);
@@ -60,6 +65,22 @@ bool File::Create(const std::string& path, Share) {
 
 bool File::CreateNew(const std::string& path, Share) {
   return Opened(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+}
+
+bool File::CreateTemporary(const std::string& path, Share share) {
+  if (!CreateNew(path, share)) return false;
+  temporaryPath_ = path;
+  return true;
+}
+
+bool File::KeepAs(const std::string& target, SystemError& error) {
+  if (!Flush()) {
+    error = error_;
+    return false;
+  }
+  if (!MoveFileOver(temporaryPath_, target, error)) return false;
+  temporaryPath_.clear();
+  return true;
 }
 
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
@@ -98,11 +119,18 @@ bool File::Size(uint64_t& size) {
   return true;
 }
 
+bool File::Seek(uint64_t offset) {
+  return ::lseek(handle_.Get(), static_cast<off_t>(offset), SEEK_SET) >= 0 || Fail();
+}
+
 bool File::Flush() { return ::fsync(handle_.Get()) == 0 || Fail(); }
 
 bool File::Close() {
   if (!IsOpen()) return true;
-  return ::close(handle_.Release()) == 0 || Fail();
+  const bool closed = ::close(handle_.Release()) == 0 || Fail();
+  if (!temporaryPath_.empty()) ::unlink(temporaryPath_.c_str());
+  temporaryPath_.clear();
+  return closed;
 }
 
 
@@ -153,6 +181,28 @@ bool SameFile(const std::string& first, const std::string& second) {
   struct stat firstInfo, secondInfo;
   return ::stat(first.c_str(), &firstInfo) == 0 && ::stat(second.c_str(), &secondInfo) == 0 &&
          firstInfo.st_dev == secondInfo.st_dev && firstInfo.st_ino == secondInfo.st_ino;
+}
+
+std::vector<std::string> NamesMatching(const std::string& pattern) {
+  // The tests' Windows-style names ("data\\a.zep") are single file names here: the part
+  // up to the last backslash is matched as it stands and left out of the names.
+  std::vector<std::string> names;
+  const size_t slash = pattern.rfind('/');
+  const std::string folder = slash == std::string::npos ? "./" : pattern.substr(0, slash + 1);
+  const std::string namePattern = pattern.substr(slash == std::string::npos ? 0 : slash + 1);
+  const size_t backslash = namePattern.rfind('\\');
+  const size_t skipped = backslash == std::string::npos ? 0 : backslash + 1;
+  DIR* listing = ::opendir(folder.c_str());
+  if (listing == nullptr) return names;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (::fnmatch(namePattern.c_str(), name.c_str(), FNM_PERIOD | FNM_NOESCAPE) == 0 &&
+        FileExists(folder + name))
+      names.push_back(name.substr(skipped));
+  }
+  ::closedir(listing);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 void SleepMilliseconds(unsigned milliseconds) {

@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/ChunkedTransfer.h"
 #include "platform/File.h"
@@ -38,9 +41,30 @@ HANDLE OpenFile(const std::string& path, DWORD access, Share share, DWORD dispos
   return CreateFileA(path.c_str(), access, ShareFlags(share), nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                      nullptr);
 }
+
+// Sets whether the system deletes the open file when its last handle closes.
+bool SetDeleteOnClose(HANDLE file, bool deleted) {
+  FILE_DISPOSITION_INFO disposition = {deleted ? TRUE : FALSE};
+  return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
+// Gives the open file the name target, replacing a file there.
+bool RenameOpenFile(HANDLE file, const std::string& target) {
+  const std::wstring name = FullPath(target);
+  if (name.empty()) return false;
+  std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
+  auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  rename->ReplaceIfExists = TRUE;
+  rename->RootDirectory = nullptr;
+  rename->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+  std::memcpy(rename->FileName, name.data(), rename->FileNameLength);
+  return SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(buffer.size()));
+}
 }  // namespace
 
 void FileHandleTraits::Release(Handle handle) { CloseHandle(AsHandle(handle)); }
+
+File::~File() { Close(); }
 
 bool File::Opened(FileHandleTraits::Handle handle) {
   handle_.Reset(handle);
@@ -62,6 +86,27 @@ bool File::Create(const std::string& path, Share share) {
 
 bool File::CreateNew(const std::string& path, Share share) {
   return Opened(OpenFile(path, GENERIC_READ | GENERIC_WRITE, share, CREATE_NEW));
+}
+
+bool File::CreateTemporary(const std::string& path, Share share) {
+  if (!Opened(OpenFile(path, GENERIC_READ | GENERIC_WRITE | DELETE, share, CREATE_NEW))) return false;
+  if (SetDeleteOnClose(AsHandle(handle_.Get()), true)) return true;
+  Fail();
+  handle_.Reset();
+  DeleteFileA(path.c_str());
+  return false;
+}
+
+bool File::KeepAs(const std::string& target, SystemError& error) {
+  HANDLE file = AsHandle(handle_.Get());
+  if (FlushFileBuffers(file) && SetDeleteOnClose(file, false)) {
+    if (RenameOpenFile(file, target)) return true;
+    error = GetLastError();
+    SetDeleteOnClose(file, true);
+    return false;
+  }
+  error = GetLastError();
+  return false;
 }
 
 bool File::Read(void* buffer, size_t count, size_t& transferred) {
@@ -91,6 +136,12 @@ bool File::Size(uint64_t& size) {
   if (!GetFileSizeEx(AsHandle(handle_.Get()), &value)) return Fail();
   size = static_cast<uint64_t>(value.QuadPart);
   return true;
+}
+
+bool File::Seek(uint64_t offset) {
+  LARGE_INTEGER position;
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  return SetFilePointerEx(AsHandle(handle_.Get()), position, nullptr, FILE_BEGIN) || Fail();
 }
 
 bool File::Flush() { return FlushFileBuffers(AsHandle(handle_.Get())) || Fail(); }
@@ -140,6 +191,19 @@ bool SameFile(const std::string& first, const std::string& second) {
          firstIdentity.dwVolumeSerialNumber == secondIdentity.dwVolumeSerialNumber &&
          firstIdentity.nFileIndexHigh == secondIdentity.nFileIndexHigh &&
          firstIdentity.nFileIndexLow == secondIdentity.nFileIndexLow;
+}
+
+std::vector<std::string> NamesMatching(const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 void SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }

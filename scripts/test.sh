@@ -31,7 +31,7 @@ cmake --build build/win32
 if can_run_32bit; then
   run_windows_tests build/win32
 else
-  echo "32-bit Windows tests skipped: this machine runs 64-bit programs only"
+  echo "32-bit Windows tests skipped: $(why_no_32bit)"
 fi
 
 bash scripts/fuzz.sh --ci

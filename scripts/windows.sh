@@ -6,6 +6,7 @@
 #                                   runs Wine's 32-bit loader and looks at the answer
 #                                   (machines that run 64-bit code only refuse it
 #                                   with "Exec format error")
+#   why_no_32bit                    the reason, in words, when can_run_32bit is false
 
 configure_windows() {
   cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -14,4 +15,12 @@ configure_windows() {
 
 can_run_32bit() {
   /usr/lib/wine/wine --version 2>/dev/null | grep -q '^wine-'
+}
+
+why_no_32bit() {
+  if [ ! -e /usr/lib/wine/wine ]; then
+    echo "Wine's 32-bit loader (wine32) is not installed"
+  else
+    echo "this machine runs 64-bit programs only"
+  fi
 }

@@ -1,8 +1,8 @@
-// zepplayc.exe, the console program: converts a settings file as the window's silent
-// run does, without a window or a box, for batch files and build pipelines. It runs
-// beside the window and beside other copies of itself: it claims no single-instance
-// name, only reads the remembered options, and keeps its intermediate files in a
-// folder of its own.
+// zepplayc.exe, the console program: converts settings files as the window's silent
+// run does, without a window or a box, for batch files and build pipelines, and reads
+// back, extracts from and updates the executables made. It runs beside the window and
+// beside other copies of itself: it claims no single-instance name, only reads the
+// remembered options, and writes no intermediate file.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +11,7 @@
 
 #include "console/win/ConsoleArguments.h"
 #include "console/win/ConsoleInterruption.h"
-#include "console/win/PrivateWorkFolder.h"
+#include "console/win/LeftoverWorkFolders.h"
 #include "console/win/StandardStreams.h"
 #include "conversion/win/ProcessStartFacts.h"
 #include "console/ConsoleRun.h"
@@ -25,13 +25,13 @@ int main() {
   try {
     const ConsoleInterruption interruption;
     StartFacts facts = GatherStartFacts();
-    const PrivateWorkFolder workFolder(facts.TempPath);
+    RemoveLeftoverWorkFolders(facts.TempPath);
     RegistryOptionsStore options(HKEY_CURRENT_USER, RegistryOptionsStore::kProgramKey,
                                  RegistryAccess::ReadOnly);
     StandardStreams streams;
     std::vector<std::string> foreign;
     std::vector<std::string> arguments = ConsoleArguments(foreign);
-    return RunConsoleProgram({facts.ModulePath, workFolder.Path(), std::move(arguments),
+    return RunConsoleProgram({facts.ModulePath, std::move(arguments),
                               &ConsoleInterruption::Requested, std::move(foreign)},
                              options, streams);
   } catch (...) {

@@ -32,7 +32,7 @@ class ConsoleProgram : public ConversionScratch {
   int Run(std::vector<std::string> arguments, std::function<bool()> interrupted = {},
           std::vector<std::string> foreign = {}) {
     Streams = RecordedStreams();
-    const ConsoleRunFacts facts{"prog\\zepplayc.exe", "work\\", std::move(arguments),
+    const ConsoleRunFacts facts{"prog\\zepplayc.exe", std::move(arguments),
                                 std::move(interrupted), std::move(foreign)};
     return RunConsoleProgram(facts, Store, Streams);
   }
@@ -96,7 +96,12 @@ TEST_F(ConsoleProgram, RefusesACommandLineItCannotFollow) {
   // Each line is one sentence, ending with "。" once.
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{}, Texts::Console::kNoSettingsFile + std::string("。")},
-      {{kSettingsPath, "other.zep"}, FormatText(Texts::Console::kSecondSettingsFile, "other.zep") + "。"},
+      {{"-o", "a.exe", kSettingsPath, kSettingsPath},
+       FormatText(Texts::Console::kOutputWithManyFiles, 2) + "。"},
+      {{"--inspect", "--update", kExecutablePath},
+       FormatText(Texts::Console::kNotTogether, "--inspect", "--update") + "。"},
+      {{"--extract", "--tray", kExecutablePath}, FormatText(Texts::Console::kNotTogether, "--tray", "--extract") + "。"},
+      {{"--json", kExecutablePath}, FormatText(Texts::Console::kOptionNeedsCommand, "--json", "--inspect") + "。"},
       {{"-s", kSettingsPath}, FormatText(Texts::Console::kUnknownOption, "-s") + "。"},
       {{kSettingsPath, "-o"}, FormatText(Texts::Console::kNoOutputPath, "-o")},
       {{"--no-autoplay", kSettingsPath},
@@ -113,24 +118,24 @@ TEST_F(ConsoleProgram, RefusesACommandLineItCannotFollow) {
   EXPECT_EQ(Texts::Console::kHelp, Streams.Output);
 }
 
-// Every step is a chance to stop: before loading, before making, and at each progress
-// step until the executable takes its place. Stopped, the run made nothing, says so,
-// and leaves no intermediate file.
+// Every step is a chance to stop: before the file, before loading, before making, and at
+// each progress step until the executable takes its place. Stopped, the run made
+// nothing, says so, and leaves no file behind.
 TEST_F(ConsoleProgram, AnInterruptionStopsBeforeTheNextStep) {
+  const std::vector<std::string> Entries = EntriesOf(".");
   for (int askedAt = 1;; ++askedAt) {
     SCOPED_TRACE(askedAt);
     int asked = 0;
     const int exitCode = Run({kSettingsPath}, [&] { return ++asked >= askedAt; });
     if (exitCode == 0) {
-      EXPECT_EQ(6, askedAt);  // two steps and three progress reports
+      EXPECT_EQ(7, askedAt);  // three steps and three progress reports
       break;
     }
     EXPECT_EQ(2, exitCode);
     EXPECT_EQ(Hex(ErrorLine(std::string(Texts::Console::kInterrupted) + "。")), Hex(Streams.Error));
     EXPECT_FALSE(PathExists(kExecutablePath));
-    EXPECT_FALSE(PathExists("work\\Player.dat"));
-    EXPECT_FALSE(PathExists("work\\Attach.zep"));
-    ASSERT_LT(askedAt, 6);
+    EXPECT_EQ(Entries, EntriesOf("."));
+    ASSERT_LT(askedAt, 7);
   }
 }
 
@@ -197,14 +202,12 @@ TEST_F(ConsoleProgram, WhatAPlayerMayNotExpectIsConvertedWithAWarning) {
 // A full disk, whichever file it stops: the line says so and names the file; another
 // failed write names the file without blaming the disk.
 TEST(ConsoleMessages, AFullDiskIsNamedWithTheFileThatCouldNotBeWritten) {
-  const ConsoleFolders folders{"prog\\", "work\\"};
-  const std::string output = "out\\a.exe", image = "work\\Player.dat";
+  const std::string folders = "prog\\";
+  const std::string output = "out\\a.exe";
   EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, output)),
             Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 112), folders)));
   EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, output)),
             Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 39), folders)));
-  EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, image)),
-            Hex(ConsoleErrorText(EInOutError(112, image), folders)));
   EXPECT_EQ(Hex(FormatText(Texts::Console::kNotWritten, output)),
             Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 5), folders)));
 }

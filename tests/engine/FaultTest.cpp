@@ -13,12 +13,14 @@ namespace {
 class ConversionFaults : public ConversionFixture {};
 }  // namespace
 
-TEST_F(ConversionFaults, AFailingWriteOrCloseKeepsTheOlderExecutable) {
+// The executable is on the disk and in its place before its file is closed, so only a
+// write can fail it.
+TEST_F(ConversionFaults, AFailingWriteKeepsTheOlderExecutable) {
   WriteRuntimeFile(ProgramImage(100000, 4));
   WriteBytes(OutputPath, "older executable");
   const std::vector<std::string> before = EntriesOf(Source.Path());
-  for (auto call : {FailingFileCalls::Write, FailingFileCalls::Close}) {
-    FailingFileCalls failing(call, Source.Path());
+  {
+    FailingFileCalls failing(FailingFileCalls::Write, Source.Path());
     ExpectError<EWriteError>([&] { Engine.Convert(HeaderOptions{}, OutputPath, nullptr); }, Texts::kStreamWriteError);
   }
   EXPECT_EQ(ReadBytes(OutputPath), "older executable");

@@ -1,0 +1,28 @@
+#include "console/ConsoleJob.h"
+
+#include <algorithm>
+
+#include "common/Exception.h"
+#include "common/Format.h"
+#include "common/Texts.h"
+#include "engine/ShiftJisPath.h"
+#include "platform/File.h"
+
+std::string ProgramFolder(const ConsoleJob& job) { return FolderPart(job.Facts.ProgramPath); }
+
+void WriteOutputLine(const ConsoleJob& job, const std::string& text) {
+  job.Streams.Write(ConsoleStream::Output, text + "\r\n");
+}
+
+void StopIfInterrupted(const ConsoleJob& job) {
+  if (job.Facts.Interrupted && job.Facts.Interrupted()) throw Exception(Texts::Console::kInterrupted);
+}
+
+void CheckPathGiven(const ConsoleJob& job, const std::string& path) {
+  const auto& foreign = job.Facts.ForeignArguments;
+  if (std::find(foreign.begin(), foreign.end(), path) != foreign.end())
+    throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
+  if (platform::FullPathLength(path) > platform::kLongestPath)
+    throw Exception(
+        FormatText(Texts::Console::kPathTooLong, path.c_str(), static_cast<int>(platform::kLongestPath)));
+}
