@@ -1,12 +1,23 @@
-// Conversion benchmark: a settings file of about 200 KB converted with an 8 MiB
-// runtime, timed against a baseline measured in the same run (OpenSSL deciphering the
-// same runtime file in ECB, then a plain copy of the two parts into one file), and the
-// peak memory of a fresh process converting with an 8 MiB and a 64 MiB runtime.
-// Prints `name: value` lines. Scratch files go to $TMPDIR (default /tmp).
+// Benchmark of the console program's commands on an executable: a settings file of about
+// 200 KB converted with an 8 MiB runtime, and that executable inspected, each through the
+// engine functions that zepplayc calls, without starting a process. Two baselines are
+// measured in the same run: this program's own Blowfish deciphering the runtime file into
+// memory, followed by a copy of the settings bytes (the floor that any conversion has to
+// pay), and OpenSSL doing the same deciphering. Then the peak memory of each command
+// (convert, inspect, extract, update) in a fresh process, with an 8 MiB and a 64 MiB
+// runtime. The executable must hold exactly the bytes of the baselines, and the
+// inspection must find its parts and the digest OpenSSL gives; the program exits 1
+// otherwise. Prints `name: value` lines. Scratch files go to $TMPDIR (default /tmp).
+//
+// Natively the engine's paths have no folder part (their separator is "\"), so the
+// executable and the extracted settings go by their bare names into the current folder,
+// which is the scratch folder, as its temporary files do.
+#include <openssl/evp.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -14,18 +25,36 @@
 
 #include "bench/BenchTiming.h"
 #include "bench/OpenSslBaseline.h"
+#include "cipher/Blowfish.h"
 #include "engine/ConversionEngine.h"
+#include "engine/ExecutableAssembly.h"
+#include "engine/ExecutableReading.h"
+#include "engine/HeaderLine.h"
+#include "engine/LineList.h"
+#include "engine/PendingFile.h"
+#include "engine/WorkFiles.h"
 #include "platform/File.h"
-#include "tests/support/SettingsSamples.h"
 #include "tests/support/ProgramImage.h"
+#include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
-#include "tools/packer/RuntimePacker.h"
 
 namespace {
 constexpr size_t kMiB = 1024 * 1024;
+constexpr size_t kTimedRuntimeSize = 8 * kMiB;
 constexpr int kRuns = 7;
-constexpr char kExeName[] = "Macro.exe";
+constexpr char kSettingsName[] = "Macro.zep";
+constexpr char kExecutableName[] = "Macro.exe";
+constexpr char kExtractedName[] = "Extracted.zep";
+constexpr char kProgramName[] = "zepplayc.exe";
+// The options that the fresh header carries: the conversion writes them back as they
+// are, so the executable's settings part is the settings file byte for byte.
+constexpr HeaderOptions kFreshHeaderOptions{true, false, false, false};
+
+// What the commands are held to, as ratios to the baselines; reported, not enforced.
+constexpr double kConvertFloorGoal = 1.5;
+constexpr double kInspectFloorGoal = 1.2;
+constexpr double kConvertOpenSslGoal = 0.15;
 
 // A runtime file of a program image of imageSize bytes (headers, then pseudo-random
 // bytes) enciphered as the packer does it, a MiB at a time so that even a large one
@@ -66,8 +95,8 @@ std::string SettingsFile() {
 
 // A folder with the settings file and a runtime file of imageSize bytes.
 void PrepareFolder(const TempFolder& folder, size_t imageSize) {
-  WriteBytes(folder / "Macro.zep", SettingsFile());
-  WriteRuntimeFile(folder / "Zepcom.dat", imageSize);
+  WriteBytes(folder / kSettingsName, SettingsFile());
+  WriteRuntimeFile(folder / kRuntimeFileName, imageSize);
 }
 
 class NullSink : public IWarningSink {
@@ -75,36 +104,139 @@ class NullSink : public IWarningSink {
   void ShowWarning(const std::string&) override {}
 };
 
-// The conversion as the wizard runs it, everything in one folder, which is also the
-// current folder, where the executable's bare name leads.
-struct BenchConversion {
-  explicit BenchConversion(const std::string& folder) {
-    Engine.SetProgram(folder, "zepplay.exe");
-    Engine.SetWorkFolder(folder);
-    if (chdir(folder.c_str()) != 0 || !Engine.LoadSettingsFile(folder + "Macro.zep")) std::abort();
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "conversion_bench: %s\n", what);
+  std::exit(1);
+}
+
+// The conversion as zepplayc runs it: the engine set up with the console program beside
+// the runtime file, the settings loaded once, and each run deciphering the runtime
+// straight into the executable's temporary file, the settings text after it.
+struct ConsoleConversion {
+  explicit ConsoleConversion(const std::string& folder) {
+    Engine.SetProgram(folder, kProgramName);
+    if (!Engine.LoadSettingsFile(folder + kSettingsName)) Fail("the settings file did not load");
   }
   void Run() {
-    if (!Engine.Convert(HeaderOptions{}, kExeName, nullptr)) std::abort();
+    if (Engine.ConvertDirectly(kFreshHeaderOptions, Output, nullptr, false) != DirectConversion::Made)
+      Fail("the conversion made no executable");
   }
+  const std::string Output = kExecutableName;
   NullSink Warnings;
   ConversionEngine Engine{Warnings};
 };
 
-void AppendWholeFile(platform::File& output, const std::string& path) {
-  std::string bytes = ReadBytes(path);
-  size_t written = 0;
-  if (!output.Write(bytes.data(), bytes.size(), written) || written != bytes.size()) std::abort();
+// The parts of an executable, found as the console's read-back commands find them.
+ExecutableParts FoundParts(FileBytes& executable, const std::string& folder) {
+  ExecutableParts parts;
+  if (!FindExecutableParts(executable, RuntimeFileIn(folder), parts)) Fail("no parts found in the executable");
+  return parts;
 }
 
-// The baseline: OpenSSL deciphers the runtime file, then the image and the
-// attachment are copied into one file.
-void Baseline(const TempFolder& folder) {
-  if (!OpenSslDecipherFile(kRuntimeKeyPhrase, folder / "Zepcom.dat", folder / "baseline.dat"))
-    std::abort();
-  platform::File output;
-  if (!output.Create(folder / "baseline.exe", platform::Share::None)) std::abort();
-  AppendWholeFile(output, folder / "baseline.dat");
-  AppendWholeFile(output, folder / "Attach.zep");
+std::string SettingsPart(FileBytes& executable, const ExecutableParts& parts) {
+  std::string settings;
+  settings.reserve(static_cast<size_t>(parts.SettingsSize));
+  CopyBytes(executable, parts.RuntimeSize, parts.SettingsSize,
+            [&](const char* bytes, size_t count) { settings.append(bytes, count); });
+  return settings;
+}
+
+// What --inspect prints, gathered as it gathers it: the parts, the settings part read
+// into lines, the options in their header and the runtime part's digest.
+struct Inspection {
+  ExecutableParts Parts;
+  int SettingsLines = 0;
+  HeaderOptions Options;
+  std::string RuntimeDigest;
+};
+
+Inspection Inspect(const std::string& folder, const std::string& executablePath) {
+  FileBytes executable(executablePath);
+  Inspection inspection;
+  inspection.Parts = FoundParts(executable, folder);
+  const std::string settings = SettingsPart(executable, inspection.Parts);
+  LineList lines;
+  lines.AddText(settings.data(), settings.size());
+  inspection.SettingsLines = lines.Count();
+  inspection.Options = OptionsInHeader(lines.Count() > 0 ? lines.Get(0) : std::string());
+  inspection.RuntimeDigest = DigestOfStart(executable, inspection.Parts.RuntimeSize);
+  return inspection;
+}
+
+// --extract: the settings part copied into a new file beside the executable.
+void Extract(const std::string& folder, const std::string& executablePath) {
+  FileBytes executable(executablePath);
+  const ExecutableParts parts = FoundParts(executable, folder);
+  PendingFile settings(kExtractedName, kLargestExecutableSize);
+  CopyBytes(executable, parts.RuntimeSize, parts.SettingsSize,
+            [&](const char* bytes, size_t count) { settings.Append(bytes, count); });
+  settings.Commit();
+}
+
+// --update without switches: the executable rebuilt from its own settings part with the
+// current runtime, and left as it is when that gives the bytes it has.
+DirectConversion Update(const std::string& folder, const std::string& executablePath) {
+  NullSink warnings;
+  ConversionEngine engine(warnings);
+  engine.SetProgram(folder, kProgramName);
+  {
+    FileBytes executable(executablePath);
+    const ExecutableParts parts = FoundParts(executable, folder);
+    if (!engine.LoadSettingsBytes(SettingsPart(executable, parts), folder)) Fail("no settings inside");
+  }
+  return engine.ConvertDirectly(OptionsInHeader(engine.Lines().Get(0)), executablePath, nullptr, true);
+}
+
+// The file's bytes in a buffer that has room for extra bytes more.
+std::string ReadWithRoom(const std::string& path, size_t extra) {
+  platform::File file;
+  uint64_t size = 0;
+  if (!file.OpenRead(path, platform::Share::Read) || !file.Size(size)) Fail("a file did not open");
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(size) + extra);
+  bytes.resize(static_cast<size_t>(size));
+  size_t transferred = 0;
+  if (!file.Read(&bytes[0], bytes.size(), transferred) || transferred != bytes.size()) Fail("a file did not read");
+  return bytes;
+}
+
+// The own floor: the runtime file deciphered by this program's Blowfish into memory,
+// the settings bytes appended; the buffer never grows on the way.
+std::string OwnFloor(const std::string& runtimeFile, uint64_t runtimeFileSize, const std::string& settings) {
+  std::string executable;
+  executable.reserve(static_cast<size_t>(runtimeFileSize) + settings.size());
+  Blowfish cipher;
+  cipher.SetKey(kRuntimeKeyPhrase);
+  cipher.DecipherFileInto(runtimeFile, [&](const uint8_t* bytes, size_t count) {
+    executable.append(reinterpret_cast<const char*>(bytes), count);
+    return true;
+  });
+  cipher.ClearKey();
+  executable += settings;
+  return executable;
+}
+
+// The OpenSSL baseline: the runtime file read whole, deciphered in place by OpenSSL, its
+// padding cut, the settings bytes appended.
+std::string OpenSslConcatenation(const std::string& runtimeFile, const std::string& settings) {
+  std::string executable = ReadWithRoom(runtimeFile, settings.size());
+  OpenSslDecipherBuffer(kRuntimeKeyPhrase, reinterpret_cast<unsigned char*>(&executable[0]), executable.size());
+  executable.resize(executable.size() - static_cast<unsigned char>(executable.back()));
+  executable += settings;
+  return executable;
+}
+
+std::string OpenSslHexDigest(const std::string& bytes, size_t count) {
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned int length = 0;
+  if (!EVP_Digest(bytes.data(), count, digest, &length, EVP_sha256(), nullptr)) Fail("OpenSSL did not hash");
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  for (unsigned int i = 0; i < length; ++i) {
+    hex += kDigits[digest[i] >> 4];
+    hex += kDigits[digest[i] & 0xF];
+  }
+  return hex;
 }
 
 long PeakKiB() {
@@ -113,54 +245,104 @@ long PeakKiB() {
   return usage.ru_maxrss;
 }
 
-// In the fresh process: converts in folder and prints the peak before and after.
-int PeakChild(const std::string& folder) {
-  BenchConversion conversion(folder);
+// In the fresh process: runs the command on the executable in folder and prints the
+// peak before and after it.
+int PeakChild(const std::string& command, const std::string& folder) {
+  const std::string executablePath = kExecutableName;
+  if (chdir(folder.c_str()) != 0) Fail("the child cannot enter the folder");
   const long before = PeakKiB();
-  conversion.Run();
+  if (command == "convert") {
+    ConsoleConversion conversion(folder);
+    conversion.Run();
+  } else if (command == "inspect") {
+    Inspect(folder, executablePath);
+  } else if (command == "extract") {
+    Extract(folder, executablePath);
+  } else if (command == "update") {
+    if (Update(folder, executablePath) != DirectConversion::Unchanged) Fail("the update changed the executable");
+  } else {
+    return 2;
+  }
   std::printf("%ld %ld\n", before, PeakKiB());
   return 0;
 }
 
-// Runs this program again with "--peak-child" on a runtime of imageSize bytes and
-// prints its peak resident memory after the conversion and how much the conversion
-// added to the peak it had when loaded and set up.
-void PrintConversionPeak(size_t imageSize) {
+// Runs this program again with "--peak-child" for each command on a runtime of
+// imageSize bytes and prints the child's peak resident memory after the command and how
+// much the command added to the peak it had before it began.
+void PrintPeaks(size_t imageSize) {
   TempFolder folder;
   PrepareFolder(folder, imageSize);
+  {
+    CurrentFolder inFolder(folder.Path());
+    ConsoleConversion(folder.Path()).Run();
+  }  // the executable that the read-back commands read
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
-  if (length <= 0) std::abort();
-  const std::string command = "'" + std::string(self, static_cast<size_t>(length)) +
-                              "' --peak-child '" + folder.Path() + "'";
-  long before = -1, after = -1;
-  if (std::FILE* child = popen(command.c_str(), "r")) {
-    if (std::fscanf(child, "%ld %ld", &before, &after) != 2) std::abort();
-    pclose(child);
+  if (length <= 0) Fail("this program cannot find itself");
+  for (const char* command : {"convert", "inspect", "extract", "update"}) {
+    const std::string line = "'" + std::string(self, static_cast<size_t>(length)) + "' --peak-child " + command +
+                             " '" + folder.Path() + "'";
+    long before = -1, after = -1;
+    std::FILE* child = popen(line.c_str(), "r");
+    if (!child) Fail("no child process");
+    const bool read = std::fscanf(child, "%ld %ld", &before, &after) == 2;
+    if (pclose(child) != 0 || !read) Fail("a child process failed");
+    const std::string name = "peak_" + std::to_string(imageSize / kMiB) + "mib_" + command + "_";
+    PrintFigure((name + "kib").c_str(), static_cast<double>(after));
+    PrintFigure((name + "growth_kib").c_str(), static_cast<double>(after - before));
   }
-  const std::string name = "peak_" + std::to_string(imageSize / kMiB) + "mib_";
-  PrintFigure((name + "kib").c_str(), static_cast<double>(after));
-  PrintFigure((name + "growth_kib").c_str(), static_cast<double>(after - before));
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--peak-child") == 0) return PeakChild(argv[2]);
+  if (argc == 4 && std::strcmp(argv[1], "--peak-child") == 0) return PeakChild(argv[2], argv[3]);
 
   TempFolder folder;
-  PrepareFolder(folder, 8 * kMiB);
-  BenchConversion conversion(folder.Path());
-  const std::vector<double> best =
-      BestSecondsEach(kRuns, {[&] { conversion.Run(); }, [&] { Baseline(folder); }});
-  const bool same = ReadBytes(folder / kExeName) == ReadBytes(folder / "baseline.exe");
+  PrepareFolder(folder, kTimedRuntimeSize);
+  CurrentFolder inFolder(folder.Path());
+  const std::string runtimeFile = folder / kRuntimeFileName;
+  const std::string settings = ReadBytes(folder / kSettingsName);
+  uint64_t runtimeFileSize = 0;
+  {
+    platform::File file;
+    if (!file.OpenRead(runtimeFile, platform::Share::Read) || !file.Size(runtimeFileSize)) Fail("no runtime file");
+  }
+  ConsoleConversion conversion(folder.Path());
+  Inspection inspection;
+  std::string floor, openssl;
+  const std::vector<double> best = BestSecondsEach(
+      kRuns, {[&] { conversion.Run(); }, [&] { inspection = Inspect(folder.Path(), conversion.Output); },
+              [&] { floor = OwnFloor(runtimeFile, runtimeFileSize, settings); },
+              [&] { openssl = OpenSslConcatenation(runtimeFile, settings); }});
 
-  PrintFigure("settings_kb", ReadBytes(folder / "Macro.zep").size() / 1e3);
-  PrintFigure("runtime_mib", 8);
-  PrintFigure("ms", best[0] * 1e3);
-  PrintFigure("baseline_openssl_copy_ms", best[1] * 1e3);
-  PrintFigure("ratio", best[0] / best[1]);
-  PrintConversionPeak(8 * kMiB);
-  PrintConversionPeak(64 * kMiB);
-  if (!same) std::fprintf(stderr, "conversion_bench: the baseline wrote other bytes\n");
-  return same ? 0 : 1;
+  const std::string executable = ReadBytes(conversion.Output);
+  const double convert = best[0], inspect = best[1], ownFloor = best[2], openSsl = best[3];
+  PrintFigure("settings_kb", settings.size() / 1e3);
+  PrintFigure("runtime_mib", static_cast<double>(kTimedRuntimeSize) / kMiB);
+  PrintFigure("convert_ms", convert * 1e3);
+  PrintFigure("inspect_ms", inspect * 1e3);
+  PrintFigure("own_floor_ms", ownFloor * 1e3);
+  PrintFigure("openssl_ms", openSsl * 1e3);
+  PrintFigure("convert_vs_floor", convert / ownFloor);
+  PrintFigure("inspect_vs_floor", inspect / ownFloor);
+  PrintFigure("convert_vs_openssl", convert / openSsl);
+  PrintFigure("inspect_vs_openssl", inspect / openSsl);
+  PrintFigure("goal_convert_vs_floor", kConvertFloorGoal);
+  PrintFigure("goal_inspect_vs_floor", kInspectFloorGoal);
+  PrintFigure("goal_convert_vs_openssl", kConvertOpenSslGoal);
+  PrintPeaks(8 * kMiB);
+  PrintPeaks(64 * kMiB);
+
+  const ExecutableParts& parts = inspection.Parts;
+  const char* fault = executable != floor     ? "the executable differs from the own floor's bytes"
+                      : executable != openssl ? "the executable differs from OpenSSL's bytes"
+                      : parts.Runtime != RuntimeMatch::Current || parts.RuntimeSize != kTimedRuntimeSize ||
+                              parts.SettingsSize != settings.size()
+                          ? "the inspection found other parts"
+                      : inspection.RuntimeDigest != OpenSslHexDigest(executable, kTimedRuntimeSize)
+                          ? "the inspection's digest differs from OpenSSL's"
+                          : nullptr;
+  if (fault) std::fprintf(stderr, "conversion_bench: %s\n", fault);
+  return fault ? 1 : 0;
 }

@@ -55,8 +55,11 @@ section_cipher() {
   run_windows "$WINDOWS/bin/blowfish_bench.exe" | label cipher_windows
 }
 
-# The conversion: a 200 KB settings file with an 8 MiB runtime against OpenSSL
-# deciphering plus a plain copy, and the peak memory for 8 and 64 MiB runtimes.
+# The console's commands on an executable: converting a 200 KB settings file with an
+# 8 MiB runtime and inspecting the result, against two baselines of the same run (our own
+# Blowfish deciphering the runtime into memory plus a copy of the settings, and OpenSSL
+# doing the same), and the peak memory of convert, inspect, extract and update for 8 and
+# 64 MiB runtimes, each in a fresh process.
 section_conversion() {
   build_native conversion_bench
   TMPDIR=$(scratch_folder) "$NATIVE/bench/conversion_bench" | label conversion
