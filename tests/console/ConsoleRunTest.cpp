@@ -10,41 +10,10 @@
 #include "tests/support/TestFiles.h"
 #include "console/ConsoleMessages.h"
 #include "console/ConsoleRun.h"
-#include "tests/support/ConversionScratch.h"
+#include "tests/console/ConsoleProgramFixture.h"
 
 namespace {
 using Stored = std::vector<std::pair<std::string, std::string>>;
-
-class RecordedStreams : public IConsoleStreams {
- public:
-  void Write(ConsoleStream stream, const std::string& text) override {
-    (stream == ConsoleStream::Output ? Output : Error) += text;
-  }
-  std::string Output, Error;
-};
-
-class ConsoleProgram : public ConversionScratch {
- protected:
-  void SetUp() override {
-    WriteSettings(kSettingsPath);
-    InstallRuntime();
-  }
-  int Run(std::vector<std::string> arguments, std::function<bool()> interrupted = {},
-          std::vector<std::string> foreign = {}) {
-    Streams = RecordedStreams();
-    const ConsoleRunFacts facts{"prog\\zepplayc.exe", std::move(arguments),
-                                std::move(interrupted), std::move(foreign)};
-    return RunConsoleProgram(facts, Store, Streams);
-  }
-  static std::string ErrorLine(const std::string& text) {
-    return Texts::Console::kLinePrefix + text + "\r\n";
-  }
-  std::string ExecutableColumns() const {
-    return OptionColumns(ReadBytes(kExecutablePath).substr(RuntimeImage().size()));
-  }
-
-  RecordedStreams Streams;
-};
 
 struct OptionsCase {
   const char* Name;
@@ -197,6 +166,21 @@ TEST_F(ConsoleProgram, WhatAPlayerMayNotExpectIsConvertedWithAWarning) {
   EXPECT_EQ(std::string(kExecutablePath) + "\r\n", Streams.Output);
   const std::string executable = ReadBytes(kExecutablePath);
   EXPECT_EQ("5 and\r\n", executable.substr(executable.size() - 7));
+}
+
+// Each file in turn, a pattern's in the order of their names: the failures are told one
+// line each and the exit code is the worst of them.
+TEST_F(ConsoleProgram, ManyFilesGoOnAfterAFailureAndEndWithTheWorstCode) {
+  WriteSettings("data\\second.zep");
+  WriteBytes("data\\bad.zep", "no settings file");
+  const std::string tooLong = "data\\" + std::string(300, 'a') + ".zep";
+  EXPECT_EQ(2, Run({"data\\*.zep", "data\\x*.zep", tooLong}));
+  EXPECT_EQ("data\\macro.exe\r\ndata\\second.exe\r\n", Streams.Output);
+  EXPECT_EQ(Hex(ErrorLine(ConsoleSentence(Texts::kSettingsFileWrongFormat)) +
+                ErrorLine(FormatText(Texts::Console::kNothingMatches, "data\\x*.zep") + "。") +
+                ErrorLine(FormatText(Texts::Console::kPathTooLong, tooLong.c_str(), 259) + "。")),
+            Hex(Streams.Error));
+  EXPECT_FALSE(PathExists("data\\bad.exe"));
 }
 
 // A full disk, whichever file it stops: the line says so and names the file; another

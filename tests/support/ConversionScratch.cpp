@@ -12,8 +12,8 @@ ConversionScratch::ConversionScratch() {
   for (const char* folder : {"prog", "work", "data"}) MakeFolder(folder);
 }
 
-void ConversionScratch::InstallRuntime() {
-  WriteBytes("runtime.bin", RuntimeImage());
+void ConversionScratch::InstallRuntime(const std::string& image) {
+  WriteBytes("runtime.bin", image);
   PackRuntimeFile("runtime.bin", "prog\\Zepcom.dat");
 }
 

@@ -21,8 +21,8 @@ class ConversionScratch : public ::testing::Test {
 
   ConversionScratch();
 
-  // program folder + "Zepcom.dat", enciphering RuntimeImage().
-  void InstallRuntime();
+  // program folder + "Zepcom.dat", enciphering image.
+  void InstallRuntime(const std::string& image = RuntimeImage());
   // A settings file with the fresh header and bodyLines lines after it.
   static void WriteSettings(const std::string& path, int bodyLines = 5);
   // Bytes 1, 57, 70 and 71 of the first line of a settings file or attachment.
