@@ -44,7 +44,7 @@ HANDLE OpenFile(const std::string& path, DWORD access, Share share, DWORD dispos
 
 // Sets whether the system deletes the open file when its last handle closes.
 bool SetDeleteOnClose(HANDLE file, bool deleted) {
-  FILE_DISPOSITION_INFO disposition = {deleted ? TRUE : FALSE};
+  FILE_DISPOSITION_INFO disposition = {static_cast<BOOLEAN>(deleted)};
   return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
