@@ -6,7 +6,9 @@
 #include "common/Exception.h"
 #include "common/Texts.h"
 
-const std::string kHeaderMarker = "ephyrClickﾃﾞｰﾀ";
+// "ephyrClickﾃﾞｰﾀ" as its cp932 bytes, written out so that every compiler gives them,
+// also clang, which leaves the literals of the fuzz build in UTF-8.
+const std::string kHeaderMarker = "ephyrClick\xC3\xDE\xB0\xC0";
 
 namespace {
 // The pieces of a header line around the four option columns.
