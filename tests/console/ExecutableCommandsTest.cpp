@@ -85,7 +85,9 @@ TEST_F(ExecutableCommands, ExtractReplacesOtherBytesOnlyWhenForced) {
 }
 
 TEST_F(ExecutableCommands, UpdateLeavesAnExecutableThatWouldStayTheSameUntouched) {
-  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+  // Whole seconds, which every file system keeps as they are.
+  const auto old = std::chrono::floor<std::chrono::seconds>(std::filesystem::file_time_type::clock::now() -
+                                                            std::chrono::hours(24 * 400));
   std::filesystem::last_write_time(kExecutablePath, old);
   const std::vector<std::string> entries = EntriesOf(".");
   EXPECT_EQ(0, Run({"--update", kExecutablePath}));

@@ -90,10 +90,7 @@ ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program
 }
 
 ZepplayRun::~ZepplayRun() {
-  if (!HasEnded()) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count()));
-  }
+  Kill();
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
@@ -103,6 +100,12 @@ int ZepplayRun::WaitForExit() {
   DWORD code = 0;
   GetExitCodeProcess(info_.hProcess, &code);
   return static_cast<int>(code);
+}
+
+void ZepplayRun::Kill() {
+  if (HasEnded()) return;
+  TerminateProcess(info_.hProcess, 99);
+  WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count()));
 }
 
 bool ZepplayRun::HasEnded() const {

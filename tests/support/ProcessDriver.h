@@ -37,6 +37,8 @@ class ZepplayRun {
   // The exit code, or -1 when the process did not end within the deadline.
   int WaitForExit();
   bool HasEnded() const;
+  // Ends the process at once, as the system ends a killed one, and waits for the end.
+  void Kill();
 
  private:
   PROCESS_INFORMATION info_ = {};

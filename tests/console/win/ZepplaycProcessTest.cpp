@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <random>
 
 #include "common/Format.h"
 #include "common/Texts.h"
@@ -266,6 +268,52 @@ TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
     EXPECT_EQ("", run.Output);
     DeleteFileW(path.c_str());
   }
+}
+
+// A kill at any moment of an update, from the start of the process to its end: the
+// executable is the older one or the new one, whole, and nothing else is left beside it
+// or in the temporary folder.
+TEST_F(ZepplaycProcess, AKillAtAnyMomentLeavesOneWholeExecutableAndNothingElse) {
+  WriteBytes(SettingsPath(), SettingsFileBytes(std::vector<std::string>(300000, "step,\x83}\x83""E\x83X,340,0")));
+  ASSERT_EQ(0, ConsoleRun(Quoted(SettingsPath())).Finish().ExitCode);
+  const std::string older = ReadBytes(ExecutablePath());
+  const std::string update = "--update --tray " + Quoted(ExecutablePath());
+  const DWORD started = GetTickCount();
+  ASSERT_EQ(0, ConsoleRun(update).Finish().ExitCode);
+  const DWORD duration = GetTickCount() - started;
+  const std::string newer = ReadBytes(ExecutablePath());
+  ASSERT_NE(Hex(older), Hex(newer));
+  const std::vector<std::string> entries = EntriesOf(folder_.Path());
+  std::mt19937 random(GetTickCount());
+  for (int round = 0; round < 8; ++round) {
+    WriteBytes(ExecutablePath(), older);
+    ZepplayRun run(update, ProgramFolder() + "zepplayc.exe");
+    const DWORD delay = static_cast<DWORD>(random() % (duration + 1));
+    SCOPED_TRACE(FormatText("killed after %lu of %lu ms", static_cast<unsigned long>(delay),
+                            static_cast<unsigned long>(duration)));
+    Sleep(delay);
+    run.Kill();
+    const std::string left = ReadBytes(ExecutablePath());
+    EXPECT_TRUE(left == older || left == newer);
+    EXPECT_TRUE(WaitFor([&] { return EntriesOf(folder_.Path()) == entries; }));
+  }
+}
+
+// The folder an earlier version's run left in the temporary folder, with the runtime
+// in the clear, goes; one that holds anything else stays.
+TEST_F(ZepplaycProcess, RemovesTheWorkFoldersThatEarlierVersionsLeft) {
+  // Wine and Windows give processes ids that are multiples of 4: these run nowhere.
+  const std::string left = SystemTempFolder() + "zepplayc99999-0", kept = SystemTempFolder() + "zepplayc99997-1";
+  ASSERT_TRUE(MakeFolder(left));
+  ASSERT_TRUE(MakeFolder(kept));
+  WriteBytes(left + "\\Player.dat", RuntimeImage());
+  WriteBytes(left + "\\Attach.zep", "attachment");
+  WriteBytes(kept + "\\notes.txt", "someone's notes");
+  EXPECT_EQ(0, ConsoleRun(Quoted(SettingsPath())).Finish().ExitCode);
+  EXPECT_FALSE(PathExists(left));
+  EXPECT_EQ("someone's notes", ReadBytes(kept + "\\notes.txt"));
+  std::remove((kept + "\\notes.txt").c_str());
+  RemoveDirectoryA(kept.c_str());
 }
 
 }  // namespace
