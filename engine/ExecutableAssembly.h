@@ -15,8 +15,9 @@ inline constexpr uint64_t kLargestExecutableSize = 0xFFFFFFFFu;
 
 // Writes the bytes of runtimeImagePath, reports 66, appends those of attachmentPath
 // and reports 100. Each part is opened with no sharing and copied for the size it had
-// when opened. The executable is written under a name of its own in the folder of
-// outputPath, with no sharing, and replaces a file at outputPath only once it is
+// when opened. The executable is written as a PendingFile: under a name of its own in
+// the folder of outputPath, with no sharing, deleted by the system if the process ends
+// before it is complete, and put in the place of a file at outputPath only once it is
 // complete and on the disk.
 // Raises EFCreateError when outputPath cannot be created or replaced, when its full path
 // is longer than the system takes, when a read-only file lies there, or when the parts
