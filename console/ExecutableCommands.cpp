@@ -61,10 +61,15 @@ const char* MatchWord(RuntimeMatch match) {
   return "unknown";
 }
 
+// text as a JSON string of cp932 bytes. A double-byte character is kept whole: its
+// second byte may be that of "\\".
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
-  for (char byte : text) {
-    if (byte == '"' || byte == '\\') {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char byte = text[i];
+    if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < text.size()) {
+      quoted += text.substr(i++, 2);
+    } else if (byte == '"' || byte == '\\') {
       quoted += '\\';
       quoted += byte;
     } else if (static_cast<unsigned char>(byte) < 0x20) {

@@ -54,6 +54,8 @@ TEST_F(ExecutableCommands, AnOlderRuntimeIsFoundByTheEndOfItsImage) {
   InstallRuntime(ProgramImage(0x800, 7));
   EXPECT_EQ(0, Run({"--inspect", kExecutablePath}));
   EXPECT_EQ(Hex(InspectLines("no")), Hex(Streams.Output));
+  EXPECT_EQ(0, Run({"--extract", "-o", "data\\back.zep", kExecutablePath}));
+  EXPECT_EQ(Hex(Settings()), Hex(ReadBytes("data\\back.zep")));
   std::filesystem::remove("prog\\Zepcom.dat");
   EXPECT_EQ(0, Run({"--inspect", kExecutablePath}));
   EXPECT_EQ(Hex(InspectLines("unknown")), Hex(Streams.Output));
@@ -135,5 +137,10 @@ TEST_F(ExecutableCommands, ManyExecutablesAreNamedBlockByBlock) {
   EXPECT_EQ(0, Run({"--inspect", "data\\*.exe"}));
   EXPECT_EQ(Hex("file: data\\copy.exe\r\n" + InspectLines("yes") + "file: data\\macro.exe\r\n" + InspectLines("yes")),
             Hex(Streams.Output));
+  // In JSON the backslash is escaped, but not the second byte of 表 (95 5C).
+  WriteBytes("data\\\x95\\.exe", Made);
+  EXPECT_EQ(0, Run({"--inspect", "--json", "data\\*.exe"}));
+  EXPECT_NE(std::string::npos, Streams.Output.find("\r\n{\"file\":\"data\\\\\x95\\.exe\",\"settings-bytes\":"))
+      << Streams.Output;
 }
 }  // namespace
