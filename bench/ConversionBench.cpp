@@ -127,9 +127,10 @@ struct ConsoleConversion {
 };
 
 // The parts of an executable, found as the console's read-back commands find them.
-ExecutableParts FoundParts(FileBytes& executable, const std::string& folder) {
+ExecutableParts FoundParts(FileBytes& executable, const std::string& folder, bool withDigest = false) {
   ExecutableParts parts;
-  if (!FindExecutableParts(executable, RuntimeFileIn(folder), parts)) Fail("no parts found in the executable");
+  if (!FindExecutableParts(executable, RuntimeFileIn(folder), parts, withDigest))
+    Fail("no parts found in the executable");
   return parts;
 }
 
@@ -153,13 +154,13 @@ struct Inspection {
 Inspection Inspect(const std::string& folder, const std::string& executablePath) {
   FileBytes executable(executablePath);
   Inspection inspection;
-  inspection.Parts = FoundParts(executable, folder);
+  inspection.Parts = FoundParts(executable, folder, true);
   const std::string settings = SettingsPart(executable, inspection.Parts);
   LineList lines;
   lines.AddText(settings.data(), settings.size());
   inspection.SettingsLines = lines.Count();
   inspection.Options = OptionsInHeader(lines.Count() > 0 ? lines.Get(0) : std::string());
-  inspection.RuntimeDigest = DigestOfStart(executable, inspection.Parts.RuntimeSize);
+  inspection.RuntimeDigest = inspection.Parts.RuntimeDigest;
   return inspection;
 }
 

@@ -24,8 +24,8 @@ constexpr char kSettingsExtension[] = ".zep";
 // An executable opened for reading and its two parts; Found is false when it is none
 // that Zephyr Player made, after the warning saying so.
 struct ReadExecutable {
-  ReadExecutable(const ConsoleJob& job, const std::string& path) : Bytes(path) {
-    Found = FindExecutableParts(Bytes, RuntimeFileIn(ProgramFolder(job)), Parts);
+  ReadExecutable(const ConsoleJob& job, const std::string& path, bool withDigest = false) : Bytes(path) {
+    Found = FindExecutableParts(Bytes, RuntimeFileIn(ProgramFolder(job)), Parts, withDigest);
     if (!Found) job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, path));
   }
   std::string SettingsBytes() {
@@ -98,7 +98,7 @@ void PrintFields(const ConsoleJob& job, const std::string& path, const std::vect
 
 int InspectExecutable(const ConsoleJob& job, const std::string& executablePath) {
   CheckPathGiven(job, executablePath);
-  ReadExecutable executable(job, executablePath);
+  ReadExecutable executable(job, executablePath, true);
   if (!executable.Found) return kExitWarning;
   const std::string settings = executable.SettingsBytes();
   LineList lines;
@@ -109,7 +109,7 @@ int InspectExecutable(const ConsoleJob& job, const std::string& executablePath) 
               {{"settings-bytes", std::to_string(parts.SettingsSize), true},
                {"settings-lines", std::to_string(lines.Count()), true},
                {"runtime-bytes", std::to_string(parts.RuntimeSize), true},
-               {"runtime-sha256", DigestOfStart(executable.Bytes, parts.RuntimeSize), false},
+               {"runtime-sha256", parts.RuntimeDigest, false},
                {"runtime-current", MatchWord(parts.Runtime), false},
                {"tray", OnOff(!options.ShowNothing), false},
                {"autoplay", OnOff(options.PlayOnStart), false},

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "cipher/Blowfish.h"
 #include "cipher/Sha256.h"
+#include "engine/BackgroundDigest.h"
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
@@ -28,27 +30,67 @@ bool SettingsStartAt(IRandomAccessBytes& executable, uint64_t offset) {
   return HasHeaderMarker(std::string(start, sizeof start));
 }
 
+// The executable's bytes read in order through a window of kReadSize, with the digest
+// of what was read worked out beside, so that the comparison with the current runtime
+// costs one pass and little more time than the deciphering it waits for.
+class SequentialReader {
+ public:
+  SequentialReader(IRandomAccessBytes& source, bool withDigest) : source_(source) {
+    if (withDigest) digest_ = std::make_unique<BackgroundDigest>();
+  }
+  // The count bytes at the current position (count at most kReadSize), which then
+  // moves past them; nullptr when the file ends before.
+  const char* Next(size_t count) {
+    if (count > source_.Size() - position_) return nullptr;
+    if (position_ + count > windowStart_ + window_.size()) {
+      HandOverWhatWasRead();
+      window_.resize(static_cast<size_t>(std::min<uint64_t>(kReadSize, source_.Size() - position_)));
+      if (!source_.ReadAt(position_, window_.data(), window_.size())) throw EReadError(Texts::kStreamReadError);
+      windowStart_ = position_;
+    }
+    const char* bytes = window_.data() + (position_ - windowStart_);
+    position_ += count;
+    return bytes;
+  }
+  uint64_t Position() const { return position_; }
+  // The digest of the bytes read so far.
+  std::string HexDigest() {
+    HandOverWhatWasRead();
+    return digest_->HexDigest();
+  }
+
+ private:
+  // Gives the part of the window read so far to the digest; the window is then empty.
+  void HandOverWhatWasRead() {
+    window_.resize(static_cast<size_t>(position_ - windowStart_));
+    if (digest_ && !window_.empty()) digest_->Add(std::move(window_));
+    window_ = std::vector<char>();
+    windowStart_ = position_;
+  }
+
+  IRandomAccessBytes& source_;
+  std::unique_ptr<BackgroundDigest> digest_;
+  std::vector<char> window_;
+  uint64_t windowStart_ = 0;
+  uint64_t position_ = 0;
+};
+
 // The length of the current runtime when the executable starts with it, byte for byte;
 // 0 when it does not. Unknown in match when no current runtime can be read.
-uint64_t CurrentRuntimeLength(IRandomAccessBytes& executable, const RuntimeSource& currentRuntime,
+uint64_t CurrentRuntimeLength(SequentialReader& executable, const RuntimeSource& currentRuntime,
                               RuntimeMatch& match) {
-  uint64_t offset = 0;
   bool same = true;
-  std::vector<char> theirs;
   const bool readable = currentRuntime([&](const uint8_t* bytes, size_t count) {
     // Deciphered to the end even after a difference: only a runtime read whole counts.
-    if (!same) return;
-    if (count > executable.Size() - offset) {
-      same = false;
-      return;
+    for (size_t done = 0; same && done < count;) {
+      const size_t piece = std::min(count - done, kReadSize);
+      const char* theirs = executable.Next(piece);
+      same = theirs != nullptr && std::memcmp(theirs, bytes + done, piece) == 0;
+      done += piece;
     }
-    theirs.resize(std::max(theirs.size(), count));
-    if (!executable.ReadAt(offset, theirs.data(), count)) throw EReadError(Texts::kStreamReadError);
-    same = std::memcmp(theirs.data(), bytes, count) == 0;
-    offset += count;
   });
   match = !readable ? RuntimeMatch::Unknown : same ? RuntimeMatch::Current : RuntimeMatch::Different;
-  return match == RuntimeMatch::Current ? offset : 0;
+  return match == RuntimeMatch::Current ? executable.Position() : 0;
 }
 
 // The end of the program image that starts the executable, or 0 when it starts with none.
@@ -94,10 +136,12 @@ RuntimeSource RuntimeFileIn(const std::string& programFolder) {
 }
 
 bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& currentRuntime,
-                         ExecutableParts& parts) {
+                         ExecutableParts& parts, bool withDigest) {
   parts = ExecutableParts{};
-  uint64_t boundary = CurrentRuntimeLength(executable, currentRuntime, parts.Runtime);
-  if (boundary == 0 || !SettingsStartAt(executable, boundary)) {
+  SequentialReader reader(executable, withDigest);
+  uint64_t boundary = CurrentRuntimeLength(reader, currentRuntime, parts.Runtime);
+  const bool afterCurrent = boundary != 0 && SettingsStartAt(executable, boundary);
+  if (!afterCurrent) {
     boundary = ProgramImageEnd(executable);
     if (boundary == 0 || !SettingsStartAt(executable, boundary)) return false;
     // The current runtime may be the prefix of an image that does not end there.
@@ -105,6 +149,7 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
   }
   parts.RuntimeSize = boundary;
   parts.SettingsSize = executable.Size() - boundary;
+  if (withDigest) parts.RuntimeDigest = afterCurrent ? reader.HexDigest() : DigestOfStart(executable, boundary);
   return true;
 }
 

@@ -56,12 +56,14 @@ struct ExecutableParts {
   uint64_t RuntimeSize = 0;   // the settings file starts at this offset
   uint64_t SettingsSize = 0;  // and runs to the end of the file
   RuntimeMatch Runtime = RuntimeMatch::Unknown;
+  std::string RuntimeDigest;  // SHA-256 of the runtime part, when asked for
 };
 
-// Finds the two parts of executable. False when it is not an executable a conversion
-// made. Raises EReadError when its bytes cannot be read.
+// Finds the two parts of executable, withDigest also the runtime part's SHA-256, in the
+// same pass as the comparison where the current runtime starts the file. False when it
+// is not an executable a conversion made. Raises EReadError when its bytes cannot be read.
 bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& currentRuntime,
-                         ExecutableParts& parts);
+                         ExecutableParts& parts, bool withDigest = false);
 
 // Hands count bytes of source from offset to sink, a piece at a time. Raises EReadError
 // when they cannot be read.

@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t inputSize) {
   MemoryBytes executable(data, size);
 
   ExecutableParts parts;
-  const bool found = FindExecutableParts(executable, SourceOf(runtime), parts);
+  const bool found = FindExecutableParts(executable, SourceOf(runtime), parts, true);
 
   // The image's one section ends where the image does: an executable that starts with
   // it and has a header there is found, with the current runtime or without one.
@@ -115,6 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t inputSize) {
         std::memcmp(settings.data(), data + parts.RuntimeSize, settings.size()) == 0);
   Sha256 plain(Sha256::Rounds::Portable);
   plain.Add(data, static_cast<size_t>(parts.RuntimeSize));
-  Check(DigestOfStart(executable, parts.RuntimeSize) == plain.HexDigest());
+  const std::string digest = plain.HexDigest();
+  Check(parts.RuntimeDigest == digest && DigestOfStart(executable, parts.RuntimeSize) == digest);
   return 0;
 }
