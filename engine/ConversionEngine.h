@@ -32,8 +32,6 @@ class ConversionEngine {
   const std::string& WorkFolder() const { return workFolder_; }
   const std::string& SourceFolder() const { return sourceFolder_; }
   const LineList& Lines() const { return lines_; }
-  // The window's cipher component RuntimeCipher (ECB, TextForm: a new Blowfish's state).
-  Blowfish& RuntimeCipher() { return runtimeCipher_; }
 
   // Reads the settings file into the line list and sets the source folder. False when
   // no file exists there: the missing-file warning has been shown. Raises
@@ -92,5 +90,9 @@ class ConversionEngine {
   std::string programFolder_;
   std::string workFolder_;
   std::string sourceFolder_;
+
+ protected:
+  // The cipher that deciphers the runtime file (ECB, TextForm: a new Blowfish's state);
+  // it holds no key outside a conversion. Tests reach it through a subclass.
   Blowfish runtimeCipher_;
 };

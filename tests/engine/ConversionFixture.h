@@ -15,6 +15,13 @@
 
 inline constexpr char kExeName[] = "Macro.exe";
 
+// The engine with its runtime cipher in view, to see that no key stays in it.
+class EngineWithCipherInView : public ConversionEngine {
+ public:
+  using ConversionEngine::ConversionEngine;
+  Blowfish& RuntimeCipher() { return runtimeCipher_; }
+};
+
 class ConversionFixture : public ::testing::Test {
  protected:
   // programFolder: where Zepcom.dat is looked for; a folder of its own by default.
@@ -38,7 +45,7 @@ class ConversionFixture : public ::testing::Test {
   std::string SettingsPath = Source / "Macro.zep";
   std::string RuntimeFile, RuntimeImage = Work / "Player.dat", Attachment = Work / "Attach.zep";
   WarningRecorder Warnings;
-  ConversionEngine Engine{Warnings};
+  EngineWithCipherInView Engine{Warnings};
   std::string OutputPath;
   std::vector<int> Progress;
 };

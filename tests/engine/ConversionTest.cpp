@@ -31,6 +31,19 @@ TEST_P(ConversionOfImageSize, ExecutableIsRuntimeImageFollowedByAttachment) {
   EXPECT_TRUE(KeyCleared());
 }
 
+// Straight into the executable, as the console program converts: the same bytes as
+// through the work folder, which stays empty.
+TEST_P(ConversionOfImageSize, TheDirectConversionMakesTheSameBytesWithoutWorkFiles) {
+  WriteRuntimeFile(ProgramImage(GetParam(), 1));
+  ASSERT_EQ(DirectConversion::Made, Engine.ConvertDirectly(HeaderOptions{}, OutputPath, Recorder(), false));
+  EXPECT_EQ(Progress, (std::vector<int>{33, 66, 100}));
+  EXPECT_TRUE(EntriesOf(Work.Path()).empty());
+  EXPECT_TRUE(KeyCleared());
+  const std::string direct = ReadBytes(OutputPath);
+  ASSERT_TRUE(Engine.Convert(HeaderOptions{}, OutputPath, nullptr));
+  ExpectFileBytes(OutputPath, direct);
+}
+
 // A later conversion with a smaller runtime replaces the earlier executable whole.
 TEST_F(Conversion, ExistingLongerOutputIsReplacedCompletely) {
   WriteRuntimeFile(ProgramImage(5 * 1024 * 1024, 2));
