@@ -58,8 +58,8 @@ void BenchKeySetup() {
   constexpr int kKeys = 2000;
   Blowfish blowfish;
   double seconds = BestSecondsEach(kRuns, {[&] {
-    for (int i = 0; i < kKeys; ++i) blowfish.SetKey(kKey);
-  }})[0];
+                                     for (int i = 0; i < kKeys; ++i) blowfish.SetKey(kKey);
+                                   }})[0];
   PrintFigure("setkey_us", seconds / kKeys * 1e6);
 }
 

@@ -86,7 +86,9 @@ std::string SettingsFile() {
   std::vector<std::string> steps;
   size_t size = 0;
   while (size < 200 * 1024) {
-    steps.push_back(std::to_string(steps.size()) + ",\x83}\x83""E\x83X\x88\xDA\x93\xAE," +
+    steps.push_back(std::to_string(steps.size()) +
+                    ",\x83}\x83"
+                    "E\x83X\x88\xDA\x93\xAE," +
                     std::to_string(steps.size() % 1024) + ",340,0");
     size += steps.back().size() + 2;
   }
@@ -197,7 +199,8 @@ std::string ReadWithRoom(const std::string& path, size_t extra) {
   bytes.reserve(static_cast<size_t>(size) + extra);
   bytes.resize(static_cast<size_t>(size));
   size_t transferred = 0;
-  if (!file.Read(&bytes[0], bytes.size(), transferred) || transferred != bytes.size()) Fail("a file did not read");
+  if (!file.Read(&bytes[0], bytes.size(), transferred) || transferred != bytes.size())
+    Fail("a file did not read");
   return bytes;
 }
 
@@ -221,7 +224,8 @@ std::string OwnFloor(const std::string& runtimeFile, uint64_t runtimeFileSize, c
 // padding cut, the settings bytes appended.
 std::string OpenSslConcatenation(const std::string& runtimeFile, const std::string& settings) {
   std::string executable = ReadWithRoom(runtimeFile, settings.size());
-  OpenSslDecipherBuffer(kRuntimeKeyPhrase, reinterpret_cast<unsigned char*>(&executable[0]), executable.size());
+  OpenSslDecipherBuffer(kRuntimeKeyPhrase, reinterpret_cast<unsigned char*>(&executable[0]),
+                        executable.size());
   executable.resize(executable.size() - static_cast<unsigned char>(executable.back()));
   executable += settings;
   return executable;
@@ -260,7 +264,8 @@ int PeakChild(const std::string& command, const std::string& folder) {
   } else if (command == "extract") {
     Extract(folder, executablePath);
   } else if (command == "update") {
-    if (Update(folder, executablePath) != DirectConversion::Unchanged) Fail("the update changed the executable");
+    if (Update(folder, executablePath) != DirectConversion::Unchanged)
+      Fail("the update changed the executable");
   } else {
     return 2;
   }
@@ -282,8 +287,8 @@ void PrintPeaks(size_t imageSize) {
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
   if (length <= 0) Fail("this program cannot find itself");
   for (const char* command : {"convert", "inspect", "extract", "update"}) {
-    const std::string line = "'" + std::string(self, static_cast<size_t>(length)) + "' --peak-child " + command +
-                             " '" + folder.Path() + "'";
+    const std::string line = "'" + std::string(self, static_cast<size_t>(length)) + "' --peak-child " +
+                             command + " '" + folder.Path() + "'";
     long before = -1, after = -1;
     std::FILE* child = popen(line.c_str(), "r");
     if (!child) Fail("no child process");
@@ -307,7 +312,8 @@ int main(int argc, char** argv) {
   uint64_t runtimeFileSize = 0;
   {
     platform::File file;
-    if (!file.OpenRead(runtimeFile, platform::Share::Read) || !file.Size(runtimeFileSize)) Fail("no runtime file");
+    if (!file.OpenRead(runtimeFile, platform::Share::Read) || !file.Size(runtimeFileSize))
+      Fail("no runtime file");
   }
   ConsoleConversion conversion(folder.Path());
   Inspection inspection;

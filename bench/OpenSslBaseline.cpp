@@ -10,8 +10,7 @@
 namespace {
 BF_KEY Schedule(const std::string& key) {
   BF_KEY schedule;
-  BF_set_key(&schedule, static_cast<int>(key.size()),
-             reinterpret_cast<const unsigned char*>(key.data()));
+  BF_set_key(&schedule, static_cast<int>(key.size()), reinterpret_cast<const unsigned char*>(key.data()));
   return schedule;
 }
 

@@ -8,5 +8,4 @@ void OpenSslDecipherBuffer(const std::string& key, unsigned char* data, size_t s
 // Deciphers a file into another the way DecipherFile does (4096-byte chunks, the
 // padding of the last chunk removed), with BF_ecb_encrypt doing the blocks. False
 // when a file cannot be read or written.
-bool OpenSslDecipherFile(const std::string& key, const std::string& inputPath,
-                         const std::string& outputPath);
+bool OpenSslDecipherFile(const std::string& key, const std::string& inputPath, const std::string& outputPath);

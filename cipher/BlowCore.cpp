@@ -15,12 +15,13 @@ inline uint32_t Mix(const SBoxes& s, uint32_t x) {
 template <bool Forward, size_t Lanes>
 inline void Rounds(const BlowfishCore& core, uint32_t (&left)[Lanes], uint32_t (&right)[Lanes]) {
   auto p = [&](size_t i) { return core.P[Forward ? i : kBlowfishPWords - 1 - i]; };
-  auto round = [&](const uint32_t (&from)[Lanes], uint32_t (&to)[Lanes], size_t i) {
+  auto round = [&](const uint32_t(&from)[Lanes], uint32_t(&to)[Lanes], size_t i) {
 #pragma GCC unroll 8
     for (size_t lane = 0; lane < Lanes; ++lane) to[lane] ^= Mix(core.S, from[lane]) ^ p(i);
   };
 #pragma GCC unroll 8
   for (size_t lane = 0; lane < Lanes; ++lane) left[lane] ^= p(0);
+  // clang-format off
   round(left, right, 1);   round(right, left, 2);
   round(left, right, 3);   round(right, left, 4);
   round(left, right, 5);   round(right, left, 6);
@@ -29,6 +30,7 @@ inline void Rounds(const BlowfishCore& core, uint32_t (&left)[Lanes], uint32_t (
   round(left, right, 11);  round(right, left, 12);
   round(left, right, 13);  round(right, left, 14);
   round(left, right, 15);  round(right, left, 16);
+// clang-format on
 #pragma GCC unroll 8
   for (size_t lane = 0; lane < Lanes; ++lane) {
     uint32_t newLeft = right[lane] ^ p(17);

@@ -10,8 +10,7 @@ inline constexpr size_t kBlowfishBlockSize = 8;
 
 // A block is two 32-bit halves, each stored most significant byte first.
 inline uint32_t LoadBigEndian(const uint8_t* bytes) {
-  return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 |
-         uint32_t{bytes[3]};
+  return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | uint32_t{bytes[3]};
 }
 
 inline void StoreBigEndian(uint32_t value, uint8_t* bytes) {

@@ -82,9 +82,8 @@ bool HasShaInstructions() {
 #ifdef __i386__
 __attribute__((force_align_arg_pointer))
 #endif
-__attribute__((target("sha,ssse3,sse4.1"))) void CompressWithShaInstructions(uint32_t* state,
-                                                                            const uint8_t* blocks,
-                                                                            size_t count) {
+__attribute__((target("sha,ssse3,sse4.1"))) void
+CompressWithShaInstructions(uint32_t* state, const uint8_t* blocks, size_t count) {
   // Turns the big-endian words of a block into the register's own order.
   const __m128i byteOrder = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
   const __m128i dcba = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);

@@ -13,14 +13,12 @@ inline constexpr char kStreamReadError[] = "ストリームからの読み込み
 inline constexpr char kStreamWriteError[] = "ストリームへの書き込みエラー";
 // Windows does not start a program file of 4 GB or more.
 inline constexpr char kSettingsFileTooLarge[] = "ファイル %s は大きすぎるため変換できません";
-inline constexpr char kExecutableTooLarge[] =
-    "実行ファイル %s は 4 GB 以上になるため作成できません";
+inline constexpr char kExecutableTooLarge[] = "実行ファイル %s は 4 GB 以上になるため作成できません";
 // An output whose full path is longer than Windows takes (%d: the most characters).
 inline constexpr char kOutputPathTooLong[] =
     "実行ファイル %s はパスが長すぎるため作成できません (%d 文字まで)";
 // An older executable that the user protected with the read-only attribute.
-inline constexpr char kOutputReadOnly[] =
-    "ファイル %s には読み取り専用属性が付いているため、置き換えません";
+inline constexpr char kOutputReadOnly[] = "ファイル %s には読み取り専用属性が付いているため、置き換えません";
 // Zepcom.dat (%s: its path) that deciphers into no Windows program.
 inline constexpr char kRuntimeDamaged[] = "%s が壊れているため、実行ファイルを作成できません";
 
@@ -50,8 +48,7 @@ inline constexpr char kBlowfishPaddingTooLong[] =
 inline constexpr char kBlowfishInputTooShort[] = "Blowfish: Input not valid - too short";
 inline constexpr char kBlowfishInputNotWholeBlocks[] =
     "Blowfish: Input not valid - length is not a multiple of 8";
-inline constexpr char kBlowfishInvalidBase64[] =
-    "Blowfish: Error converting from Base64 - invalid character";
+inline constexpr char kBlowfishInvalidBase64[] = "Blowfish: Error converting from Base64 - invalid character";
 
 // I/O errors by system error code (EInOutError); any other code uses IOErrorOther.
 inline constexpr char kIOErrorFileNotFound[] = "ファイルが見つかりません";
@@ -80,8 +77,7 @@ inline constexpr char kSilentRunCaption[] = "EXE生成中…";
 inline constexpr char kSilentRunNotTurn[] =
     "ほかの変換が 2 分たっても終わらないため、次のファイルは変換しませんでした。\r\n%s";
 // A conversion without a usable temporary folder.
-inline constexpr char kNoWorkFolder[] =
-    "一時フォルダを取得できないため、実行ファイルを作成できません";
+inline constexpr char kNoWorkFolder[] = "一時フォルダを取得できないため、実行ファイルを作成できません";
 // A start that cannot go on: a window that cannot be made (%s: its class, %lu: the
 // system error code), a picture that cannot be loaded (%d: its resource number), or
 // an error without a message of its own.
@@ -207,8 +203,7 @@ inline constexpr char kOutputWithManyFiles[] =
     "-o はファイルを 1 つだけ指定したときに使えます (指定されたファイル: %d 個)";
 inline constexpr char kNotTogether[] = "%s と %s は一緒に指定できません";
 inline constexpr char kOptionNeedsCommand[] = "%s は %s と一緒に指定して下さい";
-inline constexpr char kNoExecutableFile[] =
-    "実行ファイルが指定されていません (使い方: zepplayc --help)";
+inline constexpr char kNoExecutableFile[] = "実行ファイルが指定されていません (使い方: zepplayc --help)";
 inline constexpr char kFlagNeedsTray[] =
     "何も表示しない実行ファイルには %s を指定できません。--tray と一緒に指定して下さい。";
 // A run stopped by Ctrl+C or Ctrl+Break, or by the console window closing.
@@ -240,7 +235,7 @@ inline constexpr char kNothingMatches[] = "%s に当てはまるファイルが�
 inline constexpr char kSameSettingsThere[] = "%s には同じ内容の設定ファイルがすでにあります";
 inline constexpr char kOtherFileThere[] =
     "%s には内容の違うファイルがあるため、取り出しませんでした。置き換えるときは --force を指定して下さい";
-inline constexpr char kAlreadyUpToDate[] = "%s は今の Zepcom.dat とオプションで作られているため、変更しませんでした";
-inline constexpr char kNoSettingsInside[] =
-    "%s の中の設定ファイルは形式が正しくないため、作り直せません";
+inline constexpr char kAlreadyUpToDate[] =
+    "%s は今の Zepcom.dat とオプションで作られているため、変更しませんでした";
+inline constexpr char kNoSettingsInside[] = "%s の中の設定ファイルは形式が正しくないため、作り直せません";
 }  // namespace Texts::Console

@@ -70,7 +70,8 @@ bool ReadCommand(const std::string& argument, ConsoleCommand& command, std::stri
 
 // Checks that every option given belongs to the command: the switches change what is
 // made, "-o" names what is written anew, "--json" and "--force" have one command each.
-void CheckOptionsFit(const ConsoleCommand& command, const std::string& commandGiven, const std::string& firstSwitch) {
+void CheckOptionsFit(const ConsoleCommand& command, const std::string& commandGiven,
+                     const std::string& firstSwitch) {
   const ConsoleAction action = command.Action;
   const bool makes = action == ConsoleAction::Convert || action == ConsoleAction::Update;
   if (!makes && !firstSwitch.empty()) ThrowNotTogether(firstSwitch, commandGiven);

@@ -47,7 +47,8 @@ std::string WriteErrorText(uint32_t systemError, const std::string& path, const 
 std::string ConsoleErrorText(const std::exception& error, const std::string& programFolder) {
   if (const auto* refused = dynamic_cast<const EProtectedOutput*>(&error))
     return FormatText(ProtectedOutputText(refused->Kept()), refused->OutputPath());
-  if (const auto* cipher = dynamic_cast<const EFileError*>(&error)) return CipherFileErrorText(*cipher, programFolder);
+  if (const auto* cipher = dynamic_cast<const EFileError*>(&error))
+    return CipherFileErrorText(*cipher, programFolder);
   if (const auto* write = dynamic_cast<const EWriteError*>(&error))
     return WriteErrorText(write->SystemError(), write->Path(), write->Message());
   return error.what();
@@ -60,6 +61,7 @@ std::string ConsoleSentence(const std::string& text) {
   // The last character, stepping over double-byte characters from the start.
   size_t last = 0;
   for (size_t i = 0; i < line.size(); i += IsLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1) last = i;
-  if (line.compare(last, std::string::npos, Texts::Console::kFullStop) != 0) line += Texts::Console::kFullStop;
+  if (line.compare(last, std::string::npos, Texts::Console::kFullStop) != 0)
+    line += Texts::Console::kFullStop;
   return line;
 }

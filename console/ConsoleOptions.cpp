@@ -19,9 +19,7 @@ class OptionStates : public IOptionControls {
     if (control == OptionControl::ShowNothing) checked_[Index(OptionControl::TrayIcon)] = false;
     if (control == OptionControl::TrayIcon) checked_[Index(OptionControl::ShowNothing)] = false;
   }
-  void SetEnabled(OptionControl control, bool enabled) override {
-    enabled_[Index(control)] = enabled;
-  }
+  void SetEnabled(OptionControl control, bool enabled) override { enabled_[Index(control)] = enabled; }
   bool IsEnabled(OptionControl control) const { return enabled_[Index(control)]; }
 
  private:
@@ -49,8 +47,7 @@ HeaderOptions Switched(OptionStates& controls, VisibilityRule& visibility,
 }
 }  // namespace
 
-HeaderOptions ConsoleHeaderOptions(IOptionsStore& store,
-                                   const std::map<OptionControl, bool>& switches) {
+HeaderOptions ConsoleHeaderOptions(IOptionsStore& store, const std::map<OptionControl, bool>& switches) {
   OptionStates controls;
   VisibilityRule visibility(controls);
   RememberedOptions(store).ReadOptions(
@@ -68,7 +65,8 @@ HeaderOptions UpdatedHeaderOptions(const HeaderOptions& current,
   controls.SetChecked(OptionControl::ExitAtEnd, current.ExitAtEnd);
   controls.SetChecked(OptionControl::ExitOnControlKey, current.ExitOnControlKey);
   // The flags are locked as the visibility has them, and keep the values they have.
-  for (OptionControl flag : {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey})
+  for (OptionControl flag :
+       {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey})
     controls.SetEnabled(flag, !current.ShowNothing);
   return Switched(controls, visibility, switches);
 }

@@ -12,8 +12,7 @@
 // visibility switch and after it the flag switches (ConsoleCommand::Switches). Raises
 // ERegistryError for a stored option the window could not read either, and
 // ECommandLineError for a flag switched off while the executable shows nothing.
-HeaderOptions ConsoleHeaderOptions(IOptionsStore& store,
-                                   const std::map<OptionControl, bool>& switches);
+HeaderOptions ConsoleHeaderOptions(IOptionsStore& store, const std::map<OptionControl, bool>& switches);
 
 // The options of an executable rebuilt with the options current it has, changed by the
 // switches as for ConsoleHeaderOptions: only a switch given changes anything.

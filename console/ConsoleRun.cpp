@@ -105,8 +105,7 @@ int DoAllFiles(const ConsoleRunFacts& facts, const ConsoleCommand& command, Erro
 }
 }  // namespace
 
-int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
-                      IConsoleStreams& streams) {
+int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store, IConsoleStreams& streams) {
   ErrorLines errors(streams);
   try {
     const ConsoleCommand command = ReadConsoleCommand(facts.Arguments);

@@ -32,5 +32,4 @@ struct ConsoleRunFacts {
 // line of standard error. The run stops before its next step once interrupted, leaving
 // no file of the step behind. A settings file whose header line is too short for the
 // option columns, or whose reading a NUL byte ended, is converted with a warning.
-int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store,
-                      IConsoleStreams& streams);
+int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store, IConsoleStreams& streams);

@@ -121,9 +121,9 @@ int InspectExecutable(const ConsoleJob& job, const std::string& executablePath) 
 int ExtractSettings(const ConsoleJob& job, const std::string& executablePath) {
   CheckPathGiven(job, executablePath);
   const std::string& given = job.Command.OutputPath;
-  const std::string target =
-      given.empty() ? FolderPart(executablePath) + ChangeExtension(NamePart(executablePath), kSettingsExtension)
-                    : given;
+  const std::string target = given.empty() ? FolderPart(executablePath) +
+                                                 ChangeExtension(NamePart(executablePath), kSettingsExtension)
+                                           : given;
   CheckPathGiven(job, target);
   ReadExecutable executable(job, executablePath);
   if (!executable.Found) return kExitWarning;
@@ -162,7 +162,8 @@ int UpdateExecutable(const ConsoleJob& job, const std::string& executablePath) {
       return kExitWarning;
     }
   }
-  const HeaderOptions options = UpdatedHeaderOptions(OptionsInHeader(engine.Lines().Get(0)), job.Command.Switches);
+  const HeaderOptions options =
+      UpdatedHeaderOptions(OptionsInHeader(engine.Lines().Get(0)), job.Command.Switches);
   StopIfInterrupted(job);
   const auto progress = [&](int) { StopIfInterrupted(job); };
   switch (engine.ConvertDirectly(options, executablePath, progress, true)) {

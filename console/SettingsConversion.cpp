@@ -18,7 +18,8 @@ void WarnAboutTheSettings(const ConsoleJob& job, const ConversionEngine& engine,
 }
 }  // namespace
 
-int ConvertSettingsFile(const ConsoleJob& job, const HeaderOptions& options, const std::string& settingsPath) {
+int ConvertSettingsFile(const ConsoleJob& job, const HeaderOptions& options,
+                        const std::string& settingsPath) {
   ConversionEngine engine(job.Errors);
   engine.SetProgram(ProgramFolder(job), NamePart(job.Facts.ProgramPath));
   StopIfInterrupted(job);

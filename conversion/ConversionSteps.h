@@ -16,8 +16,7 @@ enum class SettingsCheck {
 
 // Loads the settings file into the engine and checks that it is one. Raises
 // EFOpenError when the file exists but cannot be read.
-SettingsCheck LoadSettings(ConversionEngine& engine, IWarningSink& warnings,
-                           const std::string& settingsPath);
+SettingsCheck LoadSettings(ConversionEngine& engine, IWarningSink& warnings, const std::string& settingsPath);
 
 // The executable's name proposed for a settings file: its name with ".exe" in place
 // of its extension. The executable goes beside the settings file.

@@ -26,7 +26,6 @@ class IOptionsStore {
   // Looks the value up without creating the section.
   virtual StoredValue Read(const std::string& section, const std::string& name) = 0;
   // Stores text (with its terminating NUL), creating the section when missing.
-  virtual WriteResult Write(const std::string& section, const std::string& name,
-                             const std::string& text) = 0;
+  virtual WriteResult Write(const std::string& section, const std::string& name, const std::string& text) = 0;
   virtual void Close() = 0;
 };

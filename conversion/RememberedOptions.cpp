@@ -29,7 +29,7 @@ const char* FlagText(bool flag) { return flag ? "1" : "0"; }
 }  // namespace
 
 void RememberedOptions::Read(IRememberedWindow& window, const ScreenSize& screen,
-                              const VisibilitySelector& select) {
+                             const VisibilitySelector& select) {
   OpenedStore store(store_);
   const bool opened = store.Opened();
   // Each term is halved on its own before the subtraction.

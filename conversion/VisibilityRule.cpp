@@ -2,7 +2,7 @@
 
 namespace {
 constexpr OptionControl kOptionFlags[] = {OptionControl::PlayOnStart, OptionControl::ExitAtEnd,
-                                           OptionControl::ExitOnControlKey};
+                                          OptionControl::ExitOnControlKey};
 }  // namespace
 
 void VisibilityRule::Select(OptionControl radio, bool selected) {

@@ -62,8 +62,7 @@ bool ConversionEngine::PrepareRuntimeImage() {
   return true;
 }
 
-bool ConversionEngine::AssembleExecutable(const std::string& outputPath,
-                                           const ProgressCallback& progress) {
+bool ConversionEngine::AssembleExecutable(const std::string& outputPath, const ProgressCallback& progress) {
   if (!PrepareRuntimeImage()) return false;
   const std::string attachment = workFolder_ + kAttachmentName;
   if (!platform::FileExists(attachment)) return false;
@@ -81,7 +80,8 @@ void ConversionEngine::ThrowRuntimeDamaged() const {
   throw ERuntimeDamaged(FormatText(Texts::kRuntimeDamaged, runtimeFile), runtimeFile);
 }
 
-DirectConversion ConversionEngine::ConvertDirectly(const HeaderOptions& options, const std::string& outputPath,
+DirectConversion ConversionEngine::ConvertDirectly(const HeaderOptions& options,
+                                                   const std::string& outputPath,
                                                    const ProgressCallback& progress, bool keepSame) {
   WriteOptionsIntoHeader(options);
   if (progress) progress(kProgressRewritten);
@@ -115,7 +115,7 @@ DirectConversion ConversionEngine::ConvertDirectly(const HeaderOptions& options,
 }
 
 bool ConversionEngine::Convert(const HeaderOptions& options, const std::string& outputPath,
-                                const ProgressCallback& progress) {
+                               const ProgressCallback& progress) {
   RewriteHeaderLine(options);
   if (progress) progress(kProgressRewritten);
   return AssembleExecutable(outputPath, progress);

@@ -45,8 +45,7 @@ void SaveText(const std::string& path, const std::string& text) {
   if (!file.Create(path, platform::Share::None))
     throw EFCreateError(FormatText(Texts::kFileCreateError, path));
   size_t transferred = 0;
-  if (!file.Write(text.data(), text.size(), transferred) || transferred != text.size() ||
-      !file.Close())
+  if (!file.Write(text.data(), text.size(), transferred) || transferred != text.size() || !file.Close())
     throw EWriteError(Texts::kStreamWriteError, path, file.Error());
 }
 }  // namespace

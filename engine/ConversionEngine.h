@@ -63,8 +63,7 @@ class ConversionEngine {
   // program with ERuntimeDamaged, before anything is written.
   bool AssembleExecutable(const std::string& outputPath, const ProgressCallback& progress);
   // The whole conversion: RewriteHeaderLine, progress 33, AssembleExecutable.
-  bool Convert(const HeaderOptions& options, const std::string& outputPath,
-               const ProgressCallback& progress);
+  bool Convert(const HeaderOptions& options, const std::string& outputPath, const ProgressCallback& progress);
   // The whole conversion without the work folder: the runtime file is deciphered
   // straight into the executable's temporary file beside outputPath and the lines, with
   // options written into the header line, follow it; reports 33, 66 and 100. An end of

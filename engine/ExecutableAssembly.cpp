@@ -45,8 +45,7 @@ void Append(PendingFile& output, Part& part) {
 }  // namespace
 
 void WriteExecutable(const std::string& outputPath, const std::string& runtimeImagePath,
-                     const std::string& attachmentPath,
-                     const std::function<void(int percent)>& progress) {
+                     const std::string& attachmentPath, const std::function<void(int percent)>& progress) {
   CheckTargetPath(outputPath);
   Part runtimeImage(runtimeImagePath), attachment(attachmentPath);
   if (runtimeImage.size > kLargestExecutableSize ||

@@ -26,5 +26,4 @@ inline constexpr uint64_t kLargestExecutableSize = 0xFFFFFFFFu;
 // than asked. On every error an older file at outputPath stays as it was and nothing new
 // is left behind.
 void WriteExecutable(const std::string& outputPath, const std::string& runtimeImagePath,
-                     const std::string& attachmentPath,
-                     const std::function<void(int percent)>& progress);
+                     const std::string& attachmentPath, const std::function<void(int percent)>& progress);

@@ -45,7 +45,8 @@ class SequentialReader {
     if (position_ + count > windowStart_ + window_.size()) {
       HandOverWhatWasRead();
       window_.resize(static_cast<size_t>(std::min<uint64_t>(kReadSize, source_.Size() - position_)));
-      if (!source_.ReadAt(position_, window_.data(), window_.size())) throw EReadError(Texts::kStreamReadError);
+      if (!source_.ReadAt(position_, window_.data(), window_.size()))
+        throw EReadError(Texts::kStreamReadError);
       windowStart_ = position_;
     }
     const char* bytes = window_.data() + (position_ - windowStart_);
@@ -149,7 +150,8 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
   }
   parts.RuntimeSize = boundary;
   parts.SettingsSize = executable.Size() - boundary;
-  if (withDigest) parts.RuntimeDigest = afterCurrent ? reader.HexDigest() : DigestOfStart(executable, boundary);
+  if (withDigest)
+    parts.RuntimeDigest = afterCurrent ? reader.HexDigest() : DigestOfStart(executable, boundary);
   return true;
 }
 

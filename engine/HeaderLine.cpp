@@ -17,6 +17,7 @@ struct HeaderPieces {
 };
 
 // A fresh header line as the settings tool writes it; used when the line cannot be cut.
+// clang-format off
 HeaderPieces FreshHeaderPieces() {
   return {"Z", "ephyrClickﾃﾞｰﾀﾌｧｲﾙ0この0000の内容は変更しないでください", ")", "000000000010",
           "0", "0", "003305010" + std::string(100, ' ')};
@@ -29,13 +30,12 @@ HeaderPieces CutHeader(const std::string& header) {
           ClampedSubstring(header, 70, 1),  ClampedSubstring(header, 71, 1),
           ClampedSubstring(header, 72, length - 71)};
 }
+// clang-format on
 
 const char* Flag(bool on, const char* yes, const char* no) { return on ? yes : no; }
 }  // namespace
 
-bool HasHeaderMarker(const std::string& line) {
-  return ClampedSubstring(line, 2, 14) == kHeaderMarker;
-}
+bool HasHeaderMarker(const std::string& line) { return ClampedSubstring(line, 2, 14) == kHeaderMarker; }
 
 std::string ClampedSubstring(const std::string& text, long long start, long long count) {
   if (start < 1) start = 1;
@@ -57,8 +57,8 @@ std::string RewriteHeader(const std::string& header, const HeaderOptions& option
   pieces.Column71 = Flag(options.ExitAtEnd, "1", "0");
   pieces.Column1 = Flag(options.ExitOnControlKey, "1", "Z");
   try {
-    return pieces.Column1 + pieces.ToolText + pieces.Column57 + pieces.ToolData +
-           pieces.Column70 + pieces.Column71 + pieces.Rest;
+    return pieces.Column1 + pieces.ToolText + pieces.Column57 + pieces.ToolData + pieces.Column70 +
+           pieces.Column71 + pieces.Rest;
   } catch (const std::bad_alloc&) {
     // No memory for the new line: it cannot go into the line list.
     throw EListError(Texts::kListInsertError);
@@ -74,7 +74,9 @@ HeaderOptions OptionsInHeader(const std::string& header) {
     playOnStart = length - 1;
     visibility = std::min<size_t>(57, length - 2);
   }
-  const auto at = [&](size_t position) { return position >= 1 && position <= length ? header[position - 1] : '\0'; };
+  const auto at = [&](size_t position) {
+    return position >= 1 && position <= length ? header[position - 1] : '\0';
+  };
   HeaderOptions options;
   options.ShowNothing = at(visibility) != '-';
   options.PlayOnStart = at(playOnStart) == '1';

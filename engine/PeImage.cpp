@@ -44,8 +44,8 @@ uint64_t SymbolTablesEnd(const Fields& fields, uint64_t coff) {
   const uint64_t symbolTable = fields.Get(coff + 8, 4);
   if (symbolTable == 0) return 0;
   const uint64_t strings = symbolTable + uint64_t{fields.Get(coff + 12, 4)} * kSymbolSize;
-  return strings + (fields.Has(strings, kStringTableSizeField) ? fields.Get(strings, 4)
-                                                                : kStringTableSizeField);
+  return strings +
+         (fields.Has(strings, kStringTableSizeField) ? fields.Get(strings, 4) : kStringTableSizeField);
 }
 
 // The end of a signed program's certificate table, whose directory entry holds a file

@@ -7,7 +7,7 @@
 #include <string_view>
 
 struct PeImageLayout {
-  bool Is64Bit = false;        // PE32+ rather than PE32
+  bool Is64Bit = false;  // PE32+ rather than PE32
   uint32_t SectionCount = 0;
   // The end of the last section's raw data (at least the end of the headers).
   uint64_t SectionsEnd = 0;

@@ -49,7 +49,8 @@ void CheckTargetPath(const std::string& targetPath) {
     throw EFCreateError(
         FormatText(Texts::kOutputPathTooLong, targetPath.c_str(), static_cast<int>(platform::kLongestPath)));
   // Windows refuses to replace a read-only file, and a user sets the attribute to keep it.
-  if (platform::IsReadOnlyFile(targetPath)) throw EFCreateError(FormatText(Texts::kOutputReadOnly, targetPath));
+  if (platform::IsReadOnlyFile(targetPath))
+    throw EFCreateError(FormatText(Texts::kOutputReadOnly, targetPath));
 }
 
 PendingFile::PendingFile(const std::string& targetPath, uint64_t largestSize)

@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const StringMode stringMode = (data[0] & 4) ? RawBytes : TextForm;
   const size_t keyLength = std::min<size_t>(data[1], size - 2);
   const std::string key(reinterpret_cast<const char*>(data + 2), keyLength);
-  const std::string input(reinterpret_cast<const char*>(data + 2 + keyLength),
-                          size - 2 - keyLength);
+  const std::string input(reinterpret_cast<const char*>(data + 2 + keyLength), size - 2 - keyLength);
 
   FuzzedBlowfish blowfish;
   try {

@@ -49,7 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int64_t expected = 0;
   const bool accepted = ReadIntegerText(text, value);
   Check(accepted == ReferenceRead(text, expected));
-  if (accepted) Check(value == expected);
-  else Check(value == untouched);
+  if (accepted)
+    Check(value == expected);
+  else
+    Check(value == untouched);
   return 0;
 }

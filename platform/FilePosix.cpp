@@ -17,19 +17,27 @@ namespace platform {
 namespace {
 SystemError FromErrno(int error) {
   switch (error) {
-    case ENOENT: return 2;   // ERROR_FILE_NOT_FOUND
-    case EEXIST: return kErrorFileExists;
-    case ENOTDIR: return 3;  // ERROR_PATH_NOT_FOUND
+    case ENOENT:
+      return 2;  // ERROR_FILE_NOT_FOUND
+    case EEXIST:
+      return kErrorFileExists;
+    case ENOTDIR:
+      return 3;  // ERROR_PATH_NOT_FOUND
     case EMFILE:
-    case ENFILE: return 4;   // ERROR_TOO_MANY_OPEN_FILES
+    case ENFILE:
+      return 4;  // ERROR_TOO_MANY_OPEN_FILES
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return 5;   // ERROR_ACCESS_DENIED
+    case EISDIR:
+      return 5;  // ERROR_ACCESS_DENIED
     case ENOSPC:
-    case EFBIG: return 112;  // ERROR_DISK_FULL
-    case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
-    default: return 31;      // ERROR_GEN_FAILURE
+    case EFBIG:
+      return 112;  // ERROR_DISK_FULL
+    case ENAMETOOLONG:
+      return 206;  // ERROR_FILENAME_EXCED_RANGE
+    default:
+      return 31;  // ERROR_GEN_FAILURE
   }
 }
 }  // namespace
@@ -133,7 +141,6 @@ bool File::Close() {
   return closed;
 }
 
-
 bool FileExists(const std::string& path) {
   struct stat info;
   return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
@@ -156,9 +163,7 @@ bool FolderExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool RemoveFile(const std::string& path) {
-  return FileExists(path) && ::unlink(path.c_str()) == 0;
-}
+bool RemoveFile(const std::string& path) { return FileExists(path) && ::unlink(path.c_str()) == 0; }
 
 bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
   if (::rename(source.c_str(), target.c_str()) != 0) {

@@ -32,10 +32,9 @@ std::wstring FullPath(const std::string& path) {
 // the file; false when the file cannot be reached.
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
   FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return file && GetFileInformationByHandle(file.Get(), &identity);
 }
-
 
 HANDLE OpenFile(const std::string& path, DWORD access, Share share, DWORD disposition) {
   return CreateFileA(path.c_str(), access, ShareFlags(share), nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
@@ -169,9 +168,7 @@ bool FolderExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool RemoveFile(const std::string& path) {
-  return FileExists(path) && DeleteFileA(path.c_str());
-}
+bool RemoveFile(const std::string& path) { return FileExists(path) && DeleteFileA(path.c_str()); }
 
 bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
   if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -14,7 +14,8 @@ std::string Narrow(const std::wstring& text, UINT codePage, bool* lost) {
   const char* replacement = lost ? "?" : nullptr;
   BOOL replaced = FALSE;
   BOOL* replacedFlag = lost ? &replaced : nullptr;
-  const int size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, replacement, replacedFlag);
+  const int size =
+      WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, replacement, replacedFlag);
   std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
     WideCharToMultiByte(codePage, flags, text.data(), length, &bytes[0], size, replacement, replacedFlag);

@@ -11,8 +11,7 @@ long long RoundHalfEven(long long numerator, long long denominator) {
     quotient -= 1;
     remainder += denominator;
   }
-  if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0))
-    ++quotient;
+  if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0)) ++quotient;
   return quotient;
 }
 

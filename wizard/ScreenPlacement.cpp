@@ -11,14 +11,11 @@ bool TitleBarCanBeGrabbed(const ScreenRect& titleBar, const ScreenRect& area) {
 
 // start moved the least so that [start, start + size) lies in [low, high), or to low
 // when it is too large for that.
-int MoveInto(int start, int size, int low, int high) {
-  return std::max(low, std::min(start, high - size));
-}
+int MoveInto(int start, int size, int low, int high) { return std::max(low, std::min(start, high - size)); }
 }  // namespace
 
 ScreenPoint ReachablePosition(const ScreenRect& frame, int titleBarHeight,
-                               const std::vector<ScreenRect>& workAreas,
-                               const ScreenRect& nearestWorkArea) {
+                              const std::vector<ScreenRect>& workAreas, const ScreenRect& nearestWorkArea) {
   const ScreenRect titleBar = {frame.Left, frame.Top, frame.Right, frame.Top + titleBarHeight};
   for (const ScreenRect& area : workAreas)
     if (TitleBarCanBeGrabbed(titleBar, area)) return {frame.Left, frame.Top};

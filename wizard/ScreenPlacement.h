@@ -21,5 +21,4 @@ inline constexpr int kMinimumGrabHeight = 8;
 // is; otherwise it moves the shortest way into nearestWorkArea, wholly when it fits
 // and with its top-left corner inside when it does not.
 ScreenPoint ReachablePosition(const ScreenRect& frame, int titleBarHeight,
-                               const std::vector<ScreenRect>& workAreas,
-                               const ScreenRect& nearestWorkArea);
+                              const std::vector<ScreenRect>& workAreas, const ScreenRect& nearestWorkArea);

@@ -17,11 +17,11 @@ namespace {
 constexpr unsigned kPauseAfterConversion = 100;
 
 const char* const kPageTitles[kPageCount] = {Texts::kTitleChooseSettingsFile, Texts::kTitleExecutableOptions,
-                                   Texts::kTitleExecutableName, Texts::kTitleDone};
+                                             Texts::kTitleExecutableName, Texts::kTitleDone};
 }  // namespace
 
-WizardController::WizardController(IWizardView& view, IPlatformUi& platform,
-                                     IOptionsStore& store, StartFacts facts)
+WizardController::WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store,
+                                   StartFacts facts)
     : view_(view),
       platform_(platform),
       options_(store),
@@ -40,9 +40,8 @@ void WizardController::OnCreate() {
   // A file dropped onto the program's icon: the window opens with its path.
   if (!silent) view_.SetSettingsPath(StartPath(facts_.Arguments));
   try {
-    options_.Read(view_, facts_.Screen, [this](OptionControl radio, bool selected) {
-      SelectVisibility(radio, selected);
-    });
+    options_.Read(view_, facts_.Screen,
+                  [this](OptionControl radio, bool selected) { SelectVisibility(radio, selected); });
   } catch (const std::exception& error) {
     if (!silent) throw;
     // A silent run waits for nobody: it reports the error and ends without having shown
@@ -100,9 +99,7 @@ void WizardController::OnOpenFolder() {
   platform_.OpenFolder(folder.empty() ? platform_.CurrentFolder() : folder);
 }
 
-void WizardController::OnSettingsPathChange() {
-  view_.SetNextEnabled(!view_.SettingsPath().empty());
-}
+void WizardController::OnSettingsPathChange() { view_.SetNextEnabled(!view_.SettingsPath().empty()); }
 
 // A drop fills the path as the browse dialog does. On the other pages the file of the
 // path has been read already: a new path there would not be the file converted.

@@ -14,8 +14,7 @@
 
 class WizardController : public IWizardEvents {
  public:
-  WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store,
-                    StartFacts facts);
+  WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store, StartFacts facts);
 
   void OnCreate() override;
   void OnCloseRequest() override;

@@ -8,8 +8,8 @@ enum class WizardPage {
   Done,        // the result
 };
 
-inline constexpr WizardPage kWizardPages[] = {WizardPage::ChooseFile, WizardPage::Options,
-                                             WizardPage::Name, WizardPage::Done};
+inline constexpr WizardPage kWizardPages[] = {WizardPage::ChooseFile, WizardPage::Options, WizardPage::Name,
+                                              WizardPage::Done};
 inline constexpr int kPageCount = 4;
 
 // The page's place in the order, 0 to 3, for tables with a row per page.

@@ -35,7 +35,8 @@ void RemoveLeftoverWorkFolders(const std::string& tempFolder) {
   if (search == INVALID_HANDLE_VALUE) return;
   do {
     const DWORD processId = ProcessIdInName(found.cFileName);
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || processId == 0 || IsRunning(processId)) continue;
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || processId == 0 || IsRunning(processId))
+      continue;
     const std::string folder = tempFolder + found.cFileName + "\\";
     DeleteFileA((folder + kRuntimeImageName).c_str());
     DeleteFileA((folder + kAttachmentName).c_str());

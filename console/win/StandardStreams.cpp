@@ -11,8 +11,7 @@ void WriteAll(HANDLE handle, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD written = 0;
-    if (!WriteFile(handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
-                   nullptr) ||
+    if (!WriteFile(handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr) ||
         written == 0)
       return;  // a closed pipe: the exit code still tells the outcome
     done += written;
@@ -21,8 +20,7 @@ void WriteAll(HANDLE handle, const std::string& bytes) {
 }  // namespace
 
 void StandardStreams::Write(ConsoleStream stream, const std::string& text) {
-  HANDLE handle =
-      GetStdHandle(stream == ConsoleStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+  HANDLE handle = GetStdHandle(stream == ConsoleStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.empty()) return;
   DWORD mode = 0;
   if (GetConsoleMode(handle, &mode)) {

@@ -25,8 +25,7 @@ class RegistryOptionsStore : public IOptionsStore {
   bool Open() override;
   StoredValue Read(const std::string& section, const std::string& name) override;
   // ReadOnly: refused with SectionNotCreated, the registry untouched.
-  WriteResult Write(const std::string& section, const std::string& name,
-                     const std::string& text) override;
+  WriteResult Write(const std::string& section, const std::string& name, const std::string& text) override;
   void Close() override { key_.Reset(); }
 
  private:

@@ -144,9 +144,9 @@ TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
 
   SetWindowPos(window, nullptr, -4, 273, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   CloseMainWindow(process, window);
-  const std::pair<std::string, std::string> expected[] = {
-      {"Left", "-4"}, {"Top", "273"},     {"rad1", "1"},    {"rad2", "0"},
-      {"Douji", "1"}, {"EndClose", "1"}, {"HotClose", "1"}};
+  const std::pair<std::string, std::string> expected[] = {{"Left", "-4"},   {"Top", "273"}, {"rad1", "1"},
+                                                          {"rad2", "0"},    {"Douji", "1"}, {"EndClose", "1"},
+                                                          {"HotClose", "1"}};
   std::vector<RegistryValue> values = FormValues();
   ASSERT_EQ(7u, values.size());
   for (const auto& [name, text] : expected) {
@@ -161,9 +161,9 @@ TEST_F(ZepplayProcess, FirstStartIsCentredWithRad1AndCloseWritesSevenTexts) {
 struct StoredCase {
   const char* Name;
   std::vector<std::pair<std::string, std::string>> Stored;
-  int Left;            // INT32_MIN: centred
-  const char* Shown;   // the five option controls checked, then the three flags enabled
-  const char* Written; // the five options written back
+  int Left;             // INT32_MIN: centred
+  const char* Shown;    // the five option controls checked, then the three flags enabled
+  const char* Written;  // the five options written back
 };
 
 class StoredOptions : public ZepplayProcess, public ::testing::WithParamInterface<StoredCase> {};
@@ -178,8 +178,8 @@ TEST_P(StoredOptions, AreShownAndWrittenBack) {
   const int centred = GetSystemMetrics(SM_CXSCREEN) / 2 - (frame.right - frame.left) / 2;
   EXPECT_EQ(GetParam().Left == INT32_MIN ? centred : GetParam().Left, frame.left);
   std::string shown;
-  for (int id : {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio, ControlId::kPlayOnStartCheck, ControlId::kExitAtEndCheck,
-                 ControlId::kExitOnKeyCheck})
+  for (int id : {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio, ControlId::kPlayOnStartCheck,
+                 ControlId::kExitAtEndCheck, ControlId::kExitOnKeyCheck})
     shown += IsChecked(ControlOf(window, id)) ? '1' : '0';
   shown += ' ';
   for (int id : {ControlId::kPlayOnStartCheck, ControlId::kExitAtEndCheck, ControlId::kExitOnKeyCheck})
@@ -188,8 +188,7 @@ TEST_P(StoredOptions, AreShownAndWrittenBack) {
 
   CloseMainWindow(process, window);
   std::string written;
-  for (const char* name : {"rad1", "rad2", "Douji", "EndClose", "HotClose"})
-    written += ValueText(name);
+  for (const char* name : {"rad1", "rad2", "Douji", "EndClose", "HotClose"}) written += ValueText(name);
   EXPECT_EQ(GetParam().Written, written);
 }
 
@@ -197,20 +196,24 @@ INSTANTIATE_TEST_SUITE_P(
     Form, StoredOptions,
     ::testing::Values(
         StoredCase{"Tray",
-                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}, {"Left", "abc"}},
-                    INT32_MIN, "01011 111", "01011"},
-        StoredCase{"Rad1Forced",
-                    {{"rad1", "1"}, {"Douji", "0"}, {"Left", ""}},
-                    INT32_MIN, "10111 000", "10111"},
-        StoredCase{"BothSelected",
-                    {{"rad1", "1"}, {"rad2", "1"}, {"Left", "12 "}},
-                    INT32_MIN, "01111 111", "01111"},
+                   {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}, {"Left", "abc"}},
+                   INT32_MIN,
+                   "01011 111",
+                   "01011"},
+        StoredCase{
+            "Rad1Forced", {{"rad1", "1"}, {"Douji", "0"}, {"Left", ""}}, INT32_MIN, "10111 000", "10111"},
+        StoredCase{
+            "BothSelected", {{"rad1", "1"}, {"rad2", "1"}, {"Left", "12 "}}, INT32_MIN, "01111 111", "01111"},
         StoredCase{"NeitherSelected",
-                    {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}, {"Left", "$10"}},
-                    16, "00101 111", "00101"},
+                   {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}, {"Left", "$10"}},
+                   16,
+                   "00101 111",
+                   "00101"},
         StoredCase{"TwoIsTrue",
-                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-4"}},
-                    -4, "01111 111", "01111"}),
+                   {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-4"}},
+                   -4,
+                   "01111 111",
+                   "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // A position off every monitor (one that was unplugged, or any stored number) is
@@ -332,8 +335,8 @@ TEST_F(ZepplayProcess, ASecondStartHandsOverAndConvertsNothing) {
 
   {
     // Behind a window of another program, the first instance comes to the foreground.
-    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                            100, nullptr, nullptr, nullptr, nullptr));
+    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                             200, 100, nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(other.Get());
     ASSERT_EQ(other.Get(), GetForegroundWindow());
     // It converts nothing and says so.
@@ -444,8 +447,8 @@ TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
   ASSERT_TRUE(box);
 
   {
-    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                            100, nullptr, nullptr, nullptr, nullptr));
+    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                             200, 100, nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(other.Get());
     ASSERT_EQ(other.Get(), GetForegroundWindow());
     ZepplayRun second;

@@ -6,8 +6,7 @@
 namespace {
 const char kInputNotFound[] = "Blowfish: Input file not found";
 const char kOutputNotOpened[] = "Blowfish: Could not open output file";
-const char kNotWholeBlocks[] =
-    "Blowfish: Input file not valid - length is not a positive multiple of 8";
+const char kNotWholeBlocks[] = "Blowfish: Input file not valid - length is not a positive multiple of 8";
 const char kPaddingTooLong[] = "Blowfish: Input file not valid - padding longer than the last chunk";
 
 class BlowfishFile : public ::testing::Test {
@@ -20,8 +19,7 @@ class BlowfishFile : public ::testing::Test {
 
   // Writes plain, enciphered block by block in the given mode from the register of
   // "file iv" (no padding added), to the scratch file name and returns its path.
-  std::string WriteEnciphered(const std::string& name, const std::string& plain,
-                              CipherMode mode = ECB) {
+  std::string WriteEnciphered(const std::string& name, const std::string& plain, CipherMode mode = ECB) {
     std::string iv = FoldedIV("file iv");
     WriteBytes(Path(name), Encipher(encoder_, mode, iv, plain));
     return Path(name);
@@ -55,6 +53,7 @@ TEST_F(BlowfishFile, LastChunkLosesItsPadding) {
     int last;
     size_t kept;
   };
+  // clang-format off
   const Case cases[] = {
       {8, 8, 0},          // a single block of padding: an empty output file
       {16, 0, 16},        // 0 removes nothing
@@ -65,6 +64,7 @@ TEST_F(BlowfishFile, LastChunkLosesItsPadding) {
       {4104, 5, 4099},
       {8192, 1, 8191},    // two whole chunks
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE("size " + std::to_string(c.size) + " last " + std::to_string(c.last));
     const std::string plain = PlainEndingIn(c.size, c.last);
@@ -100,14 +100,12 @@ TEST_F(BlowfishFile, LengthNotWholeBlocksLeavesNoOutput) {
   for (size_t size : {0u, 7u, 12u, 4097u}) {
     SCOPED_TRACE("size " + std::to_string(size));
     WriteBytes(Path("in"), std::string(size, 'x'));
-    ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("in"), Path("out")); },
-                            kNotWholeBlocks);
+    ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("in"), Path("out")); }, kNotWholeBlocks);
     EXPECT_FALSE(PathExists(Path("out")));
     EXPECT_TRUE(IsClosed(Path("in")));
   }
   WriteBytes(Path("out"), "earlier output");
-  ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("in"), Path("out")); },
-                          kNotWholeBlocks);
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("in"), Path("out")); }, kNotWholeBlocks);
   EXPECT_EQ(ReadBytes(Path("out")), "earlier output");
 }
 
@@ -123,8 +121,7 @@ TEST_F(BlowfishFile, PaddingLongerThanTheLastChunkIsRejected) {
 }
 
 TEST_F(BlowfishFile, MissingInputOrUnwritableOutput) {
-  ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("missing"), Path("out")); },
-                          kInputNotFound);
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(Path("missing"), Path("out")); }, kInputNotFound);
   EXPECT_FALSE(PathExists(Path("out")));
   ExpectError<EFileError>([&] { blowfish_.DecipherFile(folder_.Path(), Path("out")); },
                           kInputNotFound);  // a folder is no input file
@@ -132,8 +129,8 @@ TEST_F(BlowfishFile, MissingInputOrUnwritableOutput) {
   const std::string plain = WithPadding("payload");
   const std::string input = WriteEnciphered("in", plain);
   const std::string before = ReadBytes(input);
-  ExpectError<EFileError>(
-      [&] { blowfish_.DecipherFile(input, Path("no-such-folder/out")); }, kOutputNotOpened);
+  ExpectError<EFileError>([&] { blowfish_.DecipherFile(input, Path("no-such-folder/out")); },
+                          kOutputNotOpened);
   EXPECT_EQ(ReadBytes(input), before);
   EXPECT_TRUE(IsClosed(input));
 }
@@ -146,12 +143,15 @@ TEST(BlowfishIOErrors, TextByCode) {
   const Case cases[] = {
       {2, "83 74 83 40 83 43 83 8B 82 AA 8C A9 82 C2 82 A9 82 E8 82 DC 82 B9 82 F1"},
       {3, "95 73 90 B3 82 C8 83 74 83 40 83 43 83 8B 96 BC 82 C5 82 B7"},
-      {4, "83 49 81 5B 83 76 83 93 82 B5 82 BD 83 74 83 40 83 43 83 8B 82 AA 91 BD 82 B7 82 AC "
-          "82 DC 82 B7"},
-      {5, "83 74 83 40 83 43 83 8B 82 D6 82 CC 83 41 83 4E 83 5A 83 58 82 AA 8B 91 94 DB 82 B3 "
-          "82 EA 82 DC 82 B5 82 BD"},
-      {100, "83 74 83 40 83 43 83 8B 82 CC 96 96 94 F6 88 C8 8D 7E 82 F0 93 C7 82 DD 8D 9E 82 DD "
-            "82 DC 82 B5 82 BD"},
+      {4,
+       "83 49 81 5B 83 76 83 93 82 B5 82 BD 83 74 83 40 83 43 83 8B 82 AA 91 BD 82 B7 82 AC "
+       "82 DC 82 B7"},
+      {5,
+       "83 74 83 40 83 43 83 8B 82 D6 82 CC 83 41 83 4E 83 5A 83 58 82 AA 8B 91 94 DB 82 B3 "
+       "82 EA 82 DC 82 B5 82 BD"},
+      {100,
+       "83 74 83 40 83 43 83 8B 82 CC 96 96 94 F6 88 C8 8D 7E 82 F0 93 C7 82 DD 8D 9E 82 DD "
+       "82 DC 82 B5 82 BD"},
       {101, "83 66 83 42 83 58 83 4E 82 AA 82 A2 82 C1 82 CF 82 A2 82 C5 82 B7"},
       {106, "93 FC 97 CD 92 6C 82 AA 90 94 92 6C 82 C5 82 CD 82 A0 82 E8 82 DC 82 B9 82 F1"},
       {32, "49 2F 4F 20 83 47 83 89 81 5B 20 28 33 32 29"},  // "I/O エラー (32)"

@@ -19,14 +19,17 @@ std::string OpenSslEncipher(const std::string& key, CipherMode mode, std::string
   int offset = 0;
   switch (mode) {
     case ECB:
-      for (size_t i = 0; i < plain.size(); i += 8)
-        BF_ecb_encrypt(in + i, result + i, &schedule, BF_ENCRYPT);
+      for (size_t i = 0; i < plain.size(); i += 8) BF_ecb_encrypt(in + i, result + i, &schedule, BF_ENCRYPT);
       break;
-    case CBC: BF_cbc_encrypt(in, result, static_cast<long>(plain.size()), &schedule, reg, BF_ENCRYPT); break;
+    case CBC:
+      BF_cbc_encrypt(in, result, static_cast<long>(plain.size()), &schedule, reg, BF_ENCRYPT);
+      break;
     case CFB:
       BF_cfb64_encrypt(in, result, static_cast<long>(plain.size()), &schedule, reg, &offset, BF_ENCRYPT);
       break;
-    case OFB: BF_ofb64_encrypt(in, result, static_cast<long>(plain.size()), &schedule, reg, &offset); break;
+    case OFB:
+      BF_ofb64_encrypt(in, result, static_cast<long>(plain.size()), &schedule, reg, &offset);
+      break;
   }
   return out;
 }
@@ -43,8 +46,8 @@ TEST_F(BlowfishOpenSsl, EveryKeyLengthAndModeWithFoldedIVs) {
     const std::string key = RandomString(keyLength);
     for (CipherMode mode : {ECB, CBC, CFB, OFB}) {
       for (size_t ivLength : {0u, 8u, 13u}) {
-        SCOPED_TRACE("key length " + std::to_string(keyLength) + " mode " +
-                     std::to_string(mode) + " IV length " + std::to_string(ivLength));
+        SCOPED_TRACE("key length " + std::to_string(keyLength) + " mode " + std::to_string(mode) +
+                     " IV length " + std::to_string(ivLength));
         const std::string ivPhrase = RandomString(ivLength);
         Blowfish blowfish;
         blowfish.SetIV(ivPhrase);
@@ -53,8 +56,7 @@ TEST_F(BlowfishOpenSsl, EveryKeyLengthAndModeWithFoldedIVs) {
         blowfish.SetStringForm(RawBytes);
         const std::string payload = RandomString(random_() % 100);
         std::string output;
-        blowfish.DecipherString(OpenSslEncipher(key, mode, FoldedIV(ivPhrase), WithPadding(payload)),
-                                output);
+        blowfish.DecipherString(OpenSslEncipher(key, mode, FoldedIV(ivPhrase), WithPadding(payload)), output);
         ASSERT_EQ(Hex(output), Hex(payload));
       }
     }

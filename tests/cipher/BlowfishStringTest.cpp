@@ -71,13 +71,11 @@ TEST_F(BlowfishString, ShortOrBrokenInputIsRejectedWithEmptyOutput) {
   ExpectError<EInputError>([&] { blowfish_.DecipherString("Form", output); }, kTooShort);
   EXPECT_EQ(output, "");
   ExpectError<EInputError>([&] { blowfish_.DecipherString("abc", output); }, kTooShort);
-  ExpectError<EInputError>(
-      [&] { blowfish_.DecipherString(EncodeTextForm(std::string(12, 'x')), output); },
-      kNotWholeBlocks);
+  ExpectError<EInputError>([&] { blowfish_.DecipherString(EncodeTextForm(std::string(12, 'x')), output); },
+                           kNotWholeBlocks);
   blowfish_.SetStringForm(RawBytes);
   ExpectError<EInputError>([&] { blowfish_.DecipherString("seven!!", output); }, kTooShort);
-  ExpectError<EInputError>([&] { blowfish_.DecipherString(std::string(17, 'x'), output); },
-                           kNotWholeBlocks);
+  ExpectError<EInputError>([&] { blowfish_.DecipherString(std::string(17, 'x'), output); }, kNotWholeBlocks);
 }
 
 TEST_F(BlowfishString, PaddingRule) {

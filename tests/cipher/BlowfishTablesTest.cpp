@@ -104,8 +104,7 @@ const Vector kPublishedVectors[] = {
 
 TEST(BlowfishTables, AreTheFractionalHexDigitsOfPi) {
   std::vector<uint32_t> pi = PiFractionWords(kBlowfishPWords + kBlowfishSBoxes * kBlowfishSBoxWords);
-  for (size_t i = 0; i < kBlowfishPWords; ++i)
-    EXPECT_EQ(kBlowfishInitialP[i], pi[i]) << "P[" << i << "]";
+  for (size_t i = 0; i < kBlowfishPWords; ++i) EXPECT_EQ(kBlowfishInitialP[i], pi[i]) << "P[" << i << "]";
   for (size_t box = 0; box < kBlowfishSBoxes; ++box)
     for (size_t i = 0; i < kBlowfishSBoxWords; ++i)
       EXPECT_EQ(kBlowfishInitialS[box][i], pi[kBlowfishPWords + box * kBlowfishSBoxWords + i])

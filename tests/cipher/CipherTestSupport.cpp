@@ -22,8 +22,7 @@ std::string FoldedIV(const std::string& phrase) {
   return iv;
 }
 
-std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
-                     std::string plain) {
+std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv, std::string plain) {
   auto* data = reinterpret_cast<uint8_t*>(&plain[0]);
   auto* reg = reinterpret_cast<uint8_t*>(&iv[0]);
   for (size_t offset = 0; offset < plain.size(); offset += 8) {
@@ -46,8 +45,7 @@ std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
 }
 
 std::string EncodeTextForm(const std::string& data) {
-  static const char kAlphabet[] =
-      "+-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  static const char kAlphabet[] = "+-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   std::string text;
   uint32_t bits = 0;
   int held = 0;

@@ -18,7 +18,6 @@ std::string FromHex(const std::string& hex);
 std::string FoldedIV(const std::string& phrase);
 // Enciphers whole blocks in the given mode, the inverse of Blowfish's deciphering; iv is
 // the 8-byte register and ends as the register of a Blowfish that deciphered the result.
-std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv,
-                     std::string plain);
+std::string Encipher(BlowfishEncoder& encoder, CipherMode mode, std::string& iv, std::string plain);
 // The bytes of the 64-character text form for data.
 std::string EncodeTextForm(const std::string& data);

@@ -10,7 +10,8 @@
 
 namespace {
 // The digest of message added in pieces whose sizes go round sizes.
-std::string DigestInPieces(Sha256::Rounds rounds, const std::string& message, std::initializer_list<size_t> sizes) {
+std::string DigestInPieces(Sha256::Rounds rounds, const std::string& message,
+                           std::initializer_list<size_t> sizes) {
   Sha256 digest(rounds);
   for (size_t offset = 0, piece = 0; offset < message.size(); ++piece) {
     const size_t size = std::min(*(sizes.begin() + piece % sizes.size()), message.size() - offset);

@@ -6,6 +6,7 @@
 #include "common/Texts.h"
 #include "tests/support/TestFiles.h"
 
+// clang-format off
 namespace {
 void ExpectBytes(const char* text, const std::string& expected) {
   EXPECT_EQ(Hex(text), Hex(expected));
@@ -53,3 +54,4 @@ TEST(Texts, WizardWarningsAreCp932) {
               "\x83""C\x83\x8B\x82\xCD\x95\xCF\x8A\xB7\x82\xB5\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82"
               "\xBD\x81""B\r\n%s");
 }
+// clang-format on

@@ -32,7 +32,9 @@ class ConsoleProgram : public ConversionScratch {
                                 std::move(foreign)};
     return RunConsoleProgram(facts, Store, Streams);
   }
-  static std::string ErrorLine(const std::string& text) { return Texts::Console::kLinePrefix + text + "\r\n"; }
+  static std::string ErrorLine(const std::string& text) {
+    return Texts::Console::kLinePrefix + text + "\r\n";
+  }
   std::string ExecutableColumns() const {
     return OptionColumns(ReadBytes(kExecutablePath).substr(RuntimeImage().size()));
   }

@@ -48,10 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}, {"HotClose", "0"}},
                     {"--no-tray"},
                     "1)11"},
-        OptionsCase{"TrayFreesTheFlags",
-                    {},
-                    {"--no-exit-on-key", "--tray", "--no-autoplay"},
-                    "Z-01"},
+        OptionsCase{"TrayFreesTheFlags", {}, {"--no-exit-on-key", "--tray", "--no-autoplay"}, "Z-01"},
         OptionsCase{"TheLastOfASwitchWins",
                     {{"rad2", "1"}},
                     {"--no-exit-at-end", "--exit-at-end", "--tray", "--no-tray"},
@@ -69,12 +66,13 @@ TEST_F(ConsoleProgram, RefusesACommandLineItCannotFollow) {
        FormatText(Texts::Console::kOutputWithManyFiles, 2) + "。"},
       {{"--inspect", "--update", kExecutablePath},
        FormatText(Texts::Console::kNotTogether, "--inspect", "--update") + "。"},
-      {{"--extract", "--tray", kExecutablePath}, FormatText(Texts::Console::kNotTogether, "--tray", "--extract") + "。"},
-      {{"--json", kExecutablePath}, FormatText(Texts::Console::kOptionNeedsCommand, "--json", "--inspect") + "。"},
+      {{"--extract", "--tray", kExecutablePath},
+       FormatText(Texts::Console::kNotTogether, "--tray", "--extract") + "。"},
+      {{"--json", kExecutablePath},
+       FormatText(Texts::Console::kOptionNeedsCommand, "--json", "--inspect") + "。"},
       {{"-s", kSettingsPath}, FormatText(Texts::Console::kUnknownOption, "-s") + "。"},
       {{kSettingsPath, "-o"}, FormatText(Texts::Console::kNoOutputPath, "-o")},
-      {{"--no-autoplay", kSettingsPath},
-       FormatText(Texts::Console::kFlagNeedsTray, "--no-autoplay")}};
+      {{"--no-autoplay", kSettingsPath}, FormatText(Texts::Console::kFlagNeedsTray, "--no-autoplay")}};
   for (const auto& [arguments, message] : cases) {
     SCOPED_TRACE(message);
     EXPECT_EQ(4, Run(arguments));
@@ -111,8 +109,7 @@ TEST_F(ConsoleProgram, AnInterruptionStopsBeforeTheNextStep) {
 // The runtime file deciphers into no program, or is no enciphered file at all: the line
 // says that Zepcom.dat is damaged, in Japanese, and nothing is made.
 TEST_F(ConsoleProgram, ADamagedRuntimeFileIsNamed) {
-  const std::string expected =
-      ErrorLine(FormatText(Texts::kRuntimeDamaged, "prog\\Zepcom.dat") + "。");
+  const std::string expected = ErrorLine(FormatText(Texts::kRuntimeDamaged, "prog\\Zepcom.dat") + "。");
   for (const std::string& runtimeFile : {std::string(1001, 'x'), std::string(1000, 'x')}) {
     SCOPED_TRACE(runtimeFile.size());
     WriteBytes("prog\\Zepcom.dat", runtimeFile);
@@ -141,9 +138,11 @@ TEST_F(ConsoleProgram, ARefusedOutputSaysWhyItIsRefused) {
 TEST_F(ConsoleProgram, APathThatNoFileCallTakesIsNamed) {
   const std::string foreign = "data\\?.zep";  // 𠀋.zep as the code page shows it
   EXPECT_EQ(2, Run({foreign}, {}, {foreign}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, foreign) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, foreign) + "。")),
+            Hex(Streams.Error));
   EXPECT_EQ(2, Run({"-o", foreign, kSettingsPath}, {}, {foreign}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, foreign) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, foreign) + "。")),
+            Hex(Streams.Error));
   const std::string tooLong = "data\\" + std::string(300, 'a') + ".zep";
   EXPECT_EQ(2, Run({tooLong}));
   EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kPathTooLong, tooLong.c_str(), 259) + "。")),

@@ -41,11 +41,12 @@ TEST_F(ExecutableCommands, InspectTellsThePartsAndTheOptions) {
   EXPECT_EQ(Hex(InspectLines("yes")), Hex(Streams.Output));
   EXPECT_EQ("", Streams.Error);
   EXPECT_EQ(0, Run({"--inspect", "--json", kExecutablePath}));
-  const std::string json = FormatText("{\"settings-bytes\":%d,\"settings-lines\":6,\"runtime-bytes\":%d,",
-                                      static_cast<int>(Settings().size()), static_cast<int>(RuntimeImage().size())) +
-                           "\"runtime-sha256\":\"" + DigestOf(RuntimeImage()) +
-                           "\",\"runtime-current\":\"yes\",\"tray\":\"on\",\"autoplay\":\"off\","
-                           "\"exit-at-end\":\"on\",\"exit-on-key\":\"on\"}\r\n";
+  const std::string json =
+      FormatText("{\"settings-bytes\":%d,\"settings-lines\":6,\"runtime-bytes\":%d,",
+                 static_cast<int>(Settings().size()), static_cast<int>(RuntimeImage().size())) +
+      "\"runtime-sha256\":\"" + DigestOf(RuntimeImage()) +
+      "\",\"runtime-current\":\"yes\",\"tray\":\"on\",\"autoplay\":\"off\","
+      "\"exit-at-end\":\"on\",\"exit-on-key\":\"on\"}\r\n";
   EXPECT_EQ(Hex(json), Hex(Streams.Output));
 }
 
@@ -75,14 +76,16 @@ TEST_F(ExecutableCommands, ExtractedSettingsConvertBackIntoTheSameExecutable) {
 TEST_F(ExecutableCommands, ExtractReplacesOtherBytesOnlyWhenForced) {
   const std::string original = ReadBytes(kSettingsPath);
   EXPECT_EQ(1, Run({"--extract", kExecutablePath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kOtherFileThere, kSettingsPath) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kOtherFileThere, kSettingsPath) + "。")),
+            Hex(Streams.Error));
   EXPECT_EQ("", Streams.Output);
   EXPECT_EQ(Hex(original), Hex(ReadBytes(kSettingsPath)));
 
   EXPECT_EQ(0, Run({"--extract", "--force", kExecutablePath}));
   EXPECT_EQ(Hex(Settings()), Hex(ReadBytes(kSettingsPath)));
   EXPECT_EQ(0, Run({"--extract", kExecutablePath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kSameSettingsThere, kSettingsPath) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kSameSettingsThere, kSettingsPath) + "。")),
+            Hex(Streams.Error));
   EXPECT_EQ(std::string(kSettingsPath) + "\r\n", Streams.Output);
 }
 
@@ -93,7 +96,8 @@ TEST_F(ExecutableCommands, UpdateLeavesAnExecutableThatWouldStayTheSameUntouched
   std::filesystem::last_write_time(kExecutablePath, old);
   const std::vector<std::string> entries = EntriesOf(".");
   EXPECT_EQ(0, Run({"--update", kExecutablePath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kAlreadyUpToDate, kExecutablePath) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kAlreadyUpToDate, kExecutablePath) + "。")),
+            Hex(Streams.Error));
   EXPECT_EQ(std::string(kExecutablePath) + "\r\n", Streams.Output);
   EXPECT_TRUE(std::filesystem::last_write_time(kExecutablePath) == old);
   EXPECT_EQ(entries, EntriesOf("."));
@@ -108,7 +112,8 @@ TEST_F(ExecutableCommands, UpdateTakesTheCurrentRuntimeAndChangesOnlyTheOptionsS
   const std::string updated = ReadBytes(kExecutablePath);
   ASSERT_EQ(Hex(newer), Hex(updated.substr(0, newer.size())));
   EXPECT_EQ("1-00", OptionColumns(updated.substr(newer.size())));
-  EXPECT_EQ(Hex(Settings().substr(Settings().find('\n'))), Hex(updated.substr(updated.find('\n', newer.size()))));
+  EXPECT_EQ(Hex(Settings().substr(Settings().find('\n'))),
+            Hex(updated.substr(updated.find('\n', newer.size()))));
 }
 
 // A plain program, one cut short, an empty file and a folder: each is named, with the
@@ -123,11 +128,13 @@ TEST_F(ExecutableCommands, WhatNoConversionMadeIsNamedAndNothingIsWritten) {
     for (const char* file : {"data\\plain.exe", "data\\cut.exe", "data\\empty.exe"}) {
       SCOPED_TRACE(std::string(command) + " " + file);
       EXPECT_EQ(1, Run({command, file}));
-      EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kNotMadeByZepplay, file) + "。")), Hex(Streams.Error));
+      EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kNotMadeByZepplay, file) + "。")),
+                Hex(Streams.Error));
       EXPECT_EQ("", Streams.Output);
     }
     EXPECT_EQ(2, Run({command, "data\\folder.exe"}));
-    EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::kFileOpenError, "data\\folder.exe") + "。")), Hex(Streams.Error));
+    EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::kFileOpenError, "data\\folder.exe") + "。")),
+              Hex(Streams.Error));
   }
   EXPECT_EQ(entries, EntriesOf("."));
 }
@@ -135,12 +142,14 @@ TEST_F(ExecutableCommands, WhatNoConversionMadeIsNamedAndNothingIsWritten) {
 TEST_F(ExecutableCommands, ManyExecutablesAreNamedBlockByBlock) {
   WriteBytes("data\\copy.exe", Made);
   EXPECT_EQ(0, Run({"--inspect", "data\\*.exe"}));
-  EXPECT_EQ(Hex("file: data\\copy.exe\r\n" + InspectLines("yes") + "file: data\\macro.exe\r\n" + InspectLines("yes")),
+  EXPECT_EQ(Hex("file: data\\copy.exe\r\n" + InspectLines("yes") + "file: data\\macro.exe\r\n" +
+                InspectLines("yes")),
             Hex(Streams.Output));
   // In JSON the backslash is escaped, but not the second byte of 表 (95 5C).
   WriteBytes("data\\\x95\\.exe", Made);
   EXPECT_EQ(0, Run({"--inspect", "--json", "data\\*.exe"}));
-  EXPECT_NE(std::string::npos, Streams.Output.find("\r\n{\"file\":\"data\\\\\x95\\.exe\",\"settings-bytes\":"))
+  EXPECT_NE(std::string::npos,
+            Streams.Output.find("\r\n{\"file\":\"data\\\\\x95\\.exe\",\"settings-bytes\":"))
       << Streams.Output;
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include "conversion/CommandLine.h"
 #include "conversion/IntegerText.h"
 
+// clang-format off
 namespace {
 
 TEST(IntegerText, ReadsWhatFitsAndRefusesTheRest) {
@@ -44,3 +45,4 @@ TEST(CommandLine, QuotesGroupAndBlanksSplit) {
 }
 
 }  // namespace
+// clang-format on

@@ -40,7 +40,8 @@ void ConversionFixture::ExpectOutputRefused(const std::string& exeName) {
     Engine.Convert(HeaderOptions{}, Engine.SourceFolder() + exeName, nullptr);
     ADD_FAILURE() << "no error for " << exeName;
   } catch (const EFCreateError& error) {
-    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + exeName)));
+    EXPECT_EQ(Hex(error.Message()),
+              Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + exeName)));
   }
 }
 

@@ -12,8 +12,7 @@
 namespace {
 class Conversion : public ConversionFixture {};
 
-class ConversionOfImageSize : public ConversionFixture,
-                              public ::testing::WithParamInterface<size_t> {};
+class ConversionOfImageSize : public ConversionFixture, public ::testing::WithParamInterface<size_t> {};
 
 // Headers only, exactly one copy buffer, one byte more, and several MiB in many chunks.
 INSTANTIATE_TEST_SUITE_P(Sizes, ConversionOfImageSize,

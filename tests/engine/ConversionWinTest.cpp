@@ -74,7 +74,6 @@ TEST_F(ConversionOnWindows, OutputHeldOpenIsNotReplacedAndKeepsItsContent) {
   EXPECT_EQ(EntriesOf(Source.Path()), before);
 }
 
-
 // A scanner that holds the old executable for a moment only delays the replacement.
 TEST_F(ConversionOnWindows, OutputHeldForAMomentIsReplacedAfterwards) {
   WriteBytes(OutputPath, "executable being scanned");

@@ -30,8 +30,8 @@ RunResult RunProgram(const std::string& program, const std::string& outputFile) 
   RunResult result;
   {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    const platform::FileHandle output(CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                                  CREATE_ALWAYS, 0, nullptr));
+    const platform::FileHandle output(
+        CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
     EXPECT_TRUE(output);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -40,8 +40,8 @@ RunResult RunProgram(const std::string& program, const std::string& outputFile) 
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process)) {
       ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
       result.ExitCode = ~0u;
       return result;

@@ -26,7 +26,8 @@ bool Hits(FailingFileCalls::Call call, int descriptor) {
   char link[64], path[4096];
   std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
   const ssize_t length = ::readlink(link, path, sizeof path - 1);
-  return length > 0 && std::string(path, static_cast<size_t>(length)).find(gFileFault.PathPart) != std::string::npos;
+  return length > 0 &&
+         std::string(path, static_cast<size_t>(length)).find(gFileFault.PathPart) != std::string::npos;
 }
 
 template <class Function>

@@ -21,7 +21,8 @@ TEST_F(ConversionFaults, AFailingWriteKeepsTheOlderExecutable) {
   const std::vector<std::string> before = EntriesOf(Source.Path());
   {
     FailingFileCalls failing(FailingFileCalls::Write, Source.Path());
-    ExpectError<EWriteError>([&] { Engine.Convert(HeaderOptions{}, OutputPath, nullptr); }, Texts::kStreamWriteError);
+    ExpectError<EWriteError>([&] { Engine.Convert(HeaderOptions{}, OutputPath, nullptr); },
+                             Texts::kStreamWriteError);
   }
   EXPECT_EQ(ReadBytes(OutputPath), "older executable");
   EXPECT_EQ(EntriesOf(Source.Path()), before);

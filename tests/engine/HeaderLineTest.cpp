@@ -76,8 +76,8 @@ TEST(HeaderLine, ShortLinesKeepTheirBytesAndGainTheOptions) {
   for (size_t length : {0u, 1u, 2u, 56u, 57u, 58u, 69u, 70u, 100u}) {
     std::string header = FreshHeader().substr(0, length);
     size_t l = length;
-    size_t expected = 4 + std::min<size_t>(55, l ? l - 1 : 0) +
-                      std::min<size_t>(12, l > 57 ? l - 57 : 0) + (l > 71 ? l - 71 : 0);
+    size_t expected = 4 + std::min<size_t>(55, l ? l - 1 : 0) + std::min<size_t>(12, l > 57 ? l - 57 : 0) +
+                      (l > 71 ? l - 71 : 0);
     EXPECT_EQ(RewriteHeader(header, kAllOn).size(), expected) << "length " << length;
   }
 }
@@ -120,7 +120,9 @@ TEST_F(AttachmentFile, UnwritableWorkFolderIsACreationError) {
     FAIL() << "no error";
   } catch (const EFCreateError& error) {
     EXPECT_EQ(Hex(error.Message()),
-              Hex("\x83t\x83@\x83""C\x83\x8B " + Work.Path() + "missing" + kPathSeparator +
+              Hex("\x83t\x83@\x83"
+                  "C\x83\x8B " +
+                  Work.Path() + "missing" + kPathSeparator +
                   "Attach.zep \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"));
   }
   // The line list has been rewritten all the same.

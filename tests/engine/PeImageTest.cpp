@@ -23,14 +23,14 @@ void Put(std::string& file, size_t offset, uint32_t value, int size) {
 // at 0x1600, and one without raw data (uninitialised data) that must not count.
 std::string SampleImage() {
   std::string file(0x1600, '\0');
-  Put(file, 0, 0x5A4D, 2);                // "MZ"
-  Put(file, 0x3C, 0x40, 4);               // offset of the PE signature
-  Put(file, 0x40, 0x00004550, 4);         // "PE\0\0"
-  Put(file, 0x44 + 2, 3, 2);              // NumberOfSections
+  Put(file, 0, 0x5A4D, 2);         // "MZ"
+  Put(file, 0x3C, 0x40, 4);        // offset of the PE signature
+  Put(file, 0x40, 0x00004550, 4);  // "PE\0\0"
+  Put(file, 0x44 + 2, 3, 2);       // NumberOfSections
   Put(file, 0x44 + 16, kOptionalSize, 2);
-  Put(file, kOptional, 0x10B, 2);         // PE32
-  Put(file, kOptional + 60, 0x400, 4);    // SizeOfHeaders
-  Put(file, kOptional + 92, 16, 4);       // NumberOfRvaAndSizes
+  Put(file, kOptional, 0x10B, 2);       // PE32
+  Put(file, kOptional + 60, 0x400, 4);  // SizeOfHeaders
+  Put(file, kOptional + 92, 16, 4);     // NumberOfRvaAndSizes
   const uint32_t raw[3][2] = {{0x400, 0x200}, {0x600, 0x1000}, {0x9000, 0}};
   for (int i = 0; i < 3; ++i) {
     Put(file, kSections + 40 * i + 16, raw[i][1], 4);  // SizeOfRawData
@@ -64,9 +64,9 @@ TEST(PeImage, EndOfLastSectionInAStrippedProgram) {
 // table of a signed one, lie after the sections and belong to the image.
 TEST(PeImage, TablesAfterTheSectionsBelongToTheImage) {
   std::string file = SampleImage();
-  Put(file, 0x44 + 8, 0x1600, 4);                   // PointerToSymbolTable
-  Put(file, 0x44 + 12, 10, 4);                      // NumberOfSymbols, 18 bytes each
-  Put(file, 0x1600 + 10 * 18, 0x20, 4);             // string table size, its 4 bytes included
+  Put(file, 0x44 + 8, 0x1600, 4);        // PointerToSymbolTable
+  Put(file, 0x44 + 12, 10, 4);           // NumberOfSymbols, 18 bytes each
+  Put(file, 0x1600 + 10 * 18, 0x20, 4);  // string table size, its 4 bytes included
   file.resize(0x16D4);
   EXPECT_EQ(ImageEnd(file + "appended"), 0x16D4u);
   Put(file, kOptional + 96 + 4 * 8, 0x16D8, 4);     // certificate table: file offset

@@ -84,8 +84,7 @@ TEST_F(SettingsFile, MissingFileOrFolderShowsTheWarning) {
   EXPECT_FALSE(Engine.LoadSettingsFile(Folder / "none.zep"));
   ASSERT_TRUE(MakeFolder(Folder / "folder.zep"));
   EXPECT_FALSE(Engine.LoadSettingsFile(Folder / "folder.zep"));
-  EXPECT_EQ(Warnings.Warnings,
-            std::vector<std::string>(2, Texts::kSettingsFileMissing));
+  EXPECT_EQ(Warnings.Warnings, std::vector<std::string>(2, Texts::kSettingsFileMissing));
 }
 
 TEST_F(SettingsFile, SourceFolderFollowsTheLastSuccessfulLoad) {

@@ -34,8 +34,9 @@ TEST_F(Sharing, SettingsFileHeldForWritingCannotBeOpened) {
     Engine.LoadSettingsFile(SettingsPath);
     FAIL() << "no error";
   } catch (const EFOpenError& error) {
-    EXPECT_EQ(Hex(error.Message()), Hex("\x83t\x83@\x83""C\x83\x8B " + SettingsPath +
-                                        " \x82\xCD\x8AJ\x82\xAF\x82\xDC\x82\xB9\x82\xF1"));
+    EXPECT_EQ(Hex(error.Message()), Hex("\x83t\x83@\x83"
+                                        "C\x83\x8B " +
+                                        SettingsPath + " \x82\xCD\x8AJ\x82\xAF\x82\xDC\x82\xB9\x82\xF1"));
   }
   EXPECT_EQ(Engine.Lines().Count(), 0);
   EXPECT_EQ(Engine.SourceFolder(), "");
@@ -64,8 +65,9 @@ TEST_F(Sharing, AttachmentHeldOpenCannotBeCreated) {
       FAIL() << "no error";
     } catch (const EFCreateError& error) {
       EXPECT_EQ(Hex(error.Message()),
-                Hex("\x83t\x83@\x83""C\x83\x8B " + attachment +
-                    " \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"));
+                Hex("\x83t\x83@\x83"
+                    "C\x83\x8B " +
+                    attachment + " \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"));
     }
   }
   EXPECT_EQ(ReadBytes(attachment), "old");

@@ -11,8 +11,7 @@ StoredValue FakeStore::Read(const std::string& section, const std::string& name)
   return found == Values.end() ? StoredValue{} : found->second;
 }
 
-WriteResult FakeStore::Write(const std::string& section, const std::string& name,
-                               const std::string& text) {
+WriteResult FakeStore::Write(const std::string& section, const std::string& name, const std::string& text) {
   if (name == FailingName) return FailingResult;
   Writes.push_back(section + "\\" + name + "=" + text);
   StoreText(name, text);

@@ -22,7 +22,6 @@ class FakeStore : public IOptionsStore {
 
   bool Open() override;
   StoredValue Read(const std::string& section, const std::string& name) override;
-  WriteResult Write(const std::string& section, const std::string& name,
-                     const std::string& text) override;
+  WriteResult Write(const std::string& section, const std::string& name, const std::string& text) override;
   void Close() override { ++CloseCount; }
 };

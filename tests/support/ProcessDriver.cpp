@@ -23,8 +23,7 @@ struct WindowSearch {
 
 BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<WindowSearch*>(data);
-  if (ProcessOf(window) == search->ProcessId && IsWindowVisible(window))
-    search->Found.push_back(window);
+  if (ProcessOf(window) == search->ProcessId && IsWindowVisible(window)) search->Found.push_back(window);
   return TRUE;
 }
 
@@ -68,8 +67,7 @@ std::string SystemTempFolder() {
   return path;
 }
 
-ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output,
-                       HANDLE error)
+ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output, HANDLE error)
     : ZepplayRun(Widen(arguments), program, output, error) {}
 
 ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output,
@@ -84,8 +82,8 @@ ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program
     startup.hStdOutput = output;
     startup.hStdError = error;
   }
-  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, redirected, 0, nullptr, nullptr,
-                      &startup, &info_))
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, redirected, 0, nullptr, nullptr, &startup,
+                      &info_))
     throw std::runtime_error("cannot start " + program);
 }
 
@@ -96,7 +94,8 @@ ZepplayRun::~ZepplayRun() {
 }
 
 int ZepplayRun::WaitForExit() {
-  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count())) != WAIT_OBJECT_0) return -1;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count())) != WAIT_OBJECT_0)
+    return -1;
   DWORD code = 0;
   GetExitCodeProcess(info_.hProcess, &code);
   return static_cast<int>(code);
@@ -108,9 +107,7 @@ void ZepplayRun::Kill() {
   WaitForSingleObject(info_.hProcess, static_cast<DWORD>(kWaitDeadline.count()));
 }
 
-bool ZepplayRun::HasEnded() const {
-  return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
-}
+bool ZepplayRun::HasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
 
 namespace {
 HANDLE CreateInheritedFile(const std::string& path) {
@@ -182,9 +179,8 @@ HWND WaitForMainWindow(DWORD processId) {
 }
 
 HWND BoxOf(DWORD processId, const std::string& caption) {
-  return FindTopLevel(processId, [&](HWND window) {
-    return ClassNameOf(window) == "#32770" && TextOf(window) == caption;
-  });
+  return FindTopLevel(
+      processId, [&](HWND window) { return ClassNameOf(window) == "#32770" && TextOf(window) == caption; });
 }
 
 HWND WaitForBox(DWORD processId, const std::string& caption) {
@@ -226,8 +222,8 @@ bool SpoilBitmapResource(const std::string& program, int id) {
   char noPicture[4] = {'n', 'o', 'n', 'e'};
   HANDLE update = BeginUpdateResourceA(program.c_str(), FALSE);
   return update &&
-         UpdateResourceA(update, reinterpret_cast<LPCSTR>(RT_BITMAP), MAKEINTRESOURCEA(id), language, noPicture,
-                         sizeof noPicture) &&
+         UpdateResourceA(update, reinterpret_cast<LPCSTR>(RT_BITMAP), MAKEINTRESOURCEA(id), language,
+                         noPicture, sizeof noPicture) &&
          EndUpdateResourceA(update, FALSE);
 }
 
@@ -243,10 +239,9 @@ bool OptionsKeyExists() {
 
 void PlantValue(const std::string& name, DWORD type, const std::string& bytes) {
   RegistryKey key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kFormKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      key.Receive(), nullptr) != ERROR_SUCCESS ||
-      RegSetValueExA(key.Get(), name.c_str(), 0, type,
-                     reinterpret_cast<const BYTE*>(bytes.data()),
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kFormKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.Receive(),
+                      nullptr) != ERROR_SUCCESS ||
+      RegSetValueExA(key.Get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                      static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
     throw std::runtime_error("cannot plant " + name);
 }
@@ -258,16 +253,15 @@ void PlantText(const std::string& name, const std::string& text) {
 std::vector<RegistryValue> FormValues() {
   std::vector<RegistryValue> values;
   RegistryKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
-    return values;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kFormKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) return values;
   for (DWORD index = 0;; ++index) {
     char name[256];
     DWORD nameSize = sizeof name;
     char data[256];
     DWORD dataSize = sizeof data;
     DWORD type = REG_NONE;
-    if (RegEnumValueA(key.Get(), index, name, &nameSize, nullptr, &type,
-                      reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS)
+    if (RegEnumValueA(key.Get(), index, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                      &dataSize) != ERROR_SUCCESS)
       return values;
     values.push_back({std::string(name, nameSize), type, std::string(data, dataSize)});
   }

@@ -22,7 +22,7 @@ std::string ProgramHeaders(size_t size) {
   const bool hasSection = size > kProgramHeadersSize;
   Put(headers, kPeHeader + 6, hasSection ? 1 : 0, 2);
   Put(headers, kPeHeader + 20, kOptionalHeaderSize, 2);
-  Put(headers, kPeHeader + 22, 0x22, 2);   // an executable for large addresses
+  Put(headers, kPeHeader + 22, 0x22, 2);    // an executable for large addresses
   Put(headers, kOptionalHeader, 0x20B, 2);  // PE32+
   Put(headers, kOptionalHeader + 60, kProgramHeadersSize, 4);
   Put(headers, kOptionalHeader + 108, 16, 4);

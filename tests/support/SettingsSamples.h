@@ -8,8 +8,7 @@
 // The 180-byte header line the settings tool writes for a new file.
 std::string FreshHeader();
 // A settings file: the fresh header and body lines, each ended by terminator.
-std::string SettingsFileBytes(const std::vector<std::string>& body,
-                              const std::string& terminator = "\r\n");
+std::string SettingsFileBytes(const std::vector<std::string>& body, const std::string& terminator = "\r\n");
 
 class WarningRecorder : public IWarningSink {
  public:

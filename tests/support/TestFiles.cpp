@@ -45,9 +45,7 @@ void RemoveTree(const std::string& folder) {
 }
 #else
 int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) { return ::remove(path); }
-void RemoveTree(const std::string& folder) {
-  ::nftw(folder.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
-}
+void RemoveTree(const std::string& folder) { ::nftw(folder.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS); }
 #endif
 }  // namespace
 

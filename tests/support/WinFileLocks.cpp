@@ -12,8 +12,8 @@ bool StartUnixCommand(std::string commandLine) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process;
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process))
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
     return false;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -39,8 +39,8 @@ std::string UnixPathOf(const std::string& path) {
 }  // namespace
 
 HeldFile::HeldFile(const std::string& path, DWORD access, DWORD share)
-    : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    : handle_(
+          CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
 HeldFile::~HeldFile() {
   if (IsOpen()) CloseHandle(handle_);

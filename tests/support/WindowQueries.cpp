@@ -15,8 +15,8 @@ std::string TextOf(HWND window) {
   SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWaitMilliseconds, &length);
   std::vector<char> text(length + 1, '\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                      kWaitMilliseconds, &copied);
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, kWaitMilliseconds, &copied);
   return std::string(text.data(), copied);
 }
 

@@ -4,7 +4,7 @@
 
 TEST(AccessKey, LetterAfterASingleAmpersand) {
   EXPECT_EQ(AccessKeyOf("\x83\x77\x83\x8B\x83\x76(&H)"), 'H');  // ヘルプ(&H)
-  EXPECT_EQ(AccessKeyOf("\x8E\x9F\x82\xD6(&N) >"), 'N');         // 次へ(&N) >
+  EXPECT_EQ(AccessKeyOf("\x8E\x9F\x82\xD6(&N) >"), 'N');        // 次へ(&N) >
   EXPECT_EQ(AccessKeyOf("&open"), 'O');
   EXPECT_EQ(AccessKeyOf("a && b &x"), 'X');
 }

@@ -16,10 +16,10 @@ TEST(GaugeMath, PercentageClampsAndRounds) {
   EXPECT_EQ(GaugePercentage(33, 0, 100), 33);
   EXPECT_EQ(GaugePercentage(-5, 0, 100), 0);
   EXPECT_EQ(GaugePercentage(250, 0, 100), 100);
-  EXPECT_EQ(GaugePercentage(1, 0, 8), 12);   // 12.5 rounds down to even
-  EXPECT_EQ(GaugePercentage(3, 0, 8), 38);   // 37.5 rounds up to even
+  EXPECT_EQ(GaugePercentage(1, 0, 8), 12);  // 12.5 rounds down to even
+  EXPECT_EQ(GaugePercentage(3, 0, 8), 38);  // 37.5 rounds up to even
   EXPECT_EQ(GaugePercentage(15, 10, 20), 50);
-  EXPECT_EQ(GaugePercentage(5, 7, 7), 0);    // empty range
+  EXPECT_EQ(GaugePercentage(5, 7, 7), 0);  // empty range
   EXPECT_EQ(GaugePercentage(2147483647, -2147483647 - 1, 2147483647), 100);
 }
 
@@ -29,8 +29,8 @@ TEST(GaugeMath, BarOfTheWizardsGaugeAtItsFourSteps) {
   EXPECT_EQ(GaugeBarWidth(291, 66), 193);
   // W = 292 covers the whole gauge; the last pixel lies outside it.
   EXPECT_EQ(GaugeBarWidth(291, 100), 292);
-  EXPECT_EQ(GaugeBarWidth(3, 50), 2);   // 4 * 0.5
-  EXPECT_EQ(GaugeBarWidth(4, 50), 2);   // 2.5 rounds to even
+  EXPECT_EQ(GaugeBarWidth(3, 50), 2);  // 4 * 0.5
+  EXPECT_EQ(GaugeBarWidth(4, 50), 2);  // 2.5 rounds to even
 }
 
 TEST(GaugeMath, TextIsThePercentageWithASign) {

@@ -49,8 +49,7 @@ struct StoredCase {
   const char* Written;  // the five flags written back on close
 };
 
-class StoredVariants : public Remembering,
-                       public ::testing::WithParamInterface<StoredCase> {};
+class StoredVariants : public Remembering, public ::testing::WithParamInterface<StoredCase> {};
 
 TEST_P(StoredVariants, AreShownAndWrittenBack) {
   for (const auto& [name, text] : GetParam().Stored) Store.StoreText(name, text);
@@ -66,18 +65,14 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"Tray", {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "0"}}, "01011 111", "01011"},
         StoredCase{"Rad1ForcesFlags", {{"rad1", "1"}, {"Douji", "0"}}, "10111 000", "10111"},
         StoredCase{"Rad2ReadLastWins", {{"rad1", "1"}, {"rad2", "1"}}, "01111 111", "01111"},
-        StoredCase{"NeitherSelected",
-                    {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}},
-                    "00101 111",
-                    "00101"},
-        StoredCase{"AnyNonZeroIsTrue",
-                    {{"rad1", "-1"}, {"rad2", "yes"}, {"Douji", "2"}},
-                    "10111 000",
-                    "10111"},
+        StoredCase{
+            "NeitherSelected", {{"rad1", "0"}, {"rad2", "0"}, {"EndClose", "0"}}, "00101 111", "00101"},
+        StoredCase{
+            "AnyNonZeroIsTrue", {{"rad1", "-1"}, {"rad2", "yes"}, {"Douji", "2"}}, "10111 000", "10111"},
         StoredCase{"WordsGiveDefaults",
-                    {{"rad1", "no"}, {"rad2", "0x1"}, {"HotClose", "0 "}},
-                    "01111 111",
-                    "01111"}),
+                   {{"rad1", "no"}, {"rad2", "0x1"}, {"HotClose", "0 "}},
+                   "01111 111",
+                   "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // With neither choice selected the conversion writes the tray-icon column, as only
@@ -94,9 +89,9 @@ TEST_F(Remembering, NeitherChoiceConvertsAsATrayIcon) {
 }
 
 TEST_F(Remembering, TheStoredLeftIsReadAsAnInteger) {
-  const std::pair<const char*, int> cases[] = {
-      {"abc", kCentredLeft}, {"", kCentredLeft}, {"12 ", kCentredLeft},
-      {"$10", 16},           {"-5000", -5000},   {" +7", 7}};
+  const std::pair<const char*, int> cases[] = {{"abc", kCentredLeft}, {"", kCentredLeft},
+                                               {"12 ", kCentredLeft}, {"$10", 16},
+                                               {"-5000", -5000},      {" +7", 7}};
   for (const auto& [text, left] : cases) {
     SCOPED_TRACE(text);
     Store.StoreText("Left", text);

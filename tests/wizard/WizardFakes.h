@@ -23,13 +23,13 @@ class FakeView : public IWizardView {
   std::string Path, Exe, Result = "lblExeName";
   std::vector<int> ProgressSteps;  // every value the gauge was set to
   std::map<OptionControl, bool> Checked = {{OptionControl::ShowNothing, true},
-                                            {OptionControl::TrayIcon, false},
-                                            {OptionControl::PlayOnStart, true},
-                                            {OptionControl::ExitAtEnd, true},
-                                            {OptionControl::ExitOnControlKey, true}};
+                                           {OptionControl::TrayIcon, false},
+                                           {OptionControl::PlayOnStart, true},
+                                           {OptionControl::ExitAtEnd, true},
+                                           {OptionControl::ExitOnControlKey, true}};
   std::map<OptionControl, bool> Enabled = {{OptionControl::PlayOnStart, false},
-                                            {OptionControl::ExitAtEnd, false},
-                                            {OptionControl::ExitOnControlKey, false}};
+                                           {OptionControl::ExitAtEnd, false},
+                                           {OptionControl::ExitOnControlKey, false}};
   std::string Caption = "Zephyr Player\x81\x40v6.10";
   int WindowLeft = 1106, WindowTop = 494, Width = 479, Height = 301;
   std::vector<std::string> SizeChanges;  // "height 0", "width 0" in call order

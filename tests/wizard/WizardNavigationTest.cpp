@@ -198,8 +198,8 @@ TEST_F(WizardNavigation, Rad1ForcesTheFlagsAndRad2OnlyEnablesThem) {
   View.UserCheck(OptionControl::PlayOnStart, false);
   View.UserSelect(OptionControl::ShowNothing);
   View.UserSelect(OptionControl::TrayIcon);
-  for (OptionControl flag : {OptionControl::PlayOnStart, OptionControl::ExitAtEnd,
-                              OptionControl::ExitOnControlKey}) {
+  for (OptionControl flag :
+       {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey}) {
     EXPECT_TRUE(View.Checked[flag]);
     EXPECT_TRUE(View.Enabled[flag]);
   }

@@ -48,8 +48,7 @@ int main() {
   LineList lines;
   const size_t imageEnd = static_cast<size_t>(image.ImageEnd);
   lines.AddText(file.data() + imageEnd, file.size() - imageEnd);
-  if (lines.Count() == 0 || !HasHeaderMarker(lines.Get(0)) ||
-      lines.Get(0).size() < kCompleteHeaderLength) {
+  if (lines.Count() == 0 || !HasHeaderMarker(lines.Get(0)) || lines.Get(0).size() < kCompleteHeaderLength) {
     std::fprintf(stderr, "demo player: the attachment is not a settings file\n");
     return 3;
   }

@@ -22,9 +22,8 @@ std::string ReadWholeFile(const std::string& path) {
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
   platform::File file;
   size_t written = 0;
-  if (!file.Create(path, platform::Share::None) ||
-      !file.Write(bytes.data(), bytes.size(), written) || written != bytes.size() ||
-      !file.Close())
+  if (!file.Create(path, platform::Share::None) || !file.Write(bytes.data(), bytes.size(), written) ||
+      written != bytes.size() || !file.Close())
     throw Exception(FormatText("zeppack: cannot write %s (error %u)", path.c_str(), file.Error()));
 }
 }  // namespace

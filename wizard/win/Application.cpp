@@ -8,9 +8,10 @@
 Application::Application() {
   RegisterWindowClasses(GetModuleHandleA(nullptr));
   // No size: the window is never seen, only its taskbar button.
-  CheckCreated(CreateWindowExA(0, kClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
-                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), this),
+  CheckCreated(CreateWindowExA(0, kClassName, "",
+                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), this),
                Texts::kWindowNotCreated, kClassName);
 }
 

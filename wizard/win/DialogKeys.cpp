@@ -6,8 +6,8 @@
 namespace {
 UINT DialogCodeOf(HWND control, const MSG* message) {
   if (!control) return 0;
-  return static_cast<UINT>(SendMessageA(control, WM_GETDLGCODE, message ? message->wParam : 0,
-                                        reinterpret_cast<LPARAM>(message)));
+  return static_cast<UINT>(
+      SendMessageA(control, WM_GETDLGCODE, message ? message->wParam : 0, reinterpret_cast<LPARAM>(message)));
 }
 
 bool IsUsable(HWND control) {
@@ -20,8 +20,7 @@ bool IsUsable(HWND control) {
 HWND FindAccessKeyButton(HWND parent, char key) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsUsable(child)) continue;
-    if ((DialogCodeOf(child, nullptr) & DLGC_BUTTON) && AccessKeyOf(WindowText(child)) == key)
-      return child;
+    if ((DialogCodeOf(child, nullptr) & DLGC_BUTTON) && AccessKeyOf(WindowText(child)) == key) return child;
     if (HWND inside = FindAccessKeyButton(child, key)) return inside;
   }
   return nullptr;

@@ -93,6 +93,4 @@ LRESULT CALLBACK GaugeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return StatefulWindowProc<GaugeState>(window, message, wParam, lParam);
 }
 
-void GaugeSetProgress(HWND gauge, int progress) {
-  StateOf<GaugeState>(gauge)->SetProgress(gauge, progress);
-}
+void GaugeSetProgress(HWND gauge, int progress) { StateOf<GaugeState>(gauge)->SetProgress(gauge, progress); }

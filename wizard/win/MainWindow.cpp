@@ -99,8 +99,9 @@ void MainWindow::KeepFocusUsable() {
 }
 
 void MainWindow::RestoreFocus() {
-  HWND target = IsUsable(lastFocus_) && IsChild(Handle(), lastFocus_) ? lastFocus_
-                                                                      : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  HWND target = IsUsable(lastFocus_) && IsChild(Handle(), lastFocus_)
+                    ? lastFocus_
+                    : GetNextDlgTabItem(Handle(), nullptr, FALSE);
   if (target) SetFocus(target);
 }
 
@@ -115,8 +116,8 @@ void MainWindow::KeepReachable() {
   MONITORINFO nearest = {};
   nearest.cbSize = sizeof nearest;
   GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &nearest);
-  const ScreenPoint place =
-      ReachablePosition(ScreenRectOf(frame), clientOrigin.y - frame.top, workAreas, ScreenRectOf(nearest.rcWork));
+  const ScreenPoint place = ReachablePosition(ScreenRectOf(frame), clientOrigin.y - frame.top, workAreas,
+                                              ScreenRectOf(nearest.rcWork));
   if (place.X != frame.left || place.Y != frame.top)
     SetWindowPos(Handle(), nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -186,7 +187,8 @@ void MainWindow::SetChecked(OptionControl control, bool checked) {
   bool isRadio = control == OptionControl::ShowNothing || control == OptionControl::TrayIcon;
   if (!isRadio) return;
   if (checked) {
-    OptionControl partner = control == OptionControl::ShowNothing ? OptionControl::TrayIcon : OptionControl::ShowNothing;
+    OptionControl partner =
+        control == OptionControl::ShowNothing ? OptionControl::TrayIcon : OptionControl::ShowNothing;
     SendMessageA(controls_.Control(partner), BM_SETCHECK, BST_UNCHECKED, 0);
   }
   SyncRadioButtons();

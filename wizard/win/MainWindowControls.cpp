@@ -46,8 +46,7 @@ ControlClass ClassOf(const ControlSpec& spec) {
     case ControlKind::Edit:
       return {"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::PushButton:
-      return {"Button", static_cast<DWORD>((spec.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY),
-              0};
+      return {"Button", static_cast<DWORD>((spec.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY), 0};
     case ControlKind::RadioButton:
       return {"Button", BS_AUTORADIOBUTTON, 0};
     case ControlKind::CheckBox:
@@ -152,8 +151,9 @@ void MainWindowControls::Scale(const ControlSpec& spec) {
       break;
     case ControlKind::Icon: {
       const DisplayScale drawn = scale_.PictureScale();
-      ImageSetIcon(control, IconHandle(static_cast<HICON>(LoadPicture(
-                                spec.Resource, IMAGE_ICON, drawn.Of(spec.Place.Width), drawn.Of(spec.Place.Height)))));
+      ImageSetIcon(control,
+                   IconHandle(static_cast<HICON>(LoadPicture(
+                       spec.Resource, IMAGE_ICON, drawn.Of(spec.Place.Width), drawn.Of(spec.Place.Height)))));
       break;
     }
     case ControlKind::SpeedButton:
@@ -194,5 +194,6 @@ void MainWindowControls::GrowToFitText(const ControlSpec& spec) {
   const int needed = TextSize(label, spec.Kind == ControlKind::WrappedLabel ? place.Width : 0).cy;
   if (needed <= place.Height) return;
   const int room = scale_.Of(spec.Place.Top + HeightBeforeNextBelow(spec)) - place.Top;
-  SetWindowPos(label, nullptr, 0, 0, place.Width, std::min(needed, room), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(label, nullptr, 0, 0, place.Width, std::min(needed, room),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

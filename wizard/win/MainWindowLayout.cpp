@@ -6,6 +6,7 @@
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
 
+// clang-format off
 namespace {
 namespace C = ControlId;
 namespace T = Texts::Window;
@@ -62,6 +63,7 @@ const std::vector<ControlSpec> kLayout = {
     {.Id = C::kOpenFolderButton, .Parent = C::kDonePage, .Kind = K::PushButton, .Place = {8, 110, 166, 25}, .Text = T::kOpenFolderButton, .TabStop = true},
     {.Id = C::kStartOverLink, .Parent = C::kDonePage, .Kind = K::LinkLabel, .Place = {252, 152, 57, 12}, .Text = T::kStartOverLink, .Font = F::Link, .Color = kBlue},
 };
+// clang-format on
 }  // namespace
 
 const std::vector<ControlSpec>& MainWindowLayout() { return kLayout; }

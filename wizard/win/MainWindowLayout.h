@@ -20,7 +20,7 @@ enum class ControlKind {
   PushButton,
   RadioButton,
   CheckBox,
-  SpeedButton,   // flat tool button with a glyph and a tooltip
+  SpeedButton,  // flat tool button with a glyph and a tooltip
   Gauge,
   ListBox,
 };

@@ -23,7 +23,8 @@ UINT_PTR CALLBACK PlacingHook(HWND hookDialog, UINT message, WPARAM, LPARAM lPar
     GetMonitorInfoA(MonitorFromWindow(placeOn ? placeOn : dialog, MONITOR_DEFAULTTONEAREST), &monitor);
     RECT frame;
     GetWindowRect(dialog, &frame);
-    POINT place = DialogPlaceOnMonitor(monitor.rcMonitor, {frame.right - frame.left, frame.bottom - frame.top});
+    POINT place =
+        DialogPlaceOnMonitor(monitor.rcMonitor, {frame.right - frame.left, frame.bottom - frame.top});
     SetWindowPos(dialog, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return 0;

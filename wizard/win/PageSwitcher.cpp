@@ -23,7 +23,8 @@ HWND PageSwitcher::Panel(WizardPage page) const { return controls_.Control(Panel
 void PageSwitcher::Place(const DisplayScale& scale) const {
   for (WizardPage page : kWizardPages) {
     const PixelRect place = scale.Of(FindControlSpec(PanelId(page))->Place);
-    SetWindowPos(Panel(page), nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Panel(page), nullptr, place.Left, place.Top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

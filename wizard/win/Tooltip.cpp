@@ -7,10 +7,11 @@
 
 void Tooltip::SetText(HWND control, const std::string& text) {
   if (!window_)
-    window_ = CheckCreated(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                           GetAncestor(control, GA_ROOT), nullptr, nullptr, nullptr),
-                           Texts::kWindowNotCreated, TOOLTIPS_CLASSA);
+    window_ =
+        CheckCreated(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                     GetAncestor(control, GA_ROOT), nullptr, nullptr, nullptr),
+                     Texts::kWindowNotCreated, TOOLTIPS_CLASSA);
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -37,10 +37,11 @@ struct BoxMetrics {
 
 HWND AddControl(HWND box, const char* className, const char* text, DWORD style, int id, RECT place,
                 HFONT font) {
-  HWND control = CheckCreated(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left,
-                                             place.top, place.right - place.left, place.bottom - place.top, box,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr),
-                              Texts::kWindowNotCreated, className);
+  HWND control =
+      CheckCreated(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                   place.right - place.left, place.bottom - place.top, box,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr),
+                   Texts::kWindowNotCreated, className);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
@@ -64,18 +65,18 @@ void LayOut(HWND box, WarningBoxContent& content) {
       std::max<int>(icon + metrics.SpacingX + textSize.right, metrics.ButtonWidth) + 2 * metrics.MarginX;
   int clientHeight = 2 * metrics.MarginY + textHeight + metrics.SpacingY + metrics.ButtonHeight;
 
-  HWND iconControl = AddControl(box, "Static", nullptr, SS_ICON, -1,
-                                {metrics.MarginX, metrics.MarginY, metrics.MarginX + icon, metrics.MarginY + icon},
-                                font);
+  HWND iconControl =
+      AddControl(box, "Static", nullptr, SS_ICON, -1,
+                 {metrics.MarginX, metrics.MarginY, metrics.MarginX + icon, metrics.MarginY + icon}, font);
   SendMessageA(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, IDI_EXCLAMATION)), 0);
   int textLeft = metrics.MarginX + icon + metrics.SpacingX;
   AddControl(box, "Static", content.Text.c_str(), SS_LEFT | SS_NOPREFIX, kTextId,
              {textLeft, metrics.MarginY, textLeft + textSize.right, metrics.MarginY + textHeight}, font);
   int buttonLeft = (clientWidth - metrics.ButtonWidth) / 2;
   int buttonTop = metrics.MarginY + textHeight + metrics.SpacingY;
-  HWND ok = AddControl(box, "Button", Texts::Window::kWarningOk, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
-                       {buttonLeft, buttonTop, buttonLeft + metrics.ButtonWidth, buttonTop + metrics.ButtonHeight},
-                       font);
+  HWND ok = AddControl(
+      box, "Button", Texts::Window::kWarningOk, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+      {buttonLeft, buttonTop, buttonLeft + metrics.ButtonWidth, buttonTop + metrics.ButtonHeight}, font);
 
   SetWindowTextA(box, Texts::kWarningCaption);
   RECT frame = {0, 0, clientWidth, clientHeight};

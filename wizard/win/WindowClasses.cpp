@@ -44,8 +44,8 @@ void RegisterWindowClasses(HINSTANCE instance) {
     if (spec.ButtonFace) windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (spec.ProgramIcon) {
       windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(IDI_MAINICON));
-      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON,
-                                                          GetSystemMetrics(SM_CXSMICON),
+      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAINICON),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                           GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     }
     windowClass.lpszClassName = spec.Name;

@@ -5,7 +5,8 @@
 namespace {
 template <class Function>
 Function UserFunction(const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
 }
 
 int SystemDpi() {

@@ -4,9 +4,9 @@
 
 namespace {
 HFONT MakeFont(int height, int weight, bool underline) {
-  return CreateFontA(height, 0, 0, 0, weight, FALSE, underline, FALSE, SHIFTJIS_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Texts::Window::kFontFace);
+  return CreateFontA(height, 0, 0, 0, weight, FALSE, underline, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     Texts::Window::kFontFace);
 }
 }  // namespace
 

@@ -27,7 +27,7 @@ LRESULT CALLBACK StatefulWindowProc(HWND window, UINT message, WPARAM wParam, LP
   if (message == WM_NCCREATE && !state) {
     std::unique_ptr<State> made(new (std::nothrow) State());
     if (!made) return FALSE;  // the window is not created
-    state = made.release();  // the window holds it until WM_NCDESTROY
+    state = made.release();   // the window holds it until WM_NCDESTROY
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
   }
   if (!state) return DefWindowProcA(window, message, wParam, lParam);

@@ -56,8 +56,7 @@ class ZepplaycProcess : public ::testing::Test {
     ASSERT_EQ(image.size() + settings.size(), executable.size()) << path;
     EXPECT_EQ(image, executable.substr(0, image.size()));
     const std::string attachment = executable.substr(image.size());
-    EXPECT_EQ(options,
-              std::string() + attachment[0] + attachment[56] + attachment[69] + attachment[70]);
+    EXPECT_EQ(options, std::string() + attachment[0] + attachment[56] + attachment[69] + attachment[70]);
     EXPECT_EQ(settings.substr(settings.find('\n')), attachment.substr(attachment.find('\n')));
   }
 
@@ -80,8 +79,7 @@ TEST_F(ZepplaycProcess, MakesTheExecutableWhereMinusOSaysWithTheSwitchesApplied)
   ASSERT_TRUE(MakeFolder(folder_ / "out"));
   const std::string output = folder_ / "out\\made.exe";
   const ConsoleOutcome run =
-      ConsoleRun("--tray --no-exit-on-key -o " + Quoted(output) + " " + Quoted(SettingsPath()))
-          .Finish();
+      ConsoleRun("--tray --no-exit-on-key -o " + Quoted(output) + " " + Quoted(SettingsPath())).Finish();
   EXPECT_EQ(0, run.ExitCode);
   EXPECT_EQ(output + "\r\n", run.Output);
   ExpectExecutable(output, ReadBytes(SettingsPath()), "Z-11");
@@ -111,8 +109,7 @@ TEST_F(ZepplaycProcess, EachWarningOrErrorIsOneLineOfStandardError) {
     EXPECT_EQ(Hex(c.Line), Hex(run.Error));
     EXPECT_EQ("", run.Output);
   }
-  EXPECT_EQ((std::vector<std::string>{"macro.zep", "short.zep", "taken.exe"}),
-            EntriesOf(folder_.Path()));
+  EXPECT_EQ((std::vector<std::string>{"macro.zep", "short.zep", "taken.exe"}), EntriesOf(folder_.Path()));
 }
 
 // Two runs at once, while the window's intermediate files of an earlier run lie in the
@@ -274,7 +271,9 @@ TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
 // executable is the older one or the new one, whole, and nothing else is left beside it
 // or in the temporary folder.
 TEST_F(ZepplaycProcess, AKillAtAnyMomentLeavesOneWholeExecutableAndNothingElse) {
-  WriteBytes(SettingsPath(), SettingsFileBytes(std::vector<std::string>(300000, "step,\x83}\x83""E\x83X,340,0")));
+  WriteBytes(SettingsPath(), SettingsFileBytes(std::vector<std::string>(300000,
+                                                                        "step,\x83}\x83"
+                                                                        "E\x83X,340,0")));
   ASSERT_EQ(0, ConsoleRun(Quoted(SettingsPath())).Finish().ExitCode);
   const std::string older = ReadBytes(ExecutablePath());
   const std::string update = "--update --tray " + Quoted(ExecutablePath());
@@ -303,7 +302,8 @@ TEST_F(ZepplaycProcess, AKillAtAnyMomentLeavesOneWholeExecutableAndNothingElse) 
 // in the clear, goes; one that holds anything else stays.
 TEST_F(ZepplaycProcess, RemovesTheWorkFoldersThatEarlierVersionsLeft) {
   // Wine and Windows give processes ids that are multiples of 4: these run nowhere.
-  const std::string left = SystemTempFolder() + "zepplayc99999-0", kept = SystemTempFolder() + "zepplayc99997-1";
+  const std::string left = SystemTempFolder() + "zepplayc99999-0",
+                    kept = SystemTempFolder() + "zepplayc99997-1";
   ASSERT_TRUE(MakeFolder(left));
   ASSERT_TRUE(MakeFolder(kept));
   WriteBytes(left + "\\Player.dat", RuntimeImage());

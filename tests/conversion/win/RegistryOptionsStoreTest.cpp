@@ -22,11 +22,11 @@ class RegistryStore : public ::testing::Test {
   // Plants a value of any type and bytes in the section.
   static void Plant(const char* name, DWORD type, const std::string& bytes) {
     RegistryKey key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kSection, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.Get(), name, 0, type,
-                                            reinterpret_cast<const BYTE*>(bytes.data()),
-                                            static_cast<DWORD>(bytes.size())));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kSection, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                             nullptr, key.Receive(), nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                             static_cast<DWORD>(bytes.size())));
   }
   // The type and raw bytes of a value in the section.
   static std::pair<DWORD, std::string> Stored(const char* name) {
@@ -36,8 +36,8 @@ class RegistryStore : public ::testing::Test {
     DWORD type = REG_NONE;
     char data[256];
     DWORD size = sizeof data;
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                         &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
+        ERROR_SUCCESS)
       return {REG_NONE, "(no value)"};
     return {type, std::string(data, size)};
   }
@@ -65,7 +65,10 @@ TEST_F(RegistryStore, WritesTextWithItsNul) {
 TEST_F(RegistryStore, ReadsTextOfEitherStringTypeAndRefusesOthers) {
   Plant("Sz", REG_SZ, std::string("12\0", 3));
   Plant("NoNul", REG_SZ, "34");
-  Plant("Cut", REG_SZ, std::string("5\0" "6", 3));
+  Plant("Cut", REG_SZ,
+        std::string("5\0"
+                    "6",
+                    3));
   Plant("Expand", REG_EXPAND_SZ, std::string("%TEMP%\0", 7));
   Plant("Empty", REG_SZ, "");
   Plant("Dword", REG_DWORD, std::string("\x07\0\0\0", 4));

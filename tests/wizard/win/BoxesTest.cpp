@@ -97,8 +97,9 @@ TEST(WarningBox, OneShortLineStillGetsATextAreaAsHighAsTheIcon) {
 }
 
 TEST(WarningBox, LongTextWrapsAtHalfTheScreenWidthAndEscapeCloses) {
-  std::string text = "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCD\x81\x41"
-                     "\x8C\x60\x8E\xAE\x82\xAA\x88\xE1\x82\xA2\x82\xDC\x82\xB7\x81\x42\r\n";  // 指定されたファイルは、形式が違います。
+  std::string text =
+      "\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xBD\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCD\x81\x41"
+      "\x8C\x60\x8E\xAE\x82\xAA\x88\xE1\x82\xA2\x82\xDC\x82\xB7\x81\x42\r\n";  // 指定されたファイルは、形式が違います。
   for (int i = 0; i < 6; ++i) text += "a rather long line of words that goes on and on ";
   BoxLayout box = ShowWarningAndClose(text, [](HWND box) { PostKey(box, VK_ESCAPE); });
   EXPECT_EQ(box.Text, text);
@@ -130,12 +131,14 @@ TEST_F(MainWindowTest, WarningBoxAndErrorReportAreModalForTheWholeProgram) {
     BoxWatch watch;
     watch.Inspect = [&](HWND box) { report = ReadBox(box, Window()); };
     watch.Close = [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); };
-    platform.ShowErrorReport("\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82"
-                             "\xB9\x82\xF1");
+    platform.ShowErrorReport(
+        "\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82"
+        "\xB9\x82\xF1");
   }
   EXPECT_EQ(report.Caption, "EXE\x90\xB6\x90\xAC\x92\x86\x81\x63");
-  EXPECT_EQ(report.Text, "\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82"
-                         "\xB9\x82\xF1.");
+  EXPECT_EQ(report.Text,
+            "\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82"
+            "\xB9\x82\xF1.");
   EXPECT_FALSE(report.OwnerEnabled);
   EXPECT_TRUE(IsWindowEnabled(Window()));
 }

@@ -43,8 +43,8 @@ class GaugeRenderingTest : public MainWindowTest {
     GetClientRect(gauge, &area);
     Picture picture(area.right, area.bottom);
     SendMessageA(gauge, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
-    std::vector<bool> textMask =
-        TextMask(area.right, area.bottom, reinterpret_cast<HFONT>(SendMessageA(gauge, WM_GETFONT, 0, 0)), text);
+    std::vector<bool> textMask = TextMask(
+        area.right, area.bottom, reinterpret_cast<HFONT>(SendMessageA(gauge, WM_GETFONT, 0, 0)), text);
 
     COLORREF face = GetSysColor(COLOR_BTNFACE) & 0xFFFFFF;
     int wrong = 0, textPixels = 0, yellowPixels = 0;
@@ -55,7 +55,8 @@ class GaugeRenderingTest : public MainWindowTest {
         COLORREF expected = inText ? (beneath ^ 0xFFFFFF) : beneath;
         COLORREF actual = picture.At(x, y);
         if (actual != expected && ++wrong <= 5)
-          ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << actual << ", expected " << expected;
+          ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << actual << ", expected "
+                        << expected;
         textPixels += inText;
         yellowPixels += actual == kYellow;
       }

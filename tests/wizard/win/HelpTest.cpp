@@ -28,7 +28,8 @@ TEST(HelpPage, IsInstalledWithASectionForEveryWizardPageAndThePicturesItShows) {
   const std::string html = ReadBytes(page);
   EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
   for (WizardPage wizardPage : kWizardPages)
-    EXPECT_NE(html.find("id=\"" + HelpSection(wizardPage) + "\""), std::string::npos) << PageNumber(wizardPage);
+    EXPECT_NE(html.find("id=\"" + HelpSection(wizardPage) + "\""), std::string::npos)
+        << PageNumber(wizardPage);
   int pictures = 0;
   const std::string source = "src=\"";
   for (size_t at = html.find(source); at != std::string::npos; at = html.find(source, at + 1), ++pictures) {

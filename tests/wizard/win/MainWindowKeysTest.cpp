@@ -45,19 +45,22 @@ TEST_F(MainWindowKeysTest, FocusStartsInTheSettingsPathAndTabGoesRound) {
   EXPECT_EQ(GetFocus(), Control(C::kSettingsPathEdit));
   // Back and Next are disabled and skipped.
   EXPECT_EQ(TabWalk(3), (V{C::kSettingsPathEdit, C::kHelpButton, C::kCloseButton, C::kSettingsPathEdit}));
-  EXPECT_EQ(TabWalk(3, true), (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kSettingsPathEdit}));
+  EXPECT_EQ(TabWalk(3, true),
+            (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kSettingsPathEdit}));
 }
 
 TEST_F(MainWindowKeysTest, TabOnTheOptionsPageVisitsOnlyTheSelectedRadioButton) {
   using V = std::vector<int>;
   ShowOptionsPage();
-  EXPECT_EQ(TabWalk(5), (V{C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton, C::kShowNothingRadio}));
+  EXPECT_EQ(TabWalk(5), (V{C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton,
+                           C::kCloseButton, C::kShowNothingRadio}));
 
   Form.SetChecked(OptionControl::TrayIcon, true);
   for (auto flag : {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey})
     Form.SetEnabled(flag, true);
   SetFocus(Control(C::kTrayIconRadio));
-  EXPECT_EQ(TabWalk(5), (V{C::kTrayIconRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck, C::kHelpButton, C::kBackButton}));
+  EXPECT_EQ(TabWalk(5), (V{C::kTrayIconRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck,
+                           C::kHelpButton, C::kBackButton}));
 }
 
 TEST_F(MainWindowKeysTest, ArrowKeysMoveBetweenTheRadioButtonsAndSelect) {

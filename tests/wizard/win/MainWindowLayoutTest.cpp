@@ -23,6 +23,7 @@ struct ExpectedControl {
 };
 
 // Texts are UTF-8 in this source and compiled to cp932 bytes.
+// clang-format off
 const std::vector<ExpectedControl> kExpected = {
     {C::kPageTitle, 0, "Static", 123, 11, 244, 16, "ZephyrClick設定ファイルの選択", true, true, false},
     {C::kTitleRule, 0, "TBevel", 120, 34, 344, 10, "", true, true, false},
@@ -72,6 +73,7 @@ const std::vector<ExpectedControl> kExpected = {
     {C::kOpenFolderButton, C::kDonePage, "Button", 8, 110, 166, 25, "作成先のフォルダを開く(&F)", true, true, true},
     {C::kStartOverLink, C::kDonePage, "Static", 252, 152, 57, 12, "最初に戻る", true, true, false},
 };
+// clang-format on
 
 // Labels that take the size of their text. With "ＭＳ Ｐゴシック" that is the size of
 // the table; Wine's substitute font is a little taller.
@@ -92,7 +94,6 @@ std::string Bytes(HWND window) {
   int length = GetWindowTextA(window, text, sizeof text);
   return std::string(text, length);
 }
-
 
 int CountDescendants(HWND parent) {
   int count = 0;
@@ -156,13 +157,15 @@ TEST_F(MainWindowTest, TabOrderWithinEachParent) {
   EXPECT_EQ(TabStopsIn(Window()), (V{C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton}));
   std::vector<int> pages;
   for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (ClassNameOf(child) == "TPanel" && GetDlgCtrlID(child) != C::kSidePictureFrame) pages.push_back(GetDlgCtrlID(child));
+    if (ClassNameOf(child) == "TPanel" && GetDlgCtrlID(child) != C::kSidePictureFrame)
+      pages.push_back(GetDlgCtrlID(child));
   EXPECT_EQ(pages, (V{C::kChooseFilePage, C::kOptionsPage, C::kNamePage, C::kDonePage}));
   // The pages come before the bottom buttons.
   EXPECT_EQ(GetWindow(Control(C::kDonePage), GW_HWNDNEXT), Control(C::kButtonRule));
   EXPECT_EQ(GetWindow(Control(C::kButtonRule), GW_HWNDNEXT), Control(C::kHelpButton));
   EXPECT_EQ(TabStopsIn(Control(C::kChooseFilePage)), (V{C::kSettingsPathEdit}));
-  EXPECT_EQ(TabStopsIn(Control(C::kOptionsPage)), (V{C::kShowNothingRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck}));
+  EXPECT_EQ(TabStopsIn(Control(C::kOptionsPage)),
+            (V{C::kShowNothingRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck}));
   EXPECT_EQ(TabStopsIn(Control(C::kNamePage)), (V{C::kExeNameEdit}));
   EXPECT_EQ(TabStopsIn(Control(C::kDonePage)), (V{C::kOpenFolderButton}));
 }
@@ -207,7 +210,8 @@ TEST_F(MainWindowTest, FrameCaptionAndClientArea) {
 TEST_F(MainWindowTest, FontsOfTheWindowAndItsSpecialLabels) {
   const std::string face = "ＭＳ Ｐゴシック";
   ASSERT_EQ(face, "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
-  for (int id : {C::kNextButton, C::kSettingsPathEdit, C::kWelcomeText, C::kShowNothingRadio, C::kProgressGauge}) {
+  for (int id :
+       {C::kNextButton, C::kSettingsPathEdit, C::kWelcomeText, C::kShowNothingRadio, C::kProgressGauge}) {
     LOGFONTA font = FontOf(Control(id));
     EXPECT_EQ(std::string(font.lfFaceName), face) << id;
     EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << id;

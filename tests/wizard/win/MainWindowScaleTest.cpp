@@ -30,7 +30,6 @@ RECT ScaledEdges(const PixelRect& place, int dpi) {
           Scaled(place.Top + place.Height, dpi)};
 }
 
-
 bool TakesAFont(const ControlSpec& spec) {
   switch (spec.Kind) {
     case ControlKind::Bevel:
@@ -58,8 +57,8 @@ int CountYellow(HBITMAP bitmap) {
   std::vector<DWORD> pixels(static_cast<size_t>(size.bmWidth * size.bmHeight));
   const WindowDc screen(nullptr);
   GetDIBits(screen.Dc(), bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
-  return static_cast<int>(
-      std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0xFFFF00; }));
+  return static_cast<int>(std::count_if(pixels.begin(), pixels.end(),
+                                        [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0xFFFF00; }));
 }
 
 // In the control's client area as it paints itself.
@@ -112,7 +111,8 @@ class MainWindowScaleTest : public MainWindowTest {
     const int pictureDpi = pictureDpis[index];
     SCOPED_TRACE("pictures for " + std::to_string(pictureDpi) + " DPI");
 
-    auto side = reinterpret_cast<HBITMAP>(SendMessageA(Control(C::kSidePicture), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    auto side =
+        reinterpret_cast<HBITMAP>(SendMessageA(Control(C::kSidePicture), STM_GETIMAGE, IMAGE_BITMAP, 0));
     const SIZE sideSize = BitmapSize(side);
     EXPECT_EQ(sideSize.cx, Scaled(100, pictureDpi));
     EXPECT_EQ(sideSize.cy, Scaled(215, pictureDpi));

@@ -136,8 +136,8 @@ TEST_F(MainWindowTest, ClicksReachTheirHandlers) {
     SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   }
-  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnHelp", "OnBack", "OnNext", "OnClose",
-                                 "OnOpenFolder", "OnBrowse", "OnStartOver"}));
+  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnHelp", "OnBack", "OnNext", "OnClose", "OnOpenFolder",
+                                 "OnBrowse", "OnStartOver"}));
   // BrowseButton never takes the focus.
   EXPECT_NE(GetFocus(), Control(C::kBrowseButton));
 }
@@ -230,7 +230,8 @@ TEST_F(MainWindowTest, CaptionPositionAndSize) {
 
 TEST_F(MainWindowTest, AnErrorLeavingAHandlerGoesToTheErrorReport) {
   Events.Throwing = "OnNext";
-  Events.ThrownMessage = "\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
+  Events.ThrownMessage =
+      "\x83\x74\x83\x40\x83\x43\x83\x8B x \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
   Form.SetNextEnabled(true);
   ClickButton(C::kNextButton);
   EXPECT_EQ(Platform.ErrorReports, Calls{Events.ThrownMessage});
@@ -263,7 +264,8 @@ TEST(MainWindowCreation, FormCreateRunsLastWithEveryControlAndBeforeTheWindowSho
   bool allControls = false, visible = true;
   RECT frame = {};
   events.OnFormCreate = [&] {
-    allControls = form.Control(ControlId::kStartOverLink) && form.Control(ControlId::kProgressGauge) && form.Control(ControlId::kLineListBox);
+    allControls = form.Control(ControlId::kStartOverLink) && form.Control(ControlId::kProgressGauge) &&
+                  form.Control(ControlId::kLineListBox);
     visible = IsWindowVisible(form.Handle());
     GetWindowRect(form.Handle(), &frame);
     form.SetLeft(100);  // the creation handler may move the window
@@ -297,7 +299,8 @@ TEST(MainWindowCreation, AnErrorInFormCreateIsReportedAndTheWindowStays) {
   FakePlatform platform;
   MainWindow form(application, platform);
   events.Throwing = "OnCreate";
-  events.ThrownMessage = "'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7";
+  events.ThrownMessage =
+      "'Top' \x82\xCC\x83\x66\x81\x5B\x83\x5E\x8C\x5E\x82\xAA\x95\x73\x90\xB3\x82\xC5\x82\xB7";
   application.CreateMainWindow(form, events);
   EXPECT_EQ(platform.ErrorReports, Calls{events.ThrownMessage});
   EXPECT_NE(form.Handle(), nullptr);
@@ -317,7 +320,8 @@ TEST_F(MainWindowTest, ApplicationWindowOwnsTheMainWindowAndMinimisesForIt) {
   EXPECT_TRUE(IsIconic(Application.Handle()));
   EXPECT_FALSE(IsWindowVisible(Window()));
   // What a second start does with the owner of the window it finds.
-  HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(FindWindowA("TfrmZepplay", nullptr), GWLP_HWNDPARENT));
+  HWND owner =
+      reinterpret_cast<HWND>(GetWindowLongPtrA(FindWindowA("TfrmZepplay", nullptr), GWLP_HWNDPARENT));
   ASSERT_EQ(owner, Application.Handle());
   SendMessageA(owner, WM_SYSCOMMAND, SC_RESTORE, -1);
   EXPECT_FALSE(IsIconic(Application.Handle()));

@@ -47,7 +47,8 @@ TEST(Resources, FolderGlyphHas16ColoursAndASilverBottomLeftPixel) {
 }
 
 TEST(Resources, MainIconHasA32And16PixelImageAndTheirScaledSizesIn16Colours) {
-  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_MAINICON), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  HRSRC found =
+      FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_MAINICON), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
   ASSERT_NE(found, nullptr);
   auto* group = static_cast<const WORD*>(LockResource(LoadResource(nullptr, found)));
   auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 3);
