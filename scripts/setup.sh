@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build make libgtest-dev libbenchmark-dev libssl-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64
   xvfb xauth xdotool imagemagick x11-apps locales fonts-ipafont-gothic fonts-wine python3
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   wixl msitools osslsigncode openssl
 )
 # Wine's 32-bit half serves the 32-bit Windows tests only, where the machine runs 32-bit
