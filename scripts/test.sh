@@ -14,7 +14,8 @@ check_format() {
   local unformatted=() file
   while IFS= read -r file; do
     clang-format --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
-  done < <(git ls-files '*.cpp' '*.h')
+  done < <(git ls-files '*.cpp' '*.h' 2>/dev/null ||
+           find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
   if [ ${#unformatted[@]} -gt 0 ]; then
     echo "not in the style of .clang-format (clang-format -i FILE...):"
     printf '  %s\n' "${unformatted[@]}"
