@@ -62,6 +62,8 @@ class ConsoleRun {
   ConsoleRun& operator=(const ConsoleRun&) = delete;
   // Waits for the end and reads what was written.
   ConsoleOutcome Finish();
+  // Ends the process at once, as the system ends a killed one.
+  void Kill() { process_.Kill(); }
 
  private:
   TempFolder streams_;
