@@ -67,11 +67,12 @@ std::string SystemTempFolder() {
   return path;
 }
 
-ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output, HANDLE error)
-    : ZepplayRun(Widen(arguments), program, output, error) {}
+ZepplayRun::ZepplayRun(const std::string& arguments, const std::string& program, HANDLE output, HANDLE error,
+                       DWORD creationFlags)
+    : ZepplayRun(Widen(arguments), program, output, error, creationFlags) {}
 
-ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output,
-                       HANDLE error) {
+ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output, HANDLE error,
+                       DWORD creationFlags) {
   std::wstring commandLine =
       L"\"" + Widen(program.empty() ? ProgramFolder() + "zepplay.exe" : program) + L"\" " + arguments;
   STARTUPINFOW startup = {};
@@ -82,8 +83,8 @@ ZepplayRun::ZepplayRun(const std::wstring& arguments, const std::string& program
     startup.hStdOutput = output;
     startup.hStdError = error;
   }
-  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, redirected, 0, nullptr, nullptr, &startup,
-                      &info_))
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, redirected, creationFlags, nullptr, nullptr,
+                      &startup, &info_))
     throw std::runtime_error("cannot start " + program);
 }
 
@@ -121,13 +122,13 @@ std::string ProgramOrZepplayc(const std::string& program) {
 }
 }  // namespace
 
-ConsoleRun::ConsoleRun(const std::string& arguments, const std::string& program)
-    : ConsoleRun(Widen(arguments), program) {}
+ConsoleRun::ConsoleRun(const std::string& arguments, const std::string& program, DWORD creationFlags)
+    : ConsoleRun(Widen(arguments), program, creationFlags) {}
 
-ConsoleRun::ConsoleRun(const std::wstring& arguments, const std::string& program)
+ConsoleRun::ConsoleRun(const std::wstring& arguments, const std::string& program, DWORD creationFlags)
     : output_(CreateInheritedFile(streams_ / "output")),
       error_(CreateInheritedFile(streams_ / "error")),
-      process_(arguments, ProgramOrZepplayc(program), output_, error_) {}
+      process_(arguments, ProgramOrZepplayc(program), output_, error_, creationFlags) {}
 
 ConsoleRun::~ConsoleRun() {
   CloseHandle(output_);

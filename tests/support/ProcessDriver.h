@@ -23,11 +23,12 @@ class ZepplayRun {
  public:
   // Starts zepplay.exe (or another program) with the command-line arguments after the
   // program name; with handles for standard output and standard error, it writes there.
+  // creationFlags go to CreateProcess (DETACHED_PROCESS: no console at all).
   explicit ZepplayRun(const std::string& arguments = "", const std::string& program = "",
-                      HANDLE output = nullptr, HANDLE error = nullptr);
+                      HANDLE output = nullptr, HANDLE error = nullptr, DWORD creationFlags = 0);
   // The same with arguments of UTF-16 characters, as the system passes them on.
   ZepplayRun(const std::wstring& arguments, const std::string& program, HANDLE output = nullptr,
-             HANDLE error = nullptr);
+             HANDLE error = nullptr, DWORD creationFlags = 0);
   // Ends the process if a failing test left it running.
   ~ZepplayRun();
   ZepplayRun(const ZepplayRun&) = delete;
@@ -55,8 +56,9 @@ struct ConsoleOutcome {
 // standard error going into files of their own.
 class ConsoleRun {
  public:
-  explicit ConsoleRun(const std::string& arguments, const std::string& program = "");
-  explicit ConsoleRun(const std::wstring& arguments, const std::string& program = "");
+  explicit ConsoleRun(const std::string& arguments, const std::string& program = "", DWORD creationFlags = 0);
+  explicit ConsoleRun(const std::wstring& arguments, const std::string& program = "",
+                      DWORD creationFlags = 0);
   ~ConsoleRun();
   ConsoleRun(const ConsoleRun&) = delete;
   ConsoleRun& operator=(const ConsoleRun&) = delete;
