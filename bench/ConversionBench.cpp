@@ -136,14 +136,6 @@ ExecutableParts FoundParts(FileBytes& executable, const std::string& folder, boo
   return parts;
 }
 
-std::string SettingsPart(FileBytes& executable, const ExecutableParts& parts) {
-  std::string settings;
-  settings.reserve(static_cast<size_t>(parts.SettingsSize));
-  CopyBytes(executable, parts.RuntimeSize, parts.SettingsSize,
-            [&](const char* bytes, size_t count) { settings.append(bytes, count); });
-  return settings;
-}
-
 // What --inspect prints, gathered as it gathers it: the parts, the settings part read
 // into lines, the options in their header and the runtime part's digest.
 struct Inspection {
@@ -157,7 +149,7 @@ Inspection Inspect(const std::string& folder, const std::string& executablePath)
   FileBytes executable(executablePath);
   Inspection inspection;
   inspection.Parts = FoundParts(executable, folder, true);
-  const std::string settings = SettingsPart(executable, inspection.Parts);
+  const std::string settings = SettingsPartOf(executable, inspection.Parts);
   LineList lines;
   lines.AddText(settings.data(), settings.size());
   inspection.SettingsLines = lines.Count();
@@ -185,7 +177,7 @@ DirectConversion Update(const std::string& folder, const std::string& executable
   {
     FileBytes executable(executablePath);
     const ExecutableParts parts = FoundParts(executable, folder);
-    if (!engine.LoadSettingsBytes(SettingsPart(executable, parts), folder)) Fail("no settings inside");
+    if (!engine.LoadSettingsBytes(SettingsPartOf(executable, parts), folder)) Fail("no settings inside");
   }
   return engine.ConvertDirectly(OptionsInHeader(engine.Lines().Get(0)), executablePath, nullptr, true);
 }

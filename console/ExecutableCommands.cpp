@@ -28,13 +28,7 @@ struct ReadExecutable {
     Found = FindExecutableParts(Bytes, RuntimeFileIn(ProgramFolder(job)), Parts, withDigest);
     if (!Found) job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, path));
   }
-  std::string SettingsBytes() {
-    std::string settings;
-    settings.reserve(static_cast<size_t>(Parts.SettingsSize));
-    CopyBytes(Bytes, Parts.RuntimeSize, Parts.SettingsSize,
-              [&](const char* bytes, size_t count) { settings.append(bytes, count); });
-    return settings;
-  }
+  std::string SettingsBytes() { return SettingsPartOf(Bytes, Parts); }
   FileBytes Bytes;
   ExecutableParts Parts;
   bool Found = false;

@@ -17,11 +17,6 @@
 
 namespace {
 constexpr int kProgressRewritten = 33;
-constexpr int kProgressImageCopied = 66;
-constexpr int kProgressDone = 100;
-// The headers of a program, section table included, lie within its first bytes; a
-// linker puts them into the first few KiB.
-constexpr size_t kProgramHeadersLimit = 64 * 1024;
 
 // True when the file at path is a program image whose sections all lie inside it. Only
 // its first bytes are read.

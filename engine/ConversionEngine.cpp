@@ -77,18 +77,21 @@ bool ConversionEngine::LoadSettingsBytes(const std::string& bytes, const std::st
   lineCutAtNul_ = lines_.AddText(bytes.data(), bytes.size());
   settingsPath_.clear();
   sourceFolder_ = folder;
-  linesAccepted_ = lines_.Count() >= kMinimumLineCount && HasHeaderMarker(lines_.Get(0));
+  linesAccepted_ = LinesAreSettings();
   return linesAccepted_;
 }
 
 bool ConversionEngine::ValidateSettingsFile(const std::string& settingsPath) {
   try {
-    linesAccepted_ = lines_.Count() >= kMinimumLineCount && HasHeaderMarker(lines_.Get(0)) &&
-                     platform::FileExists(settingsPath);
+    linesAccepted_ = LinesAreSettings() && platform::FileExists(settingsPath);
   } catch (const std::exception&) {
     linesAccepted_ = false;
   }
   return linesAccepted_;
+}
+
+bool ConversionEngine::LinesAreSettings() const {
+  return lines_.Count() >= kMinimumLineCount && HasHeaderMarker(lines_.Get(0));
 }
 
 void ConversionEngine::WriteOptionsIntoHeader(const HeaderOptions& options) {

@@ -77,6 +77,8 @@ class ConversionEngine {
 
  private:
   void RefuseProtectedOutput(const std::string& outputPath) const;
+  // Enough lines, the first of them a header line.
+  bool LinesAreSettings() const;
   void WriteOptionsIntoHeader(const HeaderOptions& options);
   [[noreturn]] void ThrowRuntimeDamaged() const;
 

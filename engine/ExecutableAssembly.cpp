@@ -11,9 +11,6 @@
 #include "platform/File.h"
 
 namespace {
-constexpr int kProgressImageCopied = 66;
-constexpr int kProgressDone = 100;
-
 void Report(const std::function<void(int)>& progress, int percent) {
   if (progress) progress(percent);
 }

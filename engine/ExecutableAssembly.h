@@ -8,6 +8,10 @@
 #include <functional>
 #include <string>
 
+// The progress reports of writing an executable: its runtime part written, then all.
+inline constexpr int kProgressImageCopied = 66;
+inline constexpr int kProgressDone = 100;
+
 // The largest buffer a copy uses (0xF000 bytes).
 inline constexpr size_t kCopyBufferSize = 61440;
 // The largest executable Windows starts: its program file must stay below 4 GB.

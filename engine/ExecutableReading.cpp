@@ -17,8 +17,6 @@
 
 namespace {
 constexpr size_t kReadSize = 64 * 1024;
-// The headers of a program, section table included, lie within its first bytes.
-constexpr size_t kProgramHeadersLimit = 64 * 1024;
 // A settings file starts with its header line, whose bytes 2 to 15 are the marker.
 constexpr size_t kMarkerEnd = 15;
 
@@ -165,6 +163,14 @@ void CopyBytes(IRandomAccessBytes& source, uint64_t offset, uint64_t count,
     offset += chunk;
     count -= chunk;
   }
+}
+
+std::string SettingsPartOf(IRandomAccessBytes& executable, const ExecutableParts& parts) {
+  std::string settings;
+  settings.reserve(static_cast<size_t>(parts.SettingsSize));
+  CopyBytes(executable, parts.RuntimeSize, parts.SettingsSize,
+            [&](const char* bytes, size_t count) { settings.append(bytes, count); });
+  return settings;
 }
 
 std::string DigestOfStart(IRandomAccessBytes& source, uint64_t count) {

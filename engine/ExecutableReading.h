@@ -70,5 +70,9 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
 void CopyBytes(IRandomAccessBytes& source, uint64_t offset, uint64_t count,
                const std::function<void(const char* bytes, size_t count)>& sink);
 
+// The settings part of executable, as parts found it, read into memory. Raises
+// EReadError when it cannot be read.
+std::string SettingsPartOf(IRandomAccessBytes& executable, const ExecutableParts& parts);
+
 // The SHA-256 digest, as lowercase hexadecimal, of the first count bytes of source.
 std::string DigestOfStart(IRandomAccessBytes& source, uint64_t count);

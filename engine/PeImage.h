@@ -3,8 +3,13 @@
 // headers and sections lie, and where the image ends, so that what was appended after
 // linking can be told apart from the program. Every offset and size read from a header
 // is checked against the bytes at hand before it is used; nothing is allocated.
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+// The headers of a program, section table included, lie within its first bytes: a
+// linker puts them into the first few KiB, so this many bytes hold them.
+inline constexpr size_t kProgramHeadersLimit = 64 * 1024;
 
 struct PeImageLayout {
   bool Is64Bit = false;  // PE32+ rather than PE32
