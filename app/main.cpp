@@ -12,8 +12,8 @@
 #include "common/Format.h"
 #include "conversion/win/ProcessStartFacts.h"
 #include "common/Texts.h"
-#include "conversion/CommandLine.h"
 #include "conversion/ExitCodes.h"
+#include "wizard/StartArguments.h"
 #include "wizard/WizardController.h"
 #include "wizard/win/Application.h"
 #include "wizard/win/MainWindow.h"
@@ -23,14 +23,14 @@
 #include "wizard/win/WinPlatformUi.h"
 
 namespace {
-int RunWizard(StartFacts facts) {
+int RunWizard(StartFacts facts, ScreenSize screen) {
   Application application;
   application.SetTitle(Texts::kApplicationTitle);
   application.SetHelpFile(Texts::kHelpFileName);
   WinPlatformUi platform(application);
   RegistryOptionsStore options;
   MainWindow form(application, platform);
-  WizardController controller(form, platform, options, std::move(facts));
+  WizardController controller(form, platform, options, std::move(facts), screen);
   application.CreateMainWindow(form, controller);
   return application.Run();
 }
@@ -39,18 +39,17 @@ int RunWizard(StartFacts facts) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     StartFacts facts = GatherStartFacts();
-    facts.Screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const ScreenSize screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const bool silent = AsksForSilentRun(facts.Arguments);
     // Declared before the instance, so that the name is given up before the turn.
     SilentRunTurn turn;
     if (silent && !turn.Wait()) {
-      const std::string settingsPath = facts.Arguments.size() > 1 ? facts.Arguments[1] : "";
-      ShowWarningBox(nullptr, FormatText(Texts::kSilentRunNotTurn, settingsPath));
+      ShowWarningBox(nullptr, FormatText(Texts::kSilentRunNotTurn, SilentRunPath(facts.Arguments)));
       return kExitAnotherInstance;
     }
     const SingleInstance instance;
     if (instance.HandOverToRunningInstance()) return silent ? kExitAnotherInstance : kExitMade;
-    return RunWizard(std::move(facts));
+    return RunWizard(std::move(facts), screen);
   } catch (const std::exception& error) {
     ShowErrorBox(nullptr, Texts::kApplicationTitle, error.what());
   } catch (...) {

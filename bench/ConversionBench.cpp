@@ -1,6 +1,7 @@
-// Benchmark of the console program's commands on an executable: a settings file of about
-// 200 KB converted with an 8 MiB runtime, and that executable inspected, each through the
-// engine functions that zepplayc calls, without starting a process. Two baselines are
+// Benchmark of the conversion that the wizard, its silent run and the console program
+// share, and of the commands on executables: a settings file of about 200 KB converted
+// with an 8 MiB runtime, and that executable inspected, each through the shared
+// operations the front ends call, without starting a process. Two baselines are
 // measured in the same run: this program's own Blowfish deciphering the runtime file into
 // memory, followed by a copy of the settings bytes (the floor that any conversion has to
 // pay), and OpenSSL doing the same deciphering. Then the peak memory of each command
@@ -8,10 +9,8 @@
 // runtime. The executable must hold exactly the bytes of the baselines, and the
 // inspection must find its parts and the digest OpenSSL gives; the program exits 1
 // otherwise. Prints `name: value` lines. Scratch files go to $TMPDIR (default /tmp).
-//
-// Natively the engine's paths have no folder part (their separator is "\"), so the
-// executable and the extracted settings go by their bare names into the current folder,
-// which is the scratch folder, as its temporary files do.
+// The executable and the extracted settings go by their bare names into the current
+// folder, which is the scratch folder, as their temporary files do.
 #include <openssl/evp.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -26,13 +25,9 @@
 #include "bench/BenchTiming.h"
 #include "bench/OpenSslBaseline.h"
 #include "cipher/Blowfish.h"
-#include "engine/ConversionEngine.h"
-#include "engine/ExecutableAssembly.h"
-#include "engine/ExecutableReading.h"
-#include "engine/HeaderLine.h"
-#include "engine/LineList.h"
-#include "engine/PendingFile.h"
-#include "engine/WorkFiles.h"
+#include "conversion/Conversion.h"
+#include "conversion/ExecutableCommands.h"
+#include "engine/RuntimeFile.h"
 #include "platform/File.h"
 #include "tests/support/ProgramImage.h"
 #include "tests/support/SettingsSamples.h"
@@ -49,10 +44,10 @@ constexpr char kExtractedName[] = "Extracted.zep";
 constexpr char kProgramName[] = "zepplayc.exe";
 // The options that the fresh header carries: the conversion writes them back as they
 // are, so the executable's settings part is the settings file byte for byte.
-constexpr HeaderOptions kFreshHeaderOptions{true, false, false, false};
+constexpr ExecutableOptions kFreshHeaderOptions{Visibility::ShowNothing, false, false, false};
 
 // What the commands are held to, as ratios to the baselines; reported, not enforced.
-constexpr double kConvertFloorGoal = 1.5;
+constexpr double kConvertFloorGoal = 1.3;
 constexpr double kInspectFloorGoal = 1.2;
 constexpr double kConvertOpenSslGoal = 0.15;
 
@@ -82,7 +77,7 @@ void WriteRuntimeFile(const std::string& path, size_t imageSize) {
 }
 
 // About 200 KB of macro steps behind the fresh header line.
-std::string SettingsFile() {
+std::string SettingsBytes() {
   std::vector<std::string> steps;
   size_t size = 0;
   while (size < 200 * 1024) {
@@ -97,8 +92,13 @@ std::string SettingsFile() {
 
 // A folder with the settings file and a runtime file of imageSize bytes.
 void PrepareFolder(const TempFolder& folder, size_t imageSize) {
-  WriteBytes(folder / kSettingsName, SettingsFile());
+  WriteBytes(folder / kSettingsName, SettingsBytes());
   WriteRuntimeFile(folder / kRuntimeFileName, imageSize);
+}
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "conversion_bench: %s\n", what);
+  std::exit(1);
 }
 
 class NullSink : public IWarningSink {
@@ -106,80 +106,46 @@ class NullSink : public IWarningSink {
   void ShowWarning(const std::string&) override {}
 };
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "conversion_bench: %s\n", what);
-  std::exit(1);
-}
-
-// The conversion as zepplayc runs it: the engine set up with the console program beside
-// the runtime file, the settings loaded once, and each run deciphering the runtime
-// straight into the executable's temporary file, the settings text after it.
-struct ConsoleConversion {
-  explicit ConsoleConversion(const std::string& folder) {
-    Engine.SetProgram(folder, kProgramName);
-    if (!Engine.LoadSettingsFile(folder + kSettingsName)) Fail("the settings file did not load");
+// The conversion every front end runs: the settings loaded once, and each run
+// deciphering the runtime straight into the executable's temporary file, the settings
+// text after it, the file then taking its place. A run starts where no executable is,
+// so that each one writes it.
+struct SharedConversion {
+  explicit SharedConversion(const std::string& folder) : Program(folder + kProgramName) {
+    NullSink warnings;
+    if (LoadSettings(Settings, warnings, folder + kSettingsName) != SettingsCheck::Accepted)
+      Fail("the settings file did not load");
   }
   void Run() {
-    if (Engine.ConvertDirectly(kFreshHeaderOptions, Output, nullptr, false) != DirectConversion::Made)
+    std::remove(Output.c_str());
+    if (MakeExecutable(Program, Settings, kFreshHeaderOptions, Output, nullptr) != MakeOutcome::Made)
       Fail("the conversion made no executable");
   }
   const std::string Output = kExecutableName;
-  NullSink Warnings;
-  ConversionEngine Engine{Warnings};
+  ProgramFiles Program;
+  SettingsFile Settings;
 };
 
-// The parts of an executable, found as the console's read-back commands find them.
-ExecutableParts FoundParts(FileBytes& executable, const std::string& folder, bool withDigest = false) {
-  ExecutableParts parts;
-  if (!FindExecutableParts(executable, RuntimeFileIn(folder), parts, withDigest))
+ExecutableContents Inspect(const std::string& folder, const std::string& executablePath) {
+  ExecutableContents contents;
+  if (!InspectExecutable(ProgramFiles(folder + kProgramName), executablePath, contents))
     Fail("no parts found in the executable");
-  return parts;
-}
-
-// What --inspect prints, gathered as it gathers it: the parts, the settings part read
-// into lines, the options in their header and the runtime part's digest.
-struct Inspection {
-  ExecutableParts Parts;
-  int SettingsLines = 0;
-  HeaderOptions Options;
-  std::string RuntimeDigest;
-};
-
-Inspection Inspect(const std::string& folder, const std::string& executablePath) {
-  FileBytes executable(executablePath);
-  Inspection inspection;
-  inspection.Parts = FoundParts(executable, folder, true);
-  const std::string settings = SettingsPartOf(executable, inspection.Parts);
-  LineList lines;
-  lines.AddText(settings.data(), settings.size());
-  inspection.SettingsLines = lines.Count();
-  inspection.Options = OptionsInHeader(lines.Count() > 0 ? lines.Get(0) : std::string());
-  inspection.RuntimeDigest = inspection.Parts.RuntimeDigest;
-  return inspection;
+  return contents;
 }
 
 // --extract: the settings part copied into a new file beside the executable.
 void Extract(const std::string& folder, const std::string& executablePath) {
-  FileBytes executable(executablePath);
-  const ExecutableParts parts = FoundParts(executable, folder);
-  PendingFile settings(kExtractedName, kLargestExecutableSize);
-  CopyBytes(executable, parts.RuntimeSize, parts.SettingsSize,
-            [&](const char* bytes, size_t count) { settings.Append(bytes, count); });
-  settings.Commit();
+  if (ExtractSettings(ProgramFiles(folder + kProgramName), executablePath, kExtractedName,
+                      ExistingTarget::Replace) != ExtractOutcome::Written)
+    Fail("nothing was extracted");
 }
 
 // --update without switches: the executable rebuilt from its own settings part with the
 // current runtime, and left as it is when that gives the bytes it has.
-DirectConversion Update(const std::string& folder, const std::string& executablePath) {
-  NullSink warnings;
-  ConversionEngine engine(warnings);
-  engine.SetProgram(folder, kProgramName);
-  {
-    FileBytes executable(executablePath);
-    const ExecutableParts parts = FoundParts(executable, folder);
-    if (!engine.LoadSettingsBytes(SettingsPartOf(executable, parts), folder)) Fail("no settings inside");
-  }
-  return engine.ConvertDirectly(OptionsInHeader(engine.Lines().Get(0)), executablePath, nullptr, true);
+UpdateOutcome Update(const std::string& folder, const std::string& executablePath) {
+  return UpdateExecutable(
+      ProgramFiles(folder + kProgramName), executablePath,
+      [](const ExecutableOptions& current) { return current; }, nullptr);
 }
 
 // The file's bytes in a buffer that has room for extra bytes more.
@@ -249,15 +215,14 @@ int PeakChild(const std::string& command, const std::string& folder) {
   if (chdir(folder.c_str()) != 0) Fail("the child cannot enter the folder");
   const long before = PeakKiB();
   if (command == "convert") {
-    ConsoleConversion conversion(folder);
+    SharedConversion conversion(folder);
     conversion.Run();
   } else if (command == "inspect") {
     Inspect(folder, executablePath);
   } else if (command == "extract") {
     Extract(folder, executablePath);
   } else if (command == "update") {
-    if (Update(folder, executablePath) != DirectConversion::Unchanged)
-      Fail("the update changed the executable");
+    if (Update(folder, executablePath) != UpdateOutcome::UpToDate) Fail("the update changed the executable");
   } else {
     return 2;
   }
@@ -273,7 +238,7 @@ void PrintPeaks(size_t imageSize) {
   PrepareFolder(folder, imageSize);
   {
     CurrentFolder inFolder(folder.Path());
-    ConsoleConversion(folder.Path()).Run();
+    SharedConversion(folder.Path()).Run();
   }  // the executable that the read-back commands read
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
@@ -307,8 +272,8 @@ int main(int argc, char** argv) {
     if (!file.OpenRead(runtimeFile, platform::Share::Read) || !file.Size(runtimeFileSize))
       Fail("no runtime file");
   }
-  ConsoleConversion conversion(folder.Path());
-  Inspection inspection;
+  SharedConversion conversion(folder.Path());
+  ExecutableContents inspection;
   std::string floor, openssl;
   const std::vector<double> best = BestSecondsEach(
       kRuns, {[&] { conversion.Run(); }, [&] { inspection = Inspect(folder.Path(), conversion.Output); },
@@ -339,7 +304,7 @@ int main(int argc, char** argv) {
                       : parts.Runtime != RuntimeMatch::Current || parts.RuntimeSize != kTimedRuntimeSize ||
                               parts.SettingsSize != settings.size()
                           ? "the inspection found other parts"
-                      : inspection.RuntimeDigest != OpenSslHexDigest(executable, kTimedRuntimeSize)
+                      : parts.RuntimeDigest != OpenSslHexDigest(executable, kTimedRuntimeSize)
                           ? "the inspection's digest differs from OpenSSL's"
                           : nullptr;
   if (fault) std::fprintf(stderr, "conversion_bench: %s\n", fault);

@@ -6,6 +6,13 @@
 #include "common/Texts.h"
 
 namespace {
+// Zeroes memory through a volatile pointer, so that the stores stay even when nothing
+// reads the memory afterwards.
+void WipeMemory(void* memory, size_t size) {
+  volatile uint8_t* bytes = static_cast<volatile uint8_t*>(memory);
+  for (size_t i = 0; i < size; ++i) bytes[i] = 0;
+}
+
 void XorBlock(uint8_t* target, const uint8_t* mask) {
   for (size_t i = 0; i < kBlowfishBlockSize; ++i) target[i] ^= mask[i];
 }
@@ -33,6 +40,13 @@ void Blowfish::SetIV(const std::string& iv) {
   std::memset(iv_, 0, sizeof iv_);
   for (size_t k = 0; k < iv.size(); ++k) iv_[k % kBlowfishBlockSize] ^= static_cast<uint8_t>(iv[k]);
   ivSet_ = true;
+}
+
+Blowfish::~Blowfish() {
+  WipeMemory(iv_, sizeof iv_);
+  WipeMemory(savedBlock_, sizeof savedBlock_);
+  WipeMemory(buffer_, sizeof buffer_);
+  WipeMemory(&core_, sizeof core_);
 }
 
 void Blowfish::ClearKey() {

@@ -4,7 +4,8 @@
 // the block cipher serves the key schedule and the CFB and OFB modes.
 //
 // Calling order: SetKey (and SetIV for CBC, CFB and OFB), in either order, then any
-// number of deciphering operations, then ClearKey.
+// number of deciphering operations, then ClearKey. Whatever happens meanwhile, no key
+// schedule and no deciphered byte outlives the object.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,8 @@ class Blowfish {
   static constexpr size_t kBufferSize = 4096;
 
   Blowfish() = default;
+  // Clears the key schedule, the chaining state and the buffer.
+  ~Blowfish();
   Blowfish(const Blowfish&) = delete;
   Blowfish& operator=(const Blowfish&) = delete;
 

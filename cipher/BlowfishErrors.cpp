@@ -27,4 +27,4 @@ std::string IOErrorText(uint32_t errorCode) {
 }
 
 EInOutError::EInOutError(uint32_t errorCode, std::string path)
-    : Exception(IOErrorText(errorCode)), errorCode_(errorCode), path_(std::move(path)) {}
+    : Exception(IOErrorText(errorCode), ErrorReason::Unspecified, std::move(path)), errorCode_(errorCode) {}

@@ -35,11 +35,9 @@ class EInOutError : public Exception {
  public:
   explicit EInOutError(uint32_t errorCode, std::string path = {});
   uint32_t ErrorCode() const { return errorCode_; }
-  const std::string& Path() const { return path_; }
 
  private:
   uint32_t errorCode_;
-  std::string path_;
 };
 
 // The message shown for a system error code.

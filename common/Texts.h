@@ -72,12 +72,12 @@ inline constexpr char kTitleExecutableName[] = "作成する実行ファイル�
 inline constexpr char kTitleDone[] = "作成完了！";
 // Application title and caption during the silent run.
 inline constexpr char kSilentRunCaption[] = "EXE生成中…";
+// The shell could not open the folder of the executable made (%s: the folder).
+inline constexpr char kFolderNotOpened[] = "フォルダ %s を開けません";
 // A silent run that waited 2 minutes in vain for the silent run before it (%s: its
 // settings file).
 inline constexpr char kSilentRunNotTurn[] =
     "ほかの変換が 2 分たっても終わらないため、次のファイルは変換しませんでした。\r\n%s";
-// A conversion without a usable temporary folder.
-inline constexpr char kNoWorkFolder[] = "一時フォルダを取得できないため、実行ファイルを作成できません";
 // A start that cannot go on: a window that cannot be made (%s: its class, %lu: the
 // system error code), a picture that cannot be loaded (%d: its resource number), or
 // an error without a message of its own.
@@ -215,6 +215,7 @@ inline constexpr char kOutputIsSettingsFile[] =
 inline constexpr char kOutputIsRuntimeFile[] =
     "%s は実行ファイルの元になるプレーヤー (Zepcom.dat) なので、上書きできません";
 inline constexpr char kOutputIsProgram[] = "%s は Zephyr Player のプログラムなので、上書きできません";
+inline constexpr char kOutputIsExecutableRead[] = "%s は読み込む実行ファイルそのものなので、上書きできません";
 inline constexpr char kDiskFull[] = "ディスクがいっぱいのため、ファイル %s に書き込めません";
 inline constexpr char kNotWritten[] = "ファイル %s に書き込めません";
 inline constexpr char kRuntimeMissing[] = "ファイル %s が見つかりません";
@@ -235,6 +236,8 @@ inline constexpr char kNothingMatches[] = "%s に当てはまるファイルが�
 inline constexpr char kSameSettingsThere[] = "%s には同じ内容の設定ファイルがすでにあります";
 inline constexpr char kOtherFileThere[] =
     "%s には内容の違うファイルがあるため、取り出しませんでした。置き換えるときは --force を指定して下さい";
+inline constexpr char kSameExecutableThere[] =
+    "%s には同じ内容の実行ファイルがすでにあるため、変更しませんでした";
 inline constexpr char kAlreadyUpToDate[] =
     "%s は今の Zepcom.dat とオプションで作られているため、変更しませんでした";
 inline constexpr char kNoSettingsInside[] = "%s の中の設定ファイルは形式が正しくないため、作り直せません";

@@ -14,15 +14,15 @@ constexpr const char* kHelpOptions[] = {"--help", "-h", "/?"};
 
 // The switches name what the player does, as the window's option controls do.
 struct SwitchNames {
-  OptionControl Control;
+  OptionSwitch Option;
   const char* On;
   const char* Off;
 };
 constexpr SwitchNames kSwitches[] = {
-    {OptionControl::TrayIcon, "--tray", "--no-tray"},
-    {OptionControl::PlayOnStart, "--autoplay", "--no-autoplay"},
-    {OptionControl::ExitAtEnd, "--exit-at-end", "--no-exit-at-end"},
-    {OptionControl::ExitOnControlKey, "--exit-on-key", "--no-exit-on-key"},
+    {OptionSwitch::TrayIcon, "--tray", "--no-tray"},
+    {OptionSwitch::PlayOnStart, "--autoplay", "--no-autoplay"},
+    {OptionSwitch::ExitAtEnd, "--exit-at-end", "--no-exit-at-end"},
+    {OptionSwitch::ExitOnControlKey, "--exit-on-key", "--no-exit-on-key"},
 };
 
 struct CommandName {
@@ -43,7 +43,7 @@ bool Contains(const std::vector<std::string>& arguments, const std::string& opti
 bool ReadSwitch(const std::string& argument, ConsoleCommand& command) {
   for (const SwitchNames& names : kSwitches) {
     if (argument == names.On || argument == names.Off) {
-      command.Switches[names.Control] = argument == names.On;
+      command.Switches[names.Option] = argument == names.On;
       return true;
     }
   }
@@ -123,8 +123,8 @@ ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments) {
   return command;
 }
 
-std::string SwitchSpelling(OptionControl control, bool on) {
+std::string SwitchSpelling(OptionSwitch option, bool on) {
   for (const SwitchNames& names : kSwitches)
-    if (names.Control == control) return on ? names.On : names.Off;
+    if (names.Option == option) return on ? names.On : names.Off;
   return {};
 }

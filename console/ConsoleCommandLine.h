@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "common/Exception.h"
-#include "conversion/OptionControls.h"
 
 // A command line the program cannot follow; the message tells the user why.
 class ECommandLineError : public Exception {
@@ -17,15 +16,19 @@ class ECommandLineError : public Exception {
 
 enum class ConsoleAction { Convert, Inspect, Extract, Update, ShowHelp, ShowVersion };
 
+// What the switches change of the executable's options: --tray and --no-tray its
+// visibility, the others one flag each.
+enum class OptionSwitch { TrayIcon, PlayOnStart, ExitAtEnd, ExitOnControlKey };
+
 struct ConsoleCommand {
   ConsoleAction Action = ConsoleAction::Convert;
   // The files as given: names or patterns with "*" and "?".
   std::vector<std::string> Files;
   // Empty: beside the file under the proposed name.
   std::string OutputPath;
-  // The options given, each with the last value it was given. TrayIcon stands for the
-  // visibility choice: true selects TrayIconRadio, false ShowNothingRadio.
-  std::map<OptionControl, bool> Switches;
+  // The options given, each with the last value it was given. TrayIcon true: the tray
+  // icon; false: nothing shown.
+  std::map<OptionSwitch, bool> Switches;
   bool Json = false;   // --inspect prints one JSON object
   bool Force = false;  // --extract replaces a different file
 };
@@ -37,4 +40,4 @@ struct ConsoleCommand {
 ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments);
 
 // The switch as it is written: "--no-autoplay" for PlayOnStart off.
-std::string SwitchSpelling(OptionControl control, bool on);
+std::string SwitchSpelling(OptionSwitch option, bool on);

@@ -5,10 +5,7 @@
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "engine/ShiftJisPath.h"
 #include "platform/File.h"
-
-std::string ProgramFolder(const ConsoleJob& job) { return FolderPart(job.Facts.ProgramPath); }
 
 void WriteOutputLine(const ConsoleJob& job, const std::string& text) {
   job.Streams.Write(ConsoleStream::Output, text + "\r\n");
@@ -16,6 +13,10 @@ void WriteOutputLine(const ConsoleJob& job, const std::string& text) {
 
 void StopIfInterrupted(const ConsoleJob& job) {
   if (job.Facts.Interrupted && job.Facts.Interrupted()) throw Exception(Texts::Console::kInterrupted);
+}
+
+ProgressCallback StoppingProgress(const ConsoleJob& job) {
+  return [&job](int) { StopIfInterrupted(job); };
 }
 
 void CheckPathGiven(const ConsoleJob& job, const std::string& path) {

@@ -1,57 +1,42 @@
 #include "console/ConsoleMessages.h"
 
 #include <algorithm>
-#include <cstdint>
 
-#include "cipher/BlowfishErrors.h"
+#include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "engine/ConversionErrors.h"
-#include "engine/ShiftJisPath.h"
-#include "engine/WorkFiles.h"
-#include "platform/File.h"
+#include "platform/ShiftJisPath.h"
 
 namespace {
-bool IsDiskFull(uint32_t systemError) {
-  return systemError == platform::kErrorDiskFull || systemError == platform::kErrorHandleDiskFull;
-}
-
-const char* ProtectedOutputText(ProtectedFile kept) {
-  switch (kept) {
-    case ProtectedFile::SettingsFile:
+// The console's own text for an error of this reason about path, or nullptr where the
+// message itself says it.
+const char* ReasonText(ErrorReason reason) {
+  switch (reason) {
+    case ErrorReason::OutputIsSettingsFile:
       return Texts::Console::kOutputIsSettingsFile;
-    case ProtectedFile::RuntimeFile:
+    case ErrorReason::OutputIsRuntimeFile:
       return Texts::Console::kOutputIsRuntimeFile;
-    case ProtectedFile::Program:
+    case ErrorReason::OutputIsProgram:
+      return Texts::Console::kOutputIsProgram;
+    case ErrorReason::OutputIsExecutableRead:
+      return Texts::Console::kOutputIsExecutableRead;
+    case ErrorReason::DiskFull:
+      return Texts::Console::kDiskFull;
+    case ErrorReason::NotWritten:
+      return Texts::Console::kNotWritten;
+    case ErrorReason::RuntimeDamaged:
+      return Texts::kRuntimeDamaged;
+    case ErrorReason::Unspecified:
       break;
   }
-  return Texts::Console::kOutputIsProgram;
-}
-
-// The cipher's English messages about the runtime file it deciphers, in Japanese. The
-// console program deciphers straight into the executable, whose errors are its own.
-std::string CipherFileErrorText(const EFileError& error, const std::string& programFolder) {
-  const std::string runtimeFile = programFolder + kRuntimeFileName;
-  if (error.Message() == Texts::kBlowfishInputFileNotFound)
-    return FormatText(Texts::Console::kRuntimeMissing, runtimeFile);
-  // No enciphered file: not whole blocks, or padding longer than its last chunk.
-  return FormatText(Texts::kRuntimeDamaged, runtimeFile);
-}
-
-std::string WriteErrorText(uint32_t systemError, const std::string& path, const std::string& message) {
-  if (path.empty()) return message;
-  return FormatText(IsDiskFull(systemError) ? Texts::Console::kDiskFull : Texts::Console::kNotWritten, path);
+  return nullptr;
 }
 }  // namespace
 
-std::string ConsoleErrorText(const std::exception& error, const std::string& programFolder) {
-  if (const auto* refused = dynamic_cast<const EProtectedOutput*>(&error))
-    return FormatText(ProtectedOutputText(refused->Kept()), refused->OutputPath());
-  if (const auto* cipher = dynamic_cast<const EFileError*>(&error))
-    return CipherFileErrorText(*cipher, programFolder);
-  if (const auto* write = dynamic_cast<const EWriteError*>(&error))
-    return WriteErrorText(write->SystemError(), write->Path(), write->Message());
-  return error.what();
+std::string ConsoleErrorText(const std::exception& error) {
+  const auto* known = dynamic_cast<const Exception*>(&error);
+  const char* text = known ? ReasonText(known->Reason()) : nullptr;
+  return text ? FormatText(text, known->Path()) : error.what();
 }
 
 std::string ConsoleSentence(const std::string& text) {

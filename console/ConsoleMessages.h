@@ -6,8 +6,8 @@
 #include <exception>
 #include <string>
 
-// The text for an error that stopped a console run; programFolder holds Zepcom.dat.
-std::string ConsoleErrorText(const std::exception& error, const std::string& programFolder);
+// The text for an error that stopped a console run.
+std::string ConsoleErrorText(const std::exception& error);
 
 // text as one line: its line breaks taken out (in cp932 neither CR nor LF is ever the
 // second byte of a character) and "。" after it unless it ends with one.

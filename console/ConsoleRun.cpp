@@ -13,7 +13,7 @@
 #include "console/ExecutableCommands.h"
 #include "console/SettingsConversion.h"
 #include "conversion/ExitCodes.h"
-#include "engine/ShiftJisPath.h"
+#include "platform/ShiftJisPath.h"
 #include "platform/File.h"
 
 namespace {
@@ -59,15 +59,15 @@ std::vector<FileToDo> FilesToDo(const ConsoleRunFacts& facts, const std::vector<
 }
 
 // Does the command for one file; an error stops only this file.
-int DoOneFile(const ConsoleJob& job, const HeaderOptions& options, const std::string& path) {
+int DoOneFile(const ConsoleJob& job, const ExecutableOptions& options, const std::string& path) {
   try {
     switch (job.Command.Action) {
       case ConsoleAction::Inspect:
-        return InspectExecutable(job, path);
+        return InspectCommand(job, path);
       case ConsoleAction::Extract:
-        return ExtractSettings(job, path);
+        return ExtractCommand(job, path);
       case ConsoleAction::Update:
-        return UpdateExecutable(job, path);
+        return UpdateCommand(job, path);
       default:
         return ConvertSettingsFile(job, options, path);
     }
@@ -76,18 +76,19 @@ int DoOneFile(const ConsoleJob& job, const HeaderOptions& options, const std::st
     job.Errors.ShowWarning(error.Message());
     return kExitBadCommandLine;
   } catch (const std::exception& error) {
-    job.Errors.ShowWarning(ConsoleErrorText(error, ProgramFolder(job)));
+    job.Errors.ShowWarning(ConsoleErrorText(error));
     return kExitError;
   }
 }
 
 // Works through the files, going on after a failure; returns the highest exit code.
 int DoAllFiles(const ConsoleRunFacts& facts, const ConsoleCommand& command, ErrorLines& errors,
-               IConsoleStreams& streams, const HeaderOptions& options) {
+               IConsoleStreams& streams, const ExecutableOptions& options) {
   const std::vector<FileToDo> files = FilesToDo(facts, command.Files);
   if (!command.OutputPath.empty() && files.size() > 1)
     throw ECommandLineError(FormatText(Texts::Console::kOutputWithManyFiles, static_cast<int>(files.size())));
-  const ConsoleJob job{facts, command, errors, streams, files.size() > 1};
+  const ProgramFiles program(facts.ProgramPath);
+  const ConsoleJob job{facts, command, program, errors, streams, files.size() > 1};
   int worst = kExitMade;
   for (const FileToDo& file : files) {
     if (facts.Interrupted && facts.Interrupted()) {
@@ -120,15 +121,15 @@ int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store, IConso
         break;
     }
     // A conversion takes the remembered options, once for all its files.
-    const HeaderOptions options = command.Action == ConsoleAction::Convert
-                                      ? ConsoleHeaderOptions(store, command.Switches)
-                                      : HeaderOptions{};
+    const ExecutableOptions options = command.Action == ConsoleAction::Convert
+                                          ? ConsoleExecutableOptions(store, command.Switches)
+                                          : ExecutableOptions{};
     return DoAllFiles(facts, command, errors, streams, options);
   } catch (const ECommandLineError& error) {
     errors.ShowWarning(error.Message());
     return kExitBadCommandLine;
   } catch (const std::exception& error) {
-    errors.ShowWarning(ConsoleErrorText(error, FolderPart(facts.ProgramPath)));
+    errors.ShowWarning(ConsoleErrorText(error));
     return kExitError;
   }
 }

@@ -8,31 +8,12 @@
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "console/ConsoleOptions.h"
+#include "conversion/ExecutableCommands.h"
 #include "conversion/ExitCodes.h"
-#include "engine/ConversionEngine.h"
-#include "engine/ExecutableAssembly.h"
-#include "engine/ExecutableReading.h"
-#include "engine/HeaderLine.h"
-#include "engine/LineList.h"
-#include "engine/PendingFile.h"
-#include "engine/ShiftJisPath.h"
-#include "platform/File.h"
+#include "platform/ShiftJisPath.h"
 
 namespace {
 constexpr char kSettingsExtension[] = ".zep";
-
-// An executable opened for reading and its two parts; Found is false when it is none
-// that Zephyr Player made, after the warning saying so.
-struct ReadExecutable {
-  ReadExecutable(const ConsoleJob& job, const std::string& path, bool withDigest = false) : Bytes(path) {
-    Found = FindExecutableParts(Bytes, RuntimeFileIn(ProgramFolder(job)), Parts, withDigest);
-    if (!Found) job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, path));
-  }
-  std::string SettingsBytes() { return SettingsPartOf(Bytes, Parts); }
-  FileBytes Bytes;
-  ExecutableParts Parts;
-  bool Found = false;
-};
 
 // One value of the inspection: a number, or a word.
 struct Field {
@@ -90,84 +71,73 @@ void PrintFields(const ConsoleJob& job, const std::string& path, const std::vect
 }
 }  // namespace
 
-int InspectExecutable(const ConsoleJob& job, const std::string& executablePath) {
+int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
   CheckPathGiven(job, executablePath);
-  ReadExecutable executable(job, executablePath, true);
-  if (!executable.Found) return kExitWarning;
-  const std::string settings = executable.SettingsBytes();
-  LineList lines;
-  lines.AddText(settings.data(), settings.size());
-  const HeaderOptions options = OptionsInHeader(lines.Count() > 0 ? lines.Get(0) : std::string());
-  const ExecutableParts& parts = executable.Parts;
+  ExecutableContents contents;
+  if (!InspectExecutable(job.Program, executablePath, contents)) {
+    job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
+    return kExitWarning;
+  }
+  const ExecutableParts& parts = contents.Parts;
+  const ExecutableOptions& options = contents.Options;
   PrintFields(job, executablePath,
               {{"settings-bytes", std::to_string(parts.SettingsSize), true},
-               {"settings-lines", std::to_string(lines.Count()), true},
+               {"settings-lines", std::to_string(contents.SettingsLines), true},
                {"runtime-bytes", std::to_string(parts.RuntimeSize), true},
                {"runtime-sha256", parts.RuntimeDigest, false},
                {"runtime-current", MatchWord(parts.Runtime), false},
-               {"tray", OnOff(!options.ShowNothing), false},
+               {"tray", OnOff(!options.ShowsNothing()), false},
                {"autoplay", OnOff(options.PlayOnStart), false},
                {"exit-at-end", OnOff(options.ExitAtEnd), false},
                {"exit-on-key", OnOff(options.ExitOnControlKey), false}});
   return kExitMade;
 }
 
-int ExtractSettings(const ConsoleJob& job, const std::string& executablePath) {
+int ExtractCommand(const ConsoleJob& job, const std::string& executablePath) {
   CheckPathGiven(job, executablePath);
   const std::string& given = job.Command.OutputPath;
   const std::string target = given.empty() ? FolderPart(executablePath) +
                                                  ChangeExtension(NamePart(executablePath), kSettingsExtension)
                                            : given;
   CheckPathGiven(job, target);
-  ReadExecutable executable(job, executablePath);
-  if (!executable.Found) return kExitWarning;
-  // Extracting over the executable itself would lose it.
-  if (platform::SameFile(target, executablePath))
-    throw EFCreateError(FormatText(Texts::kFileCreateError, target));
-  PendingFile settings(target, kLargestExecutableSize);
-  CopyBytes(executable.Bytes, executable.Parts.RuntimeSize, executable.Parts.SettingsSize,
-            [&](const char* bytes, size_t count) { settings.Append(bytes, count); });
-  if (platform::FileExists(target)) {
-    if (settings.SameAsTarget()) {
-      job.Errors.ShowWarning(FormatText(Texts::Console::kSameSettingsThere, target));
-      WriteOutputLine(job, target);
-      return kExitMade;
-    }
-    if (!job.Command.Force) {
+  const ExistingTarget existing = job.Command.Force ? ExistingTarget::Replace : ExistingTarget::Keep;
+  switch (ExtractSettings(job.Program, executablePath, target, existing)) {
+    case ExtractOutcome::NotMadeByZepplay:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
+      return kExitWarning;
+    case ExtractOutcome::OtherFileKept:
       job.Errors.ShowWarning(FormatText(Texts::Console::kOtherFileThere, target));
       return kExitWarning;
-    }
+    case ExtractOutcome::Unchanged:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kSameSettingsThere, target));
+      break;
+    case ExtractOutcome::Written:
+      break;
   }
-  settings.Commit();
   WriteOutputLine(job, target);
   return kExitMade;
 }
 
-int UpdateExecutable(const ConsoleJob& job, const std::string& executablePath) {
+int UpdateCommand(const ConsoleJob& job, const std::string& executablePath) {
   CheckPathGiven(job, executablePath);
-  ConversionEngine engine(job.Errors);
-  engine.SetProgram(ProgramFolder(job), NamePart(job.Facts.ProgramPath));
-  {
-    // Closed again before the executable is replaced.
-    ReadExecutable executable(job, executablePath);
-    if (!executable.Found) return kExitWarning;
-    if (!engine.LoadSettingsBytes(executable.SettingsBytes(), FolderPart(executablePath))) {
+  StopIfInterrupted(job);
+  const auto choose = [&](const ExecutableOptions& current) {
+    return SwitchedOptions(current, job.Command.Switches);
+  };
+  switch (UpdateExecutable(job.Program, executablePath, choose, StoppingProgress(job))) {
+    case UpdateOutcome::NotMadeByZepplay:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
+      return kExitWarning;
+    case UpdateOutcome::NoSettingsInside:
       job.Errors.ShowWarning(FormatText(Texts::Console::kNoSettingsInside, executablePath));
       return kExitWarning;
-    }
-  }
-  const HeaderOptions options =
-      UpdatedHeaderOptions(OptionsInHeader(engine.Lines().Get(0)), job.Command.Switches);
-  StopIfInterrupted(job);
-  const auto progress = [&](int) { StopIfInterrupted(job); };
-  switch (engine.ConvertDirectly(options, executablePath, progress, true)) {
-    case DirectConversion::RuntimeMissing:
-      job.Errors.ShowWarning(Texts::kExecutableNotMade);
+    case UpdateOutcome::RuntimeMissing:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kRuntimeMissing, job.Program.RuntimeFile()));
       return kExitWarning;
-    case DirectConversion::Unchanged:
+    case UpdateOutcome::UpToDate:
       job.Errors.ShowWarning(FormatText(Texts::Console::kAlreadyUpToDate, executablePath));
       break;
-    case DirectConversion::Made:
+    case UpdateOutcome::Updated:
       break;
   }
   WriteOutputLine(job, executablePath);

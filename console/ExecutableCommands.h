@@ -9,11 +9,11 @@
 // Prints `name: value` lines (or one JSON object with --json): the sizes of both parts,
 // the line count of the settings file, the runtime part's SHA-256, whether it is the
 // current runtime, and the four options.
-int InspectExecutable(const ConsoleJob& job, const std::string& executablePath);
+int InspectCommand(const ConsoleJob& job, const std::string& executablePath);
 // Writes the settings file inside, byte for byte, as the command's output path or as
 // the executable's name with ".zep" beside it, and prints its path. A file there with
 // other bytes is replaced only with --force.
-int ExtractSettings(const ConsoleJob& job, const std::string& executablePath);
+int ExtractCommand(const ConsoleJob& job, const std::string& executablePath);
 // Rebuilds the executable in place from its own settings file and options, changed by
 // the switches, with the current Zepcom.dat; touches nothing when the bytes would stay.
-int UpdateExecutable(const ConsoleJob& job, const std::string& executablePath);
+int UpdateCommand(const ConsoleJob& job, const std::string& executablePath);

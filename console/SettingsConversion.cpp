@@ -2,43 +2,43 @@
 
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "conversion/ConversionSteps.h"
 #include "conversion/ExitCodes.h"
-#include "engine/ConversionEngine.h"
-#include "engine/HeaderLine.h"
-#include "engine/ShiftJisPath.h"
 
 namespace {
 // What the executable was made with that a player may not expect.
-void WarnAboutTheSettings(const ConsoleJob& job, const ConversionEngine& engine, size_t headerLength) {
+void WarnAboutTheSettings(const ConsoleJob& job, const SettingsFile& settings, size_t headerLength) {
   if (headerLength < kCompleteHeaderLength)
     job.Errors.ShowWarning(FormatText(Texts::Console::kShortHeader, static_cast<int>(headerLength)));
-  if (engine.LineCutAtNul() != 0)
-    job.Errors.ShowWarning(FormatText(Texts::Console::kTextAfterNul, engine.LineCutAtNul()));
+  if (settings.LineCutAtNul != 0)
+    job.Errors.ShowWarning(FormatText(Texts::Console::kTextAfterNul, settings.LineCutAtNul));
 }
 }  // namespace
 
-int ConvertSettingsFile(const ConsoleJob& job, const HeaderOptions& options,
+int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
                         const std::string& settingsPath) {
-  ConversionEngine engine(job.Errors);
-  engine.SetProgram(ProgramFolder(job), NamePart(job.Facts.ProgramPath));
   StopIfInterrupted(job);
   CheckPathGiven(job, settingsPath);
   const std::string& given = job.Command.OutputPath;
   if (!given.empty()) CheckPathGiven(job, given);
-  if (LoadSettings(engine, job.Errors, settingsPath) != SettingsCheck::Accepted) return kExitWarning;
-  const size_t headerLength = engine.Lines().Get(0).size();
+  SettingsFile settings;
+  if (LoadSettings(settings, job.Errors, settingsPath) != SettingsCheck::Accepted) return kExitWarning;
+  const size_t headerLength = settings.Lines.Get(0).size();
   const std::string outputPath =
-      given.empty() ? engine.SourceFolder() + ProposedExecutableName(settingsPath) : given;
+      given.empty() ? settings.Folder + ProposedExecutableName(settingsPath) : given;
   StopIfInterrupted(job);
-  // Each progress step is a chance to stop: until the executable takes its place,
-  // stopping leaves nothing of it.
-  const auto progress = [&](int) { StopIfInterrupted(job); };
-  if (engine.ConvertDirectly(options, outputPath, progress, false) == DirectConversion::RuntimeMissing) {
-    job.Errors.ShowWarning(Texts::kExecutableNotMade);
-    return kExitWarning;
+  switch (MakeExecutable(job.Program, settings, options, outputPath, StoppingProgress(job))) {
+    case MakeOutcome::SettingsRejected:
+      return kExitWarning;  // never: the settings were accepted just now
+    case MakeOutcome::RuntimeMissing:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kRuntimeMissing, job.Program.RuntimeFile()));
+      return kExitWarning;
+    case MakeOutcome::Unchanged:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kSameExecutableThere, outputPath));
+      break;
+    case MakeOutcome::Made:
+      break;
   }
-  WarnAboutTheSettings(job, engine, headerLength);
+  WarnAboutTheSettings(job, settings, headerLength);
   WriteOutputLine(job, outputPath);
   return kExitMade;
 }

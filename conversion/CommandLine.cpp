@@ -43,14 +43,3 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
 std::vector<std::wstring> SplitCommandLine(const std::wstring& commandLine) {
   return SplitArguments(commandLine);
 }
-
-bool AsksForSilentRun(const std::vector<std::string>& arguments) {
-  return !arguments.empty() && arguments[0] == "-s";
-}
-
-std::string StartPath(const std::vector<std::string>& arguments) {
-  if (arguments.empty()) return {};
-  const std::string& first = arguments[0];
-  const bool isSwitch = !first.empty() && (first[0] == '-' || first[0] == '/');
-  return isSwitch ? std::string() : first;
-}

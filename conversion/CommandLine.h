@@ -13,12 +13,3 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 // The same for a command line of UTF-16 characters, as the system keeps it. Neither a
 // blank nor a quote is ever the second byte of a cp932 character, so both splits agree.
 std::vector<std::wstring> SplitCommandLine(const std::wstring& commandLine);
-
-// True when the arguments after the program name ask for the silent run: the first
-// one is exactly "-s" ("-S" and "/s" are not).
-bool AsksForSilentRun(const std::vector<std::string>& arguments);
-
-// The settings path the program was started with, as when a file is dropped onto its
-// icon: the first argument after the program name, unless it is a switch (it starts
-// with "-" or "/"); empty otherwise.
-std::string StartPath(const std::vector<std::string>& arguments);

@@ -9,63 +9,24 @@
 namespace {
 constexpr char kSection[] = "Form";
 
-// Keeps the store open for the lifetime of one read or write.
-class OpenedStore {
- public:
-  explicit OpenedStore(IOptionsStore& store) : store_(store), opened_(store.Open()) {}
-  ~OpenedStore() {
-    if (opened_) store_.Close();
-  }
-  OpenedStore(const OpenedStore&) = delete;
-  OpenedStore& operator=(const OpenedStore&) = delete;
-  bool Opened() const { return opened_; }
-
- private:
-  IOptionsStore& store_;
-  bool opened_;
-};
-
-const char* FlagText(bool flag) { return flag ? "1" : "0"; }
+// A visibility read as selected or not: selecting one gives up the other; deselecting
+// the chosen one leaves none.
+void ReadVisibility(bool selected, Visibility visibility, ExecutableOptions& options) {
+  if (selected)
+    options.Shown = visibility;
+  else if (options.Shown == visibility)
+    options.Shown = Visibility::Unchosen;
+}
 }  // namespace
 
-void RememberedOptions::Read(IRememberedWindow& window, const ScreenSize& screen,
-                             const VisibilitySelector& select) {
-  OpenedStore store(store_);
-  const bool opened = store.Opened();
-  // Each term is halved on its own before the subtraction.
-  window.SetLeft(ReadInteger(opened, "Left", screen.Width / 2 - window.OuterWidth() / 2));
-  window.SetTop(ReadInteger(opened, "Top", screen.Height / 2 - window.OuterHeight() / 2));
-  ReadOptionValues(opened, window, select);
+RememberedSection::RememberedSection(IOptionsStore& store) : store_(store), opened_(store.Open()) {}
+
+RememberedSection::~RememberedSection() {
+  if (opened_) store_.Close();
 }
 
-void RememberedOptions::ReadOptions(IOptionControls& controls, const VisibilitySelector& select) {
-  OpenedStore store(store_);
-  ReadOptionValues(store.Opened(), controls, select);
-}
-
-void RememberedOptions::ReadOptionValues(bool opened, IOptionControls& controls,
-                                         const VisibilitySelector& select) {
-  select(OptionControl::ShowNothing, ReadBoolean(opened, "rad1", true));
-  select(OptionControl::TrayIcon, ReadBoolean(opened, "rad2", false));
-  controls.SetChecked(OptionControl::PlayOnStart, ReadBoolean(opened, "Douji", true));
-  controls.SetChecked(OptionControl::ExitAtEnd, ReadBoolean(opened, "EndClose", true));
-  controls.SetChecked(OptionControl::ExitOnControlKey, ReadBoolean(opened, "HotClose", true));
-}
-
-void RememberedOptions::Write(const IRememberedWindow& window) {
-  OpenedStore store(store_);
-  if (!store.Opened()) return;
-  WriteText("Left", std::to_string(window.Left()));
-  WriteText("Top", std::to_string(window.Top()));
-  WriteText("rad1", FlagText(window.IsChecked(OptionControl::ShowNothing)));
-  WriteText("rad2", FlagText(window.IsChecked(OptionControl::TrayIcon)));
-  WriteText("Douji", FlagText(window.IsChecked(OptionControl::PlayOnStart)));
-  WriteText("EndClose", FlagText(window.IsChecked(OptionControl::ExitAtEnd)));
-  WriteText("HotClose", FlagText(window.IsChecked(OptionControl::ExitOnControlKey)));
-}
-
-int RememberedOptions::ReadInteger(bool opened, const char* name, int defaultValue) {
-  if (!opened) return defaultValue;
+int RememberedSection::ReadInteger(const char* name, int defaultValue) {
+  if (!opened_) return defaultValue;
   StoredValue stored = store_.Read(kSection, name);
   switch (stored.Kind) {
     case StoredKind::Missing:
@@ -82,11 +43,8 @@ int RememberedOptions::ReadInteger(bool opened, const char* name, int defaultVal
   return value;
 }
 
-bool RememberedOptions::ReadBoolean(bool opened, const char* name, bool defaultValue) {
-  return ReadInteger(opened, name, defaultValue ? 1 : 0) != 0;
-}
-
-void RememberedOptions::WriteText(const char* name, const std::string& text) {
+void RememberedSection::WriteText(const char* name, const std::string& text) {
+  if (!opened_) return;
   switch (store_.Write(kSection, name, text)) {
     case WriteResult::Written:
       return;
@@ -95,4 +53,20 @@ void RememberedOptions::WriteText(const char* name, const std::string& text) {
     case WriteResult::ValueNotSet:
       throw ERegistryError(FormatText(Texts::kRegistrySetFailed, name));
   }
+}
+
+void ReadRememberedOptions(RememberedSection& section, ExecutableOptions& options) {
+  ReadVisibility(section.ReadBoolean("rad1", true), Visibility::ShowNothing, options);
+  ReadVisibility(section.ReadBoolean("rad2", false), Visibility::TrayIcon, options);
+  options.PlayOnStart = section.ReadBoolean("Douji", true);
+  options.ExitAtEnd = section.ReadBoolean("EndClose", true);
+  options.ExitOnControlKey = section.ReadBoolean("HotClose", true);
+}
+
+void WriteRememberedOptions(RememberedSection& section, const ExecutableOptions& options) {
+  section.WriteBoolean("rad1", options.Shown == Visibility::ShowNothing);
+  section.WriteBoolean("rad2", options.Shown == Visibility::TrayIcon);
+  section.WriteBoolean("Douji", options.PlayOnStart);
+  section.WriteBoolean("EndClose", options.ExitAtEnd);
+  section.WriteBoolean("HotClose", options.ExitOnControlKey);
 }

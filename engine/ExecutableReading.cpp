@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "cipher/Blowfish.h"
+#include "cipher/BlowfishErrors.h"
 #include "cipher/Sha256.h"
 #include "engine/BackgroundDigest.h"
 #include "common/Exception.h"
@@ -13,7 +13,6 @@
 #include "common/Texts.h"
 #include "engine/HeaderLine.h"
 #include "engine/PeImage.h"
-#include "engine/WorkFiles.h"
 
 namespace {
 constexpr size_t kReadSize = 64 * 1024;
@@ -112,25 +111,15 @@ bool FileBytes::ReadAt(uint64_t offset, void* buffer, size_t count) {
          file_.Read(buffer, count, transferred) && transferred == count;
 }
 
-RuntimeSource RuntimeFileIn(const std::string& programFolder) {
-  const std::string runtimeFile = programFolder + kRuntimeFileName;
+RuntimeSource CurrentRuntime(const std::string& runtimeFile) {
   return [runtimeFile](const RuntimeChunkSink& sink) {
-    if (!platform::FileExists(runtimeFile)) return false;
-    Blowfish cipher;
-    cipher.SetIV(kRuntimeIVPhrase);
-    cipher.SetKey(kRuntimeKeyPhrase);
     try {
-      cipher.DecipherFileInto(runtimeFile, [&](const uint8_t* bytes, size_t count) {
-        sink(bytes, count);
-        return true;
-      });
+      return DecipherRuntime(runtimeFile, sink);
     } catch (const EFileError&) {
       return false;  // not whole blocks, or padding that no enciphering leaves
     } catch (const EInOutError&) {
       return false;
     }
-    cipher.ClearKey();
-    return true;
   };
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/RuntimeFile.h"
 #include "platform/File.h"
 
 // The bytes of a file, read from any place.
@@ -38,12 +39,11 @@ class FileBytes : public IRandomAccessBytes {
 // Hands the current runtime image, in order and a piece at a time, to the sink. False
 // when there is no runtime that could be read whole (the runtime file is missing or
 // damaged); the sink may have had pieces of it by then.
-using RuntimeChunkSink = std::function<void(const uint8_t* bytes, size_t count)>;
 using RuntimeSource = std::function<bool(const RuntimeChunkSink& sink)>;
 
-// The runtime that Zepcom.dat in programFolder deciphers to. The source reports false
-// when the file is missing, damaged or cannot be read; errors of the sink go through.
-RuntimeSource RuntimeFileIn(const std::string& programFolder);
+// The runtime that runtimeFile deciphers to. The source reports false when the file is
+// missing, damaged or cannot be read; errors of the sink go through.
+RuntimeSource CurrentRuntime(const std::string& runtimeFile);
 
 // What the runtime part of an executable is compared with the current runtime.
 enum class RuntimeMatch {

@@ -45,14 +45,14 @@ std::string ClampedSubstring(const std::string& text, long long start, long long
   return text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(count));
 }
 
-std::string RewriteHeader(const std::string& header, const HeaderOptions& options) {
+std::string RewriteHeader(const std::string& header, const ExecutableOptions& options) {
   HeaderPieces pieces;
   try {
     pieces = CutHeader(header);
   } catch (const std::bad_alloc&) {
     pieces = FreshHeaderPieces();
   }
-  pieces.Column57 = Flag(options.ShowNothing, ")", "-");
+  pieces.Column57 = Flag(options.ShowsNothing(), ")", "-");
   pieces.Column70 = Flag(options.PlayOnStart, "1", "0");
   pieces.Column71 = Flag(options.ExitAtEnd, "1", "0");
   pieces.Column1 = Flag(options.ExitOnControlKey, "1", "Z");
@@ -65,7 +65,7 @@ std::string RewriteHeader(const std::string& header, const HeaderOptions& option
   }
 }
 
-HeaderOptions OptionsInHeader(const std::string& header) {
+ExecutableOptions OptionsInHeader(const std::string& header) {
   const size_t length = header.size();
   // 1-based positions of the tray, autoplay and exit-at-end columns.
   size_t visibility = 57, playOnStart = 70, exitAtEnd = 71;
@@ -77,8 +77,8 @@ HeaderOptions OptionsInHeader(const std::string& header) {
   const auto at = [&](size_t position) {
     return position >= 1 && position <= length ? header[position - 1] : '\0';
   };
-  HeaderOptions options;
-  options.ShowNothing = at(visibility) != '-';
+  ExecutableOptions options;
+  options.Shown = at(visibility) != '-' ? Visibility::ShowNothing : Visibility::TrayIcon;
   options.PlayOnStart = at(playOnStart) == '1';
   options.ExitAtEnd = at(exitAtEnd) == '1';
   options.ExitOnControlKey = at(1) == '1';

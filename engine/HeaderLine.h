@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/HeaderOptions.h"
+#include "engine/ExecutableOptions.h"
 
 // The 14 marker bytes.
 extern const std::string kHeaderMarker;
@@ -23,9 +23,9 @@ std::string ClampedSubstring(const std::string& text, long long start, long long
 // The header line with the four option columns replaced. A line of 71 bytes or more
 // keeps its length; the option bytes of a shorter line land right after the bytes it
 // has. Raises EListError "行を挿入できません" when no memory is left for the new line.
-std::string RewriteHeader(const std::string& header, const HeaderOptions& options);
+std::string RewriteHeader(const std::string& header, const ExecutableOptions& options);
 
-// The options that RewriteHeader wrote into header. A line of 71 bytes or more has them
-// in their columns; in a shorter one they are its last bytes, as RewriteHeader put them
-// after the bytes the line had.
-HeaderOptions OptionsInHeader(const std::string& header);
+// The options that RewriteHeader wrote into header (never Visibility::Unchosen). A line of 71 bytes or more
+// has them in their columns; in a shorter one they are its last bytes, as RewriteHeader put them after the
+// bytes the line had.
+ExecutableOptions OptionsInHeader(const std::string& header);

@@ -7,7 +7,7 @@
 
 #include "engine/HeaderLine.h"
 #include "engine/LineList.h"
-#include "engine/ShiftJisPath.h"
+#include "platform/ShiftJisPath.h"
 
 namespace {
 void Check(bool condition) {
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(total <= size);
 
   if (lines.Count() > 0) {
-    HeaderOptions options{size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0};
+    const Visibility shown = size % 2 == 0 ? Visibility::ShowNothing : Visibility::TrayIcon;
+    ExecutableOptions options{shown, size % 3 == 0, size % 5 == 0, size % 7 == 0};
     const std::string& header = lines.Get(0);
     std::string rewritten = RewriteHeader(header, options);
     Check(rewritten.size() == ExpectedHeaderLength(header.size()));
@@ -45,5 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(FolderPart(path) + NamePart(path) == path);
   std::string proposed = ChangeExtension(NamePart(path), ".exe");
   Check(proposed.size() >= 4 && proposed.compare(proposed.size() - 4, 4, ".exe") == 0);
+  // A plain file's name has a name part, and no name Windows would change is plain.
+  if (NamesPlainFile(path)) Check(!NamePart(path).empty() && path.back() != '.' && path.back() != ' ');
   return 0;
 }

@@ -18,6 +18,7 @@ using SystemError = uint32_t;
 enum class Share {
   None,  // nobody else may open the file while it is open here
   Read,  // others may read it, nobody may write it
+  Any,   // others may read, write and delete it meanwhile (to look at another program's file)
 };
 
 // An open file of the system: a Windows handle, or a POSIX descriptor natively.
@@ -91,6 +92,9 @@ inline constexpr SystemError kErrorLockViolation = 33;     // ERROR_LOCK_VIOLATI
 inline constexpr SystemError kErrorHandleDiskFull = 39;    // ERROR_HANDLE_DISK_FULL
 inline constexpr SystemError kErrorDiskFull = 112;         // ERROR_DISK_FULL
 
+// True for the errors of a write that found the disk full.
+inline bool IsDiskFull(SystemError error) { return error == kErrorDiskFull || error == kErrorHandleDiskFull; }
+
 // The longest full path, in characters, that the program's file calls take: MAX_PATH
 // less its terminating NUL.
 inline constexpr size_t kLongestPath = 259;
@@ -107,10 +111,6 @@ size_t FullPathLength(const std::string& path);
 bool FolderExists(const std::string& path);
 // Deletes a file (never a folder); false when it could not be deleted.
 bool RemoveFile(const std::string& path);
-// Moves the file source over target, replacing a file there, and returns only when
-// the move is on the disk. On failure, error receives the system error code and both
-// files are as they were.
-bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error);
 // True when both paths name the same file: the same full path (letters compared
 // without regard to case where the file system does so), or, when both exist, the
 // same file on the disk however it is spelt.

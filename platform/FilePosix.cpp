@@ -40,6 +40,25 @@ SystemError FromErrno(int error) {
       return 31;  // ERROR_GEN_FAILURE
   }
 }
+
+// Moves the file source over target, replacing a file there, and returns only when the
+// move is on the disk.
+bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
+  if (::rename(source.c_str(), target.c_str()) != 0) {
+    error = FromErrno(errno);
+    return false;
+  }
+  // The new name is on the disk once the folder that holds it is.
+  const size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle >= 0) {
+    ::fsync(handle);
+    ::close(handle);
+  }
+  return true;
+}
+
 }  // namespace
 
 void FileHandleTraits::Release(Handle handle) { ::close(handle); }
@@ -164,22 +183,6 @@ bool FolderExists(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) { return FileExists(path) && ::unlink(path.c_str()) == 0; }
-
-bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
-  if (::rename(source.c_str(), target.c_str()) != 0) {
-    error = FromErrno(errno);
-    return false;
-  }
-  // The new name is on the disk once the folder that holds it is.
-  const size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-  int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (handle >= 0) {
-    ::fsync(handle);
-    ::close(handle);
-  }
-  return true;
-}
 
 bool SameFile(const std::string& first, const std::string& second) {
   if (first == second) return true;

@@ -7,6 +7,7 @@
 
 #include "platform/ChunkedTransfer.h"
 #include "platform/File.h"
+#include "platform/SystemHandles.h"
 #include "platform/WideText.h"
 
 namespace platform {
@@ -16,7 +17,17 @@ constexpr size_t kLargestStep = size_t{1} << 30;
 
 HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
-DWORD ShareFlags(Share share) { return share == Share::Read ? FILE_SHARE_READ : 0; }
+DWORD ShareFlags(Share share) {
+  switch (share) {
+    case Share::None:
+      return 0;
+    case Share::Read:
+      return FILE_SHARE_READ;
+    case Share::Any:
+      break;
+  }
+  return FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+}
 
 std::wstring FullPath(const std::string& path) {
   std::wstring wide = Widen(path);
@@ -170,13 +181,6 @@ bool FolderExists(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return FileExists(path) && DeleteFileA(path.c_str()); }
 
-bool MoveFileOver(const std::string& source, const std::string& target, SystemError& error) {
-  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
-  error = GetLastError();
-  return false;
-}
-
 bool SameFile(const std::string& first, const std::string& second) {
   // Windows file names ignore case in the way this ordinal comparison does.
   std::wstring firstFull = FullPath(first), secondFull = FullPath(second);
@@ -193,12 +197,11 @@ bool SameFile(const std::string& first, const std::string& second) {
 std::vector<std::string> NamesMatching(const std::string& pattern) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const FindHandle search(FindFirstFileA(pattern.c_str(), &found));
+  if (!search) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  } while (FindNextFileA(search.Get(), &found));
   std::sort(names.begin(), names.end());
   return names;
 }

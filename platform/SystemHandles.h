@@ -19,3 +19,11 @@ struct KernelObjectTraits {
   static void Release(Handle object) { CloseHandle(object); }
 };
 using KernelObject = UniqueHandle<KernelObjectTraits>;
+
+// A search of FindFirstFile, ended by FindClose.
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle search) { FindClose(search); }
+};
+using FindHandle = UniqueHandle<FindHandleTraits>;

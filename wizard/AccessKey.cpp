@@ -1,6 +1,6 @@
 #include "wizard/AccessKey.h"
 
-#include "engine/ShiftJisPath.h"
+#include "platform/ShiftJisPath.h"
 
 char AccessKeyOf(const std::string& text) {
   for (size_t i = 0; i < text.size(); ++i) {

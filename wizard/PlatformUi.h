@@ -5,7 +5,7 @@
 // implements it over Win32; tests replace it to record the calls.
 #include <string>
 
-#include "engine/WarningSink.h"
+#include "conversion/Conversion.h"
 
 // The program's one help topic: the window and its help button carry it as their
 // context, and help opens at it.
@@ -22,10 +22,12 @@ class IPlatformUi : public IWarningSink {
   virtual void SetHelpFile(const std::string& path) = 0;
   virtual void ShowHelp(unsigned context) = 0;
   // Opens the help page (a cp932 path) in the default browser at the section with this
-  // id; where no browser can be started with it, the page opens from its top.
-  virtual void OpenHelpPage(const std::string& page, const std::string& section) = 0;
-  // ShellExecuteA(main window, "open", folder, nullptr, nullptr, SW_SHOW).
-  virtual void OpenFolder(const std::string& folder) = 0;
+  // id; where no browser can be started with it, the page opens from its top. False
+  // when neither could be opened.
+  virtual bool OpenHelpPage(const std::string& page, const std::string& section) = 0;
+  // ShellExecuteA(main window, "open", folder, nullptr, nullptr, SW_SHOW); false when
+  // the shell could not open it.
+  virtual bool OpenFolder(const std::string& folder) = 0;
   // The process's current folder (GetCurrentDirectoryA), where a path without a
   // folder part leads.
   virtual std::string CurrentFolder() = 0;

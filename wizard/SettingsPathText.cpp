@@ -1,6 +1,6 @@
 #include "wizard/SettingsPathText.h"
 
-#include "engine/ShiftJisPath.h"
+#include "platform/ShiftJisPath.h"
 
 std::string WithoutSurroundingQuotes(const std::string& text) {
   // A quote is never the second byte of a double-byte character, nor part of a path.

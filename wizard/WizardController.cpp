@@ -4,14 +4,14 @@
 #include <utility>
 
 #include "common/Exception.h"
+#include "common/Format.h"
 #include "common/Texts.h"
-#include "engine/ShiftJisPath.h"
-#include "platform/File.h"
-#include "conversion/CommandLine.h"
-#include "conversion/ConversionSteps.h"
 #include "conversion/ExitCodes.h"
+#include "conversion/LeftoverWorkFiles.h"
+#include "platform/File.h"
 #include "wizard/HelpLink.h"
 #include "wizard/SettingsPathText.h"
+#include "wizard/StartArguments.h"
 
 namespace {
 constexpr unsigned kPauseAfterConversion = 100;
@@ -21,27 +21,22 @@ const char* const kPageTitles[kPageCount] = {Texts::kTitleChooseSettingsFile, Te
 }  // namespace
 
 WizardController::WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store,
-                                   StartFacts facts)
+                                   StartFacts facts, ScreenSize screen)
     : view_(view),
       platform_(platform),
-      options_(store),
+      store_(store),
       facts_(std::move(facts)),
-      engine_(platform),
-      visibility_(view) {}
+      screen_(screen),
+      program_(facts_.ModulePath) {}
 
 void WizardController::OnCreate() {
-  engine_.SetProgram(FolderPart(facts_.ModulePath), NamePart(facts_.ModulePath));
-  platform_.SetHelpFile(engine_.ProgramFolder() + Texts::kHelpFileName);
-  // Without a usable temporary folder the work folder stays empty and every
-  // conversion is refused.
-  if (facts_.TempPath.size() <= kLongestTempPath) engine_.SetWorkFolder(facts_.TempPath);
+  platform_.SetHelpFile(program_.Folder() + Texts::kHelpFileName);
   view_.PlacePages();
   const bool silent = AsksForSilentRun(facts_.Arguments);
   // A file dropped onto the program's icon: the window opens with its path.
   if (!silent) view_.SetSettingsPath(StartPath(facts_.Arguments));
   try {
-    options_.Read(view_, facts_.Screen,
-                  [this](OptionControl radio, bool selected) { SelectVisibility(radio, selected); });
+    ShowRememberedValues();
   } catch (const std::exception& error) {
     if (!silent) throw;
     // A silent run waits for nobody: it reports the error and ends without having shown
@@ -50,19 +45,33 @@ void WizardController::OnCreate() {
     platform_.RequestEnd(kExitError);
     return;
   }
-  visibility_.Apply();
   if (silent) RunSilently();
+}
+
+void WizardController::ShowRememberedValues() {
+  ExecutableOptions options = view_.Options();
+  try {
+    RememberedSection section(store_);
+    ReadRememberedPosition(section, screen_, view_);
+    ReadRememberedOptions(section, options);
+  } catch (const Exception&) {
+    view_.ShowOptions(options);
+    throw;
+  }
+  view_.ShowOptions(WithVisibilityRule(options));
 }
 
 void WizardController::OnCloseRequest() {
   // The files go also when the options cannot be saved; the error is reported after.
   std::exception_ptr failure;
   try {
-    options_.Write(view_);
+    RememberedSection section(store_);
+    WriteRememberedPosition(section, view_);
+    WriteRememberedOptions(section, view_.Options());
   } catch (const Exception&) {
     failure = std::current_exception();
   }
-  engine_.DeleteIntermediateFiles();
+  if (!facts_.TempPath.empty()) RemoveLeftoverWorkFiles(facts_.TempPath);
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -79,11 +88,12 @@ void WizardController::OnStartOver() { MoveTo(WizardPage::ChooseFile); }
 // A help file of the old format beside the program is asked as it always was; without
 // one the help page opens at the section of the page on screen.
 void WizardController::OnHelp() {
-  const std::string& folder = engine_.ProgramFolder();
+  const std::string& folder = program_.Folder();
+  const std::string page = folder + Texts::kHelpPageName;
   if (platform::FileExists(folder + Texts::kHelpFileName))
     platform_.ShowHelp(kHelpContext);
-  else
-    platform_.OpenHelpPage(folder + Texts::kHelpPageName, HelpSection(page_));
+  else if (!platform_.OpenHelpPage(page, HelpSection(page_)))
+    throw Exception(FormatText(Texts::kFileOpenError, page));
 }
 
 void WizardController::OnClose() { view_.Close(); }
@@ -95,8 +105,8 @@ void WizardController::OnBrowse() {
 
 void WizardController::OnOpenFolder() {
   // A settings path without a folder part put the executable into the current folder.
-  const std::string& folder = engine_.SourceFolder();
-  platform_.OpenFolder(folder.empty() ? platform_.CurrentFolder() : folder);
+  const std::string folder = settings_.Folder.empty() ? platform_.CurrentFolder() : settings_.Folder;
+  if (!platform_.OpenFolder(folder)) throw Exception(FormatText(Texts::kFolderNotOpened, folder));
 }
 
 void WizardController::OnSettingsPathChange() { view_.SetNextEnabled(!view_.SettingsPath().empty()); }
@@ -107,13 +117,7 @@ void WizardController::OnFileDropped(const std::string& path) {
   if (page_ == WizardPage::ChooseFile) view_.SetSettingsPath(path);
 }
 
-void WizardController::OnShowNothingSelected() { visibility_.OnShowNothingSelected(); }
-
-void WizardController::OnTrayIconSelected() { visibility_.OnTrayIconSelected(); }
-
-void WizardController::SelectVisibility(OptionControl radio, bool selected) {
-  visibility_.Select(radio, selected);
-}
+void WizardController::OnVisibilityChosen() { view_.ShowOptions(WithVisibilityRule(view_.Options())); }
 
 bool WizardController::MoveTo(WizardPage target) {
   page_ = ShowPage(target);
@@ -146,7 +150,7 @@ void WizardController::ShowChooseFilePage() {
 }
 
 WizardPage WizardController::EnterOptionsPage() {
-  switch (LoadSettings(engine_, platform_, SettingsFilePath())) {
+  switch (LoadSettings(settings_, platform_, SettingsFilePath())) {
     case SettingsCheck::Missing:
       // The wizard starts over on page 0, also when this was Back from page 2.
       ShowChooseFilePage();
@@ -168,10 +172,19 @@ void WizardController::EnterNamePage() {
 }
 
 bool WizardController::ConvertAndShowResult() {
-  const std::string outputPath = engine_.SourceFolder() + view_.ExeName();
-  if (!MakeExecutable(engine_, platform_, HeaderOptionsOf(view_), outputPath,
-                      [this](int percent) { view_.SetProgress(percent); }))
-    return false;
+  const std::string outputPath = settings_.Folder + view_.ExeName();
+  switch (MakeExecutable(program_, settings_, view_.Options(), outputPath,
+                         [this](int percent) { view_.SetProgress(percent); })) {
+    case MakeOutcome::SettingsRejected:
+      platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
+      return false;
+    case MakeOutcome::RuntimeMissing:
+      platform_.ShowWarning(Texts::kExecutableNotMade);
+      return false;
+    case MakeOutcome::Made:
+    case MakeOutcome::Unchanged:
+      break;
+  }
   platform_.Pause(kPauseAfterConversion);
   view_.SetResult(outputPath);
   ShowOnly(WizardPage::Done);
@@ -190,7 +203,7 @@ void WizardController::RunSilently() {
   view_.SetCaption(Texts::kSilentRunCaption);
   view_.SetOuterHeight(0);
   view_.SetOuterWidth(0);
-  view_.SetSettingsPath(facts_.Arguments.size() > 1 ? facts_.Arguments[1] : std::string());
+  view_.SetSettingsPath(SilentRunPath(facts_.Arguments));
   int exitCode = kExitMade;
   try {
     for (WizardPage page : {WizardPage::Options, WizardPage::Name, WizardPage::Done})
@@ -201,7 +214,6 @@ void WizardController::RunSilently() {
     platform_.ShowErrorReport(error.what());
     exitCode = kExitError;
   }
-  // The deciphered runtime must not stay behind in the clear; nothing is remembered.
-  engine_.DeleteIntermediateFiles();
+  // Nothing is remembered.
   platform_.RequestEnd(exitCode);
 }

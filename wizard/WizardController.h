@@ -1,20 +1,21 @@
 #pragma once
-// The behaviour of the main window: a four-page wizard over the conversion engine,
-// the silent "-s" run during creation, the remembered options and the close step.
+// The behaviour of the main window: a four-page wizard over the shared conversion, the
+// silent "-s" run during creation, the remembered position and options, and the close
+// step.
 #include <string>
-#include <vector>
 
-#include "engine/ConversionEngine.h"
-#include "wizard/PlatformUi.h"
-#include "conversion/RememberedOptions.h"
+#include "conversion/Conversion.h"
+#include "conversion/OptionsStore.h"
 #include "conversion/StartFacts.h"
-#include "conversion/VisibilityRule.h"
+#include "wizard/PlatformUi.h"
+#include "wizard/RememberedPosition.h"
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 
 class WizardController : public IWizardEvents {
  public:
-  WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store, StartFacts facts);
+  WizardController(IWizardView& view, IPlatformUi& platform, IOptionsStore& store, StartFacts facts,
+                   ScreenSize screen);
 
   void OnCreate() override;
   void OnCloseRequest() override;
@@ -27,16 +28,14 @@ class WizardController : public IWizardEvents {
   void OnStartOver() override;
   void OnSettingsPathChange() override;
   void OnFileDropped(const std::string& path) override;
-  void OnShowNothingSelected() override;
-  void OnTrayIconSelected() override;
-
-  // Selects or deselects ShowNothingRadio or TrayIconRadio from code; a radio button that becomes selected
-  // runs its click handler as a user selection does.
-  void SelectVisibility(OptionControl radio, bool selected);
+  void OnVisibilityChosen() override;
 
   WizardPage Page() const { return page_; }
 
  private:
+  // Reads the remembered position and options into the window; raises the error of a
+  // value that cannot be read, the window showing what was read before it.
+  void ShowRememberedValues();
   // The only place where the page changes: shows target after the steps that lead
   // there and takes the page on screen afterwards as the current one. True when target
   // was reached.
@@ -56,9 +55,10 @@ class WizardController : public IWizardEvents {
 
   IWizardView& view_;
   IPlatformUi& platform_;
-  RememberedOptions options_;
+  IOptionsStore& store_;
   StartFacts facts_;
-  ConversionEngine engine_;
-  VisibilityRule visibility_;
+  ScreenSize screen_;
+  ProgramFiles program_;
+  SettingsFile settings_;
   WizardPage page_ = WizardPage::ChooseFile;
 };

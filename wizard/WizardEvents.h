@@ -25,7 +25,6 @@ class IWizardEvents {
   virtual void OnSettingsPathChange() = 0;
   // Files were dropped onto the window; path is the first of them (cp932).
   virtual void OnFileDropped(const std::string& path) = 0;
-  // ShowNothingRadio or TrayIconRadio became selected by the user.
-  virtual void OnShowNothingSelected() = 0;
-  virtual void OnTrayIconSelected() = 0;
+  // The user selected a visibility radio button that was not selected before.
+  virtual void OnVisibilityChosen() = 0;
 };

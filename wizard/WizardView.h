@@ -3,13 +3,13 @@
 // its controls; tests use a recording fake. Texts are cp932 byte strings.
 #include <string>
 
-#include "conversion/RememberedOptions.h"
+#include "conversion/Conversion.h"
 #include "wizard/WizardPage.h"
 
-// The window's position and the option controls of page 1 are part of it
-// (IRememberedWindow).
-class IWizardView : public IRememberedWindow {
+class IWizardView {
  public:
+  virtual ~IWizardView() = default;
+
   // Pages: puts the four page panels where the layout has them (whatever moved them
   // since), shows exactly one of them, sets PageTitle.
   virtual void PlacePages() = 0;
@@ -28,8 +28,21 @@ class IWizardView : public IRememberedWindow {
   virtual void SetResult(const std::string& text) = 0;
   virtual void SetProgress(int progress) = 0;
 
-  // The window itself: caption, outer size in screen pixels.
+  // The options of page 1 as its controls show them: the visibility radio button
+  // selected (neither: Visibility::Unchosen) and the three flags checked.
+  virtual ExecutableOptions Options() const = 0;
+  // Shows options on those controls, the flags locked while the executable shows
+  // nothing (FlagsLocked). No click handler runs from here.
+  virtual void ShowOptions(const ExecutableOptions& options) = 0;
+
+  // The window itself: caption, position and outer size in screen pixels.
   virtual void SetCaption(const std::string& text) = 0;
+  virtual int Left() const = 0;
+  virtual int Top() const = 0;
+  virtual void SetLeft(int left) = 0;
+  virtual void SetTop(int top) = 0;
+  virtual int OuterWidth() const = 0;
+  virtual int OuterHeight() const = 0;
   virtual void SetOuterHeight(int height) = 0;
   virtual void SetOuterWidth(int width) = 0;
   // Asks the window to close; its close step runs as for the close box.

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "engine/WorkFiles.h"
+#include "conversion/LeftoverWorkFiles.h"
 #include "platform/SystemHandles.h"
 
 namespace {
@@ -31,16 +31,14 @@ bool IsRunning(DWORD processId) {
 void RemoveLeftoverWorkFolders(const std::string& tempFolder) {
   if (tempFolder.empty()) return;
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((tempFolder + kNamePrefix + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  const FindHandle search(FindFirstFileA((tempFolder + kNamePrefix + "*").c_str(), &found));
+  if (!search) return;
   do {
     const DWORD processId = ProcessIdInName(found.cFileName);
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || processId == 0 || IsRunning(processId))
       continue;
     const std::string folder = tempFolder + found.cFileName + "\\";
-    DeleteFileA((folder + kRuntimeImageName).c_str());
-    DeleteFileA((folder + kAttachmentName).c_str());
-    RemoveDirectoryA(folder.c_str());  // fails, as it should, when anything else is in it
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+    // Removing the folder fails, as it should, when anything else is in it.
+    if (RemoveLeftoverWorkFiles(folder)) RemoveDirectoryA(folder.c_str());
+  } while (FindNextFileA(search.Get(), &found));
 }

@@ -17,19 +17,35 @@ void WriteAll(HANDLE handle, const std::string& bytes) {
     done += written;
   }
 }
+
+// Writes text to a console as the characters they are; false, with written telling how
+// many went out, when the console refuses the rest.
+bool WriteToConsole(HANDLE handle, const std::wstring& text, size_t& written) {
+  written = 0;
+  while (written < text.size()) {
+    DWORD done = 0;
+    if (!WriteConsoleW(handle, text.data() + written, static_cast<DWORD>(text.size() - written), &done,
+                       nullptr) ||
+        done == 0)
+      return false;
+    written += done;
+  }
+  return true;
+}
 }  // namespace
 
 void StandardStreams::Write(ConsoleStream stream, const std::string& text) {
   HANDLE handle = GetStdHandle(stream == ConsoleStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.empty()) return;
+  const UINT consoleCodePage = GetConsoleOutputCP();  // 0 without a console
+  const UINT codePage = consoleCodePage == 0 ? kTextCodePage : consoleCodePage;
   DWORD mode = 0;
   if (GetConsoleMode(handle, &mode)) {
     const std::wstring wide = Widen(text, kTextCodePage);
-    DWORD written = 0;
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    size_t written = 0;
+    // What the console would not take goes on as bytes, which a console also shows.
+    if (!WriteToConsole(handle, wide, written)) WriteAll(handle, Narrow(wide.substr(written), codePage));
     return;
   }
-  const UINT codePage = GetConsoleOutputCP();  // 0 without a console
-  const bool asTheyAre = codePage == 0 || codePage == kTextCodePage;
-  WriteAll(handle, asTheyAre ? text : Narrow(Widen(text, kTextCodePage), codePage));
+  WriteAll(handle, codePage == kTextCodePage ? text : Narrow(Widen(text, kTextCodePage), codePage));
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -274,7 +275,11 @@ TEST_F(ZepplayProcess, AValueOfTheWrongTypeEndsTheSilentRunAfterItsReport) {
   }
 }
 
-TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) {
+// The runtime goes straight into the executable: nothing appears in the temporary
+// folder during the conversion, and the close removes what an earlier version left.
+TEST_F(ZepplayProcess, TheWizardConvertsWithoutTemporaryFilesAndTheCloseRemovesOldOnes) {
+  WriteBytes(Player(), "runtime an earlier version left");
+  std::vector<std::string> temporary = EntriesOf(SystemTempFolder());
   ZepplayRun process;
   HWND window = WaitForMainWindow(process.Id());
   ASSERT_TRUE(window);
@@ -288,7 +293,9 @@ TEST_F(ZepplayProcess, TheWizardConvertsAndTheCloseRemovesTheIntermediateFiles) 
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(page) != FALSE; }));
   }
   EXPECT_EQ(ExecutablePath(), TextOf(ControlOf(window, ControlId::kResultPath)));
-  EXPECT_EQ(ReadBytes(Player()) + ReadBytes(Attachment()), ReadBytes(ExecutablePath()));
+  const std::string runtime = ReadBytes(ProgramFolder() + "demo_player.exe");
+  EXPECT_EQ(Hex(runtime), Hex(ReadBytes(ExecutablePath()).substr(0, runtime.size())));
+  EXPECT_EQ(temporary, EntriesOf(SystemTempFolder()));
 
   CloseMainWindow(process, window);
   EXPECT_FALSE(PathExists(Player()));
@@ -304,6 +311,37 @@ TEST_F(ZepplayProcess, TheCloseLeavesAFolderNamedLikeTheRuntimeImage) {
   CloseMainWindow(process, window);
   EXPECT_TRUE(PathExists(Player()));
   EXPECT_FALSE(PathExists(Attachment()));
+}
+
+// A silent run ended at any moment, as a user's kill or a shutdown ends it, leaves the
+// older executable or the new one whole, and nothing in the temporary folder or beside.
+TEST_F(ZepplayProcess, ASilentRunKilledAtAnyMomentLeavesOneWholeExecutable) {
+  WriteBytes(SettingsPath(), SettingsFileBytes(std::vector<std::string>(300000, "step,340,0")));
+  const std::string older = "older executable";
+  WriteBytes(ExecutablePath(), older);
+  const DWORD started = GetTickCount();
+  {
+    ZepplayRun process(SilentArguments());
+    ASSERT_EQ(0, process.WaitForExit());
+  }
+  const DWORD duration = GetTickCount() - started;
+  const std::string newer = ReadBytes(ExecutablePath());
+  const std::vector<std::string> beside = EntriesOf(folder_.Path()),
+                                 temporary = EntriesOf(SystemTempFolder());
+  std::mt19937 random(GetTickCount());
+  for (int round = 0; round < 8; ++round) {
+    WriteBytes(ExecutablePath(), older);
+    ZepplayRun process(SilentArguments());
+    const DWORD delay = static_cast<DWORD>(random() % (duration + 1));
+    SCOPED_TRACE(FormatText("killed after %lu of %lu ms", static_cast<unsigned long>(delay),
+                            static_cast<unsigned long>(duration)));
+    Sleep(delay);
+    process.Kill();
+    const std::string left = ReadBytes(ExecutablePath());
+    EXPECT_TRUE(left == older || left == newer);
+    EXPECT_TRUE(WaitFor([&] { return EntriesOf(folder_.Path()) == beside; }));
+    EXPECT_EQ(temporary, EntriesOf(SystemTempFolder()));
+  }
 }
 
 TEST_F(ZepplayProcess, ASilentRunLeavesNoIntermediateFilesWhateverTheOutcome) {

@@ -1,6 +1,8 @@
 // Key and IV set-up, each seen through the next decipher call: the defaults, the key's
 // length limits, the folding of the IV phrase, their order and what a missing key or IV
 // makes of deciphering.
+#include <new>
+
 #include "tests/cipher/CipherTestSupport.h"
 
 namespace {
@@ -105,6 +107,20 @@ TEST(BlowfishKey, ClearKeyForgetsKeyAndIV) {
   ExpectError<EKeyError>([&] { blowfish.DecipherString("", output); }, kIVNotSet);
   blowfish.SetIV("register");
   EXPECT_EQ(Hex(DecipherRaw(blowfish, SampleCipherText(CBC, "key", "register"))), Hex("8 bytes!"));
+}
+
+// However it ends, no key schedule and no deciphered byte stay in the memory the object
+// held: only its mode settings may be left there.
+TEST(BlowfishKey, DestructionWipesTheKeyAndTheBuffer) {
+  alignas(Blowfish) unsigned char memory[sizeof(Blowfish)];
+  auto* blowfish = new (memory) Blowfish;
+  blowfish->SetIV("register");
+  blowfish->SetKey("key");
+  EXPECT_EQ(Hex(DecipherRaw(*blowfish, SampleCipherText(ECB))), Hex("8 bytes!"));
+  blowfish->~Blowfish();
+  size_t nonZero = 0;
+  for (unsigned char byte : memory) nonZero += byte != 0;
+  EXPECT_LE(nonZero, 4u);
 }
 
 TEST(BlowfishKey, ChainingModesNeedAnIV) {

@@ -182,17 +182,20 @@ TEST_F(ConsoleProgram, ManyFilesGoOnAfterAFailureAndEndWithTheWorstCode) {
   EXPECT_FALSE(PathExists("data\\bad.exe"));
 }
 
-// A full disk, whichever file it stops: the line says so and names the file; another
-// failed write names the file without blaming the disk.
-TEST(ConsoleMessages, AFullDiskIsNamedWithTheFileThatCouldNotBeWritten) {
-  const std::string folders = "prog\\";
-  const std::string output = "out\\a.exe";
-  EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, output)),
-            Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 112), folders)));
-  EXPECT_EQ(Hex(FormatText(Texts::Console::kDiskFull, output)),
-            Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 39), folders)));
-  EXPECT_EQ(Hex(FormatText(Texts::Console::kNotWritten, output)),
-            Hex(ConsoleErrorText(EWriteError(Texts::kStreamWriteError, output, 5), folders)));
+// Each reason an error carries has the console's own words, naming the file.
+TEST(ConsoleMessages, EveryReasonIsToldWithTheFile) {
+  const std::string path = "out\\a.exe";
+  const std::pair<ErrorReason, const char*> reasons[] = {
+      {ErrorReason::OutputIsSettingsFile, Texts::Console::kOutputIsSettingsFile},
+      {ErrorReason::OutputIsRuntimeFile, Texts::Console::kOutputIsRuntimeFile},
+      {ErrorReason::OutputIsProgram, Texts::Console::kOutputIsProgram},
+      {ErrorReason::OutputIsExecutableRead, Texts::Console::kOutputIsExecutableRead},
+      {ErrorReason::DiskFull, Texts::Console::kDiskFull},
+      {ErrorReason::NotWritten, Texts::Console::kNotWritten},
+      {ErrorReason::RuntimeDamaged, Texts::kRuntimeDamaged}};
+  for (const auto& [reason, text] : reasons)
+    EXPECT_EQ(Hex(FormatText(text, path)), Hex(ConsoleErrorText(EWriteError("message", reason, path))));
+  EXPECT_EQ("message", ConsoleErrorText(EFCreateError("message", ErrorReason::Unspecified, path)));
 }
 
 }  // namespace

@@ -1,31 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "common/Exception.h"
-#include "engine/ConversionEngine.h"
 #include "engine/HeaderLine.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
-const HeaderOptions kAllOn{true, true, true, true};
+const ExecutableOptions kAllOn{Visibility::ShowNothing, true, true, true};
 // Tray icon, play on start, stay after the end, exit on the control key.
-const HeaderOptions kWorkedExample{false, true, false, true};
-
-class AttachmentFile : public ::testing::Test {
- protected:
-  AttachmentFile() { Engine.SetWorkFolder(Work.Path()); }
-
-  std::string Convert(const std::string& settings, const HeaderOptions& options) {
-    WriteBytes(Source / "macro.zep", settings);
-    EXPECT_TRUE(Engine.LoadSettingsFile(Source / "macro.zep"));
-    Engine.RewriteHeaderLine(options);
-    return ReadBytes(Work / "Attach.zep");
-  }
-
-  TempFolder Source, Work;
-  WarningRecorder Warnings;
-  ConversionEngine Engine{Warnings};
-};
+const ExecutableOptions kWorkedExample{Visibility::TrayIcon, true, false, true};
 }  // namespace
 
 TEST(HeaderLine, WorkedExampleChangesOnlyTheOptionColumns) {
@@ -45,17 +28,19 @@ TEST(HeaderLine, WorkedExampleChangesOnlyTheOptionColumns) {
 
 TEST(HeaderLine, EachOptionOwnsOneColumn) {
   const std::string base = RewriteHeader(FreshHeader(), kAllOn);
+  using Change = void (*)(ExecutableOptions&);
   const struct {
-    bool HeaderOptions::*option;
+    Change TurnOff;
     size_t column;
     char off;
-  } cases[] = {{&HeaderOptions::ShowNothing, 57, '-'},
-               {&HeaderOptions::PlayOnStart, 70, '0'},
-               {&HeaderOptions::ExitAtEnd, 71, '0'},
-               {&HeaderOptions::ExitOnControlKey, 1, 'Z'}};
+  } cases[] = {{[](ExecutableOptions& o) { o.Shown = Visibility::TrayIcon; }, 57, '-'},
+               {[](ExecutableOptions& o) { o.Shown = Visibility::Unchosen; }, 57, '-'},
+               {[](ExecutableOptions& o) { o.PlayOnStart = false; }, 70, '0'},
+               {[](ExecutableOptions& o) { o.ExitAtEnd = false; }, 71, '0'},
+               {[](ExecutableOptions& o) { o.ExitOnControlKey = false; }, 1, 'Z'}};
   for (const auto& c : cases) {
-    HeaderOptions options = kAllOn;
-    options.*c.option = false;
+    ExecutableOptions options = kAllOn;
+    c.TurnOff(options);
     std::string expected = base;
     expected[c.column - 1] = c.off;
     EXPECT_EQ(Hex(RewriteHeader(base, options)), Hex(expected)) << "column " << c.column;
@@ -87,44 +72,4 @@ TEST(HeaderLine, ClampedSubstringNeverFails) {
   EXPECT_EQ(ClampedSubstring("abc", 4, 1), "");
   EXPECT_EQ(ClampedSubstring("abc", 1, -3), "");
   EXPECT_EQ(ClampedSubstring("", 1, 1), "");
-}
-
-TEST_F(AttachmentFile, IsTheLineListWithCrLfAfterEveryLine) {
-  const std::vector<std::string> body(5, std::string(10, 'x'));
-  std::string attachment = Convert(SettingsFileBytes(body), kAllOn);
-  EXPECT_EQ(attachment.size(), 242u);
-  EXPECT_EQ(Hex(attachment),
-            Hex(RewriteHeader(FreshHeader(), kAllOn) + "\r\n" + SettingsFileBytes(body).substr(182)));
-
-  std::string lfOnly = Convert(SettingsFileBytes({"a", "", "c", "d", "e"}, "\n"), kAllOn);
-  EXPECT_EQ(Hex(lfOnly), Hex(RewriteHeader(FreshHeader(), kAllOn) + "\r\na\r\n\r\nc\r\nd\r\ne\r\n"));
-}
-
-TEST_F(AttachmentFile, SecondRewriteOfALongHeaderChangesNothing) {
-  std::string first = Convert(SettingsFileBytes({"a", "b", "c", "d", "e"}), kWorkedExample);
-  Engine.RewriteHeaderLine(kWorkedExample);
-  EXPECT_EQ(Hex(ReadBytes(Work / "Attach.zep")), Hex(first));
-}
-
-TEST_F(AttachmentFile, EmptyLineListIsAnIndexError) {
-  EXPECT_THROW(Engine.RewriteHeaderLine(kAllOn), EListError);
-  EXPECT_FALSE(PathExists(Work / "Attach.zep"));
-}
-
-TEST_F(AttachmentFile, UnwritableWorkFolderIsACreationError) {
-  WriteBytes(Source / "macro.zep", SettingsFileBytes({"a", "b", "c", "d", "e"}));
-  ASSERT_TRUE(Engine.LoadSettingsFile(Source / "macro.zep"));
-  Engine.SetWorkFolder(Work / "missing" + kPathSeparator);
-  try {
-    Engine.RewriteHeaderLine(kAllOn);
-    FAIL() << "no error";
-  } catch (const EFCreateError& error) {
-    EXPECT_EQ(Hex(error.Message()),
-              Hex("\x83t\x83@\x83"
-                  "C\x83\x8B " +
-                  Work.Path() + "missing" + kPathSeparator +
-                  "Attach.zep \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"));
-  }
-  // The line list has been rewritten all the same.
-  EXPECT_EQ(Engine.Lines().Get(0), RewriteHeader(FreshHeader(), kAllOn));
 }

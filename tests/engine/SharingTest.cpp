@@ -1,11 +1,11 @@
 // Sharing rules of the real Win32 file layer: the settings file is read while nobody
-// writes it, the attachment file is written while nobody else has it open.
+// writes it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "common/Exception.h"
-#include "engine/ConversionEngine.h"
+#include "engine/SettingsFile.h"
 #include "platform/File.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
@@ -14,14 +14,10 @@
 namespace {
 class Sharing : public ::testing::Test {
  protected:
-  Sharing() {
-    Engine.SetWorkFolder(Work.Path());
-    WriteBytes(SettingsPath, SettingsFileBytes({"a", "b", "c", "d", "e"}));
-  }
-  TempFolder Source, Work;
+  Sharing() { WriteBytes(SettingsPath, SettingsFileBytes({"a", "b", "c", "d", "e"})); }
+  TempFolder Source;
   std::string SettingsPath = Source / "表.zep";
-  WarningRecorder Warnings;
-  ConversionEngine Engine{Warnings};
+  SettingsFile Settings;
 };
 }  // namespace
 
@@ -31,49 +27,26 @@ TEST_F(Sharing, SettingsFileHeldForWritingCannotBeOpened) {
   HeldFile writer(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
   ASSERT_TRUE(writer.IsOpen());
   try {
-    Engine.LoadSettingsFile(SettingsPath);
+    ReadSettingsFile(SettingsPath, Settings);
     FAIL() << "no error";
   } catch (const EFOpenError& error) {
     EXPECT_EQ(Hex(error.Message()), Hex("\x83t\x83@\x83"
                                         "C\x83\x8B " +
                                         SettingsPath + " \x82\xCD\x8AJ\x82\xAF\x82\xDC\x82\xB9\x82\xF1"));
   }
-  EXPECT_EQ(Engine.Lines().Count(), 0);
-  EXPECT_EQ(Engine.SourceFolder(), "");
+  EXPECT_EQ(Settings.Lines.Count(), 0);
+  EXPECT_EQ(Settings.Folder, "");
 }
 
 TEST_F(Sharing, SettingsFileHeldForReadingLoads) {
   HeldFile reader(SettingsPath, GENERIC_READ, FILE_SHARE_READ);
   ASSERT_TRUE(reader.IsOpen());
-  EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));
-  EXPECT_EQ(Engine.SourceFolder(), Source.Path());
+  EXPECT_TRUE(ReadSettingsFile(SettingsPath, Settings));
+  EXPECT_EQ(Settings.Folder, Source.Path());
   // While it is being read, nobody may open it for writing.
   platform::File file;
   ASSERT_TRUE(file.OpenRead(SettingsPath, platform::Share::Read));
   EXPECT_FALSE(HeldFile(SettingsPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen());
-}
-
-TEST_F(Sharing, AttachmentHeldOpenCannotBeCreated) {
-  ASSERT_TRUE(Engine.LoadSettingsFile(SettingsPath));
-  const std::string attachment = Work / "Attach.zep";
-  WriteBytes(attachment, "old");
-  {
-    HeldFile other(attachment, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    ASSERT_TRUE(other.IsOpen());
-    try {
-      Engine.RewriteHeaderLine(HeaderOptions{});
-      FAIL() << "no error";
-    } catch (const EFCreateError& error) {
-      EXPECT_EQ(Hex(error.Message()),
-                Hex("\x83t\x83@\x83"
-                    "C\x83\x8B " +
-                    attachment + " \x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"));
-    }
-  }
-  EXPECT_EQ(ReadBytes(attachment), "old");
-  // Once released, the attachment is written and nobody may open it meanwhile.
-  Engine.RewriteHeaderLine(HeaderOptions{});
-  EXPECT_EQ(ReadBytes(attachment).size(), 180u + 2 + 5 * 3);
 }
 
 TEST(FileLayer, ErrorCodesAndFolders) {

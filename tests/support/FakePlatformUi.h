@@ -16,6 +16,7 @@ class FakePlatform : public IPlatformUi {
   std::vector<std::string> HelpPages;  // "page#section"
   std::vector<std::string> OpenedFolders;
   std::string Current = "current\\";
+  bool ShellOpens = true;  // what OpenHelpPage and OpenFolder answer
   bool DialogConfirms = false;
   std::string DialogStart;  // the path the dialog was last started from
   std::string DialogChoice;
@@ -27,10 +28,14 @@ class FakePlatform : public IPlatformUi {
   void ShowErrorReport(const std::string& message) override { ErrorReports.push_back(message); }
   void SetHelpFile(const std::string& path) override { HelpFile = path; }
   void ShowHelp(unsigned context) override { HelpContexts.push_back(context); }
-  void OpenHelpPage(const std::string& page, const std::string& section) override {
+  bool OpenHelpPage(const std::string& page, const std::string& section) override {
     HelpPages.push_back(page + "#" + section);
+    return ShellOpens;
   }
-  void OpenFolder(const std::string& folder) override { OpenedFolders.push_back(folder); }
+  bool OpenFolder(const std::string& folder) override {
+    OpenedFolders.push_back(folder);
+    return ShellOpens;
+  }
   std::string CurrentFolder() override { return Current; }
   bool ChooseSettingsFile(std::string& path) override {
     DialogStart = path;

@@ -111,6 +111,14 @@ bool MakeFolder(const std::string& path) {
 #endif
 }
 
+void SetReadOnly(const std::string& path, bool readOnly) {
+#ifdef _WIN32
+  SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+#else
+  ::chmod(path.c_str(), readOnly ? 0444 : 0644);
+#endif
+}
+
 std::vector<std::string> EntriesOf(const std::string& folder) {
   std::vector<std::string> names;
 #ifdef _WIN32

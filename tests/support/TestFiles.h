@@ -39,6 +39,9 @@ std::string ReadBytes(const std::string& path);
 // A file of size bytes that takes (almost) no room on the disk: a hole ending in "!".
 void WriteSparseFile(const std::string& path, uint64_t size);
 bool MakeFolder(const std::string& path);
+// Gives the file the read-only attribute (natively: takes its write permissions), or
+// takes it away.
+void SetReadOnly(const std::string& path, bool readOnly);
 // The names of the entries of folder (ending with the separator), sorted.
 std::vector<std::string> EntriesOf(const std::string& folder);
 bool PathExists(const std::string& path);

@@ -63,3 +63,22 @@ ReadOnlyFile::~ReadOnlyFile() {
 }
 
 bool ReadOnlyFile::IsProtected() const { return !IsWritable(path_); }
+
+ReadOnlyFolder::ReadOnlyFolder(const std::string& path) : path_(path), unixPath_(UnixPathOf(path)) {
+  if (!unixPath_.empty() && StartUnixCommand("/usr/bin/chattr +i \"" + unixPath_ + "\""))
+    WaitFor([this] { return IsProtected(); });
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+  if (!unixPath_.empty() && StartUnixCommand("/usr/bin/chattr -i \"" + unixPath_ + "\""))
+    WaitFor([this] { return !IsProtected(); });
+}
+
+bool ReadOnlyFolder::IsProtected() const {
+  const std::string probe = path_ + "~probe.tmp";
+  HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return true;
+  CloseHandle(file);
+  return false;
+}

@@ -34,3 +34,19 @@ class ReadOnlyFile {
   std::string path_;
   std::string unixPath_;  // set when the immutable flag was used
 };
+
+// Makes a folder one where no file can be created, for the life of the object (under
+// Wine, with the immutable flag of its Unix folder).
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::string& path);
+  ~ReadOnlyFolder();
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+  // True when a new file in the folder is now refused.
+  bool IsProtected() const;
+
+ private:
+  std::string path_;  // ending with "\"
+  std::string unixPath_;
+};

@@ -4,22 +4,21 @@
 #include "tests/wizard/WizardFixture.h"
 
 namespace {
-using C = OptionControl;
-
 // Centred on 1024 x 768 for a window of 479 x 301: each term halved on its own.
 constexpr int kCentredLeft = 512 - 239;
 constexpr int kCentredTop = 384 - 150;
 
 class Remembering : public WizardTest {
  protected:
-  // ShowNothingRadio TrayIconRadio selected, then the three flags checked and enabled, as "1"/"0".
+  // Showing nothing and the tray icon chosen, the three flags checked, then the flags
+  // enabled, as "1"/"0".
   std::string Options() {
+    const ExecutableOptions& shown = View.Shown;
     std::string text;
-    for (C c : {C::ShowNothing, C::TrayIcon, C::PlayOnStart, C::ExitAtEnd, C::ExitOnControlKey})
-      text += View.Checked[c] ? '1' : '0';
-    text += ' ';
-    for (C c : {C::PlayOnStart, C::ExitAtEnd, C::ExitOnControlKey}) text += View.Enabled[c] ? '1' : '0';
-    return text;
+    for (bool on : {shown.Shown == Visibility::ShowNothing, shown.Shown == Visibility::TrayIcon,
+                    shown.PlayOnStart, shown.ExitAtEnd, shown.ExitOnControlKey})
+      text += on ? '1' : '0';
+    return text + ' ' + std::string(3, View.FlagsEnabled ? '1' : '0');
   }
   std::vector<std::string> Written(const std::string& options) {
     const char* names[] = {"rad1", "rad2", "Douji", "EndClose", "HotClose"};

@@ -1,6 +1,7 @@
 // The "-s" run during creation: it converts with the remembered options, never shows
 // the window at a usable size, and ends the application with an exit code that tells
 // whether the executable was made.
+#include "common/Format.h"
 #include "tests/support/TestFiles.h"
 #include "tests/wizard/WizardFixture.h"
 
@@ -73,10 +74,11 @@ TEST_F(SilentRun, AFailedAssemblyEndsWithAFailureCode) {
 }
 
 TEST_F(SilentRun, AnErrorIsReportedAndEndsTheRun) {
-  Facts.TempPath = "";
+  MakeFolder(kExecutablePath);  // the output cannot be created
   Create({"-s", kSettingsPath});
-  EXPECT_EQ(std::vector<std::string>{Texts::kNoWorkFolder}, Platform.ErrorReports);
-  EXPECT_NE(0, ExitCode());
+  EXPECT_EQ(std::vector<std::string>{FormatText(Texts::kFileCreateError, kExecutablePath)},
+            Platform.ErrorReports);
+  EXPECT_EQ(2, ExitCode());
 }
 
 TEST_F(SilentRun, OnlyALowerCaseDashSAsFirstArgumentStartsIt) {

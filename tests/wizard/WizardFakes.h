@@ -1,7 +1,6 @@
 #pragma once
 // A recording stand-in for the main window, so that the wizard controller runs without
 // windows (FakePlatform stands in for the boxes, FakeStore for the registry).
-#include <map>
 #include <string>
 #include <vector>
 
@@ -10,11 +9,11 @@
 #include "wizard/WizardEvents.h"
 #include "wizard/WizardView.h"
 
-// The window as the layout builds it: page 0, ShowNothingRadio and the three flags checked, the
-// flags and both navigation buttons disabled, 479 x 301 at (1106, 494).
+// The window as the layout builds it: page 0, showing nothing chosen and the three flags
+// checked, the flags and both navigation buttons disabled, 479 x 301 at (1106, 494).
 class FakeView : public IWizardView {
  public:
-  IWizardEvents* Events = nullptr;  // receives OnSettingsPathChange and the radio clicks
+  IWizardEvents* Events = nullptr;  // receives OnSettingsPathChange and the visibility chosen
 
   bool PagesPlaced = false;
   WizardPage VisiblePage = WizardPage::ChooseFile;
@@ -22,14 +21,8 @@ class FakeView : public IWizardView {
   bool BackEnabled = false, NextEnabled = false;
   std::string Path, Exe, Result = "lblExeName";
   std::vector<int> ProgressSteps;  // every value the gauge was set to
-  std::map<OptionControl, bool> Checked = {{OptionControl::ShowNothing, true},
-                                           {OptionControl::TrayIcon, false},
-                                           {OptionControl::PlayOnStart, true},
-                                           {OptionControl::ExitAtEnd, true},
-                                           {OptionControl::ExitOnControlKey, true}};
-  std::map<OptionControl, bool> Enabled = {{OptionControl::PlayOnStart, false},
-                                           {OptionControl::ExitAtEnd, false},
-                                           {OptionControl::ExitOnControlKey, false}};
+  ExecutableOptions Shown;         // what the option controls show
+  bool FlagsEnabled = false;
   std::string Caption = "Zephyr Player\x81\x40v6.10";
   int WindowLeft = 1106, WindowTop = 494, Width = 479, Height = 301;
   std::vector<std::string> SizeChanges;  // "height 0", "width 0" in call order
@@ -37,8 +30,8 @@ class FakeView : public IWizardView {
 
   // What the user does.
   void Type(const std::string& text) { SetSettingsPath(text); }
-  void UserSelect(OptionControl radio);
-  void UserCheck(OptionControl flag, bool checked) { Checked[flag] = checked; }
+  void UserSelect(Visibility visibility);
+  void UserCheck(bool ExecutableOptions::*flag, bool checked) { Shown.*flag = checked; }
 
   void PlacePages() override { PagesPlaced = true; }
   void ShowPagePanel(WizardPage page) override { VisiblePage = page; }
@@ -52,9 +45,11 @@ class FakeView : public IWizardView {
   void SetResult(const std::string& text) override { Result = text; }
   void SetProgress(int progress) override { ProgressSteps.push_back(progress); }
   int Progress() const { return ProgressSteps.empty() ? 0 : ProgressSteps.back(); }
-  bool IsChecked(OptionControl control) const override { return Checked.at(control); }
-  void SetChecked(OptionControl control, bool checked) override;
-  void SetEnabled(OptionControl control, bool enabled) override { Enabled[control] = enabled; }
+  ExecutableOptions Options() const override { return Shown; }
+  void ShowOptions(const ExecutableOptions& options) override {
+    Shown = options;
+    FlagsEnabled = !FlagsLocked(options);
+  }
   void SetCaption(const std::string& text) override { Caption = text; }
   int Left() const override { return WindowLeft; }
   int Top() const override { return WindowTop; }

@@ -5,12 +5,11 @@
 WizardTest::WizardTest() {
   Facts.ModulePath = "prog\\zepplay.exe";
   Facts.TempPath = "work\\";
-  Facts.Screen = {1024, 768};
 }
 
 void WizardTest::Create(std::vector<std::string> arguments) {
   Facts.Arguments = std::move(arguments);
-  Controller = std::make_unique<WizardController>(View, Platform, Store, Facts);
+  Controller = std::make_unique<WizardController>(View, Platform, Store, Facts, Screen);
   View.Events = Controller.get();
   Handle(&WizardController::OnCreate);
 }

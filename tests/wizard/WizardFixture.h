@@ -27,5 +27,6 @@ class WizardTest : public ConversionScratch {
   FakeView View;
   FakePlatform Platform;
   StartFacts Facts;
+  ScreenSize Screen{1024, 768};
   std::unique_ptr<WizardController> Controller;
 };

@@ -2,6 +2,7 @@
 // states of Back and Next, the proposed executable name and the visibility choice.
 #include <cstdio>
 
+#include "common/Format.h"
 #include "tests/support/TestFiles.h"
 #include "tests/wizard/WizardFixture.h"
 
@@ -91,9 +92,12 @@ TEST_F(WizardNavigation, ForwardToTheResultAndBackToStart) {
   EXPECT_EQ(std::vector<unsigned>{100}, Platform.Pauses);
   EXPECT_TRUE(Platform.Warnings.empty());
   EXPECT_TRUE(Platform.ErrorReports.empty());
-  const std::string attachment = ReadBytes("work\\Attach.zep");
-  EXPECT_EQ(RuntimeImage() + attachment, ReadBytes(kExecutablePath));
-  EXPECT_EQ("1)11", OptionColumns(attachment));
+  const std::string executable = ReadBytes(kExecutablePath);
+  EXPECT_EQ(RuntimeImage(), executable.substr(0, RuntimeImage().size()));
+  EXPECT_EQ("1)11", OptionColumns(executable.substr(RuntimeImage().size())));
+  // The runtime goes straight into the executable: nothing of it in the temporary folder.
+  EXPECT_FALSE(PathExists("work\\Player.dat"));
+  EXPECT_FALSE(PathExists("work\\Attach.zep"));
 
   Handle(&WizardController::OnStartOver);
   ExpectPage(WizardPage::ChooseFile, false, false);
@@ -170,10 +174,9 @@ TEST_F(WizardNavigation, AFailedAssemblyStaysOnPageTwoAndNextRepeatsIt) {
   EXPECT_FALSE(PathExists(kExecutablePath));
 
   InstallRuntime();
-  std::remove("work\\Attach.zep");
   Next();
   ExpectPage(WizardPage::Done, false, false);
-  EXPECT_EQ(RuntimeImage() + ReadBytes("work\\Attach.zep"), ReadBytes(kExecutablePath));
+  EXPECT_EQ(RuntimeImage(), ReadBytes(kExecutablePath).substr(0, RuntimeImage().size()));
 }
 
 TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {
@@ -187,21 +190,21 @@ TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {
 
 TEST_F(WizardNavigation, TheOptionsAsTheyStandGoIntoTheHeader) {
   GoTo(WizardPage::Options);
-  View.UserSelect(OptionControl::TrayIcon);
-  View.UserCheck(OptionControl::ExitAtEnd, false);
+  View.UserSelect(Visibility::TrayIcon);
+  View.UserCheck(&ExecutableOptions::ExitAtEnd, false);
   GoTo(WizardPage::Done);
-  EXPECT_EQ("1-10", OptionColumns(ReadBytes("work\\Attach.zep")));
+  EXPECT_EQ("1-10", OptionColumns(ReadBytes(kExecutablePath).substr(RuntimeImage().size())));
 }
 
 TEST_F(WizardNavigation, Rad1ForcesTheFlagsAndRad2OnlyEnablesThem) {
-  View.UserSelect(OptionControl::TrayIcon);
-  View.UserCheck(OptionControl::PlayOnStart, false);
-  View.UserSelect(OptionControl::ShowNothing);
-  View.UserSelect(OptionControl::TrayIcon);
-  for (OptionControl flag :
-       {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey}) {
-    EXPECT_TRUE(View.Checked[flag]);
-    EXPECT_TRUE(View.Enabled[flag]);
+  View.UserSelect(Visibility::TrayIcon);
+  View.UserCheck(&ExecutableOptions::PlayOnStart, false);
+  View.UserSelect(Visibility::ShowNothing);
+  View.UserSelect(Visibility::TrayIcon);
+  EXPECT_TRUE(View.FlagsEnabled);
+  for (bool ExecutableOptions::*flag : {&ExecutableOptions::PlayOnStart, &ExecutableOptions::ExitAtEnd,
+                                        &ExecutableOptions::ExitOnControlKey}) {
+    EXPECT_TRUE(View.Shown.*flag);
   }
 }
 
@@ -224,10 +227,18 @@ TEST_F(WizardNavigation, AnOldHelpFileBesideTheProgramIsAskedForContextOne) {
   EXPECT_TRUE(Platform.HelpPages.empty());
 }
 
-TEST_F(WizardNavigation, OpenFolderOpensTheFolderOfTheExecutable) {
+// What the shell cannot open is reported, naming it, instead of passing unnoticed.
+TEST_F(WizardNavigation, OpenFolderOpensTheFolderOfTheExecutableOrSaysWhyNot) {
   GoTo(WizardPage::Done);
   Handle(&WizardController::OnOpenFolder);
   EXPECT_EQ(std::vector<std::string>{"data\\"}, Platform.OpenedFolders);
+  EXPECT_TRUE(Platform.ErrorReports.empty());
+  Platform.ShellOpens = false;
+  Handle(&WizardController::OnOpenFolder);
+  Handle(&WizardController::OnHelp);
+  EXPECT_EQ((std::vector<std::string>{FormatText(Texts::kFolderNotOpened, "data\\"),
+                                      FormatText(Texts::kFileOpenError, "prog\\help\\zepplay.html")}),
+            Platform.ErrorReports);
 }
 
 TEST_F(WizardNavigation, ABareSettingsNameConvertsIntoTheCurrentFolder) {
@@ -275,28 +286,16 @@ TEST_F(WizardNavigation, CloseAsksTheWindowToClose) {
   EXPECT_EQ(1, View.CloseRequests);
 }
 
-// Without a usable temporary folder no conversion is tried and nothing is written.
-class WizardWithoutWorkFolder : public WizardTest, public ::testing::WithParamInterface<size_t> {};
-
-TEST_P(WizardWithoutWorkFolder, RefusesToConvert) {
-  Facts.TempPath = GetParam() ? "work\\" + std::string(GetParam() - 5, 'x') : "";
-  WriteSettings(kSettingsPath);
-  InstallRuntime();
+// The conversion needs no temporary folder; without one, the close step deletes nothing
+// from the current folder.
+TEST_F(WizardNavigation, WithoutATemporaryFolderItConvertsAndTheCloseDeletesNothing) {
+  Facts.TempPath = "";
   Create();
-  GoTo(WizardPage::Name);
-  Next();
-  ASSERT_EQ(1u, Platform.ErrorReports.size());
-  EXPECT_EQ(Texts::kNoWorkFolder, Platform.ErrorReports[0]);
-  EXPECT_EQ(WizardPage::Name, Controller->Page());
-  EXPECT_FALSE(PathExists("Attach.zep"));
-  EXPECT_FALSE(PathExists(kExecutablePath));
-
-  // Nor does the close step delete anything from the current folder.
+  GoTo(WizardPage::Done);
+  EXPECT_TRUE(Platform.ErrorReports.empty());
   WriteBytes("Player.dat", "x");
   Close();
   EXPECT_TRUE(PathExists("Player.dat"));
 }
-
-INSTANTIATE_TEST_SUITE_P(EmptyOrTooLong, WizardWithoutWorkFolder, ::testing::Values(0u, 256u));
 
 }  // namespace

@@ -3,7 +3,7 @@
 // the runtime key phrase, with 1 to 8 bytes of padding.
 #include <string>
 
-#include "engine/WorkFiles.h"
+#include "engine/RuntimeFile.h"
 
 // Enciphers the file at inputPath into outputPath (created or replaced). Raises
 // Exception with an English message when a file cannot be read or written.

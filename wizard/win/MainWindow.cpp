@@ -1,5 +1,6 @@
 #include "wizard/win/MainWindow.h"
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -22,8 +23,13 @@ ScreenRect ScreenRectOf(const RECT& rect) { return {rect.left, rect.top, rect.ri
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
   MONITORINFO info = {};
   info.cbSize = sizeof info;
-  if (GetMonitorInfoA(monitor, &info))
+  if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+  // No error may pass through the system's enumeration: the areas found so far serve.
+  try {
     reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(ScreenRectOf(info.rcWork));
+  } catch (const std::bad_alloc&) {
+    return FALSE;
+  }
   return TRUE;
 }
 }  // namespace
@@ -178,25 +184,36 @@ void MainWindow::SetResult(const std::string& text) {
 
 void MainWindow::SetProgress(int progress) { GaugeSetProgress(Control(ControlId::kProgressGauge), progress); }
 
-bool MainWindow::IsChecked(OptionControl control) const {
-  return SendMessageA(controls_.Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+ExecutableOptions MainWindow::Options() const {
+  ExecutableOptions options;
+  // Only ShowNothingRadio counts where both might be selected.
+  options.Shown = IsButtonChecked(ControlId::kShowNothingRadio) ? Visibility::ShowNothing
+                  : IsButtonChecked(ControlId::kTrayIconRadio)  ? Visibility::TrayIcon
+                                                                : Visibility::Unchosen;
+  options.PlayOnStart = IsButtonChecked(ControlId::kPlayOnStartCheck);
+  options.ExitAtEnd = IsButtonChecked(ControlId::kExitAtEndCheck);
+  options.ExitOnControlKey = IsButtonChecked(ControlId::kExitOnKeyCheck);
+  return options;
 }
 
-void MainWindow::SetChecked(OptionControl control, bool checked) {
-  SendMessageA(controls_.Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  bool isRadio = control == OptionControl::ShowNothing || control == OptionControl::TrayIcon;
-  if (!isRadio) return;
-  if (checked) {
-    OptionControl partner =
-        control == OptionControl::ShowNothing ? OptionControl::TrayIcon : OptionControl::ShowNothing;
-    SendMessageA(controls_.Control(partner), BM_SETCHECK, BST_UNCHECKED, 0);
-  }
+void MainWindow::ShowOptions(const ExecutableOptions& options) {
+  CheckButton(ControlId::kShowNothingRadio, options.Shown == Visibility::ShowNothing);
+  CheckButton(ControlId::kTrayIconRadio, options.Shown == Visibility::TrayIcon);
+  CheckButton(ControlId::kPlayOnStartCheck, options.PlayOnStart);
+  CheckButton(ControlId::kExitAtEndCheck, options.ExitAtEnd);
+  CheckButton(ControlId::kExitOnKeyCheck, options.ExitOnControlKey);
+  for (int flag : {ControlId::kPlayOnStartCheck, ControlId::kExitAtEndCheck, ControlId::kExitOnKeyCheck})
+    EnableWindow(Control(flag), !FlagsLocked(options));
   SyncRadioButtons();
+  KeepFocusUsable();
 }
 
-void MainWindow::SetEnabled(OptionControl control, bool enabled) {
-  EnableWindow(controls_.Control(control), enabled);
-  KeepFocusUsable();
+bool MainWindow::IsButtonChecked(int id) const {
+  return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::CheckButton(int id, bool checked) {
+  SendMessageA(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void MainWindow::SetCaption(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }

@@ -61,9 +61,8 @@ class MainWindow : public IWizardView, public IMainForm {
   void SetExeName(const std::string& text) override;
   void SetResult(const std::string& text) override;
   void SetProgress(int progress) override;
-  bool IsChecked(OptionControl control) const override;
-  void SetChecked(OptionControl control, bool checked) override;
-  void SetEnabled(OptionControl control, bool enabled) override;
+  ExecutableOptions Options() const override;
+  void ShowOptions(const ExecutableOptions& options) override;
   void SetCaption(const std::string& text) override;
   int Left() const override;
   int Top() const override;
@@ -118,6 +117,8 @@ class MainWindow : public IWizardView, public IMainForm {
   void NoteSettingsPathChange(int control);
   void NoteRadioClick(int control);
   void SyncRadioButtons();
+  bool IsButtonChecked(int id) const;
+  void CheckButton(int id, bool checked);
   void ShowDefaultLookOn(HWND focusedButton);
 
   IMainFormHost& host_;

@@ -102,22 +102,6 @@ HWND MainWindowControls::Control(int id) const {
   return found == controls_.end() ? nullptr : found->second;
 }
 
-HWND MainWindowControls::Control(OptionControl control) const {
-  switch (control) {
-    case OptionControl::ShowNothing:
-      return Control(ControlId::kShowNothingRadio);
-    case OptionControl::TrayIcon:
-      return Control(ControlId::kTrayIconRadio);
-    case OptionControl::PlayOnStart:
-      return Control(ControlId::kPlayOnStartCheck);
-    case OptionControl::ExitAtEnd:
-      return Control(ControlId::kExitAtEndCheck);
-    case OptionControl::ExitOnControlKey:
-      return Control(ControlId::kExitOnKeyCheck);
-  }
-  return nullptr;
-}
-
 void MainWindowControls::CreateControl(HWND window, const ControlSpec& spec) {
   ControlClass windowClass = ClassOf(spec);
   bool textIsHint = spec.Kind == ControlKind::SpeedButton;

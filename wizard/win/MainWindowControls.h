@@ -6,7 +6,6 @@
 
 #include <map>
 
-#include "conversion/OptionControls.h"
 #include "wizard/win/DisplayScale.h"
 #include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/WindowFonts.h"
@@ -23,7 +22,6 @@ class MainWindowControls {
 
   // The control with this id (ControlId), or nullptr.
   HWND Control(int id) const;
-  HWND Control(OptionControl control) const;
   // A label that grows with its text takes the size of its text in its own font. With
   // "ＭＳ Ｐゴシック" that is the size of the layout table; a substitute font may make it
   // a little larger, so that the text is never cut off. A path label grows no wider

@@ -122,14 +122,13 @@ void MainWindow::NoteRadioClick(int id) {
   bool wasSelected = radioSelected_[index];
   SyncRadioButtons();
   if (wasSelected || !radioSelected_[index]) return;
-  Fire(index == 0 ? &IWizardEvents::OnShowNothingSelected : &IWizardEvents::OnTrayIconSelected);
+  Fire(&IWizardEvents::OnVisibilityChosen);
 }
 
 // Remembers which radio button is selected and makes it the group's tab stop
 // (ShowNothingRadio when neither is).
 void MainWindow::SyncRadioButtons() {
-  for (int index = 0; index < 2; ++index)
-    radioSelected_[index] = SendMessageA(Control(kRadios[index]), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  for (int index = 0; index < 2; ++index) radioSelected_[index] = IsButtonChecked(kRadios[index]);
   bool firstIsStop = radioSelected_[0] || !radioSelected_[1];
   for (int index = 0; index < 2; ++index) {
     HWND radio = Control(kRadios[index]);

@@ -3,7 +3,7 @@
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "conversion/ErrorReportText.h"
+#include "wizard/ErrorReportText.h"
 #include "wizard/win/ModalScope.h"
 #include "wizard/win/WindowState.h"
 

@@ -1,6 +1,7 @@
 #include "wizard/win/WarningBox.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "common/Texts.h"
 #include "wizard/win/SystemErrors.h"
@@ -13,6 +14,7 @@ constexpr int kTextId = 0xFFFF;  // as in the system's message boxes
 struct WarningBoxContent {
   const std::string& Text;
   FontHandle Font;
+  std::exception_ptr Failure;  // what stopped the layout, raised again after the box
 };
 
 // Distances in dialog units, turned into pixels of the message font.
@@ -89,9 +91,17 @@ void LayOut(HWND box, WarningBoxContent& content) {
 
 INT_PTR CALLBACK WarningBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      LayOut(box, *reinterpret_cast<WarningBoxContent*>(lParam));
+    case WM_INITDIALOG: {
+      // No error may pass through the system's dialog code that called this.
+      auto& content = *reinterpret_cast<WarningBoxContent*>(lParam);
+      try {
+        LayOut(box, content);
+      } catch (...) {
+        content.Failure = std::current_exception();
+        EndDialog(box, IDABORT);
+      }
       return FALSE;  // the focus is on OK already
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(box, IDOK);
       return TRUE;
@@ -109,7 +119,12 @@ void ShowWarningBox(HWND owner, const std::string& text) {
   alignas(DWORD) WORD dialogTemplate[16] = {};
   auto* header = reinterpret_cast<DLGTEMPLATE*>(dialogTemplate);
   header->style = kBoxStyle;
-  WarningBoxContent content{text, {}};
-  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), header, owner, WarningBoxProc,
-                          reinterpret_cast<LPARAM>(&content));
+  WarningBoxContent content{text, {}, nullptr};
+  const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), header, owner, WarningBoxProc,
+                                                 reinterpret_cast<LPARAM>(&content));
+  // A box that could not be made or laid out: the system's own box tells the warning, and
+  // the reason follows it.
+  if (result == -1 || content.Failure)
+    MessageBoxA(owner, text.c_str(), Texts::kWarningCaption, MB_OK | MB_ICONEXCLAMATION);
+  if (content.Failure) std::rethrow_exception(content.Failure);
 }

@@ -26,13 +26,20 @@ void WinPlatformUi::ShowHelp(unsigned context) {
   WinHelpA(application_.MainWindowHandle(), application_.HelpFile().c_str(), HELP_CONTEXT, context);
 }
 
-void WinPlatformUi::OpenHelpPage(const std::string& page, const std::string& section) {
-  if (OpenInBrowser(FileUrlOf(page, section))) return;
-  ShellExecuteA(application_.MainWindowHandle(), "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+namespace {
+// ShellExecute tells success by a value above 32.
+bool ShellOpened(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
+}  // namespace
+
+bool WinPlatformUi::OpenHelpPage(const std::string& page, const std::string& section) {
+  return OpenInBrowser(FileUrlOf(page, section)) ||
+         ShellOpened(ShellExecuteA(application_.MainWindowHandle(), "open", page.c_str(), nullptr, nullptr,
+                                   SW_SHOWNORMAL));
 }
 
-void WinPlatformUi::OpenFolder(const std::string& folder) {
-  ShellExecuteA(application_.MainWindowHandle(), "open", folder.c_str(), nullptr, nullptr, SW_SHOW);
+bool WinPlatformUi::OpenFolder(const std::string& folder) {
+  return ShellOpened(
+      ShellExecuteA(application_.MainWindowHandle(), "open", folder.c_str(), nullptr, nullptr, SW_SHOW));
 }
 
 std::string WinPlatformUi::CurrentFolder() {

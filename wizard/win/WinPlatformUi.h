@@ -17,8 +17,8 @@ class WinPlatformUi : public IPlatformUi {
   void ShowErrorReport(const std::string& message) override;
   void SetHelpFile(const std::string& path) override;
   void ShowHelp(unsigned context) override;
-  void OpenHelpPage(const std::string& page, const std::string& section) override;
-  void OpenFolder(const std::string& folder) override;
+  bool OpenHelpPage(const std::string& page, const std::string& section) override;
+  bool OpenFolder(const std::string& folder) override;
   std::string CurrentFolder() override;
   bool ChooseSettingsFile(std::string& path) override;
   void Pause(unsigned milliseconds) override;

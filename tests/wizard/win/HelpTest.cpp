@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Texts.h"
-#include "engine/ShiftJisPath.h"
+#include "platform/ShiftJisPath.h"
 #include "tests/support/TestFiles.h"
 #include "wizard/HelpLink.h"
 #include "wizard/win/HelpBrowser.h"

@@ -55,9 +55,7 @@ TEST_F(MainWindowKeysTest, TabOnTheOptionsPageVisitsOnlyTheSelectedRadioButton) 
   EXPECT_EQ(TabWalk(5), (V{C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton,
                            C::kCloseButton, C::kShowNothingRadio}));
 
-  Form.SetChecked(OptionControl::TrayIcon, true);
-  for (auto flag : {OptionControl::PlayOnStart, OptionControl::ExitAtEnd, OptionControl::ExitOnControlKey})
-    Form.SetEnabled(flag, true);
+  Form.ShowOptions({Visibility::TrayIcon, true, true, true});
   SetFocus(Control(C::kTrayIconRadio));
   EXPECT_EQ(TabWalk(5), (V{C::kTrayIconRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck,
                            C::kHelpButton, C::kBackButton}));
@@ -67,12 +65,10 @@ TEST_F(MainWindowKeysTest, ArrowKeysMoveBetweenTheRadioButtonsAndSelect) {
   ShowOptionsPage();
   PressKey(VK_DOWN);
   EXPECT_EQ(GetFocus(), Control(C::kTrayIconRadio));
-  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
-  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
+  EXPECT_EQ(Visibility::TrayIcon, Form.Options().Shown);
   PressKey(VK_UP);
-  EXPECT_TRUE(Form.IsChecked(OptionControl::ShowNothing));
-  EXPECT_EQ(Events.Count("OnTrayIconSelected"), 1);
-  EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
+  EXPECT_EQ(Visibility::ShowNothing, Form.Options().Shown);
+  EXPECT_EQ(Events.Count("OnVisibilityChosen"), 2);
 }
 
 TEST_F(MainWindowKeysTest, EnterPressesNextOnlyWhileItIsEnabled) {
@@ -127,17 +123,17 @@ TEST_F(MainWindowKeysTest, AccessKeysReachOnlyTheVisiblePageAndTheBottomButtons)
 
   ShowOptionsPage();
   PressAltKey('t');
-  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
-  EXPECT_EQ(Events.Count("OnTrayIconSelected"), 1);
+  EXPECT_EQ(Visibility::TrayIcon, Form.Options().Shown);
+  EXPECT_EQ(Events.Count("OnVisibilityChosen"), 1);
   PressAltKey('f');
-  EXPECT_TRUE(Form.IsChecked(OptionControl::ShowNothing));
-  EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
+  EXPECT_EQ(Visibility::ShowNothing, Form.Options().Shown);
+  EXPECT_EQ(Events.Count("OnVisibilityChosen"), 2);
   EXPECT_EQ(Events.Count("OnOpenFolder"), 0);
 
   Form.ShowPagePanel(WizardPage::Done);
   PressAltKey('f');
   EXPECT_EQ(Events.Count("OnOpenFolder"), 1);
-  EXPECT_EQ(Events.Count("OnShowNothingSelected"), 1);
+  EXPECT_EQ(Events.Count("OnVisibilityChosen"), 2);
   PressAltKey('b');
   EXPECT_EQ(Events.Count("OnBack"), 1);
 }

@@ -10,7 +10,7 @@
 
 #include "resources/ResourceIds.h"
 #include "tests/wizard/win/WindowTestSupport.h"
-#include "conversion/RememberedOptions.h"
+#include "wizard/RememberedPosition.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/WinHandles.h"
@@ -176,7 +176,8 @@ TEST_F(MainWindowScaleTest, NoLabelCutsOffItsText) {
 TEST_F(MainWindowScaleTest, AtTheFirstStartTheWindowStandsInTheMiddleOfTheScreen) {
   NothingStored store;
   const ScreenSize screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  RememberedOptions(store).Read(Form, screen, [](OptionControl, bool) {});
+  RememberedSection section(store);
+  ReadRememberedPosition(section, screen, Form);
   EXPECT_LE(std::abs(2 * Form.Left() + Form.OuterWidth() - screen.Width), 1);
   EXPECT_LE(std::abs(2 * Form.Top() + Form.OuterHeight() - screen.Height), 1);
 }

@@ -89,22 +89,21 @@ TEST_F(MainWindowTest, ADropOfFilesPassesOnTheFirst) {
   EXPECT_EQ(Events.DroppedPaths, Calls{first});
 }
 
-TEST_F(MainWindowTest, RadioButtonsFromCodeRunNoHandler) {
-  Form.SetChecked(OptionControl::TrayIcon, true);
-  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
-  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
-  EXPECT_TRUE(GetWindowLongA(Control(C::kTrayIconRadio), GWL_STYLE) & WS_TABSTOP);
-  EXPECT_FALSE(GetWindowLongA(Control(C::kShowNothingRadio), GWL_STYLE) & WS_TABSTOP);
-
-  Form.SetChecked(OptionControl::TrayIcon, false);  // deselects only TrayIconRadio
-  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
-  EXPECT_FALSE(Form.IsChecked(OptionControl::TrayIcon));
-  EXPECT_TRUE(GetWindowLongA(Control(C::kShowNothingRadio), GWL_STYLE) & WS_TABSTOP);
-
-  Form.SetChecked(OptionControl::PlayOnStart, false);
-  EXPECT_FALSE(Form.IsChecked(OptionControl::PlayOnStart));
-  Form.SetEnabled(OptionControl::PlayOnStart, true);
-  EXPECT_TRUE(IsWindowEnabled(Control(C::kPlayOnStartCheck)));
+// The options go onto the controls and come back as the same value, the flags locked
+// while nothing is shown; no handler runs.
+TEST_F(MainWindowTest, OptionsShownFromCodeComeBackAsTheyWereAndRunNoHandler) {
+  using V = Visibility;
+  const ExecutableOptions values[] = {{V::TrayIcon, false, true, false},
+                                      {V::Unchosen, true, false, true},
+                                      {V::ShowNothing, true, true, true}};
+  for (const ExecutableOptions& options : values) {
+    Form.ShowOptions(options);
+    EXPECT_TRUE(options == Form.Options());
+    EXPECT_EQ(options.Shown != V::ShowNothing, IsWindowEnabled(Control(C::kPlayOnStartCheck)) != FALSE);
+    // The selected radio button, or the first when neither is, is the group's tab stop.
+    EXPECT_EQ(options.Shown == V::TrayIcon,
+              (GetWindowLongA(Control(C::kTrayIconRadio), GWL_STYLE) & WS_TABSTOP) != 0);
+  }
   EXPECT_EQ(Events.Calls, Calls{"OnCreate"});
 }
 
@@ -112,14 +111,13 @@ TEST_F(MainWindowTest, ClickOnARadioButtonRunsItsHandlerOnlyWhenItBecomesSelecte
   Form.ShowPagePanel(WizardPage::Options);
   ClickButton(C::kTrayIconRadio);
   ClickButton(C::kTrayIconRadio);
-  EXPECT_TRUE(Form.IsChecked(OptionControl::TrayIcon));
-  EXPECT_FALSE(Form.IsChecked(OptionControl::ShowNothing));
+  EXPECT_EQ(Visibility::TrayIcon, Form.Options().Shown);
   ClickButton(C::kShowNothingRadio);
-  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnTrayIconSelected", "OnShowNothingSelected"}));
+  EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnVisibilityChosen", "OnVisibilityChosen"}));
   // Selected from code, then clicked: already selected, no handler.
-  Form.SetChecked(OptionControl::TrayIcon, true);
+  Form.ShowOptions({Visibility::TrayIcon, true, true, true});
   ClickButton(C::kTrayIconRadio);
-  EXPECT_EQ(Events.Count("OnTrayIconSelected"), 1);
+  EXPECT_EQ(Events.Count("OnVisibilityChosen"), 2);
 }
 
 TEST_F(MainWindowTest, ClicksReachTheirHandlers) {

@@ -25,8 +25,7 @@ class ShowcaseEvents : public IWizardEvents {
   void OnStartOver() override {}
   void OnSettingsPathChange() override {}
   void OnFileDropped(const std::string&) override {}
-  void OnShowNothingSelected() override {}
-  void OnTrayIconSelected() override {}
+  void OnVisibilityChosen() override {}
 };
 
 void FillIn(MainWindow& form, int page) {

@@ -41,8 +41,7 @@ class RecordingEvents : public IWizardEvents {
     DroppedPaths.push_back(path);
     Record("OnFileDropped");
   }
-  void OnShowNothingSelected() override { Record("OnShowNothingSelected"); }
-  void OnTrayIconSelected() override { Record("OnTrayIconSelected"); }
+  void OnVisibilityChosen() override { Record("OnVisibilityChosen"); }
 
  private:
   void Record(const char* handler);

@@ -5,64 +5,65 @@
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
-#include "engine/ConversionEngine.h"
+#include "conversion/Conversion.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
-class SettingsFile : public ::testing::Test {
+class SettingsFileLoad : public ::testing::Test {
  protected:
-  // Loads bytes from a file and validates them, as the wizard does on leaving page 0.
+  // Loads bytes from a file and checks them, as the wizard does on leaving page 0.
   bool LoadAndValidate(const std::string& bytes) {
     WriteBytes(Path, bytes);
-    return Engine.LoadSettingsFile(Path) && Engine.ValidateSettingsFile(Path);
+    return Load(Path) == SettingsCheck::Accepted;
   }
+  SettingsCheck Load(const std::string& path) { return LoadSettings(Settings, Warnings, path); }
 
   TempFolder Folder;
   std::string Path = Folder / "macro.zep";
   WarningRecorder Warnings;
-  ConversionEngine Engine{Warnings};
+  SettingsFile Settings;
 };
 
 const std::vector<std::string> kFiveBodyLines = {"a", "b", "c", "d", "e"};
 }  // namespace
 
-TEST_F(SettingsFile, NeedsSixLines) {
+TEST_F(SettingsFileLoad, NeedsSixLines) {
   EXPECT_FALSE(LoadAndValidate(SettingsFileBytes({"a", "b", "c", "d"})));
-  EXPECT_EQ(Engine.Lines().Count(), 5);
+  EXPECT_EQ(Settings.Lines.Count(), 5);
   EXPECT_TRUE(LoadAndValidate(SettingsFileBytes(kFiveBodyLines)));
-  EXPECT_EQ(Engine.Lines().Count(), 6);
-  EXPECT_TRUE(Warnings.Warnings.empty());
+  EXPECT_EQ(Settings.Lines.Count(), 6);
+  EXPECT_EQ(Warnings.Warnings, std::vector<std::string>{Texts::kSettingsFileWrongFormat});
 }
 
-TEST_F(SettingsFile, AnyTerminatorGivesTheSameLines) {
+TEST_F(SettingsFileLoad, AnyTerminatorGivesTheSameLines) {
   for (const char* terminator : {"\r\n", "\n", "\r"}) {
     ASSERT_TRUE(LoadAndValidate(SettingsFileBytes(kFiveBodyLines, terminator))) << terminator;
-    EXPECT_EQ(Engine.Lines().Count(), 6);
-    EXPECT_EQ(Engine.Lines().Get(0), FreshHeader());
-    EXPECT_EQ(Engine.Lines().Get(5), "e");
+    EXPECT_EQ(Settings.Lines.Count(), 6);
+    EXPECT_EQ(Settings.Lines.Get(0), FreshHeader());
+    EXPECT_EQ(Settings.Lines.Get(5), "e");
   }
   std::string unterminated = SettingsFileBytes(kFiveBodyLines);
   unterminated.resize(unterminated.size() - 2);
   EXPECT_TRUE(LoadAndValidate(unterminated));
-  EXPECT_EQ(Engine.Lines().Count(), 6);
+  EXPECT_EQ(Settings.Lines.Count(), 6);
   EXPECT_TRUE(LoadAndValidate(SettingsFileBytes({"a", "b", "c", "d"}) + "\r\n"));
-  EXPECT_EQ(Engine.Lines().Count(), 6);
-  EXPECT_EQ(Engine.Lines().Get(5), "");
+  EXPECT_EQ(Settings.Lines.Count(), 6);
+  EXPECT_EQ(Settings.Lines.Get(5), "");
 }
 
-TEST_F(SettingsFile, NulCutsTheFile) {
+TEST_F(SettingsFileLoad, NulCutsTheFile) {
   std::string bytes = SettingsFileBytes({"a", "b", std::string("c\0c", 3), "d", "e"});
   EXPECT_FALSE(LoadAndValidate(bytes));
-  ASSERT_EQ(Engine.Lines().Count(), 4);
-  EXPECT_EQ(Engine.Lines().Get(3), "c");
+  ASSERT_EQ(Settings.Lines.Count(), 4);
+  EXPECT_EQ(Settings.Lines.Get(3), "c");
   EXPECT_FALSE(LoadAndValidate(""));
-  EXPECT_EQ(Engine.Lines().Count(), 0);
+  EXPECT_EQ(Settings.Lines.Count(), 0);
   EXPECT_FALSE(LoadAndValidate(std::string(1, '\0') + SettingsFileBytes(kFiveBodyLines)));
-  EXPECT_EQ(Engine.Lines().Count(), 0);
+  EXPECT_EQ(Settings.Lines.Count(), 0);
 }
 
-TEST_F(SettingsFile, MarkerIsComparedByteForByte) {
+TEST_F(SettingsFileLoad, MarkerIsComparedByteForByte) {
   std::string header = FreshHeader();
   std::string body;
   for (const std::string& line : kFiveBodyLines) body += line + "\r\n";
@@ -80,40 +81,34 @@ TEST_F(SettingsFile, MarkerIsComparedByteForByte) {
   EXPECT_FALSE(LoadAndValidate("x\r\n" + FreshHeader() + "\r\n" + body));
 }
 
-TEST_F(SettingsFile, MissingFileOrFolderShowsTheWarning) {
-  EXPECT_FALSE(Engine.LoadSettingsFile(Folder / "none.zep"));
+TEST_F(SettingsFileLoad, MissingFileOrFolderShowsTheWarning) {
+  EXPECT_EQ(SettingsCheck::Missing, Load(Folder / "none.zep"));
   ASSERT_TRUE(MakeFolder(Folder / "folder.zep"));
-  EXPECT_FALSE(Engine.LoadSettingsFile(Folder / "folder.zep"));
+  EXPECT_EQ(SettingsCheck::Missing, Load(Folder / "folder.zep"));
   EXPECT_EQ(Warnings.Warnings, std::vector<std::string>(2, Texts::kSettingsFileMissing));
 }
 
-TEST_F(SettingsFile, SourceFolderFollowsTheLastSuccessfulLoad) {
+TEST_F(SettingsFileLoad, SourceFolderFollowsTheLastSuccessfulLoad) {
   ASSERT_TRUE(LoadAndValidate(SettingsFileBytes(kFiveBodyLines)));
-  const std::string folder = Engine.SourceFolder();
-  EXPECT_FALSE(Engine.LoadSettingsFile(Folder / "none.zep"));
-  EXPECT_EQ(Engine.SourceFolder(), folder);
-  EXPECT_EQ(Engine.Lines().Count(), 0);
+  const std::string folder = Settings.Folder;
+  EXPECT_EQ(SettingsCheck::Missing, Load(Folder / "none.zep"));
+  EXPECT_EQ(Settings.Folder, folder);
+  EXPECT_FALSE(Settings.Accepted);
+  EXPECT_EQ(Settings.Lines.Count(), 0);
 }
 
-TEST_F(SettingsFile, ValidationNeedsTheFileStillThere) {
-  WriteBytes(Path, SettingsFileBytes(kFiveBodyLines));
-  ASSERT_TRUE(Engine.LoadSettingsFile(Path));
-  ASSERT_EQ(std::remove(Path.c_str()), 0);
-  EXPECT_FALSE(Engine.ValidateSettingsFile(Path));
-}
-
-TEST_F(SettingsFile, LongLinesAreKeptWhole) {
+TEST_F(SettingsFileLoad, LongLinesAreKeptWhole) {
   const std::string longLine(100000, '\x88');
   ASSERT_TRUE(LoadAndValidate(SettingsFileBytes({"a", longLine, "c", "d", "e"})));
-  EXPECT_EQ(Engine.Lines().Get(2), longLine);
-  EXPECT_EQ(Engine.Lines().Get(3), "c");
+  EXPECT_EQ(Settings.Lines.Get(2), longLine);
+  EXPECT_EQ(Settings.Lines.Get(3), "c");
 }
 
 // No executable can hold a settings file of 4 GB: it is refused before it is read.
-TEST_F(SettingsFile, FileTooLargeForAnExecutableIsRefused) {
+TEST_F(SettingsFileLoad, FileTooLargeForAnExecutableIsRefused) {
   WriteSparseFile(Path, uint64_t{1} << 32);
   try {
-    Engine.LoadSettingsFile(Path);
+    Load(Path);
     FAIL() << "no error";
   } catch (const EFOpenError& error) {
     EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kSettingsFileTooLarge, Path)));

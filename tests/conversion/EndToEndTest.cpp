@@ -8,7 +8,7 @@
 
 #include "platform/File.h"
 #include "platform/SystemHandles.h"
-#include "tests/engine/ConversionFixture.h"
+#include "tests/conversion/ConversionFixture.h"
 #include "tests/support/WaitFor.h"
 
 namespace {
@@ -55,10 +55,10 @@ RunResult RunProgram(const std::string& program, const std::string& outputFile) 
   return result;
 }
 
-std::string ExpectedReport(const HeaderOptions& options, int lineCount) {
+std::string ExpectedReport(const ExecutableOptions& options, int lineCount) {
   std::ostringstream report;
   report << "column1: " << (options.ExitOnControlKey ? '1' : 'Z') << "\n"
-         << "column57: " << (options.ShowNothing ? ')' : '-') << "\n"
+         << "column57: " << (options.ShowsNothing() ? ')' : '-') << "\n"
          << "column70: " << (options.PlayOnStart ? '1' : '0') << "\n"
          << "column71: " << (options.ExitAtEnd ? '1' : '0') << "\n"
          << "lines: " << lineCount << "\n";
@@ -73,22 +73,24 @@ class EndToEnd : public ConversionFixture {
 
 TEST_F(EndToEnd, GeneratedExecutableReportsTheChosenOptions) {
   ASSERT_TRUE(PathExists(RuntimeFile)) << "the build did not make " << RuntimeFile;
-  const HeaderOptions optionSets[] = {
-      {true, true, true, true},     // what ShowNothingRadio forces
-      {false, true, false, true},   // tray icon, play on start, stay, exit on the key
-      {false, false, true, false},  // tray icon, only exit at the end
-      {false, false, false, false},
+  using V = Visibility;
+  const ExecutableOptions optionSets[] = {
+      {V::ShowNothing, true, true, true},  // what showing nothing forces
+      {V::TrayIcon, true, false, true},    // tray icon, play on start, stay, exit on the key
+      {V::TrayIcon, false, true, false},   // tray icon, only exit at the end
+      {V::Unchosen, false, false, false},
   };
-  for (const HeaderOptions& options : optionSets) {
-    ASSERT_TRUE(Engine.Convert(options, OutputPath, nullptr));
-    const RunResult run = RunProgram(OutputPath, Work / "report.txt");
+  for (const ExecutableOptions& options : optionSets) {
+    ASSERT_EQ(SettingsCheck::Accepted, LoadSettings(Settings, Warnings, SettingsPath));
+    ASSERT_EQ(MakeOutcome::Made, MakeExecutable(Programs, Settings, options, OutputPath, nullptr));
+    const RunResult run = RunProgram(OutputPath, Source / "report.txt");
     EXPECT_EQ(run.ExitCode, 0u);
     EXPECT_EQ(run.Output, ExpectedReport(options, 7));
   }
 }
 
 TEST_F(EndToEnd, DemoPlayerWithoutAttachmentFails) {
-  const RunResult run = RunProgram(OwnFolder() + "demo_player.exe", Work / "report.txt");
+  const RunResult run = RunProgram(OwnFolder() + "demo_player.exe", Source / "report.txt");
   EXPECT_NE(run.ExitCode, 0u);
   EXPECT_EQ(run.Output, "");
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/ShiftJisPath.h"
+#include "platform/ShiftJisPath.h"
 
 namespace {
 std::string ProposedName(const std::string& settingsPath) {
@@ -17,6 +17,8 @@ TEST(ShiftJisPath, FolderPartStopsAtTheLastRealSeparator) {
   EXPECT_EQ(FolderPart("macro.zep"), "");
   EXPECT_EQ(FolderPart("表.zep"), "");
   EXPECT_EQ(FolderPart("\\\\server\\share\\m.zep"), "\\\\server\\share\\");
+  EXPECT_EQ(FolderPart("C:/macros/a.zep"), "C:/macros/");
+  EXPECT_EQ(FolderPart("dir.v2/macro"), "dir.v2/");
 }
 
 TEST(ShiftJisPath, NamePartIsWhatFollowsTheFolder) {
@@ -31,6 +33,7 @@ TEST(ShiftJisPath, ProposedExecutableNames) {
   EXPECT_EQ(ProposedName("macro.old.zep"), "macro.old.exe");
   EXPECT_EQ(ProposedName("macro"), "macro.exe");
   EXPECT_EQ(ProposedName("C:\\data.old\\macro"), "macro.exe");
+  EXPECT_EQ(ProposedName("dir.v2/macro"), "macro.exe");
   EXPECT_EQ(ProposedName(".zep"), ".exe");
   EXPECT_EQ(ProposedName("C:\\作業\\表.zep"), "表.exe");
   EXPECT_EQ(ProposedName("C:\\作業\\表"), "表.exe");

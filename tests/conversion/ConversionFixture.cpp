@@ -1,22 +1,19 @@
-#include "tests/engine/ConversionFixture.h"
+#include "tests/conversion/ConversionFixture.h"
 
 #include <algorithm>
 
-#include "cipher/Blowfish.h"
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/RuntimeFile.h"
 #include "tools/packer/BlowfishEncoder.h"
-#include "tools/packer/RuntimePacker.h"
 
-ConversionFixture::ConversionFixture(std::string programFolder) {
-  if (programFolder.empty()) programFolder = Program.Path();
-  RuntimeFile = programFolder + "Zepcom.dat";
-  Engine.SetProgram(programFolder, "zepplay.exe");
-  Engine.SetWorkFolder(Work.Path());
+ConversionFixture::ConversionFixture(std::string programFolder)
+    : Programs((programFolder.empty() ? Program.Path() : programFolder) + "zepplay.exe") {
+  RuntimeFile = Programs.RuntimeFile();
   WriteBytes(SettingsPath, SettingsFileBytes({"1,a", "2,b", "3,c", "4,d", "5,e", "6,f"}));
-  EXPECT_TRUE(Engine.LoadSettingsFile(SettingsPath));
-  OutputPath = Engine.SourceFolder() + kExeName;
+  EXPECT_EQ(SettingsCheck::Accepted, LoadSettings(Settings, Warnings, SettingsPath));
+  OutputPath = Settings.Folder + kExeName;
 }
 
 void ConversionFixture::WriteRuntimeFile(const std::string& image) {
@@ -25,23 +22,17 @@ void ConversionFixture::WriteRuntimeFile(const std::string& image) {
   WriteBytes(RuntimeFile, encoder.EncipherPaddedECB(image));
 }
 
-bool ConversionFixture::KeyCleared() {
-  std::string plain;
-  try {
-    Engine.RuntimeCipher().DecipherString("++++++++++++", plain);
-  } catch (const EKeyError& error) {
-    return error.Message() == "Blowfish: Key not set";
-  }
-  return false;
+MakeOutcome ConversionFixture::Convert(const std::string& outputPath) {
+  return MakeExecutable(Programs, Settings, ExecutableOptions{}, outputPath,
+                        [this](int percent) { Progress.push_back(percent); });
 }
 
 void ConversionFixture::ExpectOutputRefused(const std::string& exeName) {
   try {
-    Engine.Convert(HeaderOptions{}, Engine.SourceFolder() + exeName, nullptr);
+    Convert(Settings.Folder + exeName);
     ADD_FAILURE() << "no error for " << exeName;
   } catch (const EFCreateError& error) {
-    EXPECT_EQ(Hex(error.Message()),
-              Hex(FormatText(Texts::kFileCreateError, Engine.SourceFolder() + exeName)));
+    EXPECT_EQ(Hex(error.Message()), Hex(FormatText(Texts::kFileCreateError, Settings.Folder + exeName)));
   }
 }
 

@@ -1,4 +1,4 @@
-#include "conversion/ErrorReportText.h"
+#include "wizard/ErrorReportText.h"
 
 std::string ErrorReportText(const std::string& message) {
   if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";

@@ -1,4 +1,4 @@
-#include "tests/engine/FaultInjection.h"
+#include "tests/conversion/FaultInjection.h"
 
 #include <dlfcn.h>
 #include <errno.h>

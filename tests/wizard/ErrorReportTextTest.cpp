@@ -1,4 +1,4 @@
-#include "conversion/ErrorReportText.h"
+#include "wizard/ErrorReportText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,71 @@
+#include "conversion/Conversion.h"
+
+#include <utility>
+
+#include "common/Texts.h"
+#include "engine/ExecutableLimits.h"
+#include "engine/HeaderLine.h"
+#include "engine/RuntimeFile.h"
+#include "platform/ShiftJisPath.h"
+#include "platform/File.h"
+
+namespace {
+constexpr char kExecutableExtension[] = ".exe";
+constexpr int kProgressRewritten = 33;
+// Beside the runtime file: the window and the console program.
+constexpr const char* kProgramFileNames[] = {"zepplay.exe", "zepplayc.exe"};
+
+// Writes options into the header line, line 0 of the list.
+void WriteOptionsIntoHeader(LineList& lines, const ExecutableOptions& options) {
+  std::string header = RewriteHeader(lines.Get(0), options);
+  lines.Insert(0, std::move(header));
+  lines.Delete(1);
+}
+}  // namespace
+
+ProgramFiles::ProgramFiles(std::string programPath)
+    : programPath_(std::move(programPath)), folder_(FolderPart(programPath_)) {}
+
+std::string ProgramFiles::RuntimeFile() const { return RuntimeFileIn(folder_); }
+
+std::vector<KeptFile> ProgramFiles::Kept() const {
+  std::vector<KeptFile> kept = {{RuntimeFile(), ErrorReason::OutputIsRuntimeFile},
+                                {programPath_, ErrorReason::OutputIsProgram}};
+  for (const char* program : kProgramFileNames)
+    kept.push_back({folder_ + program, ErrorReason::OutputIsProgram});
+  return kept;
+}
+
+SettingsCheck LoadSettings(SettingsFile& settings, IWarningSink& warnings, const std::string& path) {
+  if (!ReadSettingsFile(path, settings)) {
+    warnings.ShowWarning(Texts::kSettingsFileMissing);
+    return SettingsCheck::Missing;
+  }
+  if (!settings.Accepted) {
+    warnings.ShowWarning(Texts::kSettingsFileWrongFormat);
+    return SettingsCheck::WrongFormat;
+  }
+  return SettingsCheck::Accepted;
+}
+
+std::string ProposedExecutableName(const std::string& settingsPath) {
+  return ChangeExtension(NamePart(settingsPath), kExecutableExtension);
+}
+
+MakeOutcome MakeExecutable(const ProgramFiles& program, SettingsFile& settings,
+                           const ExecutableOptions& options, const std::string& outputPath,
+                           const ProgressCallback& progress) {
+  // Settings that were replaced meanwhile and rejected on the way back are never converted.
+  if (!settings.Accepted) return MakeOutcome::SettingsRejected;
+  WriteOptionsIntoHeader(settings.Lines, options);
+  if (progress) progress(kProgressRewritten);
+  const std::string runtimeFile = program.RuntimeFile();
+  if (!platform::FileExists(runtimeFile)) return MakeOutcome::RuntimeMissing;
+  std::vector<KeptFile> kept = program.Kept();
+  kept.push_back({settings.Path, ErrorReason::OutputIsSettingsFile});
+  GuardedOutput output(outputPath, kept, kLargestExecutableSize);
+  // A runtime file gone meanwhile counts as missing, as it would a moment earlier.
+  if (!AssembleExecutable(runtimeFile, settings.Lines.Text(), output, progress))
+    return MakeOutcome::RuntimeMissing;
+  return output.Finish() == OutputOutcome::Unchanged ? MakeOutcome::Unchanged : MakeOutcome::Made;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The commands on executables that the program made: reading back what one holds,
+// taking its settings file out, and making it again with the current runtime. Each finds
+// the executable's two parts exactly, or tells that it is none of the program's.
+#include <functional>
+#include <string>
+
+#include "conversion/Conversion.h"
+#include "engine/ExecutableReading.h"
+
+struct ExecutableContents {
+  ExecutableParts Parts;  // sizes, the runtime's digest and whether it is the current one
+  int SettingsLines = 0;
+  ExecutableOptions Options;  // as the header line carries them
+};
+
+// False when path is no executable the program made. Raises EFOpenError or EReadError
+// when it cannot be read.
+bool InspectExecutable(const ProgramFiles& program, const std::string& path, ExecutableContents& contents);
+
+enum class ExtractOutcome { NotMadeByZepplay, Written, Unchanged, OtherFileKept };
+
+// Writes the settings part of executablePath, byte for byte, to targetPath through the
+// guarded output, which also keeps the executable itself; a target with other bytes is
+// replaced or kept as existing asks.
+ExtractOutcome ExtractSettings(const ProgramFiles& program, const std::string& executablePath,
+                               const std::string& targetPath, ExistingTarget existing);
+
+enum class UpdateOutcome {
+  NotMadeByZepplay,
+  NoSettingsInside,  // the settings part is no settings file
+  RuntimeMissing,    // no runtime file: nothing made
+  Updated,
+  UpToDate,  // the executable holds what it would be made of: it was not touched
+};
+
+// The options an executable is made again with, given those it has.
+using OptionsChoice = std::function<ExecutableOptions(const ExecutableOptions& current)>;
+
+// Makes the executable at path again, in its place, from its own settings with the
+// options choose gives and the current runtime.
+UpdateOutcome UpdateExecutable(const ProgramFiles& program, const std::string& path,
+                               const OptionsChoice& choose, const ProgressCallback& progress);
