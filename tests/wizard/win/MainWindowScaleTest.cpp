@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
+#include "tests/support/ProcessDriver.h"
 #include "tests/wizard/win/WindowTestSupport.h"
 #include "conversion/RememberedOptions.h"
+#include "conversion/win/RegistryOptionsStore.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/WinHandles.h"
@@ -191,4 +193,20 @@ TEST_F(MainWindowScaleTest, OnAMonitorOfAnotherResolutionTheWindowIsLaidOutAgain
   EXPECT_TRUE(EqualRect(&frame, &suggested));
   ExpectLayoutAt(dpi);
   ExpectPicturesFor(dpi);
+}
+
+// A position that the program left at 100 % near the right edge of a 1024 x 768 screen:
+// at a larger scale the window would reach past the edge, and moves the least distance
+// that brings it whole onto the work area.
+TEST_F(MainWindowScaleTest, APositionLeftAtASmallerScaleKeepsTheWholeWindowOnTheWorkArea) {
+  PlantText("Left", "545");
+  PlantText("Top", "234");
+  RegistryOptionsStore store;
+  RememberedOptions(store).Read(Form, {1024, 768}, [](OptionControl, bool) {});
+  DeleteOptionsKey();
+  ShowWindowAndSettle();
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(Form.Left(), std::min<int>(545, work.right - Form.OuterWidth()));
+  EXPECT_EQ(Form.Top(), std::min<int>(234, work.bottom - Form.OuterHeight()));
 }
