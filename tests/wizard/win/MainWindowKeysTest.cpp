@@ -2,6 +2,8 @@
 // Enter and the default button, Esc, access keys and F1.
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "tests/wizard/win/WindowTestSupport.h"
@@ -44,9 +46,10 @@ TEST_F(MainWindowKeysTest, FocusStartsInTheSettingsPathAndTabGoesRound) {
   using V = std::vector<int>;
   EXPECT_EQ(GetFocus(), Control(C::kSettingsPathEdit));
   // Back and Next are disabled and skipped.
-  EXPECT_EQ(TabWalk(3), (V{C::kSettingsPathEdit, C::kHelpButton, C::kCloseButton, C::kSettingsPathEdit}));
-  EXPECT_EQ(TabWalk(3, true),
-            (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kSettingsPathEdit}));
+  EXPECT_EQ(TabWalk(4), (V{C::kSettingsPathEdit, C::kBrowseButton, C::kHelpButton, C::kCloseButton,
+                           C::kSettingsPathEdit}));
+  EXPECT_EQ(TabWalk(4, true), (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kBrowseButton,
+                                 C::kSettingsPathEdit}));
 }
 
 TEST_F(MainWindowKeysTest, TabOnTheOptionsPageVisitsOnlyTheSelectedRadioButton) {
@@ -95,7 +98,7 @@ TEST_F(MainWindowKeysTest, EnterPressesNextOnlyWhileItIsEnabled) {
 
 TEST_F(MainWindowKeysTest, EnterOnAnotherButtonPressesThatButton) {
   Form.SetNextEnabled(true);
-  PressKey(VK_TAB);  // from the settings path to Help
+  for (int step = 0; step < 2; ++step) PressKey(VK_TAB);  // from the settings path past the folder to Help
   ASSERT_EQ(GetFocus(), Control(C::kHelpButton));
   EXPECT_EQ(GetWindowLongA(Control(C::kHelpButton), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
   EXPECT_EQ(GetWindowLongA(Control(C::kNextButton), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
@@ -160,4 +163,41 @@ TEST_F(MainWindowKeysTest, HidingThePageWithTheFocusMovesItToTheVisiblePage) {
   EXPECT_EQ(GetFocus(), Control(C::kExeNameEdit));
   Form.ShowPagePanel(WizardPage::Done);
   EXPECT_EQ(GetFocus(), Control(C::kOpenFolderButton));
+}
+
+// Every page by the keyboard alone: Tab goes round the page and the usable buttons below
+// it, the focus always on one of them; every action answers Space and Enter; the tool
+// button and the link show the focus.
+TEST_F(MainWindowKeysTest, TheKeyboardAloneReachesEveryActionOnEveryPage) {
+  const std::map<int, std::string> actions = {
+      {C::kHelpButton, "OnHelp"},        {C::kBackButton, "OnBack"},
+      {C::kNextButton, "OnNext"},        {C::kCloseButton, "OnClose"},
+      {C::kBrowseButton, "OnBrowse"},    {C::kOpenFolderButton, "OnOpenFolder"},
+      {C::kStartOverLink, "OnStartOver"}};
+  const std::vector<int> rounds[] = {
+      {C::kSettingsPathEdit, C::kBrowseButton, C::kHelpButton, C::kNextButton, C::kCloseButton},
+      {C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
+      {C::kExeNameEdit, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
+      {C::kOpenFolderButton, C::kStartOverLink, C::kHelpButton, C::kCloseButton}};
+  std::map<int, std::vector<COLORREF>> unfocused;
+  for (int id : {C::kBrowseButton, C::kStartOverLink}) unfocused[id] = PrintedPixels(Control(id));
+  std::vector<std::string> expected = Events.Calls;
+  for (WizardPage page : kWizardPages) {
+    std::vector<int> round = rounds[PageNumber(page)];
+    Form.ShowPagePanel(page);
+    Form.SetBackEnabled(std::count(round.begin(), round.end(), C::kBackButton));
+    Form.SetNextEnabled(std::count(round.begin(), round.end(), C::kNextButton));
+    std::rotate(round.begin(), std::find(round.begin(), round.end(), GetDlgCtrlID(GetFocus())), round.end());
+    for (int id : round) {
+      ASSERT_EQ(GetDlgCtrlID(GetFocus()), id);
+      EXPECT_TRUE(!unfocused.count(id) || PrintedPixels(Control(id)) != unfocused[id]) << "no focus mark";
+      for (WPARAM key : {VK_SPACE, VK_RETURN}) {
+        if (!actions.count(id)) continue;
+        PressKey(key);
+        expected.push_back(actions.at(id));
+        ASSERT_EQ(Events.Calls, expected);
+      }
+      PressKey(VK_TAB);
+    }
+  }
 }
