@@ -1,4 +1,4 @@
-// Where a remembered window position is kept and where it is moved onto its work area.
+// Where a remembered window position is kept and where it is moved onto a monitor.
 #include <gtest/gtest.h>
 
 #include "wizard/ScreenPlacement.h"

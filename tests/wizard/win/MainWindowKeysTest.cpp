@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "tests/wizard/win/WindowTestSupport.h"
@@ -165,39 +166,33 @@ TEST_F(MainWindowKeysTest, HidingThePageWithTheFocusMovesItToTheVisiblePage) {
   EXPECT_EQ(GetFocus(), Control(C::kOpenFolderButton));
 }
 
-// Every page by the keyboard alone: Tab goes round the page and the usable buttons below
-// it, the focus always on one of them; every action answers Space and Enter; the tool
-// button and the link show the focus.
+// Every page by the keyboard alone: the focus comes into the page, Tab goes round it and the
+// usable buttons, each button answers Space and Enter, the tool button and the link show it.
 TEST_F(MainWindowKeysTest, TheKeyboardAloneReachesEveryActionOnEveryPage) {
-  const std::map<int, std::string> actions = {
-      {C::kHelpButton, "OnHelp"},        {C::kBackButton, "OnBack"},
-      {C::kNextButton, "OnNext"},        {C::kCloseButton, "OnClose"},
-      {C::kBrowseButton, "OnBrowse"},    {C::kOpenFolderButton, "OnOpenFolder"},
-      {C::kStartOverLink, "OnStartOver"}};
   const std::vector<int> rounds[] = {
       {C::kSettingsPathEdit, C::kBrowseButton, C::kHelpButton, C::kNextButton, C::kCloseButton},
       {C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
       {C::kExeNameEdit, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
       {C::kOpenFolderButton, C::kStartOverLink, C::kHelpButton, C::kCloseButton}};
-  std::map<int, std::vector<COLORREF>> unfocused;
-  for (int id : {C::kBrowseButton, C::kStartOverLink}) unfocused[id] = PrintedPixels(Control(id));
-  std::vector<std::string> expected = Events.Calls;
+  const std::set<int> fields = {C::kSettingsPathEdit, C::kShowNothingRadio, C::kExeNameEdit};
+  std::map<int, std::vector<COLORREF>> unmarked;
+  for (int id : {C::kBrowseButton, C::kStartOverLink}) unmarked[id] = PrintedPixels(Control(id));
   for (WizardPage page : kWizardPages) {
-    std::vector<int> round = rounds[PageNumber(page)];
+    const std::vector<int>& round = rounds[PageNumber(page)];
     Form.ShowPagePanel(page);
     Form.SetBackEnabled(std::count(round.begin(), round.end(), C::kBackButton));
     Form.SetNextEnabled(std::count(round.begin(), round.end(), C::kNextButton));
-    std::rotate(round.begin(), std::find(round.begin(), round.end(), GetDlgCtrlID(GetFocus())), round.end());
     for (int id : round) {
       ASSERT_EQ(GetDlgCtrlID(GetFocus()), id);
-      EXPECT_TRUE(!unfocused.count(id) || PrintedPixels(Control(id)) != unfocused[id]) << "no focus mark";
-      for (WPARAM key : {VK_SPACE, VK_RETURN}) {
-        if (!actions.count(id)) continue;
-        PressKey(key);
-        expected.push_back(actions.at(id));
-        ASSERT_EQ(Events.Calls, expected);
+      EXPECT_TRUE(!unmarked.count(id) || PrintedPixels(Control(id)) != unmarked[id]) << "no focus mark";
+      const size_t calls = Events.Calls.size();
+      if (!fields.count(id)) {
+        PressKey(VK_SPACE);
+        PressKey(VK_RETURN);
       }
+      EXPECT_EQ(Events.Calls.size(), calls + (fields.count(id) ? 0 : 2)) << id;
       PressKey(VK_TAB);
     }
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), round.front());
   }
 }

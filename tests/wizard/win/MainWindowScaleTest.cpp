@@ -195,9 +195,8 @@ TEST_F(MainWindowScaleTest, OnAMonitorOfAnotherResolutionTheWindowIsLaidOutAgain
   ExpectPicturesFor(dpi);
 }
 
-// A position that the program left at 100 % near the right edge of a 1024 x 768 screen:
-// at a larger scale the window would reach past the edge, and moves the least distance
-// that brings it whole onto the work area.
+// Left at 100 % near the right edge of 1024 x 768, the larger window would reach past it:
+// it moves the least distance that brings it whole onto the work area.
 TEST_F(MainWindowScaleTest, APositionLeftAtASmallerScaleKeepsTheWholeWindowOnTheWorkArea) {
   PlantText("Left", "545");
   PlantText("Top", "234");
