@@ -1,7 +1,7 @@
 #pragma once
-// Keeps a window where the user can reach it: a remembered position may lie on a
-// monitor that is gone, or be any number someone stored.
-#include <vector>
+// Keeps a window whole on the screen: a remembered position may lie on a monitor that is
+// gone, be any number someone stored, or have been left at a smaller scale, where the
+// window was smaller and fitted where it now reaches past the edge.
 
 struct ScreenRect {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
@@ -11,14 +11,8 @@ struct ScreenPoint {
   int X = 0, Y = 0;
 };
 
-// The least of the title bar that must lie in one work area for the user to grab it.
-inline constexpr int kMinimumGrabWidth = 32;
-inline constexpr int kMinimumGrabHeight = 8;
-
-// Where the window with this frame should stand. titleBarHeight is the height of the
-// frame above the client area. When at least kMinimumGrabWidth x kMinimumGrabHeight
-// pixels of the title bar lie in one of workAreas, the window stays exactly where it
-// is; otherwise it moves the shortest way into nearestWorkArea, wholly when it fits
-// and with its top-left corner inside when it does not.
-ScreenPoint ReachablePosition(const ScreenRect& frame, int titleBarHeight,
-                              const std::vector<ScreenRect>& workAreas, const ScreenRect& nearestWorkArea);
+// Where the window with this frame stands whole on workArea, moved the least distance
+// from where it is: not at all when it lies whole on it already. A window wider or
+// taller than the work area puts its left or top edge on the work area's, so that its
+// title bar and its top-left corner stay on the screen.
+ScreenPoint PositionOnWorkArea(const ScreenRect& frame, const ScreenRect& workArea);

@@ -212,13 +212,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "00101"},
         StoredCase{"TwoIsTrue",
                    {{"rad1", "0"}, {"rad2", "1"}, {"Douji", "2"}, {"Left", "-4"}},
-                   -4,
+                   0,  // the frame's edge that stood off the screen comes onto it
                    "01111 111",
                    "01111"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // A position off every monitor (one that was unplugged, or any stored number) is
-// brought onto the nearest one; a visible one stays as stored (see StoredOptions).
+// brought onto the nearest one; one whole on the screen stays as stored (see StoredOptions).
 TEST_F(ZepplayProcess, APositionOffEveryMonitorIsBroughtOnScreen) {
   PlantText("Left", "-5000");
   PlantText("Top", "90000");

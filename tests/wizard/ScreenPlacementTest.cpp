@@ -5,36 +5,34 @@
 
 namespace {
 const ScreenRect kLeftMonitor = {0, 0, 1024, 738};  // a taskbar below
-const ScreenRect kRightMonitor = {1024, 0, 2944, 1080};
-constexpr int kTitleBar = 24;
 
 ScreenRect Frame(int left, int top, int width = 479, int height = 301) {
   return {left, top, left + width, top + height};
 }
 }  // namespace
 
-TEST(ScreenPlacement, AReachableTitleBarStaysWhereItIs) {
-  const std::vector<ScreenRect> monitors = {kLeftMonitor, kRightMonitor};
-  for (const ScreenRect& frame : {Frame(-4, 273), Frame(1800, 900), Frame(1000, -16), Frame(-447, 700)}) {
-    const ScreenPoint place = ReachablePosition(frame, kTitleBar, monitors, kLeftMonitor);
+TEST(ScreenPlacement, AWindowWholeOnItsWorkAreaStaysWhereItIs) {
+  for (const ScreenRect& frame : {Frame(0, 0), Frame(545, 437), Frame(0, 200, 1024, 538)}) {
+    const ScreenPoint place = PositionOnWorkArea(frame, kLeftMonitor);
     EXPECT_EQ(frame.Left, place.X);
     EXPECT_EQ(frame.Top, place.Y);
   }
 }
 
-TEST(ScreenPlacement, AnUnreachableTitleBarMovesTheShortestWayOntoTheNearestMonitor) {
-  const std::vector<ScreenRect> monitors = {kLeftMonitor};
+TEST(ScreenPlacement, AnyPartOutsideMovesTheWindowTheLeastDistanceOntoItsWorkArea) {
   const struct {
     ScreenRect Frame;
     int X, Y;
   } cases[] = {
+      {Frame(545, 234, 716, 447), 1024 - 716, 234},  // left at 100 %, shown at 150 %
+      {Frame(-4, 273), 0, 273},
       {Frame(-5000, 90000), 0, 738 - 301},  // far away on both axes
-      {Frame(-460, 100), 0, 100},           // less than the grab width left on screen
+      {Frame(-460, 100), 0, 100},           // mostly off the left edge
       {Frame(300, 732), 300, 738 - 301},    // the title bar just below the work area
       {Frame(-3000, 20, 1500, 900), 0, 0},  // too large: its top-left corner comes inside
   };
   for (const auto& c : cases) {
-    const ScreenPoint place = ReachablePosition(c.Frame, kTitleBar, monitors, kLeftMonitor);
+    const ScreenPoint place = PositionOnWorkArea(c.Frame, kLeftMonitor);
     EXPECT_EQ(c.X, place.X) << c.Frame.Left << "," << c.Frame.Top;
     EXPECT_EQ(c.Y, place.Y) << c.Frame.Left << "," << c.Frame.Top;
   }

@@ -1,8 +1,6 @@
 #include "wizard/win/MainWindow.h"
 
-#include <new>
 #include <utility>
-#include <vector>
 
 #include "common/Texts.h"
 #include "wizard/ScreenPlacement.h"
@@ -19,19 +17,6 @@ constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_
 bool IsUsable(HWND control) { return control && IsWindowVisible(control) && IsWindowEnabled(control); }
 
 ScreenRect ScreenRectOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
-  MONITORINFO info = {};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoA(monitor, &info)) return TRUE;
-  // No error may pass through the system's enumeration: the areas found so far serve.
-  try {
-    reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(ScreenRectOf(info.rcWork));
-  } catch (const std::bad_alloc&) {
-    return FALSE;
-  }
-  return TRUE;
-}
 }  // namespace
 
 MainWindow::MainWindow(IMainFormHost& host, IPlatformUi& platform) : host_(host), platform_(platform) {}
@@ -60,7 +45,7 @@ void MainWindow::Create(IWizardEvents& events) {
 }
 
 void MainWindow::Show() {
-  KeepReachable();
+  KeepWholeOnWorkArea();
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SetForegroundWindow(Handle());
   RestoreFocus();
@@ -111,19 +96,17 @@ void MainWindow::RestoreFocus() {
   if (target) SetFocus(target);
 }
 
-// A remembered position on a monitor that is gone, or out of any range, would leave
-// the window where the user cannot reach it: it moves onto the nearest monitor.
-void MainWindow::KeepReachable() {
+// A remembered position may leave part of the window off the screen (a monitor that is
+// gone, any stored number, a position left at a smaller scale): the window moves the
+// least distance that brings it whole onto the work area of the monitor it stands on
+// most, or of the nearest one, as Windows places a restored window. The remembered
+// values change only when the close step writes where the window then stands.
+void MainWindow::KeepWholeOnWorkArea() {
   const RECT frame = Frame();
-  POINT clientOrigin = {0, 0};
-  ClientToScreen(Handle(), &clientOrigin);
-  std::vector<ScreenRect> workAreas;
-  EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
-  MONITORINFO nearest = {};
-  nearest.cbSize = sizeof nearest;
-  GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &nearest);
-  const ScreenPoint place = ReachablePosition(ScreenRectOf(frame), clientOrigin.y - frame.top, workAreas,
-                                              ScreenRectOf(nearest.rcWork));
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const ScreenPoint place = PositionOnWorkArea(ScreenRectOf(frame), ScreenRectOf(monitor.rcWork));
   if (place.X != frame.left || place.Y != frame.top)
     SetWindowPos(Handle(), nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -86,7 +86,7 @@ class MainWindow : public IWizardView, public IMainForm {
   void KeepFocusUsable();
   void RestoreFocus();
   RECT Frame() const;
-  void KeepReachable();
+  void KeepWholeOnWorkArea();
   void MoveFrame(int left, int top, int width, int height);
 
   // MainWindowMessages.cpp.

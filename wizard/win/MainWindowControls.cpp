@@ -8,6 +8,7 @@
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/Gauge.h"
 #include "wizard/win/Image.h"
+#include "wizard/win/LinkLabel.h"
 #include "wizard/win/Panel.h"
 #include "wizard/win/SpeedButton.h"
 #include "wizard/win/SystemErrors.h"
@@ -116,6 +117,7 @@ void MainWindowControls::CreateControl(HWND window, const ControlSpec& spec) {
   if (spec.Checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
   if (spec.Id == ControlId::kHelpButton) SetWindowContextHelpId(control, kHelpContext);
   if (spec.Kind == ControlKind::SpeedButton) SpeedButtonSetHint(control, spec.Text);
+  if (spec.Kind == ControlKind::LinkLabel) EnableLinkLabelKeys(control);
   Scale(spec);
 }
 

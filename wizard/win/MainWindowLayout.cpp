@@ -37,7 +37,7 @@ const std::vector<ControlSpec> kLayout = {
     {.Id = C::kWelcomeText, .Parent = C::kChooseFilePage, .Kind = K::WrappedLabel, .Place = {1, 2, 339, 100}, .Text = T::kWelcomeText},
     {.Id = C::kSettingsPathLabel, .Parent = C::kChooseFilePage, .Kind = K::Label, .Place = {13, 119, 222, 12}, .Text = T::kSettingsPathLabel},
     {.Id = C::kSettingsPathEdit, .Parent = C::kChooseFilePage, .Kind = K::Edit, .Place = {14, 140, 293, 20}, .TabStop = true},
-    {.Id = C::kBrowseButton, .Parent = C::kChooseFilePage, .Kind = K::SpeedButton, .Place = {308, 139, 23, 22}, .Text = T::kBrowseHint, .Resource = IDB_FOLDERGLYPH},
+    {.Id = C::kBrowseButton, .Parent = C::kChooseFilePage, .Kind = K::SpeedButton, .Place = {308, 139, 23, 22}, .Text = T::kBrowseHint, .Resource = IDB_FOLDERGLYPH, .TabStop = true},
 
     // Page 1: the options of the executable.
     {.Id = C::kVisibilityLabel, .Parent = C::kOptionsPage, .Kind = K::Label, .Place = {4, 2, 159, 12}, .Text = T::kVisibilityLabel},
@@ -61,7 +61,7 @@ const std::vector<ControlSpec> kLayout = {
     {.Id = C::kResultPath, .Parent = C::kDonePage, .Kind = K::PathLabel, .Place = {48, 17, 288, 12}, .Text = T::kResultPath, .AutoSize = true},
     {.Id = C::kDoneText, .Parent = C::kDonePage, .Kind = K::Label, .Place = {7, 54, 229, 36}, .Text = T::kDoneText, .AutoSize = true},
     {.Id = C::kOpenFolderButton, .Parent = C::kDonePage, .Kind = K::PushButton, .Place = {8, 110, 166, 25}, .Text = T::kOpenFolderButton, .TabStop = true},
-    {.Id = C::kStartOverLink, .Parent = C::kDonePage, .Kind = K::LinkLabel, .Place = {252, 152, 57, 12}, .Text = T::kStartOverLink, .Font = F::Link, .Color = kBlue},
+    {.Id = C::kStartOverLink, .Parent = C::kDonePage, .Kind = K::LinkLabel, .Place = {252, 152, 57, 12}, .Text = T::kStartOverLink, .Font = F::Link, .Color = kBlue, .TabStop = true},
 };
 // clang-format on
 }  // namespace

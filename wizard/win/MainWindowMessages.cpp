@@ -9,6 +9,12 @@
 
 namespace {
 constexpr int kRadios[] = {ControlId::kShowNothingRadio, ControlId::kTrayIconRadio};
+
+// The controls that Enter presses while they have the focus, instead of the default button.
+bool IsPressedByEnter(ControlKind kind) {
+  return kind == ControlKind::PushButton || kind == ControlKind::SpeedButton ||
+         kind == ControlKind::LinkLabel;
+}
 }  // namespace
 
 bool MainWindow::TranslateKey(const MSG& message) {
@@ -100,9 +106,9 @@ const MainWindow::ControlEvent MainWindow::kControlEvents[] = {
 };
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
-  // A push button with the focus looks like the default button (see ShowDefaultLookOn).
+  // The default look follows what Enter presses (see ShowDefaultLookOn).
   const ControlSpec* spec = FindControlSpec(id);
-  if (spec && spec->Kind == ControlKind::PushButton && (code == BN_SETFOCUS || code == BN_KILLFOCUS))
+  if (spec && IsPressedByEnter(spec->Kind) && (code == BN_SETFOCUS || code == BN_KILLFOCUS))
     ShowDefaultLookOn(code == BN_SETFOCUS ? control : nullptr);
   for (const ControlEvent& event : kControlEvents)
     if (event.Control == id && event.Notification == static_cast<UINT>(code)) (this->*event.Handler)(id);
@@ -138,8 +144,9 @@ void MainWindow::SyncRadioButtons() {
   }
 }
 
-// The push button with the focus shows the default button's heavy border; without a
-// focused push button NextButton shows it.
+// The push button with the focus shows the default button's heavy border; while the
+// tool button or the link label has the focus, none does, as Enter presses that; with
+// the focus elsewhere NextButton shows it.
 void MainWindow::ShowDefaultLookOn(HWND focusedButton) {
   HWND next = Control(ControlId::kNextButton);
   HWND defaultLook = focusedButton ? focusedButton : next;

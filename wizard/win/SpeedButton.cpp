@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include "wizard/win/KeyboardButton.h"
 #include "wizard/win/Tooltip.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowState.h"
 
 namespace {
+constexpr int kFocusMarkInset = 2;  // inside the one-pixel border, clear of the glyph
+
 COLORREF BottomLeftColour(HBITMAP bitmap) {
   BITMAP size;
   GetObjectA(bitmap, sizeof size, &size);
@@ -18,6 +21,8 @@ COLORREF BottomLeftColour(HBITMAP bitmap) {
 class SpeedButtonState {
  public:
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleButtonKeys(window, message, wParam, lParam, result)) return result;
     switch (message) {
       case WM_MOUSEMOVE:
         if (!mouseInside_) {
@@ -80,6 +85,9 @@ class SpeedButtonState {
       DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
     else if (mouseInside_)
       DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+    RECT focusMark = area;
+    InflateRect(&focusMark, -kFocusMarkInset, -kFocusMarkInset);
+    DrawFocusMark(window, dc, focusMark);
     if (!glyph_) return;
     int width = 0, height = 0;
     ImageList_GetIconSize(glyph_.Get(), &width, &height);

@@ -1,7 +1,9 @@
 #pragma once
 // A flat tool button: a glyph on the button face, a raised border only while the mouse
-// is over it, a lowered one while it is held down. It never takes the focus and is no
-// tab stop. A click reaches the parent as WM_COMMAND with BN_CLICKED.
+// is over it, a lowered one while it is held down. A click reaches the parent as
+// WM_COMMAND with BN_CLICKED. The keyboard reaches it as a tab stop that Space and Enter
+// press (KeyboardButton), with a focus rectangle inside its border; a click of the
+// mouse leaves the focus where it is.
 #include <windows.h>
 
 #include <string>

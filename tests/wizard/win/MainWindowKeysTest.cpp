@@ -2,6 +2,9 @@
 // Enter and the default button, Esc, access keys and F1.
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
 #include <vector>
 
 #include "tests/wizard/win/WindowTestSupport.h"
@@ -44,9 +47,10 @@ TEST_F(MainWindowKeysTest, FocusStartsInTheSettingsPathAndTabGoesRound) {
   using V = std::vector<int>;
   EXPECT_EQ(GetFocus(), Control(C::kSettingsPathEdit));
   // Back and Next are disabled and skipped.
-  EXPECT_EQ(TabWalk(3), (V{C::kSettingsPathEdit, C::kHelpButton, C::kCloseButton, C::kSettingsPathEdit}));
-  EXPECT_EQ(TabWalk(3, true),
-            (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kSettingsPathEdit}));
+  EXPECT_EQ(TabWalk(4), (V{C::kSettingsPathEdit, C::kBrowseButton, C::kHelpButton, C::kCloseButton,
+                           C::kSettingsPathEdit}));
+  EXPECT_EQ(TabWalk(4, true), (V{C::kSettingsPathEdit, C::kCloseButton, C::kHelpButton, C::kBrowseButton,
+                                 C::kSettingsPathEdit}));
 }
 
 TEST_F(MainWindowKeysTest, TabOnTheOptionsPageVisitsOnlyTheSelectedRadioButton) {
@@ -91,7 +95,7 @@ TEST_F(MainWindowKeysTest, EnterPressesNextOnlyWhileItIsEnabled) {
 
 TEST_F(MainWindowKeysTest, EnterOnAnotherButtonPressesThatButton) {
   Form.SetNextEnabled(true);
-  PressKey(VK_TAB);  // from the settings path to Help
+  for (int step = 0; step < 2; ++step) PressKey(VK_TAB);  // from the settings path past the folder to Help
   ASSERT_EQ(GetFocus(), Control(C::kHelpButton));
   EXPECT_EQ(GetWindowLongA(Control(C::kHelpButton), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
   EXPECT_EQ(GetWindowLongA(Control(C::kNextButton), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
@@ -156,4 +160,35 @@ TEST_F(MainWindowKeysTest, HidingThePageWithTheFocusMovesItToTheVisiblePage) {
   EXPECT_EQ(GetFocus(), Control(C::kExeNameEdit));
   Form.ShowPagePanel(WizardPage::Done);
   EXPECT_EQ(GetFocus(), Control(C::kOpenFolderButton));
+}
+
+// Every page by the keyboard alone: the focus comes into the page, Tab goes round it and the
+// usable buttons, each button answers Space and Enter, the tool button and the link show it.
+TEST_F(MainWindowKeysTest, TheKeyboardAloneReachesEveryActionOnEveryPage) {
+  const std::vector<int> rounds[] = {
+      {C::kSettingsPathEdit, C::kBrowseButton, C::kHelpButton, C::kNextButton, C::kCloseButton},
+      {C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
+      {C::kExeNameEdit, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
+      {C::kOpenFolderButton, C::kStartOverLink, C::kHelpButton, C::kCloseButton}};
+  const std::set<int> fields = {C::kSettingsPathEdit, C::kShowNothingRadio, C::kExeNameEdit};
+  std::map<int, std::vector<COLORREF>> unmarked;
+  for (int id : {C::kBrowseButton, C::kStartOverLink}) unmarked[id] = PrintedPixels(Control(id));
+  for (WizardPage page : kWizardPages) {
+    const std::vector<int>& round = rounds[PageNumber(page)];
+    Form.ShowPagePanel(page);
+    Form.SetBackEnabled(std::count(round.begin(), round.end(), C::kBackButton));
+    Form.SetNextEnabled(std::count(round.begin(), round.end(), C::kNextButton));
+    for (int id : round) {
+      ASSERT_EQ(GetDlgCtrlID(GetFocus()), id);
+      EXPECT_TRUE(!unmarked.count(id) || PrintedPixels(Control(id)) != unmarked[id]) << "no focus mark";
+      const size_t calls = Events.Calls.size();
+      if (!fields.count(id)) {
+        PressKey(VK_SPACE);
+        PressKey(VK_RETURN);
+      }
+      EXPECT_EQ(Events.Calls.size(), calls + (fields.count(id) ? 0 : 2)) << id;
+      PressKey(VK_TAB);
+    }
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), round.front());
+  }
 }

@@ -47,7 +47,7 @@ const std::vector<ExpectedControl> kExpected = {
      true, true, false},
     {C::kSettingsPathLabel, C::kChooseFilePage, "Static", 13, 119, 222, 12, "変換するZephyrClick設定ファイルの選択：", true, true, false},
     {C::kSettingsPathEdit, C::kChooseFilePage, "Edit", 14, 140, 293, 20, "", true, true, true},
-    {C::kBrowseButton, C::kChooseFilePage, "TSpeedButton", 308, 139, 23, 22, "", true, true, false},
+    {C::kBrowseButton, C::kChooseFilePage, "TSpeedButton", 308, 139, 23, 22, "", true, true, true},
     {C::kVisibilityLabel, C::kOptionsPage, "Static", 4, 2, 159, 12, "作成する実行ファイルの可視性", true, true, false},
     {C::kShowNothingRadio, C::kOptionsPage, "Button", 16, 21, 113, 17, "何も表示しない(&F)", true, true, true},
     {C::kTrayIconRadio, C::kOptionsPage, "Button", 16, 44, 163, 17, "トレイアイコンで表示する(&T)", true, true, false},
@@ -71,7 +71,7 @@ const std::vector<ExpectedControl> kExpected = {
     {C::kDoneText, C::kDonePage, "Static", 7, 54, 229, 36,
      "実行ファイルの作成が完了しました。\r\n\r\n作成した実行ファイルをどうぞご活用下さい！", true, true, false},
     {C::kOpenFolderButton, C::kDonePage, "Button", 8, 110, 166, 25, "作成先のフォルダを開く(&F)", true, true, true},
-    {C::kStartOverLink, C::kDonePage, "Static", 252, 152, 57, 12, "最初に戻る", true, true, false},
+    {C::kStartOverLink, C::kDonePage, "Static", 252, 152, 57, 12, "最初に戻る", true, true, true},
 };
 // clang-format on
 
@@ -163,11 +163,11 @@ TEST_F(MainWindowTest, TabOrderWithinEachParent) {
   // The pages come before the bottom buttons.
   EXPECT_EQ(GetWindow(Control(C::kDonePage), GW_HWNDNEXT), Control(C::kButtonRule));
   EXPECT_EQ(GetWindow(Control(C::kButtonRule), GW_HWNDNEXT), Control(C::kHelpButton));
-  EXPECT_EQ(TabStopsIn(Control(C::kChooseFilePage)), (V{C::kSettingsPathEdit}));
+  EXPECT_EQ(TabStopsIn(Control(C::kChooseFilePage)), (V{C::kSettingsPathEdit, C::kBrowseButton}));
   EXPECT_EQ(TabStopsIn(Control(C::kOptionsPage)),
             (V{C::kShowNothingRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck}));
   EXPECT_EQ(TabStopsIn(Control(C::kNamePage)), (V{C::kExeNameEdit}));
-  EXPECT_EQ(TabStopsIn(Control(C::kDonePage)), (V{C::kOpenFolderButton}));
+  EXPECT_EQ(TabStopsIn(Control(C::kDonePage)), (V{C::kOpenFolderButton, C::kStartOverLink}));
 }
 
 TEST_F(MainWindowTest, InitialStatesOfTheOptionsAndTheGauge) {

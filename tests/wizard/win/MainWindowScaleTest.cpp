@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
+#include "tests/support/ProcessDriver.h"
 #include "tests/wizard/win/WindowTestSupport.h"
+#include "conversion/win/RegistryOptionsStore.h"
 #include "wizard/RememberedPosition.h"
 #include "wizard/win/ControlIds.h"
 #include "wizard/win/MainWindowLayout.h"
@@ -192,4 +194,22 @@ TEST_F(MainWindowScaleTest, OnAMonitorOfAnotherResolutionTheWindowIsLaidOutAgain
   EXPECT_TRUE(EqualRect(&frame, &suggested));
   ExpectLayoutAt(dpi);
   ExpectPicturesFor(dpi);
+}
+
+// Left at 100 % near the right edge of 1024 x 768, the larger window would reach past it:
+// it moves the least distance that brings it whole onto the work area.
+TEST_F(MainWindowScaleTest, APositionLeftAtASmallerScaleKeepsTheWholeWindowOnTheWorkArea) {
+  PlantText("Left", "545");
+  PlantText("Top", "234");
+  RegistryOptionsStore store;
+  {
+    RememberedSection section(store);
+    ReadRememberedPosition(section, {1024, 768}, Form);
+  }
+  DeleteOptionsKey();
+  ShowWindowAndSettle();
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(Form.Left(), std::min<int>(545, work.right - Form.OuterWidth()));
+  EXPECT_EQ(Form.Top(), std::min<int>(234, work.bottom - Form.OuterHeight()));
 }

@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, ClicksReachTheirHandlers) {
   }
   EXPECT_EQ(Events.Calls, (Calls{"OnCreate", "OnHelp", "OnBack", "OnNext", "OnClose", "OnOpenFolder",
                                  "OnBrowse", "OnStartOver"}));
-  // BrowseButton never takes the focus.
+  // The mouse gives BrowseButton no focus; only the keyboard does.
   EXPECT_NE(GetFocus(), Control(C::kBrowseButton));
 }
 
