@@ -24,6 +24,9 @@ constexpr size_t kMarkerEnd = 15;
 // A signer aligns the certificate table to 8 bytes with zeros before it.
 constexpr size_t kMostPaddingZeros = 7;
 constexpr uint64_t kCheckSumSize = 4;
+// A certificate table starts with its length, revision 2.0 and type PKCS#7 signed data.
+constexpr size_t kCertificateHeaderSize = 8;
+constexpr unsigned char kCertificateRevisionAndType[4] = {0x00, 0x02, 0x02, 0x00};
 constexpr uint64_t kDirectoryEntrySize = 8;
 
 // True when a settings file's header starts at offset, before end.
@@ -85,19 +88,18 @@ bool InField(uint64_t offset, uint64_t field, uint64_t size) {
 }
 
 // True when the count bytes of the executable at offset (theirs) are those of the runtime
-// (ours). In a signed executable (signedLayout set) its checksum may differ, and its
-// security directory entry where the runtime's is empty.
+// (ours), but in a signed executable (signedLayout set) for the checksum and the security
+// directory entry, which the signer rewrote.
 bool SameBytes(const char* theirs, const uint8_t* ours, size_t count, uint64_t offset,
                const PeImageLayout* signedLayout) {
   if (std::memcmp(theirs, ours, count) == 0) return true;
   if (signedLayout == nullptr) return false;
   for (size_t i = 0; i < count; ++i) {
     const uint64_t at = offset + i;
-    if (InField(at, signedLayout->CheckSumField, kCheckSumSize)) continue;
-    const bool same = InField(at, signedLayout->CertificateEntryField, kDirectoryEntrySize)
-                          ? ours[i] == 0
-                          : static_cast<uint8_t>(theirs[i]) == ours[i];
-    if (!same) return false;
+    if (static_cast<uint8_t>(theirs[i]) != ours[i] &&
+        !InField(at, signedLayout->CheckSumField, kCheckSumSize) &&
+        !InField(at, signedLayout->CertificateEntryField, kDirectoryEntrySize))
+      return false;
   }
   return true;
 }
@@ -131,6 +133,26 @@ uint64_t EndBeforePadding(IRandomAccessBytes& executable, uint64_t certificateOf
   uint64_t end = certificateOffset;
   for (size_t i = count; i > 0 && before[i - 1] == '\0'; --i) --end;
   return end;
+}
+
+// Where a runtime that was signed itself ends in an executable that was signed again
+// afterwards: its own certificate table lies after its image, 8-aligned after zeros,
+// but the headers no longer give it. 0 unless a certificate table (length, revision
+// 2.0, PKCS#7 signed data) starts there and ends before settingsEnd.
+uint64_t EndOfFormerCertificate(IRandomAccessBytes& executable, uint64_t imageEnd, uint64_t settingsEnd) {
+  const uint64_t start = (imageEnd + kMostPaddingZeros) / 8 * 8;
+  if (start > settingsEnd || settingsEnd - start < kCertificateHeaderSize) return 0;
+  unsigned char bytes[kMostPaddingZeros + kCertificateHeaderSize];
+  const size_t count = static_cast<size_t>(start + kCertificateHeaderSize - imageEnd);
+  if (!executable.ReadAt(imageEnd, bytes, count)) throw EReadError(Texts::kStreamReadError);
+  const size_t padding = static_cast<size_t>(start - imageEnd);
+  const unsigned char* header = bytes + padding;
+  const uint32_t length = header[0] | header[1] << 8 | header[2] << 16 | uint32_t{header[3]} << 24;
+  const bool isCertificate =
+      std::all_of(bytes, bytes + padding, [](unsigned char byte) { return byte == 0; }) &&
+      std::memcmp(header + 4, kCertificateRevisionAndType, 4) == 0 && length >= kCertificateHeaderSize &&
+      length <= settingsEnd - start;
+  return isCertificate ? start + length : 0;
 }
 
 // Hands count bytes of source from offset to sink, a piece at a time, until the sink
@@ -216,6 +238,8 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
     // A certificate table at the file's end signs the whole executable; one before it
     // is the runtime's own.
     boundary = isSigned ? std::max(layout.SectionsEnd, layout.SymbolsEnd) : layout.ImageEnd;
+    if (isSigned && !SettingsStartAt(executable, boundary, settingsEnd))
+      boundary = EndOfFormerCertificate(executable, boundary, settingsEnd);
     if (!SettingsStartAt(executable, boundary, settingsEnd)) return false;
     // The current runtime may be the prefix of an image that does not end there.
     if (parts.Runtime == RuntimeMatch::Current) parts.Runtime = RuntimeMatch::Different;

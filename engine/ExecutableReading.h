@@ -4,7 +4,8 @@
 // the certificate table and that table (the signature). The boundary is found exactly or
 // not at all: right after the current runtime when the executable starts with it;
 // otherwise at the true end of the runtime's program image (its sections, symbol tables
-// and a certificate table of its own) when a settings file's header follows there. The
+// and a certificate table of its own, which the headers of an executable signed again
+// no longer give) when a settings file's header follows there. The
 // executable is untrusted: every size is checked against the file before use, and
 // memory does not grow with the file.
 #include <cstddef>
@@ -42,7 +43,7 @@ RuntimeSource RuntimeFileIn(const std::string& programFolder);
 // What the runtime part of an executable is compared with the current runtime. Signing
 // rewrites two header fields, the checksum and the security directory entry: in an
 // executable signed at its end they are left out of the comparison, and the runtime
-// counts as current when every other byte is its own and its own entry is empty.
+// counts as current when every other byte is its own.
 enum class RuntimeMatch {
   Current,    // byte for byte the current runtime, but for the fields signing rewrote
   Different,  // another runtime: an older one, say

