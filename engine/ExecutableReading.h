@@ -5,9 +5,9 @@
 // not at all: right after the current runtime when the executable starts with it;
 // otherwise at the true end of the runtime's program image (its sections, symbol tables
 // and a certificate table of its own, which the headers of an executable signed again
-// no longer give) when a settings file's header follows there. The
-// executable is untrusted: every size is checked against the file before use, and
-// memory does not grow with the file.
+// no longer give) when a settings file's header follows there. The executable is
+// untrusted: every size is checked against the file before use, and memory does not
+// grow with the file.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
