@@ -2,25 +2,30 @@
 
 #include <utility>
 
-#include "cipher/Sha256.h"
-
 namespace {
 constexpr size_t kMostWaitingPieces = 4;
 }  // namespace
 
-BackgroundDigest::BackgroundDigest() : worker_(&BackgroundDigest::HashPieces, this) {}
-
 BackgroundDigest::~BackgroundDigest() {
+  if (!worker_.joinable()) return;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     finished_ = true;
     waiting_.clear();
   }
   changed_.notify_all();
-  if (worker_.joinable()) worker_.join();
+  worker_.join();
 }
 
 void BackgroundDigest::Add(std::vector<char> bytes) {
+  if (!worker_.joinable()) {
+    if (bytes.size() <= kInlineDigestBytes - hashedInline_) {
+      digest_.Add(bytes.data(), bytes.size());
+      hashedInline_ += bytes.size();
+      return;
+    }
+    worker_ = std::thread(&BackgroundDigest::HashPieces, this);
+  }
   std::unique_lock<std::mutex> lock(mutex_);
   changed_.wait(lock, [&] { return waiting_.size() < kMostWaitingPieces; });
   waiting_.push_back(std::move(bytes));
@@ -28,17 +33,18 @@ void BackgroundDigest::Add(std::vector<char> bytes) {
 }
 
 std::string BackgroundDigest::HexDigest() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    finished_ = true;
+  if (worker_.joinable()) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      finished_ = true;
+    }
+    changed_.notify_all();
+    worker_.join();
   }
-  changed_.notify_all();
-  worker_.join();
-  return digest_;
+  return digest_.HexDigest();
 }
 
 void BackgroundDigest::HashPieces() {
-  Sha256 digest;
   for (;;) {
     std::vector<char> piece;
     {
@@ -49,7 +55,6 @@ void BackgroundDigest::HashPieces() {
       waiting_.pop_front();
     }
     changed_.notify_all();
-    digest.Add(piece.data(), piece.size());
+    digest_.Add(piece.data(), piece.size());
   }
-  digest_ = digest.HexDigest();
 }

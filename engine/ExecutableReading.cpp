@@ -7,21 +7,30 @@
 
 #include "cipher/BlowfishErrors.h"
 #include "cipher/Sha256.h"
-#include "engine/BackgroundDigest.h"
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/BackgroundDigest.h"
+#include "engine/ExecutableLimits.h"
 #include "engine/HeaderLine.h"
+#include "engine/LineSplitter.h"
 #include "engine/PeImage.h"
 
 namespace {
 constexpr size_t kReadSize = 64 * 1024;
 // A settings file starts with its header line, whose bytes 2 to 15 are the marker.
 constexpr size_t kMarkerEnd = 15;
+// A signer aligns the certificate table to 8 bytes with zeros before it.
+constexpr size_t kMostPaddingZeros = 7;
+constexpr uint64_t kCheckSumSize = 4;
+// A certificate table starts with its length, revision 2.0 and type PKCS#7 signed data.
+constexpr size_t kCertificateHeaderSize = 8;
+constexpr unsigned char kCertificateRevisionAndType[4] = {0x00, 0x02, 0x02, 0x00};
+constexpr uint64_t kDirectoryEntrySize = 8;
 
-// True when a settings file's header starts at offset.
-bool SettingsStartAt(IRandomAccessBytes& executable, uint64_t offset) {
-  if (offset >= executable.Size() || executable.Size() - offset < kMarkerEnd) return false;
+// True when a settings file's header starts at offset, before end.
+bool SettingsStartAt(IRandomAccessBytes& executable, uint64_t offset, uint64_t end) {
+  if (offset >= end || end - offset < kMarkerEnd) return false;
   char start[kMarkerEnd];
   if (!executable.ReadAt(offset, start, sizeof start)) throw EReadError(Texts::kStreamReadError);
   return HasHeaderMarker(std::string(start, sizeof start));
@@ -73,17 +82,39 @@ class SequentialReader {
   uint64_t position_ = 0;
 };
 
-// The length of the current runtime when the executable starts with it, byte for byte;
-// 0 when it does not. Unknown in match when no current runtime can be read.
+bool InField(uint64_t offset, uint64_t field, uint64_t size) {
+  return offset >= field && offset - field < size;
+}
+
+// True when the count bytes of the executable at offset (theirs) are those of the runtime
+// (ours), but in a signed executable (signedLayout set) for the checksum and the security
+// directory entry, which the signer rewrote.
+bool SameBytes(const char* theirs, const uint8_t* ours, size_t count, uint64_t offset,
+               const PeImageLayout* signedLayout) {
+  if (std::memcmp(theirs, ours, count) == 0) return true;
+  if (signedLayout == nullptr) return false;
+  for (size_t i = 0; i < count; ++i) {
+    const uint64_t at = offset + i;
+    if (static_cast<uint8_t>(theirs[i]) != ours[i] &&
+        !InField(at, signedLayout->CheckSumField, kCheckSumSize) &&
+        !InField(at, signedLayout->CertificateEntryField, kDirectoryEntrySize))
+      return false;
+  }
+  return true;
+}
+
+// The length of the current runtime when the executable starts with it; 0 when it does
+// not. Unknown in match when no current runtime can be read.
 uint64_t CurrentRuntimeLength(SequentialReader& executable, const RuntimeSource& currentRuntime,
-                              RuntimeMatch& match) {
+                              const PeImageLayout* signedLayout, RuntimeMatch& match) {
   bool same = true;
   const bool readable = currentRuntime([&](const uint8_t* bytes, size_t count) {
     // Deciphered to the end even after a difference: only a runtime read whole counts.
     for (size_t done = 0; same && done < count;) {
       const size_t piece = std::min(count - done, kReadSize);
+      const uint64_t offset = executable.Position();
       const char* theirs = executable.Next(piece);
-      same = theirs != nullptr && std::memcmp(theirs, bytes + done, piece) == 0;
+      same = theirs != nullptr && SameBytes(theirs, bytes + done, piece, offset, signedLayout);
       done += piece;
     }
   });
@@ -91,13 +122,67 @@ uint64_t CurrentRuntimeLength(SequentialReader& executable, const RuntimeSource&
   return match == RuntimeMatch::Current ? executable.Position() : 0;
 }
 
-// The end of the program image that starts the executable, or 0 when it starts with none.
-uint64_t ProgramImageEnd(IRandomAccessBytes& executable) {
-  std::string head(static_cast<size_t>(std::min<uint64_t>(executable.Size(), kProgramHeadersLimit)), '\0');
-  if (!executable.ReadAt(0, &head[0], head.size())) throw EReadError(Texts::kStreamReadError);
-  PeImageLayout layout;
-  return ReadPeImage(head, executable.Size(), layout) ? layout.SectionsEnd : 0;
+// Where the settings end in an executable signed at its end: before the zeros, fewer
+// than 8, that align its certificate table. (A settings part that ended with zeros of
+// its own loses them too; a NUL byte ends a settings file's data anyway.)
+uint64_t EndBeforePadding(IRandomAccessBytes& executable, uint64_t certificateOffset) {
+  char before[kMostPaddingZeros];
+  const size_t count = static_cast<size_t>(std::min<uint64_t>(certificateOffset, sizeof before));
+  if (!executable.ReadAt(certificateOffset - count, before, count)) throw EReadError(Texts::kStreamReadError);
+  uint64_t end = certificateOffset;
+  for (size_t i = count; i > 0 && before[i - 1] == '\0'; --i) --end;
+  return end;
 }
+
+// Where a runtime that was signed itself ends in an executable that was signed again
+// afterwards: its own certificate table lies after its image, 8-aligned after zeros,
+// but the headers no longer give it. 0 unless a certificate table (length, revision
+// 2.0, PKCS#7 signed data) starts there and ends before settingsEnd.
+uint64_t EndOfFormerCertificate(IRandomAccessBytes& executable, uint64_t imageEnd, uint64_t settingsEnd) {
+  const uint64_t start = (imageEnd + kMostPaddingZeros) / 8 * 8;
+  if (start > settingsEnd || settingsEnd - start < kCertificateHeaderSize) return 0;
+  unsigned char bytes[kMostPaddingZeros + kCertificateHeaderSize];
+  const size_t count = static_cast<size_t>(start + kCertificateHeaderSize - imageEnd);
+  if (!executable.ReadAt(imageEnd, bytes, count)) throw EReadError(Texts::kStreamReadError);
+  const size_t padding = static_cast<size_t>(start - imageEnd);
+  const unsigned char* header = bytes + padding;
+  const uint32_t length = header[0] | header[1] << 8 | header[2] << 16 | uint32_t{header[3]} << 24;
+  const bool isCertificate =
+      std::all_of(bytes, bytes + padding, [](unsigned char byte) { return byte == 0; }) &&
+      std::memcmp(header + 4, kCertificateRevisionAndType, 4) == 0 && length >= kCertificateHeaderSize &&
+      length <= settingsEnd - start;
+  return isCertificate ? start + length : 0;
+}
+
+// Hands count bytes of source from offset to sink, a piece at a time, until the sink
+// asks for no more.
+void ReadPieces(IRandomAccessBytes& source, uint64_t offset, uint64_t count,
+                const std::function<bool(const char* bytes, size_t count)>& sink) {
+  std::vector<char> buffer(static_cast<size_t>(std::min<uint64_t>(count, kReadSize)));
+  for (bool more = true; more && count > 0;) {
+    const size_t chunk = static_cast<size_t>(std::min<uint64_t>(count, buffer.size()));
+    if (!source.ReadAt(offset, buffer.data(), chunk)) throw EReadError(Texts::kStreamReadError);
+    more = sink(buffer.data(), chunk);
+    offset += chunk;
+    count -= chunk;
+  }
+}
+
+// Keeps the first line's length and its first kHeaderBytesKept bytes.
+class HeaderKeeper : public LineSplitter::Sink {
+ public:
+  explicit HeaderKeeper(SettingsLines& lines) : lines_(lines) {}
+  void LineBytes(const char* bytes, size_t count) override {
+    if (headerEnded_) return;
+    lines_.HeaderSize += count;
+    lines_.Header.append(bytes, std::min(count, kHeaderBytesKept - lines_.Header.size()));
+  }
+  void LineEnd() override { headerEnded_ = true; }
+
+ private:
+  SettingsLines& lines_;
+  bool headerEnded_ = false;
+};
 }  // namespace
 
 FileBytes::FileBytes(const std::string& path) {
@@ -126,17 +211,34 @@ RuntimeSource CurrentRuntime(const std::string& runtimeFile) {
 bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& currentRuntime,
                          ExecutableParts& parts, bool withDigest) {
   parts = ExecutableParts{};
+  if (executable.Size() > kLargestExecutableSize) return false;
+  PeImageLayout layout;
+  const bool isImage = ReadPeImage(executable, layout);
+  const bool isSigned = isImage && layout.CertificateAtFileEnd;
+  const uint64_t settingsEnd =
+      isSigned ? EndBeforePadding(executable, layout.CertificateOffset) : executable.Size();
+
   SequentialReader reader(executable, withDigest);
-  uint64_t boundary = CurrentRuntimeLength(reader, currentRuntime, parts.Runtime);
-  const bool afterCurrent = boundary != 0 && SettingsStartAt(executable, boundary);
+  uint64_t boundary =
+      CurrentRuntimeLength(reader, currentRuntime, isSigned ? &layout : nullptr, parts.Runtime);
+  const bool afterCurrent = boundary != 0 && SettingsStartAt(executable, boundary, settingsEnd);
   if (!afterCurrent) {
-    boundary = ProgramImageEnd(executable);
-    if (boundary == 0 || !SettingsStartAt(executable, boundary)) return false;
+    if (!isImage) return false;
+    // A certificate table at the file's end signs the whole executable; one before it
+    // is the runtime's own.
+    boundary = isSigned ? std::max(layout.SectionsEnd, layout.SymbolsEnd) : layout.ImageEnd;
+    if (isSigned && !SettingsStartAt(executable, boundary, settingsEnd))
+      boundary = EndOfFormerCertificate(executable, boundary, settingsEnd);
+    if (!SettingsStartAt(executable, boundary, settingsEnd)) return false;
     // The current runtime may be the prefix of an image that does not end there.
     if (parts.Runtime == RuntimeMatch::Current) parts.Runtime = RuntimeMatch::Different;
   }
   parts.RuntimeSize = boundary;
-  parts.SettingsSize = executable.Size() - boundary;
+  parts.SettingsSize = settingsEnd - boundary;
+  if (isSigned) {
+    parts.SignatureOffset = layout.CertificateOffset;
+    parts.SignatureSize = layout.CertificateSize;
+  }
   if (withDigest)
     parts.RuntimeDigest = afterCurrent ? reader.HexDigest() : DigestOfStart(executable, boundary);
   return true;
@@ -144,14 +246,22 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
 
 void CopyBytes(IRandomAccessBytes& source, uint64_t offset, uint64_t count,
                const std::function<void(const char* bytes, size_t count)>& sink) {
-  std::vector<char> buffer(static_cast<size_t>(std::min<uint64_t>(count, kReadSize)));
-  while (count > 0) {
-    const size_t chunk = static_cast<size_t>(std::min<uint64_t>(count, buffer.size()));
-    if (!source.ReadAt(offset, buffer.data(), chunk)) throw EReadError(Texts::kStreamReadError);
-    sink(buffer.data(), chunk);
-    offset += chunk;
-    count -= chunk;
-  }
+  ReadPieces(source, offset, count, [&](const char* bytes, size_t size) {
+    sink(bytes, size);
+    return true;
+  });
+}
+
+SettingsLines ReadSettingsLines(IRandomAccessBytes& executable, const ExecutableParts& parts) {
+  SettingsLines lines;
+  HeaderKeeper header(lines);
+  LineSplitter splitter(header);
+  ReadPieces(executable, parts.RuntimeSize, parts.SettingsSize,
+             [&](const char* bytes, size_t count) { return splitter.Add(bytes, count); });
+  splitter.Finish();
+  lines.Count = splitter.LineCount();
+  lines.NulLine = splitter.NulLine();
+  return lines;
 }
 
 std::string SettingsPartOf(IRandomAccessBytes& executable, const ExecutableParts& parts) {

@@ -1,26 +1,21 @@
 #pragma once
 // Reading back an executable that a conversion made: the deciphered runtime followed by
-// the settings file. The boundary is found exactly or not at all: right after the
-// current runtime when the executable starts with it; otherwise at the end of the
-// runtime's program image (its last section's raw data) when a settings file's header
-// follows there. The executable is untrusted: every size is checked against the file
-// before use, and memory does not grow with the file.
+// the settings file, and after them, when it was signed afterwards, the zeros that align
+// the certificate table and that table (the signature). The boundary is found exactly or
+// not at all: right after the current runtime when the executable starts with it;
+// otherwise at the true end of the runtime's program image (its sections, symbol tables
+// and a certificate table of its own, which the headers of an executable signed again
+// no longer give) when a settings file's header follows there. The executable is
+// untrusted: every size is checked against the file before use, and memory does not
+// grow with the file.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "engine/RandomAccessBytes.h"
 #include "engine/RuntimeFile.h"
 #include "platform/File.h"
-
-// The bytes of a file, read from any place.
-class IRandomAccessBytes {
- public:
-  virtual ~IRandomAccessBytes() = default;
-  virtual uint64_t Size() const = 0;
-  // Reads count bytes at offset into buffer; false when not all of them could be read.
-  virtual bool ReadAt(uint64_t offset, void* buffer, size_t count) = 0;
-};
 
 // An open file as IRandomAccessBytes.
 class FileBytes : public IRandomAccessBytes {
@@ -45,23 +40,34 @@ using RuntimeSource = std::function<bool(const RuntimeChunkSink& sink)>;
 // missing, damaged or cannot be read; errors of the sink go through.
 RuntimeSource CurrentRuntime(const std::string& runtimeFile);
 
-// What the runtime part of an executable is compared with the current runtime.
+// What the runtime part of an executable is compared with the current runtime. Signing
+// rewrites two header fields, the checksum and the security directory entry: in an
+// executable signed at its end they are left out of the comparison, and the runtime
+// counts as current when every other byte is its own.
 enum class RuntimeMatch {
-  Current,    // byte for byte the current runtime
+  Current,    // byte for byte the current runtime, but for the fields signing rewrote
   Different,  // another runtime: an older one, say
   Unknown,    // no current runtime could be read
 };
 
 struct ExecutableParts {
   uint64_t RuntimeSize = 0;   // the settings file starts at this offset
-  uint64_t SettingsSize = 0;  // and runs to the end of the file
+  uint64_t SettingsSize = 0;  // and runs to the end of the file, or to the signature's padding
+  // The certificate table that signing appended at the end of the file; both 0 when
+  // unsigned. The fewer than 8 zero bytes between the settings and it align it.
+  uint64_t SignatureOffset = 0;
+  uint64_t SignatureSize = 0;
   RuntimeMatch Runtime = RuntimeMatch::Unknown;
   std::string RuntimeDigest;  // SHA-256 of the runtime part, when asked for
+
+  bool Signed() const { return SignatureSize != 0; }
 };
 
-// Finds the two parts of executable, withDigest also the runtime part's SHA-256, in the
-// same pass as the comparison where the current runtime starts the file. False when it
-// is not an executable a conversion made. Raises EReadError when its bytes cannot be read.
+// Finds the parts of executable, withDigest also the runtime part's SHA-256, in the same
+// pass as the comparison where the current runtime starts the file. False when it is not
+// an executable a conversion made, without reading it when it is larger than any
+// executable can be (kLargestExecutableSize). Raises EReadError when its bytes cannot be
+// read.
 bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& currentRuntime,
                          ExecutableParts& parts, bool withDigest = false);
 
@@ -70,8 +76,23 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
 void CopyBytes(IRandomAccessBytes& source, uint64_t offset, uint64_t count,
                const std::function<void(const char* bytes, size_t count)>& sink);
 
-// The settings part of executable, as parts found it, read into memory. Raises
-// EReadError when it cannot be read.
+// What the settings part holds, read through once a piece at a time and split into lines
+// as LineList::AddText splits them.
+struct SettingsLines {
+  std::string Header;       // the first line without its line end, at most kHeaderBytesKept of it
+  uint64_t HeaderSize = 0;  // the first line's whole length
+  uint64_t Count = 0;       // the lines
+  uint64_t NulLine = 0;     // the number (from 1) of the line a NUL byte cut short; 0 when none did
+};
+// Far more than any header a settings tool writes, and past its last option column.
+inline constexpr size_t kHeaderBytesKept = 64 * 1024;
+
+// The lines of the settings part of executable, as parts found it; reading stops at a
+// NUL byte. Raises EReadError when it cannot be read.
+SettingsLines ReadSettingsLines(IRandomAccessBytes& executable, const ExecutableParts& parts);
+
+// The settings part of executable, as parts found it, read into memory, which grows
+// with it. Raises EReadError when it cannot be read.
 std::string SettingsPartOf(IRandomAccessBytes& executable, const ExecutableParts& parts);
 
 // The SHA-256 digest, as lowercase hexadecimal, of the first count bytes of source.

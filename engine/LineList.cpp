@@ -2,10 +2,12 @@
 
 #include <limits>
 #include <new>
+#include <utility>
 
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "engine/LineSplitter.h"
 
 void LineList::CheckIndex(int index, int count) const {
   if (index < 0 || index >= count) throw EListError(FormatText(Texts::kListIndexError, index));
@@ -36,29 +38,35 @@ void LineList::Delete(int index) {
 }
 
 namespace {
-std::string MakeLine(const char* bytes, size_t size) {
-  try {
-    return std::string(bytes, size);
-  } catch (const std::bad_alloc&) {
-    throw EListError(Texts::kListInsertError);
+// Each line the splitter ends goes into the list.
+class LinesIntoList : public LineSplitter::Sink {
+ public:
+  explicit LinesIntoList(LineList& list) : list_(list) {}
+  void LineBytes(const char* bytes, size_t count) override {
+    try {
+      line_.append(bytes, count);
+    } catch (const std::bad_alloc&) {
+      throw EListError(Texts::kListInsertError);
+    }
   }
-}
+  void LineEnd() override {
+    list_.Add(std::move(line_));
+    line_ = std::string();
+  }
+
+ private:
+  LineList& list_;
+  std::string line_;
+};
 }  // namespace
 
 int LineList::AddText(const char* data, size_t size) {
-  int line = 0;  // the lines of data met so far
-  size_t p = 0;
-  while (p < size && data[p] != '\0') {
-    size_t end = p;
-    while (end < size && data[end] != '\r' && data[end] != '\n' && data[end] != '\0') ++end;
-    Add(MakeLine(data + p, end - p));
-    ++line;
-    p = end;
-    if (p < size && data[p] == '\0') return line;
-    if (p < size && data[p] == '\r') ++p;
-    if (p < size && data[p] == '\n') ++p;
-  }
-  return p < size ? line + 1 : 0;
+  LinesIntoList sink(*this);
+  LineSplitter splitter(sink);
+  splitter.Add(data, size);
+  splitter.Finish();
+  // Every line of data went into the list, which counts them in an int.
+  return static_cast<int>(splitter.NulLine());
 }
 
 std::string LineList::Text() const {

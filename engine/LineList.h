@@ -15,8 +15,9 @@ class LineList {
   void Delete(int index);
   void Clear() { lines_.clear(); }
 
-  // Appends the lines found in data: CR, LF, CR LF and LF CR... end a line each, a last
-  // line without terminator counts, and the first NUL byte ends the data. Returns the
+  // Appends the lines found in data under the rule of LineSplitter: CR, LF and CR LF end
+  // a line each, a last line without terminator counts, and the first NUL byte ends the
+  // data. Raises EListError "行を挿入できません" when no memory is left for a line. Returns the
   // number (from 1, counted in data) of the line in which a NUL byte ended the data, or
   // 0 when none did.
   int AddText(const char* data, size_t size);

@@ -1,6 +1,10 @@
 #include "engine/PeImage.h"
 
 #include <algorithm>
+#include <string>
+
+#include "common/Exception.h"
+#include "common/Texts.h"
 
 namespace {
 constexpr uint32_t kDosMagic = 0x5A4D;         // "MZ"
@@ -12,17 +16,21 @@ constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr uint64_t kCoffHeaderSize = 20;
 constexpr uint64_t kSectionHeaderSize = 40;
 constexpr uint64_t kSymbolSize = 18;
-constexpr uint64_t kStringTableSizeField = 4;
+constexpr uint32_t kStringTableSizeField = 4;
 constexpr uint32_t kCertificateDirectory = 4;
 constexpr uint64_t kDirectoryEntrySize = 8;
-// The optional header up to SizeOfHeaders, which both formats have at offset 60.
+// The optional header up to SizeOfHeaders, which both formats have at offset 60, and
+// the checksum after it.
 constexpr uint64_t kOptionalHeaderMinimum = 64;
 constexpr uint64_t kSizeOfHeadersField = 60;
+constexpr uint64_t kCheckSumField = 64;
 
-// Little-endian fields of the bytes at hand; Has says whether a field lies inside them.
+// Little-endian fields of the bytes at hand, and 4-byte fields further on in the file
+// when it is given; Has says whether a field lies inside the bytes at hand.
 class Fields {
  public:
-  explicit Fields(std::string_view bytes) : bytes_(bytes) {}
+  Fields(std::string_view bytes, uint64_t fileSize, IRandomAccessBytes* file)
+      : bytes_(bytes), fileSize_(fileSize), file_(file) {}
   bool Has(uint64_t offset, uint64_t size) const {
     return offset <= bytes_.size() && size <= bytes_.size() - offset;
   }
@@ -33,35 +41,53 @@ class Fields {
       value = (value << 8) | static_cast<unsigned char>(bytes_[static_cast<size_t>(offset) + i]);
     return value;
   }
+  // The 4-byte field at offset into value, read from the file past the bytes at hand;
+  // false, value untouched, when it lies outside both.
+  bool Find(uint64_t offset, uint32_t& value) const {
+    if (Has(offset, 4)) {
+      value = Get(offset, 4);
+      return true;
+    }
+    if (file_ == nullptr || offset > fileSize_ || fileSize_ - offset < 4) return false;
+    unsigned char bytes[4];
+    if (!file_->ReadAt(offset, bytes, sizeof bytes)) throw EReadError(Texts::kStreamReadError);
+    value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | uint32_t{bytes[3]} << 24;
+    return true;
+  }
 
  private:
   std::string_view bytes_;
+  uint64_t fileSize_;
+  IRandomAccessBytes* file_;
 };
 
 // The end of the symbol and string tables, which the string table's first four bytes
-// measure; 0 without symbols.
-uint64_t SymbolTablesEnd(const Fields& fields, uint64_t coff) {
+// measure, themselves included; 0 without symbols.
+uint64_t SymbolsEnd(const Fields& fields, uint64_t coff) {
   const uint64_t symbolTable = fields.Get(coff + 8, 4);
   if (symbolTable == 0) return 0;
   const uint64_t strings = symbolTable + uint64_t{fields.Get(coff + 12, 4)} * kSymbolSize;
-  return strings +
-         (fields.Has(strings, kStringTableSizeField) ? fields.Get(strings, 4) : kStringTableSizeField);
+  uint32_t stringsSize = kStringTableSizeField;
+  fields.Find(strings, stringsSize);
+  return strings + std::max(stringsSize, kStringTableSizeField);
 }
 
-// The end of a signed program's certificate table, whose directory entry holds a file
-// offset; 0 when the optional header has no such entry or it is empty.
-uint64_t CertificateEnd(const Fields& fields, uint64_t optional, uint64_t optionalSize, bool is64) {
-  const uint64_t countField = optional + (is64 ? 108 : 92);
+// The security directory entry: its file offset into layout, and the certificate table
+// it gives when both its offset and size are set.
+void ReadCertificateEntry(const Fields& fields, uint64_t optional, uint64_t optionalSize,
+                          PeImageLayout& layout) {
+  const uint64_t countField = optional + (layout.Is64Bit ? 108 : 92);
   const uint64_t entry = countField + 4 + kCertificateDirectory * kDirectoryEntrySize;
-  if (entry + kDirectoryEntrySize > optional + optionalSize) return 0;
-  if (fields.Get(countField, 4) <= kCertificateDirectory) return 0;
+  if (entry + kDirectoryEntrySize > optional + optionalSize) return;
+  if (fields.Get(countField, 4) <= kCertificateDirectory) return;
+  layout.CertificateEntryField = entry;
   const uint32_t offset = fields.Get(entry, 4), size = fields.Get(entry + 4, 4);
-  return offset != 0 && size != 0 ? uint64_t{offset} + size : 0;
+  if (offset == 0 || size == 0) return;
+  layout.CertificateOffset = offset;
+  layout.CertificateSize = size;
 }
-}  // namespace
 
-bool ReadPeImage(std::string_view head, uint64_t fileSize, PeImageLayout& layout) {
-  const Fields fields(head.substr(0, static_cast<size_t>(std::min<uint64_t>(head.size(), fileSize))));
+bool ReadLayout(const Fields& fields, uint64_t fileSize, PeImageLayout& layout) {
   if (!fields.Has(0, kDosHeaderSize) || fields.Get(0, 2) != kDosMagic) return false;
   const uint64_t pe = fields.Get(kPeOffsetField, 4);
   if (!fields.Has(pe, 4 + kCoffHeaderSize) || fields.Get(pe, 4) != kPeSignature) return false;
@@ -77,20 +103,35 @@ bool ReadPeImage(std::string_view head, uint64_t fileSize, PeImageLayout& layout
   const uint64_t sections = optional + optionalSize;
   if (!fields.Has(sections, sectionCount * kSectionHeaderSize)) return false;
   uint64_t sectionsEnd = fields.Get(optional + kSizeOfHeadersField, 4);
-  if (sectionsEnd > fileSize) return false;
   for (uint32_t i = 0; i < sectionCount; ++i) {
     const uint64_t section = sections + i * kSectionHeaderSize;
     const uint64_t rawSize = fields.Get(section + 16, 4);
     if (rawSize == 0) continue;  // uninitialised data takes no room in the file
-    const uint64_t rawEnd = fields.Get(section + 20, 4) + rawSize;
-    if (rawEnd > fileSize) return false;
-    sectionsEnd = std::max(sectionsEnd, rawEnd);
+    sectionsEnd = std::max(sectionsEnd, fields.Get(section + 20, 4) + rawSize);
   }
 
+  layout = PeImageLayout{};
   layout.Is64Bit = magic == kPe32PlusMagic;
   layout.SectionCount = sectionCount;
   layout.SectionsEnd = sectionsEnd;
-  layout.ImageEnd = std::max({sectionsEnd, SymbolTablesEnd(fields, coff),
-                              CertificateEnd(fields, optional, optionalSize, layout.Is64Bit)});
-  return true;
+  layout.SymbolsEnd = SymbolsEnd(fields, coff);
+  if (optionalSize >= kCheckSumField + 4) layout.CheckSumField = optional + kCheckSumField;
+  ReadCertificateEntry(fields, optional, optionalSize, layout);
+  const uint64_t certificateEnd = layout.CertificateOffset + layout.CertificateSize;
+  layout.CertificateAtFileEnd = layout.CertificateSize != 0 && certificateEnd == fileSize;
+  layout.ImageEnd = std::max({sectionsEnd, layout.SymbolsEnd, certificateEnd});
+  return layout.ImageEnd <= fileSize;
+}
+}  // namespace
+
+bool ReadPeImage(std::string_view head, uint64_t fileSize, PeImageLayout& layout) {
+  const std::string_view inFile =
+      head.substr(0, static_cast<size_t>(std::min<uint64_t>(head.size(), fileSize)));
+  return ReadLayout(Fields(inFile, fileSize, nullptr), fileSize, layout);
+}
+
+bool ReadPeImage(IRandomAccessBytes& file, PeImageLayout& layout) {
+  std::string head(static_cast<size_t>(std::min<uint64_t>(file.Size(), kProgramHeadersLimit)), '\0');
+  if (!file.ReadAt(0, &head[0], head.size())) throw EReadError(Texts::kStreamReadError);
+  return ReadLayout(Fields(head, file.Size(), &file), file.Size(), layout);
 }

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PeImageLayout whole;
   const bool accepted = ReadPeImage(bytes, size, whole);
   if (accepted) {
-    Check(whole.SectionsEnd <= size);
+    Check(whole.SectionsEnd <= size && whole.ImageEnd <= size);
     Check(whole.ImageEnd >= whole.SectionsEnd);
   }
   // The same bytes as the head of a file that goes on: a layout accepted for the whole

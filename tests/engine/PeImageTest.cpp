@@ -20,7 +20,8 @@ void Put(std::string& file, size_t offset, uint32_t value, int size) {
 }
 
 // A PE32 file with headers up to 0x400 and three sections: two with raw data ending
-// at 0x1600, and one without raw data (uninitialised data) that must not count.
+// at 0x1600, and one without raw data (uninitialised data) that must not count; its
+// security entry has an offset but no size, which makes no certificate table.
 std::string SampleImage() {
   std::string file(0x1600, '\0');
   Put(file, 0, 0x5A4D, 2);         // "MZ"
@@ -31,6 +32,7 @@ std::string SampleImage() {
   Put(file, kOptional, 0x10B, 2);       // PE32
   Put(file, kOptional + 60, 0x400, 4);  // SizeOfHeaders
   Put(file, kOptional + 92, 16, 4);     // NumberOfRvaAndSizes
+  Put(file, kOptional + 96 + 4 * 8, 0x1600, 4);
   const uint32_t raw[3][2] = {{0x400, 0x200}, {0x600, 0x1000}, {0x9000, 0}};
   for (int i = 0; i < 3; ++i) {
     Put(file, kSections + 40 * i + 16, raw[i][1], 4);  // SizeOfRawData
@@ -92,6 +94,7 @@ TEST(PeImage, TheCertificateOfA64BitProgram) {
   EXPECT_TRUE(layout.Is64Bit);
   EXPECT_EQ(0x1600u, layout.SectionsEnd);
   EXPECT_EQ(0x1700u, layout.ImageEnd);
+  EXPECT_TRUE(layout.CertificateAtFileEnd);
 }
 
 // Each of the things that make a file a program image, spoilt in turn.
@@ -112,6 +115,8 @@ TEST(PeImage, AFileThatIsNoProgramImageIsRefused) {
       {"headers ending past the file", kOptional + 60, 0x1601, 4},
       {"raw data ending past the file", kSections + 40 + 16, 0x1001, 4},
       {"raw data starting near 4 GB", kSections + 40 + 20, 0xFFFFFF00u, 4},
+      {"symbol tables ending past the file", 0x44 + 8, 0x1600, 4},
+      {"certificate table ending past the file", kOptional + 96 + 4 * 8 + 4, 8, 4},
   };
   for (const auto& s : spoilt) {
     std::string file = SampleImage();
