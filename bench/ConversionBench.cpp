@@ -143,9 +143,8 @@ void Extract(const std::string& folder, const std::string& executablePath) {
 // --update without switches: the executable rebuilt from its own settings part with the
 // current runtime, and left as it is when that gives the bytes it has.
 UpdateOutcome Update(const std::string& folder, const std::string& executablePath) {
-  return UpdateExecutable(
-      ProgramFiles(folder + kProgramName), executablePath,
-      [](const ExecutableOptions& current) { return current; }, nullptr);
+  const auto unchanged = [](const ExecutableOptions& current) { return current; };
+  return UpdateExecutable(ProgramFiles(folder + kProgramName), executablePath, unchanged, nullptr).Outcome;
 }
 
 // The file's bytes in a buffer that has room for extra bytes more.

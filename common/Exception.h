@@ -19,6 +19,8 @@ enum class ErrorReason {
   NotWritten,
   // The runtime file deciphers into no program.
   RuntimeDamaged,
+  // The user asked the run to stop.
+  Interrupted,
 };
 
 class Exception : public std::exception {

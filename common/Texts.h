@@ -218,18 +218,21 @@ inline constexpr char kOutputIsProgram[] = "%s は Zephyr Player のプログラ
 inline constexpr char kOutputIsExecutableRead[] = "%s は読み込む実行ファイルそのものなので、上書きできません";
 inline constexpr char kDiskFull[] = "ディスクがいっぱいのため、ファイル %s に書き込めません";
 inline constexpr char kNotWritten[] = "ファイル %s に書き込めません";
-inline constexpr char kRuntimeMissing[] = "ファイル %s が見つかりません";
+inline constexpr char kFileMissing[] = "ファイル %s が見つかりません";
+inline constexpr char kNotSettingsFile[] = "%s は ZephyrClick の設定ファイルではありません";
+// An error about one file whose message does not name it (%s: the file, %s: the message).
+inline constexpr char kAboutFile[] = "%s: %s";
 // A path given on the command line that no file call takes (%s: the path, %d: the most
 // characters), or that holds characters the program's code page lacks (shown as "?").
 inline constexpr char kPathTooLong[] = "パス %s は長すぎるため使えません (%d 文字まで)";
 inline constexpr char kForeignCharacters[] =
     "%s には、日本語の文字コード (シフト JIS) で表せない文字が含まれているため使えません";
-// What the executable was made with, told after its path (%d: a line's number, from 1).
+// What the executable was made with, told after its path (%s: the settings file, %d: a
+// line's length or number, from 1).
 inline constexpr char kShortHeader[] =
-    "設定ファイルの 1 行目が %d バイトしかないため、オプションを決まった位置 (57、70、71 バイト目) "
-    "に書き込めませんでした。プレーヤーはオプションを読み取れないことがあります";
+    "設定ファイル %s の 1 行目が %d バイトしかないため、オプションの位置 (71 バイト目) まで空白で補いました";
 inline constexpr char kTextAfterNul[] =
-    "設定ファイルの %d 行目に NUL 文字があるため、そこから後の内容は実行ファイルに入っていません";
+    "設定ファイル %s の %d 行目に NUL 文字があるため、そこから後の内容は実行ファイルに入っていません";
 // Reading executables back (%s: the file concerned).
 inline constexpr char kNotMadeByZepplay[] = "%s は Zephyr Player で作られた実行ファイルではありません";
 inline constexpr char kNothingMatches[] = "%s に当てはまるファイルがありません";
@@ -241,4 +244,9 @@ inline constexpr char kSameExecutableThere[] =
 inline constexpr char kAlreadyUpToDate[] =
     "%s は今の Zepcom.dat とオプションで作られているため、変更しませんでした";
 inline constexpr char kNoSettingsInside[] = "%s の中の設定ファイルは形式が正しくないため、作り直せません";
+inline constexpr char kUpdateWouldCut[] =
+    "%s の中の設定ファイルは %d 行目に NUL "
+    "文字があり、作り直すとそこから後の内容が失われるため、変更しませんでした";
+inline constexpr char kSignatureGone[] =
+    "%s は作り直したため署名がなくなりました。配布する前にもう一度署名して下さい";
 }  // namespace Texts::Console

@@ -12,7 +12,8 @@ void WriteOutputLine(const ConsoleJob& job, const std::string& text) {
 }
 
 void StopIfInterrupted(const ConsoleJob& job) {
-  if (job.Facts.Interrupted && job.Facts.Interrupted()) throw Exception(Texts::Console::kInterrupted);
+  if (job.Facts.Interrupted && job.Facts.Interrupted())
+    throw Exception(Texts::Console::kInterrupted, ErrorReason::Interrupted);
 }
 
 ProgressCallback StoppingProgress(const ConsoleJob& job) {
@@ -22,8 +23,9 @@ ProgressCallback StoppingProgress(const ConsoleJob& job) {
 void CheckPathGiven(const ConsoleJob& job, const std::string& path) {
   const auto& foreign = job.Facts.ForeignArguments;
   if (std::find(foreign.begin(), foreign.end(), path) != foreign.end())
-    throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
+    throw Exception(FormatText(Texts::Console::kForeignCharacters, path), ErrorReason::Unspecified, path);
   if (platform::FullPathLength(path) > platform::kLongestPath)
     throw Exception(
-        FormatText(Texts::Console::kPathTooLong, path.c_str(), static_cast<int>(platform::kLongestPath)));
+        FormatText(Texts::Console::kPathTooLong, path.c_str(), static_cast<int>(platform::kLongestPath)),
+        ErrorReason::Unspecified, path);
 }

@@ -26,6 +26,7 @@ const char* ReasonText(ErrorReason reason) {
       return Texts::Console::kNotWritten;
     case ErrorReason::RuntimeDamaged:
       return Texts::kRuntimeDamaged;
+    case ErrorReason::Interrupted:
     case ErrorReason::Unspecified:
       break;
   }
@@ -33,10 +34,13 @@ const char* ReasonText(ErrorReason reason) {
 }
 }  // namespace
 
-std::string ConsoleErrorText(const std::exception& error) {
+std::string ConsoleErrorText(const std::exception& error, const std::string& file) {
   const auto* known = dynamic_cast<const Exception*>(&error);
-  const char* text = known ? ReasonText(known->Reason()) : nullptr;
-  return text ? FormatText(text, known->Path()) : error.what();
+  if (known && known->Reason() == ErrorReason::Interrupted) return known->Message();
+  if (!known || known->Path().empty())
+    return FormatText(Texts::Console::kAboutFile, file.c_str(), error.what());
+  const char* text = ReasonText(known->Reason());
+  return text ? FormatText(text, known->Path()) : known->Message();
 }
 
 std::string ConsoleSentence(const std::string& text) {

@@ -6,8 +6,9 @@
 #include <exception>
 #include <string>
 
-// The text for an error that stopped a console run.
-std::string ConsoleErrorText(const std::exception& error);
+// The text for an error that stopped the work on file: the cause and the file it is
+// about, and the file worked on first where the error names none.
+std::string ConsoleErrorText(const std::exception& error, const std::string& file);
 
 // text as one line: its line breaks taken out (in cp932 neither CR nor LF is ever the
 // second byte of a character) and "。" after it unless it ends with one.

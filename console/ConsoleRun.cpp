@@ -73,10 +73,10 @@ int DoOneFile(const ConsoleJob& job, const ExecutableOptions& options, const std
     }
   } catch (const ECommandLineError& error) {
     // A flag switched off for an executable that shows nothing.
-    job.Errors.ShowWarning(error.Message());
+    job.Errors.ShowWarning(FormatText(Texts::Console::kAboutFile, path.c_str(), error.Message().c_str()));
     return kExitBadCommandLine;
   } catch (const std::exception& error) {
-    job.Errors.ShowWarning(ConsoleErrorText(error));
+    job.Errors.ShowWarning(ConsoleErrorText(error, path));
     return kExitError;
   }
 }
@@ -129,7 +129,7 @@ int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store, IConso
     errors.ShowWarning(error.Message());
     return kExitBadCommandLine;
   } catch (const std::exception& error) {
-    errors.ShowWarning(ConsoleErrorText(error));
+    errors.ShowWarning(error.what());
     return kExitError;
   }
 }

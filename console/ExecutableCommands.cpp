@@ -23,6 +23,8 @@ struct Field {
 };
 
 const char* OnOff(bool on) { return on ? "on" : "off"; }
+const char* YesNo(bool yes) { return yes ? "yes" : "no"; }
+const char* TrueFalse(bool value) { return value ? "true" : "false"; }
 
 const char* MatchWord(RuntimeMatch match) {
   switch (match) {
@@ -80,16 +82,18 @@ int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
   }
   const ExecutableParts& parts = contents.Parts;
   const ExecutableOptions& options = contents.Options;
-  PrintFields(job, executablePath,
-              {{"settings-bytes", std::to_string(parts.SettingsSize), true},
-               {"settings-lines", std::to_string(contents.SettingsLines), true},
-               {"runtime-bytes", std::to_string(parts.RuntimeSize), true},
-               {"runtime-sha256", parts.RuntimeDigest, false},
-               {"runtime-current", MatchWord(parts.Runtime), false},
-               {"tray", OnOff(!options.ShowsNothing()), false},
-               {"autoplay", OnOff(options.PlayOnStart), false},
-               {"exit-at-end", OnOff(options.ExitAtEnd), false},
-               {"exit-on-key", OnOff(options.ExitOnControlKey), false}});
+  PrintFields(
+      job, executablePath,
+      {{"settings-bytes", std::to_string(parts.SettingsSize), true},
+       {"settings-lines", std::to_string(contents.SettingsLines), true},
+       {"runtime-bytes", std::to_string(parts.RuntimeSize), true},
+       {"runtime-sha256", parts.RuntimeDigest, false},
+       {"runtime-current", MatchWord(parts.Runtime), false},
+       {"signed", job.Command.Json ? TrueFalse(parts.Signed()) : YesNo(parts.Signed()), job.Command.Json},
+       {"tray", OnOff(!options.ShowsNothing()), false},
+       {"autoplay", OnOff(options.PlayOnStart), false},
+       {"exit-at-end", OnOff(options.ExitAtEnd), false},
+       {"exit-on-key", OnOff(options.ExitOnControlKey), false}});
   return kExitMade;
 }
 
@@ -124,20 +128,27 @@ int UpdateCommand(const ConsoleJob& job, const std::string& executablePath) {
   const auto choose = [&](const ExecutableOptions& current) {
     return SwitchedOptions(current, job.Command.Switches);
   };
-  switch (UpdateExecutable(job.Program, executablePath, choose, StoppingProgress(job))) {
+  const UpdateResult result = UpdateExecutable(job.Program, executablePath, choose, StoppingProgress(job));
+  switch (result.Outcome) {
     case UpdateOutcome::NotMadeByZepplay:
       job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
       return kExitWarning;
     case UpdateOutcome::NoSettingsInside:
       job.Errors.ShowWarning(FormatText(Texts::Console::kNoSettingsInside, executablePath));
       return kExitWarning;
+    case UpdateOutcome::SettingsCutAtNul:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kUpdateWouldCut, executablePath.c_str(),
+                                        static_cast<int>(result.NulLine)));
+      return kExitWarning;
     case UpdateOutcome::RuntimeMissing:
-      job.Errors.ShowWarning(FormatText(Texts::Console::kRuntimeMissing, job.Program.RuntimeFile()));
+      job.Errors.ShowWarning(FormatText(Texts::Console::kFileMissing, job.Program.RuntimeFile()));
       return kExitWarning;
     case UpdateOutcome::UpToDate:
       job.Errors.ShowWarning(FormatText(Texts::Console::kAlreadyUpToDate, executablePath));
       break;
     case UpdateOutcome::Updated:
+      if (result.SignatureGone)
+        job.Errors.ShowWarning(FormatText(Texts::Console::kSignatureGone, executablePath));
       break;
   }
   WriteOutputLine(job, executablePath);

@@ -5,12 +5,20 @@
 #include "conversion/ExitCodes.h"
 
 namespace {
+// The window shows the settings file's own warnings in a box; the console names the file.
+class NoWarnings : public IWarningSink {
+ public:
+  void ShowWarning(const std::string&) override {}
+};
+
 // What the executable was made with that a player may not expect.
 void WarnAboutTheSettings(const ConsoleJob& job, const SettingsFile& settings, size_t headerLength) {
   if (headerLength < kCompleteHeaderLength)
-    job.Errors.ShowWarning(FormatText(Texts::Console::kShortHeader, static_cast<int>(headerLength)));
+    job.Errors.ShowWarning(
+        FormatText(Texts::Console::kShortHeader, settings.Path.c_str(), static_cast<int>(headerLength)));
   if (settings.LineCutAtNul != 0)
-    job.Errors.ShowWarning(FormatText(Texts::Console::kTextAfterNul, settings.LineCutAtNul));
+    job.Errors.ShowWarning(
+        FormatText(Texts::Console::kTextAfterNul, settings.Path.c_str(), settings.LineCutAtNul));
 }
 }  // namespace
 
@@ -21,7 +29,17 @@ int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
   const std::string& given = job.Command.OutputPath;
   if (!given.empty()) CheckPathGiven(job, given);
   SettingsFile settings;
-  if (LoadSettings(settings, job.Errors, settingsPath) != SettingsCheck::Accepted) return kExitWarning;
+  NoWarnings unshown;
+  switch (LoadSettings(settings, unshown, settingsPath)) {
+    case SettingsCheck::Missing:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kFileMissing, settingsPath));
+      return kExitWarning;
+    case SettingsCheck::WrongFormat:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kNotSettingsFile, settingsPath));
+      return kExitWarning;
+    case SettingsCheck::Accepted:
+      break;
+  }
   const size_t headerLength = settings.Lines.Get(0).size();
   const std::string outputPath =
       given.empty() ? settings.Folder + ProposedExecutableName(settingsPath) : given;
@@ -30,7 +48,7 @@ int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
     case MakeOutcome::SettingsRejected:
       return kExitWarning;  // never: the settings were accepted just now
     case MakeOutcome::RuntimeMissing:
-      job.Errors.ShowWarning(FormatText(Texts::Console::kRuntimeMissing, job.Program.RuntimeFile()));
+      job.Errors.ShowWarning(FormatText(Texts::Console::kFileMissing, job.Program.RuntimeFile()));
       return kExitWarning;
     case MakeOutcome::Unchanged:
       job.Errors.ShowWarning(FormatText(Texts::Console::kSameExecutableThere, outputPath));

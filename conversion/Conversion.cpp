@@ -15,12 +15,6 @@ constexpr int kProgressRewritten = 33;
 // Beside the runtime file: the window and the console program.
 constexpr const char* kProgramFileNames[] = {"zepplay.exe", "zepplayc.exe"};
 
-// Writes options into the header line, line 0 of the list.
-void WriteOptionsIntoHeader(LineList& lines, const ExecutableOptions& options) {
-  std::string header = RewriteHeader(lines.Get(0), options);
-  lines.Insert(0, std::move(header));
-  lines.Delete(1);
-}
 }  // namespace
 
 ProgramFiles::ProgramFiles(std::string programPath)
@@ -52,12 +46,19 @@ std::string ProposedExecutableName(const std::string& settingsPath) {
   return ChangeExtension(NamePart(settingsPath), kExecutableExtension);
 }
 
+std::string SettingsText(SettingsFile& settings, const ExecutableOptions& options) {
+  std::string header = RewriteHeader(settings.Lines.Get(0), options);
+  settings.Lines.Insert(0, std::move(header));
+  settings.Lines.Delete(1);
+  return settings.Lines.Text();
+}
+
 MakeOutcome MakeExecutable(const ProgramFiles& program, SettingsFile& settings,
                            const ExecutableOptions& options, const std::string& outputPath,
                            const ProgressCallback& progress) {
   // Settings that were replaced meanwhile and rejected on the way back are never converted.
   if (!settings.Accepted) return MakeOutcome::SettingsRejected;
-  WriteOptionsIntoHeader(settings.Lines, options);
+  const std::string text = SettingsText(settings, options);
   if (progress) progress(kProgressRewritten);
   const std::string runtimeFile = program.RuntimeFile();
   if (!platform::FileExists(runtimeFile)) return MakeOutcome::RuntimeMissing;

@@ -45,6 +45,10 @@ SettingsCheck LoadSettings(SettingsFile& settings, IWarningSink& warnings, const
 // its extension. The executable goes beside the settings file.
 std::string ProposedExecutableName(const std::string& settingsPath);
 
+// The settings as an executable carries them: options written into the header line of
+// settings, every line ended by CR LF.
+std::string SettingsText(SettingsFile& settings, const ExecutableOptions& options);
+
 enum class MakeOutcome {
   SettingsRejected,  // the settings were not accepted as a settings file: nothing made
   RuntimeMissing,    // no runtime file: nothing made

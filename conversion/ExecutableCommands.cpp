@@ -8,11 +8,9 @@ bool InspectExecutable(const ProgramFiles& program, const std::string& path, Exe
   FileBytes executable(path);
   if (!FindExecutableParts(executable, CurrentRuntime(program.RuntimeFile()), contents.Parts, true))
     return false;
-  const std::string settings = SettingsPartOf(executable, contents.Parts);
-  LineList lines;
-  lines.AddText(settings.data(), settings.size());
-  contents.SettingsLines = lines.Count();
-  contents.Options = OptionsInHeader(lines.Count() > 0 ? lines.Get(0) : std::string());
+  const SettingsLines lines = ReadSettingsLines(executable, contents.Parts);
+  contents.SettingsLines = lines.Count;
+  contents.Options = OptionsInHeader(lines.Header);
   return true;
 }
 
@@ -38,28 +36,51 @@ ExtractOutcome ExtractSettings(const ProgramFiles& program, const std::string& e
   return ExtractOutcome::Written;
 }
 
-UpdateOutcome UpdateExecutable(const ProgramFiles& program, const std::string& path,
-                               const OptionsChoice& choose, const ProgressCallback& progress) {
+UpdateResult UpdateExecutable(const ProgramFiles& program, const std::string& path,
+                              const OptionsChoice& choose, const ProgressCallback& progress) {
+  UpdateResult result;
   SettingsFile settings;
+  ExecutableParts parts;
+  std::string part;
   {
     // Closed again before the executable is replaced.
     FileBytes executable(path);
-    ExecutableParts parts;
-    if (!FindExecutableParts(executable, CurrentRuntime(program.RuntimeFile()), parts))
-      return UpdateOutcome::NotMadeByZepplay;
-    TakeSettingsBytes(SettingsPartOf(executable, parts), FolderPart(path), settings);
+    if (!FindExecutableParts(executable, CurrentRuntime(program.RuntimeFile()), parts)) return result;
+    // Looked at through once before anything of it is held in memory.
+    const SettingsLines lines = ReadSettingsLines(executable, parts);
+    if (lines.NulLine != 0) {
+      result.Outcome = UpdateOutcome::SettingsCutAtNul;
+      result.NulLine = lines.NulLine;
+      return result;
+    }
+    if (!LinesAreSettings(lines.Header, lines.Count)) {
+      result.Outcome = UpdateOutcome::NoSettingsInside;
+      return result;
+    }
+    part = SettingsPartOf(executable, parts);
   }
-  if (!settings.Accepted) return UpdateOutcome::NoSettingsInside;
+  TakeSettingsBytes(part, FolderPart(path), settings);
   const ExecutableOptions options = choose(OptionsInHeader(settings.Lines.Get(0)));
+  // A signature is not part of what the executable is made of: a signed executable of the
+  // current runtime and these settings stays as it is.
+  if (parts.Signed() && parts.Runtime == RuntimeMatch::Current && SettingsText(settings, options) == part) {
+    result.Outcome = UpdateOutcome::UpToDate;
+    return result;
+  }
   switch (MakeExecutable(program, settings, options, path, progress)) {
     case MakeOutcome::SettingsRejected:
-      return UpdateOutcome::NoSettingsInside;
+      result.Outcome = UpdateOutcome::NoSettingsInside;
+      break;
     case MakeOutcome::RuntimeMissing:
-      return UpdateOutcome::RuntimeMissing;
+      result.Outcome = UpdateOutcome::RuntimeMissing;
+      break;
     case MakeOutcome::Unchanged:
-      return UpdateOutcome::UpToDate;
+      result.Outcome = UpdateOutcome::UpToDate;
+      break;
     case MakeOutcome::Made:
+      result.Outcome = UpdateOutcome::Updated;
+      result.SignatureGone = parts.Signed();
       break;
   }
-  return UpdateOutcome::Updated;
+  return result;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The commands on executables that the program made: reading back what one holds,
 // taking its settings file out, and making it again with the current runtime. Each finds
-// the executable's two parts exactly, or tells that it is none of the program's.
+// the executable's two parts exactly, or tells that it is none of the program's; each
+// reads in memory that does not grow with the executable.
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -9,8 +11,8 @@
 #include "engine/ExecutableReading.h"
 
 struct ExecutableContents {
-  ExecutableParts Parts;  // sizes, the runtime's digest and whether it is the current one
-  int SettingsLines = 0;
+  ExecutableParts Parts;  // sizes, the signature, the runtime's digest and whether it is the current one
+  uint64_t SettingsLines = 0;
   ExecutableOptions Options;  // as the header line carries them
 };
 
@@ -20,24 +22,33 @@ bool InspectExecutable(const ProgramFiles& program, const std::string& path, Exe
 
 enum class ExtractOutcome { NotMadeByZepplay, Written, Unchanged, OtherFileKept };
 
-// Writes the settings part of executablePath, byte for byte, to targetPath through the
-// guarded output, which also keeps the executable itself; a target with other bytes is
-// replaced or kept as existing asks.
+// Writes the settings part of executablePath, byte for byte and without a signature, to
+// targetPath through the guarded output, which also keeps the executable itself; a
+// target with other bytes is replaced or kept as existing asks.
 ExtractOutcome ExtractSettings(const ProgramFiles& program, const std::string& executablePath,
                                const std::string& targetPath, ExistingTarget existing);
 
 enum class UpdateOutcome {
   NotMadeByZepplay,
   NoSettingsInside,  // the settings part is no settings file
+  SettingsCutAtNul,  // a NUL byte would cut the settings short: nothing made
   RuntimeMissing,    // no runtime file: nothing made
   Updated,
   UpToDate,  // the executable holds what it would be made of: it was not touched
+};
+
+struct UpdateResult {
+  UpdateOutcome Outcome = UpdateOutcome::NotMadeByZepplay;
+  uint64_t NulLine = 0;        // SettingsCutAtNul: the line (from 1) the NUL byte is in
+  bool SignatureGone = false;  // Updated: the executable was signed, and no signature survives a change
 };
 
 // The options an executable is made again with, given those it has.
 using OptionsChoice = std::function<ExecutableOptions(const ExecutableOptions& current)>;
 
 // Makes the executable at path again, in its place, from its own settings with the
-// options choose gives and the current runtime.
-UpdateOutcome UpdateExecutable(const ProgramFiles& program, const std::string& path,
-                               const OptionsChoice& choose, const ProgressCallback& progress);
+// options choose gives and the current runtime. Settings a NUL byte would cut short are
+// not made again: no byte may be lost. A signed executable that holds the current
+// runtime and these settings already is up to date, signature and all.
+UpdateResult UpdateExecutable(const ProgramFiles& program, const std::string& path,
+                              const OptionsChoice& choose, const ProgressCallback& progress);

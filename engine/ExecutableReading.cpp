@@ -187,7 +187,7 @@ class HeaderKeeper : public LineSplitter::Sink {
 
 FileBytes::FileBytes(const std::string& path) {
   if (!file_.OpenRead(path, platform::Share::Read) || !file_.Size(size_))
-    throw EFOpenError(FormatText(Texts::kFileOpenError, path));
+    throw EFOpenError(FormatText(Texts::kFileOpenError, path), ErrorReason::Unspecified, path);
 }
 
 bool FileBytes::ReadAt(uint64_t offset, void* buffer, size_t count) {

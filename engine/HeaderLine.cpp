@@ -48,7 +48,9 @@ std::string ClampedSubstring(const std::string& text, long long start, long long
 std::string RewriteHeader(const std::string& header, const ExecutableOptions& options) {
   HeaderPieces pieces;
   try {
-    pieces = CutHeader(header);
+    pieces = header.size() >= kCompleteHeaderLength
+                 ? CutHeader(header)
+                 : CutHeader(header + std::string(kCompleteHeaderLength - header.size(), ' '));
   } catch (const std::bad_alloc&) {
     pieces = FreshHeaderPieces();
   }

@@ -9,8 +9,7 @@
 
 // The 14 marker bytes.
 extern const std::string kHeaderMarker;
-// A complete header line reaches the last option column, 71; a player finds the options
-// of a shorter one elsewhere than in their columns.
+// A complete header line reaches the last option column, 71.
 inline constexpr size_t kCompleteHeaderLength = 71;
 
 // True when bytes 2 to 15 of line are the marker, compared byte for byte.
@@ -21,11 +20,13 @@ bool HasHeaderMarker(const std::string& line);
 std::string ClampedSubstring(const std::string& text, long long start, long long count);
 
 // The header line with the four option columns replaced. A line of 71 bytes or more
-// keeps its length; the option bytes of a shorter line land right after the bytes it
-// has. Raises EListError "行を挿入できません" when no memory is left for the new line.
+// keeps its length; a shorter one keeps its bytes and is completed with blanks up to its
+// last option column, so that its options stand in their columns and a second rewrite
+// changes nothing. Raises EListError "行を挿入できません" when no memory is left for the
+// new line.
 std::string RewriteHeader(const std::string& header, const ExecutableOptions& options);
 
-// The options that RewriteHeader wrote into header (never Visibility::Unchosen). A line of 71 bytes or more
-// has them in their columns; in a shorter one they are its last bytes, as RewriteHeader put them after the
-// bytes the line had.
+// The options that RewriteHeader wrote into header (never Visibility::Unchosen). A line of
+// 71 bytes or more has them in their columns; in a shorter one, which an earlier version
+// made by putting them right after the bytes the line had, they are its last bytes.
 ExecutableOptions OptionsInHeader(const std::string& header);

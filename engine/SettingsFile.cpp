@@ -13,7 +13,7 @@
 #include "platform/File.h"
 
 namespace {
-constexpr int kMinimumLineCount = 6;
+constexpr uint64_t kMinimumLineCount = 6;
 
 // All bytes of the file, read with one read while nobody may write to it. A file that
 // could not go into an executable, or that does not fit into memory, is too large.
@@ -60,5 +60,9 @@ void TakeSettingsBytes(const std::string& bytes, const std::string& folder, Sett
 }
 
 bool LinesAreSettings(const LineList& lines) {
-  return lines.Count() >= kMinimumLineCount && HasHeaderMarker(lines.Get(0));
+  return lines.Count() > 0 && LinesAreSettings(lines.Get(0), static_cast<uint64_t>(lines.Count()));
+}
+
+bool LinesAreSettings(const std::string& firstLine, uint64_t lineCount) {
+  return lineCount >= kMinimumLineCount && HasHeaderMarker(firstLine);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A settings file in memory: its lines, where it was read from and whether they are a
 // settings file at all. Only lines accepted as one are ever converted.
+#include <cstdint>
 #include <string>
 
 #include "engine/LineList.h"
@@ -22,3 +23,5 @@ bool ReadSettingsFile(const std::string& path, SettingsFile& settings);
 void TakeSettingsBytes(const std::string& bytes, const std::string& folder, SettingsFile& settings);
 // Enough lines, the first of them a header line.
 bool LinesAreSettings(const LineList& lines);
+// The same for settings known by their first line and their number of lines.
+bool LinesAreSettings(const std::string& firstLine, uint64_t lineCount);

@@ -150,18 +150,21 @@ TEST_F(ConsoleProgram, APathThatNoFileCallTakesIsNamed) {
   EXPECT_FALSE(PathExists(kExecutablePath));
 }
 
-// A header line too short for the option columns, and a NUL byte that ends what is
-// read: converted as always, each with a warning, and the run succeeds.
+// A header line too short for the option columns, completed with blanks, and a NUL byte
+// that ends what is read: converted, each with a warning naming the file, and the run
+// succeeds.
 TEST_F(ConsoleProgram, WhatAPlayerMayNotExpectIsConvertedWithAWarning) {
   const std::string header = FreshHeader().substr(0, 40);
   WriteBytes(kSettingsPath, header + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
   EXPECT_EQ(0, Run({kSettingsPath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kShortHeader, 40) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kShortHeader, kSettingsPath, 40) + "。")),
+            Hex(Streams.Error));
   EXPECT_EQ(std::string(kExecutablePath) + "\r\n", Streams.Output);
 
   WriteBytes(kSettingsPath, SettingsFileBytes({"1", "2", "3", "4", std::string("5 and\0 more", 11), "6"}));
   EXPECT_EQ(0, Run({kSettingsPath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kTextAfterNul, 6) + "。")), Hex(Streams.Error));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kTextAfterNul, kSettingsPath, 6) + "。")),
+            Hex(Streams.Error));
   EXPECT_EQ(std::string(kExecutablePath) + "\r\n", Streams.Output);
   const std::string executable = ReadBytes(kExecutablePath);
   EXPECT_EQ("5 and\r\n", executable.substr(executable.size() - 7));
@@ -175,15 +178,16 @@ TEST_F(ConsoleProgram, ManyFilesGoOnAfterAFailureAndEndWithTheWorstCode) {
   const std::string tooLong = "data\\" + std::string(300, 'a') + ".zep";
   EXPECT_EQ(2, Run({"data\\*.zep", "data\\x*.zep", tooLong}));
   EXPECT_EQ("data\\macro.exe\r\ndata\\second.exe\r\n", Streams.Output);
-  EXPECT_EQ(Hex(ErrorLine(ConsoleSentence(Texts::kSettingsFileWrongFormat)) +
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kNotSettingsFile, "data\\bad.zep") + "。") +
                 ErrorLine(FormatText(Texts::Console::kNothingMatches, "data\\x*.zep") + "。") +
                 ErrorLine(FormatText(Texts::Console::kPathTooLong, tooLong.c_str(), 259) + "。")),
             Hex(Streams.Error));
   EXPECT_FALSE(PathExists("data\\bad.exe"));
 }
 
-// Each reason an error carries has the console's own words, naming the file.
-TEST(ConsoleMessages, EveryReasonIsToldWithTheFile) {
+// Each reason an error carries has the console's own words, naming its file; an error
+// that names no file is told with the file worked on.
+TEST(ConsoleMessages, EveryErrorIsToldWithAFile) {
   const std::string path = "out\\a.exe";
   const std::pair<ErrorReason, const char*> reasons[] = {
       {ErrorReason::OutputIsSettingsFile, Texts::Console::kOutputIsSettingsFile},
@@ -194,8 +198,9 @@ TEST(ConsoleMessages, EveryReasonIsToldWithTheFile) {
       {ErrorReason::NotWritten, Texts::Console::kNotWritten},
       {ErrorReason::RuntimeDamaged, Texts::kRuntimeDamaged}};
   for (const auto& [reason, text] : reasons)
-    EXPECT_EQ(Hex(FormatText(text, path)), Hex(ConsoleErrorText(EWriteError("message", reason, path))));
-  EXPECT_EQ("message", ConsoleErrorText(EFCreateError("message", ErrorReason::Unspecified, path)));
+    EXPECT_EQ(Hex(FormatText(text, path)), Hex(ConsoleErrorText(EWriteError("message", reason, path), "in")));
+  EXPECT_EQ("message", ConsoleErrorText(EFCreateError("message", ErrorReason::Unspecified, path), "in"));
+  EXPECT_EQ("in: message", ConsoleErrorText(EReadError("message"), "in"));
 }
 
 }  // namespace

@@ -10,6 +10,10 @@
 #include "common/Texts.h"
 #include "tests/console/ConsoleProgramFixture.h"
 #include "tests/support/ProgramImage.h"
+#include "tests/support/SettingsSamples.h"
+#ifndef _WIN32
+#include "tests/support/TestSigner.h"
+#endif
 
 namespace {
 class ExecutableCommands : public ConsoleProgram {
@@ -30,7 +34,7 @@ class ExecutableCommands : public ConsoleProgram {
     return FormatText("settings-bytes: %d\r\nsettings-lines: 6\r\nruntime-bytes: %d\r\n",
                       static_cast<int>(Settings().size()), static_cast<int>(RuntimeImage().size())) +
            "runtime-sha256: " + DigestOf(RuntimeImage()) + "\r\nruntime-current: " + current +
-           "\r\ntray: on\r\nautoplay: off\r\nexit-at-end: on\r\nexit-on-key: on\r\n";
+           "\r\nsigned: no\r\ntray: on\r\nautoplay: off\r\nexit-at-end: on\r\nexit-on-key: on\r\n";
   }
 
   std::string Made;
@@ -45,7 +49,7 @@ TEST_F(ExecutableCommands, InspectTellsThePartsAndTheOptions) {
       FormatText("{\"settings-bytes\":%d,\"settings-lines\":6,\"runtime-bytes\":%d,",
                  static_cast<int>(Settings().size()), static_cast<int>(RuntimeImage().size())) +
       "\"runtime-sha256\":\"" + DigestOf(RuntimeImage()) +
-      "\",\"runtime-current\":\"yes\",\"tray\":\"on\",\"autoplay\":\"off\","
+      "\",\"runtime-current\":\"yes\",\"signed\":false,\"tray\":\"on\",\"autoplay\":\"off\","
       "\"exit-at-end\":\"on\",\"exit-on-key\":\"on\"}\r\n";
   EXPECT_EQ(Hex(json), Hex(Streams.Output));
 }
@@ -152,4 +156,54 @@ TEST_F(ExecutableCommands, ManyExecutablesAreNamedBlockByBlock) {
             Streams.Output.find("\r\n{\"file\":\"data\\\\\x95\\.exe\",\"settings-bytes\":"))
       << Streams.Output;
 }
+// Settings that a NUL byte would cut short are not made again: nothing may be lost.
+TEST_F(ExecutableCommands, UpdateLosesNoByteOfTheSettings) {
+  const std::string executable = RuntimeImage() + SettingsFileBytes({"1", "2", "3", "4", "5"}) +
+                                 std::string("7,\0HIDDEN-TAIL\r\n8,more", 24);
+  WriteBytes(kExecutablePath, executable);
+  EXPECT_EQ(1, Run({"--update", "--tray", kExecutablePath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kUpdateWouldCut, kExecutablePath, 7) + "。")),
+            Hex(Streams.Error));
+  EXPECT_EQ(Hex(executable), Hex(ReadBytes(kExecutablePath)));
+}
+
+// A header line too short for the option columns is completed once; made again, the
+// executable is up to date.
+TEST_F(ExecutableCommands, UpdateOfAShortHeaderIsUpToDate) {
+  WriteBytes(kSettingsPath, FreshHeader().substr(0, 40) + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
+  ASSERT_EQ(0, Run({"--tray", kSettingsPath}));
+  const std::string made = ReadBytes(kExecutablePath);
+  EXPECT_EQ(0, Run({"--update", "--tray", kExecutablePath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kAlreadyUpToDate, kExecutablePath) + "。")),
+            Hex(Streams.Error));
+  EXPECT_EQ(Hex(made), Hex(ReadBytes(kExecutablePath)));
+}
+
+#ifndef _WIN32
+// Signed after Zepplay made it: the signature is no part of the settings; an update keeps
+// an executable that is up to date, signature and all, and one it changes loses the
+// signature, which it says.
+TEST_F(ExecutableCommands, ASignedExecutableIsReadWithoutItsSignature) {
+  const TestSigner signer;
+  if (!signer.Available()) GTEST_SKIP() << "osslsigncode or openssl is missing";
+  const std::string signedMade = signer.Signed(Made);
+  WriteBytes(kExecutablePath, signedMade);
+  EXPECT_EQ(0, Run({"--inspect", kExecutablePath}));
+  // The digest is of the runtime part as it stands, with the two fields signing changed.
+  std::string lines = InspectLines("yes");
+  lines.replace(lines.find("signed: no"), 10, "signed: yes");
+  const std::string digest = DigestOf(RuntimeImage());
+  lines.replace(lines.find(digest), digest.size(), DigestOf(signedMade.substr(0, RuntimeImage().size())));
+  EXPECT_EQ(Hex(lines), Hex(Streams.Output));
+  EXPECT_EQ(0, Run({"--extract", "-o", "data\\back.zep", kExecutablePath}));
+  EXPECT_EQ(Hex(Settings()), Hex(ReadBytes("data\\back.zep")));
+  EXPECT_EQ(0, Run({"--update", kExecutablePath}));
+  EXPECT_EQ(Hex(signedMade), Hex(ReadBytes(kExecutablePath)));
+  EXPECT_EQ(0, Run({"--update", "--autoplay", kExecutablePath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kSignatureGone, kExecutablePath) + "。")),
+            Hex(Streams.Error));
+  EXPECT_EQ(0, Run({"--inspect", kExecutablePath}));
+  EXPECT_NE(std::string::npos, Streams.Output.find("signed: no\r\n"));
+}
+#endif
 }  // namespace

@@ -11,31 +11,22 @@
 #include "tests/conversion/ConversionFixture.h"
 #include "tests/support/MemoryBytes.h"
 #include "tests/support/ProgramImage.h"
+#include "tests/support/TestSigner.h"
 
 namespace {
 class ExecutableReading : public ConversionFixture {
  protected:
   void SetUp() override {
-    const std::string command =
-        "osslsigncode --version >/dev/null && openssl req -x509 -newkey ec -nodes -pkeyopt "
-        "ec_paramgen_curve:prime256v1 -subj /CN=Signer 2>/dev/null -keyout " +
-        Source / "key.pem -out " + Source / "cert.pem";
-    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "osslsigncode or openssl is missing";
+    if (!Signer.Available()) GTEST_SKIP() << "osslsigncode or openssl is missing";
   }
-  // bytes signed as a company signs its programs.
-  std::string Signed(const std::string& bytes) {
-    WriteBytes(Source / "unsigned.exe", bytes);
-    std::remove((Source / "signed.exe").c_str());  // which osslsigncode does not overwrite
-    const std::string command = "osslsigncode sign >/dev/null -certs " + Source / "cert.pem -key " +
-                                Source / "key.pem -in " + Source / "unsigned.exe -out " + Source / "signed.exe";
-    EXPECT_EQ(0, std::system(command.c_str()));
-    return ReadBytes(Source / "signed.exe");
-  }
+  std::string Signed(const std::string& bytes) { return Signer.Signed(bytes); }
   ExecutableParts PartsOf(IRandomAccessBytes& executable) {
     ExecutableParts parts;
     EXPECT_TRUE(FindExecutableParts(executable, CurrentRuntime(RuntimeFile), parts, true));
     return parts;
   }
+
+  TestSigner Signer;
 };
 
 // image with COFF symbols and strings, as an unstripped program has: PointerToSymbolTable, NumberOfSymbols.

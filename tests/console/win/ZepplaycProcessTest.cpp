@@ -95,8 +95,10 @@ TEST_F(ZepplaycProcess, EachWarningOrErrorIsOneLineOfStandardError) {
     int ExitCode;
     std::string Line;
   } cases[] = {
-      {Quoted(folder_ / "none.zep"), 1, ErrorLine(Texts::kSettingsFileMissing)},
-      {Quoted(folder_ / "short.zep"), 1, ErrorLine(Texts::kSettingsFileWrongFormat)},
+      {Quoted(folder_ / "none.zep"), 1,
+       ErrorLine(FormatText(Texts::Console::kFileMissing, folder_ / "none.zep") + "。")},
+      {Quoted(folder_ / "short.zep"), 1,
+       ErrorLine(FormatText(Texts::Console::kNotSettingsFile, folder_ / "short.zep") + "。")},
       {"-o " + Quoted(folder_ / "taken.exe") + " " + Quoted(SettingsPath()), 2,
        ErrorLine(FormatText(Texts::kFileCreateError, folder_ / "taken.exe") + "。")},
       {"--no-tray --no-autoplay " + Quoted(SettingsPath()), 4,
