@@ -7,49 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/ImagePropertiesEditor.h"
 #include "engine/ImagePropertiesReading.h"
 #include "engine/LittleEndian.h"
 #include "tests/support/IconSamples.h"
+#include "tests/support/MemoryImage.h"
 #include "tests/support/ProgramImage.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 constexpr size_t kOptional = 0x58;  // in both images
 constexpr uint32_t kRuntimeLanguage = 1033;
-
-class MemoryOutput : public IImageOutput {
- public:
-  void Append(const void* bytes, size_t count) override {
-    Bytes.append(static_cast<const char*>(bytes), count);
-  }
-  void Reserve(size_t count) override {
-    ReservedEnd = Bytes.size() + count;
-    Bytes.append(count, '\0');
-  }
-  void WriteAt(uint64_t offset, const void* bytes, size_t count) override {
-    EXPECT_LE(offset + count, ReservedEnd);  // the headers are reserved first
-    Bytes.replace(offset, count, static_cast<const char*>(bytes), count);
-  }
-  std::string Bytes;
-  uint64_t ReservedEnd = 0;
-};
-
-class MemoryBytes : public IRandomAccessBytes {
- public:
-  explicit MemoryBytes(std::string bytes) : bytes_(std::move(bytes)) {}
-  uint64_t Size() const override { return bytes_.size(); }
-  bool ReadAt(uint64_t offset, void* buffer, size_t count) override {
-    if (offset > bytes_.size() || count > bytes_.size() - offset) return false;
-    std::memcpy(buffer, bytes_.data() + offset, count);
-    return true;
-  }
-
- private:
-  std::string bytes_;
-};
 
 // The image handed over in pieces of chunk bytes.
 ImageEditResult Edit(const std::string& image, const ImageProperties& properties, std::string& edited,
