@@ -117,7 +117,7 @@ bool ImagePropertiesEditor::Complete() {
     return Refuse(ImageEditOutcome::DamagedResources);
   if (!PutProperties(properties_, tree)) return Refuse(ImageEditOutcome::NoIconIdsLeft);
 
-  uint64_t memoryEnd = layout_.SizeOfImage;
+  uint64_t memoryEnd = std::max(layout_.SizeOfImage, layout_.SizeOfHeaders);  // the headers are mapped too
   for (const PeSection& s : layout_.Sections)
     memoryEnd =
         std::max(memoryEnd, uint64_t{s.VirtualAddress} + (s.VirtualSize != 0 ? s.VirtualSize : s.RawSize));
