@@ -1,261 +1,177 @@
-// The editor on small program images, a PE32+ one without resources and a PE32 one with
-// resources of its own and a certificate: only the fields that describe the resources
-// change, the new section holds the resources expected, sorted, at the right places, the
-// checksum is the system's, the bytes do not depend on how the image was handed over, and
-// the properties read back as they went in. Windows itself reads an edited program in
-// ImagePropertiesWinTest.cpp.
+// The editor on images of tests/support, PE32+ without resources and PE32 with resources and
+// a certificate, checked byte for byte: the fields that describe the resources, every other
+// byte as it was, the new section sorted, the checksum, the same bytes however handed over.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "engine/ImagePropertiesEditor.h"
 #include "engine/ImagePropertiesReading.h"
 #include "engine/LittleEndian.h"
-#include "tests/support/IconSamples.h"
-#include "tests/support/MemoryImage.h"
+#include "tests/support/PropertySamples.h"
 #include "tests/support/ProgramImage.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
-constexpr size_t kOptional = 0x58;  // in both images
-constexpr uint32_t kRuntimeLanguage = 1033;
+constexpr size_t kOptional = 0x58, kSectionTable = 0x148;
+constexpr uint32_t kEnglish = 1033;
 
-// The image handed over in pieces of chunk bytes.
-ImageEditResult Edit(const std::string& image, const ImageProperties& properties, std::string& edited,
-                     size_t chunk = 4096) {
-  MemoryOutput output;
-  ImagePropertiesEditor editor(properties, output);
-  for (size_t at = 0; at < image.size(); at += chunk)
-    editor.Add(reinterpret_cast<const uint8_t*>(image.data()) + at, std::min(chunk, image.size() - at));
-  const ImageEditResult result = editor.Finish();
-  edited = output.Bytes;
-  return result;
+ImageProperties Properties() {
+  ImageProperties properties;
+  EXPECT_EQ(ReadIconFile(SixImageIconFile(), properties.Icon.emplace()), IconFileFault::None);
+  properties.Version.FileVersion = {1, 2, 3, 4};
+  properties.Version.ProductName = "\x83\x7D\x83\x4E\x83\x8D";  // "マクロ" in cp932
+  return properties;
 }
 
 // The checksum word by word, as the system computes it, its own field counted as 0.
 uint32_t SystemChecksum(std::string image) {
   WriteLe(image, kOptional + 64, 0, 4);
-  uint32_t sum = 0;
-  for (size_t i = 0; i < image.size(); i += 2) {
-    sum += static_cast<unsigned char>(image[i]) | (i + 1 < image.size() ? ReadLe(image, i + 1, 1) << 8 : 0);
-    sum = (sum & 0xFFFF) + (sum >> 16);
-  }
-  return sum + static_cast<uint32_t>(image.size());
+  uint32_t sum = 0, length = static_cast<uint32_t>(image.size());
+  image += '\0';  // completes the last word of an odd length
+  for (size_t i = 0; i < length; i += 2)
+    sum = ((sum + ReadLe(image, i, 2)) & 0xFFFF) + ((sum + ReadLe(image, i, 2)) >> 16);
+  return sum + length;
 }
 
-// Every directory of the section: named entries first, names ascending in upper case,
-// then numbers ascending; three levels.
-void ExpectSorted(const std::string& section, size_t directory, int level = 0) {
+// Every directory: named entries first, names ascending in upper case, then numbers
+// ascending; directories on two levels, leaves on the third.
+void ExpectSorted(const std::string& section, size_t directory = 0, int level = 0) {
   const size_t named = ReadLe(section, directory + 12, 2), count = named + ReadLe(section, directory + 14, 2);
-  std::u16string previousName;
-  for (size_t i = 0; i < count; ++i) {
-    const uint32_t key = ReadLe(section, directory + 16 + 8 * i, 4);
-    const uint32_t target = ReadLe(section, directory + 20 + 8 * i, 4);
-    ASSERT_EQ(key >> 31 != 0, i < named);
-    if (i < named) {
-      std::u16string name;
-      for (size_t c = 0; c < ReadLe(section, key & 0x7FFFFFFF, 2); ++c)
-        name += static_cast<char16_t>(toupper(ReadLe(section, (key & 0x7FFFFFFF) + 2 + 2 * c, 2)));
-      EXPECT_LT(previousName, name);
-      previousName = name;
-    } else if (i > named) {
-      EXPECT_LT(ReadLe(section, directory + 8 + 8 * i, 4), key);
-    }
-    EXPECT_EQ(target >> 31 != 0, level < 2);
+  std::u16string previous, name;
+  for (size_t i = 0, entry = directory + 16; i < count; ++i, entry += 8, previous = name, name.clear()) {
+    const uint32_t key = ReadLe(section, entry, 4), target = ReadLe(section, entry + 4, 4),
+                   at = key & 0x7FFFFFFF;
+    for (size_t c = 0; i < named && c < ReadLe(section, at, 2); ++c)
+      name += static_cast<char16_t>(toupper(ReadLe(section, at + 2 + 2 * c, 2)));
+    EXPECT_TRUE(key >> 31 == (i < named) &&
+                (i < named ? previous < name : i == named || ReadLe(section, entry - 8, 4) < key));
+    ASSERT_EQ(target >> 31, level < 2 ? 1u : 0u);
     if (level < 2) ExpectSorted(section, target & 0x7FFFFFFF, level + 1);
   }
 }
 
-struct NewSection {
-  uint32_t VirtualSize, Address, RawSize, RawPointer;
-};
+uint32_t Directories(bool pe32) { return kOptional + (pe32 ? 96 : 112); }
 
-// Checks the edited image against the runtime: the fields that describe the resources
-// as they must be, every other byte as it was, then zeros up to the new section, which
-// holds the resources; returns the section.
-NewSection ExpectEditedImage(const std::string& runtime, const std::string& edited, size_t sectionTable,
-                             size_t directories) {
-  const uint32_t sections = ReadLe(runtime, 0x46, 2);
-  const size_t header = sectionTable + 40 * sections;
-  const NewSection s = {ReadLe(edited, header + 8, 4), ReadLe(edited, header + 12, 4),
-                        ReadLe(edited, header + 16, 4), ReadLe(edited, header + 20, 4)};
-  EXPECT_EQ(ReadLe(edited, 0x46, 2), sections + 1);
-  EXPECT_EQ(edited.substr(header, 8), std::string(".rsrc\0\0\0", 8));
-  EXPECT_EQ(ReadLe(edited, header + 36, 4), 0x40000040u);
-  EXPECT_EQ(s.Address % 0x1000, 0u);
-  EXPECT_EQ(s.RawPointer % 0x200 + s.RawSize % 0x200, 0u);
-  EXPECT_EQ(ReadLe(edited, kOptional + 8, 4), ReadLe(runtime, kOptional + 8, 4) + s.RawSize);
-  EXPECT_EQ(ReadLe(edited, kOptional + 56, 4), s.Address + (s.VirtualSize + 0xFFF) / 0x1000 * 0x1000);
-  EXPECT_EQ(ReadLe(edited, directories + 16, 4), s.Address);
-  EXPECT_EQ(ReadLe(edited, directories + 20, 4), s.VirtualSize);
-  EXPECT_EQ(ReadLe(edited, kOptional + 64, 4), SystemChecksum(edited));
-  EXPECT_EQ(edited.size(), s.RawPointer + s.RawSize);
-  std::string expected = runtime.substr(0, std::min<size_t>(runtime.size(), s.RawPointer));
-  for (const auto& field : {std::make_pair(size_t{0x46}, 2),
-                            {kOptional + 8, 4},
-                            {kOptional + 56, 4},
-                            {kOptional + 64, 4},
-                            {directories + 16, 8},
-                            {directories + 32, 8},
-                            {header, 40}})
-    expected.replace(field.first, field.second, edited, field.first, field.second);
-  expected.resize(s.RawPointer, '\0');
-  EXPECT_EQ(Hex(edited.substr(0, s.RawPointer)), Hex(expected));
-  ExpectSorted(edited.substr(s.RawPointer), 0);
-  return s;
-}
-
-ImageProperties SampleProperties() {
-  ImageProperties properties;
-  IconGroup icon;
-  EXPECT_EQ(ReadIconFile(SixImageIconFile(), icon), IconFileFault::None);
-  properties.Icon = icon;
-  properties.Version.FileVersion = {1, 2, 3, 4};
-  properties.Version.ProductName = "\x83\x7D\x83\x4E\x83\x8D";  // "マクロ" in cp932
-  properties.Version.OriginalFilename = "Macro.exe";
-  return properties;
-}
-
-// A PE32+ image of tests/support with the fields an edit needs, of an odd length and
-// longer than the headers the editor waits for.
-std::string Pe32PlusImage() {
+// An image of tests/support made editable, of an odd length longer than the headers the
+// editor waits for; PE32 on request; with a second section at 0x13000 holding resources.
+std::string Image(bool pe32, const std::string& resources = "") {
   std::string image = ProgramImage(0x11233, 5);
-  for (const auto& field : {std::make_pair(kOptional + 32, 0x1000u),
-                            {kOptional + 36, 0x200u},
-                            {kOptional + 56, 0x13000u},
-                            {0x148 + 8, 0x11033u},
-                            {0x148 + 12, 0x1000u}})
-    WriteLe(image, field.first, field.second, 4);
-  return image;
-}
-
-// A PE32 image: headers, a code section at 0x1000 and a resource section at 0x2000.
-constexpr size_t kPe32Sections = kOptional + 224, kPe32Directories = kOptional + 96;
-std::string Pe32Image(const std::string& resources) {
-  const uint32_t rawSize = static_cast<uint32_t>(AlignUp(resources.size(), 0x200));
-  std::string image = std::string("MZ") + std::string(0x3E, '\0') + "PE";
-  image.resize(0x600 + rawSize, '\0');
-  image.replace(0x400, 0x200, RandomBytes(0x200, 9));
-  image.replace(0x600, resources.size(), resources);
-  image.replace(kPe32Sections, 5, ".text");
-  image.replace(kPe32Sections + 40, 5, ".rsrc");
-  const uint32_t fields[][3] = {{0x3C, 0x40, 4},
-                                {0x44, 0x14C, 2},
-                                {0x46, 2, 2},
-                                {0x54, 224, 2},
-                                {kOptional, 0x10B, 2},
-                                {kOptional + 8, rawSize, 4},
-                                {kOptional + 32, 0x1000, 4},
-                                {kOptional + 36, 0x200, 4},
-                                {kOptional + 56, 0x3000, 4},
-                                {kOptional + 60, 0x400, 4},
-                                {kOptional + 92, 16, 4},
-                                {kPe32Directories + 16, 0x2000, 4},
-                                {kPe32Directories + 20, static_cast<uint32_t>(resources.size()), 4},
-                                {kPe32Sections + 8, 0x200, 4},
-                                {kPe32Sections + 12, 0x1000, 4},
-                                {kPe32Sections + 16, 0x200, 4},
-                                {kPe32Sections + 20, 0x400, 4},
-                                {kPe32Sections + 48, static_cast<uint32_t>(resources.size()), 4},
-                                {kPe32Sections + 52, 0x2000, 4},
-                                {kPe32Sections + 56, rawSize, 4},
-                                {kPe32Sections + 60, 0x600, 4}};
+  const uint32_t size = static_cast<uint32_t>(resources.size()), raw = (size + 0x1FF) & ~0x1FFu;
+  if (size != 0) image += std::string(0x1CD, '\0') + resources + std::string(raw - size, '\0');
+  if (size != 0) image.replace(kSectionTable + 40, 5, ".rsrc");
+  // clang-format off
+  const uint32_t fields[][3] = {
+      {kOptional, pe32 ? 0x10Bu : 0x20Bu, 2}, {kOptional + 92, pe32 ? 16u : 0, 4},
+      {kOptional + 108, pe32 ? 0 : 16u, 4}, {kOptional + 32, 0x1000, 4}, {kOptional + 36, 0x200, 4},
+      {kOptional + 56, 0x14000, 4}, {kSectionTable + 8, 0x11033, 4}, {kSectionTable + 12, 0x1000, 4},
+      {0x46, size ? 2u : 1u, 2}, {kOptional + 8, raw, 4}, {Directories(pe32) + 16, size ? 0x13000u : 0, 4},
+      {Directories(pe32) + 20, size, 4}, {kSectionTable + 48, size, 4},
+      {kSectionTable + 52, size ? 0x13000u : 0, 4}, {kSectionTable + 56, raw, 4},
+      {kSectionTable + 60, size ? 0x11400u : 0, 4}};
+  // clang-format on
   for (const auto& field : fields) WriteLe(image, field[0], field[1], static_cast<int>(field[2]));
   return image;
 }
 
+// Checks the edited image byte for byte: the runtime with the fields for a new section at
+// 0x14000 and rawPointer, zeros up to it; returns the section.
+std::string ExpectEditedImage(const std::string& runtime, const std::string& edited, bool pe32,
+                              uint32_t rawPointer) {
+  const uint32_t sections = ReadLe(runtime, 0x46, 2), size = ReadLe(edited, Directories(pe32) + 20, 4);
+  const uint32_t raw = static_cast<uint32_t>(AlignUp(size, 0x200)), header = kSectionTable + 40 * sections;
+  EXPECT_EQ(edited.size(), rawPointer + raw);
+  std::string expected = (runtime + std::string(rawPointer, '\0')).substr(0, rawPointer);
+  expected.replace(header, 5, ".rsrc");
+  // clang-format off
+  const uint32_t fields[][3] = {
+      {0x46, sections + 1, 2}, {kOptional + 8, ReadLe(runtime, kOptional + 8, 4) + raw, 4},
+      {kOptional + 56, 0x14000 + static_cast<uint32_t>(AlignUp(size, 0x1000)), 4},
+      {kOptional + 64, SystemChecksum(edited), 4}, {Directories(pe32) + 16, 0x14000, 4},
+      {Directories(pe32) + 20, size, 4}, {Directories(pe32) + 32, 0, 4}, {Directories(pe32) + 36, 0, 4},
+      {header + 8, size, 4}, {header + 12, 0x14000, 4}, {header + 16, raw, 4}, {header + 20, rawPointer, 4},
+      {header + 36, 0x40000040, 4}};
+  // clang-format on
+  for (const auto& field : fields) WriteLe(expected, field[0], field[1], static_cast<int>(field[2]));
+  EXPECT_EQ(Hex(edited.substr(0, rawPointer)), Hex(expected));
+  const std::string section = edited.substr(rawPointer, size);
+  ExpectSorted(section);
+  return section;
+}
+
 ResourceKey Named(const std::u16string& name) { return ResourceKey{true, name, 0}; }
-void Put(ResourceTree& tree, const ResourceKey& type, const ResourceKey& name, uint32_t language,
-         std::string data) {
+void Put(ResourceTree& tree, ResourceKey type, ResourceKey name, uint32_t language, std::string data) {
   tree[type][name][ResourceId(language)] = ResourceData{std::move(data), 0};
 }
 }  // namespace
 
 TEST(ImagePropertiesEditor, AProgramWithoutResourcesGetsItsOwn) {
-  const std::string runtime = Pe32PlusImage();
-  const ImageProperties properties = SampleProperties();
-  std::string edited, again;
-  const ImageEditResult result = Edit(runtime, properties, edited);
+  const std::string runtime = Image(false);
+  ImageEditResult result, again;
+  const std::string edited = EditInMemory(runtime, Properties(), result);
   ASSERT_EQ(result.Outcome, ImageEditOutcome::Edited);
   EXPECT_FALSE(result.CertificateDropped);
   EXPECT_EQ(result.ImageSize, edited.size());
-  const NewSection section = ExpectEditedImage(runtime, edited, 0x148, kOptional + 112);
-  EXPECT_EQ(section.Address, 0x13000u);
-  EXPECT_EQ(section.RawPointer, 0x11400u);
-  for (size_t chunk : {size_t{1}, size_t{7}, runtime.size()}) {
-    EXPECT_EQ(Edit(runtime, properties, again, chunk).Outcome, ImageEditOutcome::Edited);
-    EXPECT_TRUE(again == edited) << chunk;
-  }
-  MemoryBytes executable(edited + "settings");
+  ExpectEditedImage(runtime, edited, false, 0x11400);
+  for (size_t chunk : {size_t{1}, size_t{7}, runtime.size()})
+    EXPECT_TRUE(EditInMemory(runtime, Properties(), again, chunk) == edited) << chunk;
+  const TempFolder folder;
+  WriteBytes(folder / "Macro.exe", edited + "settings");
+  FileBytes executable(folder / "Macro.exe");
   ImageProperties read;
   ASSERT_TRUE(ReadImageProperties(executable, result.ImageSize, read));
-  EXPECT_TRUE(read.Version == properties.Version);
+  EXPECT_TRUE(read.Version == Properties().Version);
   ASSERT_TRUE(read.Icon);
   EXPECT_EQ(IconFileBytes(*read.Icon), SixImageIconFile());
 }
 
-// The first icon group, a named one, gives way to the new icon under its name and
-// language; the image only it used goes, the one another group uses stays; the version
-// is replaced; the rest is kept; the certificate table is dropped.
+// The first icon group, a named one, gives way to the new icon under its name and language;
+// the image only it used goes; the version is replaced; the rest stays; the certificate goes.
 TEST(ImagePropertiesEditor, TheRuntimesResourcesAreKeptAroundTheProperties) {
   const IconImage first{"first entry.", BitmapIconImage(16, 4)},
       shared{"shared entry", BitmapIconImage(32, 8)};
-  VersionInfo runtimeVersion;
-  runtimeVersion.ProductName = "Runtime";
   ResourceTree tree;
-  Put(tree, Named(u"Demo"), Named(u"note"), kRuntimeLanguage, "note");
-  Put(tree, ResourceId(3), ResourceId(1), kRuntimeLanguage, first.Bytes);
-  Put(tree, ResourceId(3), ResourceId(2), kRuntimeLanguage, shared.Bytes);
-  Put(tree, ResourceId(14), ResourceId(7), kRuntimeLanguage, IconGroupData({shared}, 2));
-  Put(tree, ResourceId(16), ResourceId(1), kRuntimeLanguage, VersionResourceData(runtimeVersion));
-  Put(tree, ResourceId(24), ResourceId(1), kRuntimeLanguage, "<assembly/>");
+  Put(tree, Named(u"Demo"), Named(u"note"), kEnglish, "note");
+  Put(tree, ResourceId(3), ResourceId(1), kEnglish, first.Bytes);
+  Put(tree, ResourceId(3), ResourceId(2), kEnglish, shared.Bytes);
+  Put(tree, ResourceId(14), ResourceId(7), kEnglish, IconGroupData({shared}, 2));
+  Put(tree, ResourceId(16), ResourceId(1), kEnglish, VersionResourceData(VersionInfo()));
+  Put(tree, ResourceId(24), ResourceId(1), kEnglish, "<assembly/>");
   ResourceTree expected = tree;
-  Put(tree, ResourceId(14), Named(u"MAIN"), kRuntimeLanguage, IconGroupData({first, shared}, 1));
-  std::string runtime = Pe32Image(ResourceSectionBytes(tree, 0x2000));
-  WriteLe(runtime, kPe32Directories + 32, static_cast<uint32_t>(runtime.size()), 4);
-  WriteLe(runtime, kPe32Directories + 36, 0x100, 4);
-  const std::string certificate(0x100, 'C');
-  const ImageProperties properties = SampleProperties();
-  std::string edited;
-  const ImageEditResult result = Edit(runtime + certificate, properties, edited);
+  Put(tree, ResourceId(14), Named(u"MAIN"), kEnglish, IconGroupData({first, shared}, 1));
+  std::string runtime = Image(true, ResourceSectionBytes(tree, 0x13000));
+  WriteLe(runtime, Directories(true) + 32, static_cast<uint32_t>(runtime.size()), 4);
+  WriteLe(runtime, Directories(true) + 36, 0x100, 4);
+  ImageEditResult result;
+  const std::string edited = EditInMemory(runtime + std::string(0x100, 'C'), Properties(), result);
   ASSERT_EQ(result.Outcome, ImageEditOutcome::Edited);
   EXPECT_TRUE(result.CertificateDropped);
-  EXPECT_EQ(ReadLe(edited, kPe32Directories + 32, 4) | ReadLe(edited, kPe32Directories + 36, 4), 0u);
-  const NewSection section = ExpectEditedImage(runtime, edited, kPe32Sections, kPe32Directories);
-  EXPECT_EQ(section.RawPointer, runtime.size());
+  const std::string section = ExpectEditedImage(runtime, edited, true, static_cast<uint32_t>(runtime.size()));
 
+  const ImageProperties properties = Properties();
   expected[ResourceId(3)].erase(ResourceId(1));
-  for (size_t i = 0; i < properties.Icon->size(); ++i)
-    Put(expected, ResourceId(3), ResourceId(3 + static_cast<uint32_t>(i)), kRuntimeLanguage,
-        (*properties.Icon)[i].Bytes);
-  Put(expected, ResourceId(14), Named(u"MAIN"), kRuntimeLanguage, IconGroupData(*properties.Icon, 3));
+  for (uint32_t i = 0; i < properties.Icon->size(); ++i)
+    Put(expected, ResourceId(3), ResourceId(3 + i), kEnglish, (*properties.Icon)[i].Bytes);
+  Put(expected, ResourceId(14), Named(u"MAIN"), kEnglish, IconGroupData(*properties.Icon, 3));
   expected.erase(ResourceId(16));
   Put(expected, ResourceId(16), ResourceId(1), 0x0411, VersionResourceData(properties.Version));
-  EXPECT_EQ(Hex(edited.substr(section.RawPointer, section.VirtualSize)),
-            Hex(ResourceSectionBytes(expected, section.Address)));
+  EXPECT_EQ(Hex(section), Hex(ResourceSectionBytes(expected, 0x14000)));
 }
 
 TEST(ImagePropertiesEditor, WhatCannotBeEditedIsRefusedWithTheReason) {
-  std::string symbols = Pe32PlusImage(), noRoom = Pe32PlusImage();
+  std::string symbols = Image(false), noRoom = Image(false);
+  ImageEditResult result;
   WriteLe(symbols, 0x44 + 8, 0x1200, 4);
-  noRoom[0x148 + 40 + 39] = 1;
+  noRoom[kSectionTable + 40 + 39] = 1;
   ResourceTree icons;
-  Put(icons, ResourceId(3), ResourceId(0xFFFC), kRuntimeLanguage, "image");
-  const struct {
-    const char* Name;
-    std::string Image;
-    ImageEditOutcome Outcome;
-  } refused[] = {
-      {"no program", std::string(0x400, 'M'), ImageEditOutcome::NotAProgram},
-      {"cut short", Pe32PlusImage().substr(0, 0x11000), ImageEditOutcome::NotAProgram},
-      {"symbols", symbols, ImageEditOutcome::HasSymbolTable},
-      {"no room", noRoom, ImageEditOutcome::NoRoomForSectionHeader},
-      {"damaged resources", Pe32Image(std::string(16, '\xFF')), ImageEditOutcome::DamagedResources},
-      {"icon numbers used up", Pe32Image(ResourceSectionBytes(icons, 0x2000)),
-       ImageEditOutcome::NoIconIdsLeft},
+  Put(icons, ResourceId(3), ResourceId(0xFFFC), kEnglish, "image");
+  const std::pair<std::string, ImageEditOutcome> refused[] = {
+      {std::string(0x400, 'M'), ImageEditOutcome::NotAProgram},
+      {Image(false).substr(0, 0x11000), ImageEditOutcome::NotAProgram},  // cut short
+      {symbols, ImageEditOutcome::HasSymbolTable},
+      {noRoom, ImageEditOutcome::NoRoomForSectionHeader},
+      {Image(true, std::string(16, '\xFF')), ImageEditOutcome::DamagedResources},
+      {Image(true, ResourceSectionBytes(icons, 0x13000)), ImageEditOutcome::NoIconIdsLeft},
   };
-  for (const auto& r : refused) {
-    std::string edited;
-    EXPECT_EQ(Edit(r.Image, SampleProperties(), edited).Outcome, r.Outcome) << r.Name;
+  for (const auto& [image, outcome] : refused) {
+    EditInMemory(image, Properties(), result);
+    EXPECT_EQ(result.Outcome, outcome) << static_cast<int>(outcome);
   }
 }

@@ -1,6 +1,5 @@
-// The version information: the file version's text forms, the data's layout (checked
-// here for the parts Windows reads by offset; the Windows tests read the rest through
-// the system), and the data read back into the value it was made from.
+// The file version's text forms; the bytes of the version data that Windows reads by
+// offset (ImagePropertiesWinTest reads it all through the system); and reading it back.
 #include <gtest/gtest.h>
 
 #include "engine/LittleEndian.h"
@@ -10,21 +9,17 @@ TEST(VersionResource, FileVersionTexts) {
   const struct {
     const char* Text;
     VersionTextFault Fault;
-    FileVersionNumbers Version;
+    FileVersionNumbers Version = {9, 9, 9, 9};  // unchanged by a fault
   } texts[] = {
       {"1", VersionTextFault::None, {1, 0, 0, 0}},
       {"1.2", VersionTextFault::None, {1, 2, 0, 0}},
-      {"1.2.3", VersionTextFault::None, {1, 2, 3, 0}},
       {"65535.0.007.65535", VersionTextFault::None, {65535, 0, 7, 65535}},
-      {"1.2.3.4.5", VersionTextFault::TooManyParts, {9, 9, 9, 9}},
-      {"1.65536", VersionTextFault::PartTooLarge, {9, 9, 9, 9}},
-      {"99999999999", VersionTextFault::PartTooLarge, {9, 9, 9, 9}},
-      {"", VersionTextFault::Malformed, {9, 9, 9, 9}},
-      {"1..2", VersionTextFault::Malformed, {9, 9, 9, 9}},
-      {"1.2.", VersionTextFault::Malformed, {9, 9, 9, 9}},
-      {" 1", VersionTextFault::Malformed, {9, 9, 9, 9}},
-      {"1.-2", VersionTextFault::Malformed, {9, 9, 9, 9}},
-      {"v1", VersionTextFault::Malformed, {9, 9, 9, 9}},
+      {"1.2.3.4.5", VersionTextFault::TooManyParts},
+      {"1.65536", VersionTextFault::PartTooLarge},
+      {"99999999999", VersionTextFault::PartTooLarge},
+      {"", VersionTextFault::Malformed},
+      {"1..2", VersionTextFault::Malformed},
+      {" 1", VersionTextFault::Malformed},
   };
   for (const auto& t : texts) {
     FileVersionNumbers version = {9, 9, 9, 9};
@@ -34,28 +29,26 @@ TEST(VersionResource, FileVersionTexts) {
   EXPECT_EQ(FileVersionText({1, 20, 300, 65535}), "1.20.300.65535");
 }
 
+// The texts in UTF-16 also where code pages differ: the backslash, the tilde, the
+// full-width tilde; what cp932 lacks reads back as "?".
 TEST(VersionResource, LayoutAndReadBack) {
   VersionInfo version;
   version.FileVersion = {1, 2, 3, 4};
   version.ProductVersion = "5.6";
-  version.CompanyName = "\x83\x65\x83\x58\x83\x67";  // "テスト" in cp932
-  version.FileDescription = "Macro";
-  const std::string data = VersionResourceData(version);
-  ASSERT_EQ(ReadLe(data, 0, 2), data.size());
-  // The fixed part after the key "VS_VERSION_INFO": signature, file and product version,
-  // for Windows NT, an application.
-  const uint32_t fixed[] = {0xFEEF04BD, 0x10000, 0x10002, 0x30004, 0x50006, 0, 0x3F, 0, 0x40004, 1};
-  for (size_t i = 0; i < 10; ++i) EXPECT_EQ(ReadLe(data, 40 + 4 * i, 4), fixed[i]) << i;
-  // A text: length, length of the value in characters with its NUL, type text, the key,
-  // padding to 32 bits, the value in UTF-16.
+  version.CompanyName = "\x5C~\x81\x60";
+  std::string data = VersionResourceData(version);
+  // After the key "VS_VERSION_INFO": signature, structure version, file and product version.
+  EXPECT_EQ(data.substr(40, 24), std::string("\xBD\x04\xEF\xFE\0\0\1\0\2\0\1\0\4\0\3\0\6\0\5\0\0\0\0\0", 24));
+  // A text: length, value length in characters with NUL, type text, key, padding, value.
   const std::string key("C\0o\0m\0p\0a\0n\0y\0N\0a\0m\0e\0\0\0", 24);
   const size_t text = data.find(key) - 6;
   EXPECT_EQ(data.substr(text, 40),
-            std::string("\x28\0\x04\0\x01\0", 6) + key + std::string("\0\0\xC6\x30\xB9\x30\xC8\x30\0\0", 10));
-  // The translation ends the data: Japanese, UTF-16.
-  EXPECT_EQ(data.substr(data.size() - 4), "\x11\x04\xB0\x04");
+            std::string("\x28\0\x04\0\x01\0", 6) + key + std::string("\0\0\x5C\0~\0\x5E\xFF\0\0", 10));
+  EXPECT_EQ(data.substr(data.size() - 4), "\x11\x04\xB0\x04");  // the translation: Japanese, UTF-16
   VersionInfo read;
   ASSERT_TRUE(ReadVersionResource(data, read));
   EXPECT_TRUE(read == version);
-  EXPECT_FALSE(ReadVersionResource(data.substr(0, 80), read));
+  data[text + 32] = '\xE9';  // "é"
+  ASSERT_TRUE(ReadVersionResource(data, read));
+  EXPECT_EQ(read.CompanyName, "?~\x81\x60");
 }
