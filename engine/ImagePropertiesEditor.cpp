@@ -7,6 +7,8 @@
 
 namespace {
 constexpr uint64_t kLargestField = 0xFFFFFFFF;
+// The alignment of raw data that programs use at most; it also bounds the padding written.
+constexpr uint32_t kLargestFileAlignment = 0x10000;
 constexpr char kSectionName[8] = {'.', 'r', 's', 'r', 'c'};
 constexpr uint32_t kInitializedReadOnlyData = 0x40000040;  // IMAGE_SCN_CNT_INITIALIZED_DATA | MEM_READ
 
@@ -37,11 +39,11 @@ ImagePropertiesEditor::ImagePropertiesEditor(ImageProperties properties, IImageO
 void ImagePropertiesEditor::Add(const uint8_t* bytes, size_t count) {
   if (result_.Outcome != ImageEditOutcome::Edited) return;
   if (!started_) {
-    const size_t taken = std::min(count, kProgramHeadersLimit - headers_.size());
-    headers_.append(reinterpret_cast<const char*>(bytes), taken);
+    const size_t taken = std::min(count, kProgramHeadersLimit - headerBytes_.size());
+    headerBytes_.append(reinterpret_cast<const char*>(bytes), taken);
     bytes += taken;
     count -= taken;
-    if (headers_.size() < kProgramHeadersLimit || !Start()) return;
+    if (headerBytes_.size() < kProgramHeadersLimit || !Start()) return;
   }
   Pass(bytes, count);
 }
@@ -55,10 +57,11 @@ bool ImagePropertiesEditor::Refuse(ImageEditOutcome outcome) {
 // on the bytes after them.
 bool ImagePropertiesEditor::Start() {
   started_ = true;
-  PeHeaders& h = layout_;
-  if (!ReadPeHeaders(headers_, UINT64_MAX, h) || !IsPowerOfTwo(h.FileAlignment) ||
-      !IsPowerOfTwo(h.SectionAlignment) || h.FileAlignment > h.SectionAlignment ||
-      h.DirectoryCount <= kResourceDirectory || h.SizeOfHeaders > headers_.size())
+  const PeHeaders& h = headers_;
+  if (!ReadPeHeaders(headerBytes_, UINT64_MAX, headers_) || !IsPowerOfTwo(h.FileAlignment) ||
+      h.FileAlignment > kLargestFileAlignment || !IsPowerOfTwo(h.SectionAlignment) ||
+      h.FileAlignment > h.SectionAlignment || h.DirectoryCount <= kResourceDirectory ||
+      h.SizeOfHeaders > headerBytes_.size())
     return Refuse(ImageEditOutcome::NotAProgram);
   if (h.SymbolTable != 0) return Refuse(ImageEditOutcome::HasSymbolTable);
   if (!HasRoomForSectionHeader()) return Refuse(ImageEditOutcome::NoRoomForSectionHeader);
@@ -69,8 +72,8 @@ bool ImagePropertiesEditor::Start() {
     result_.CertificateDropped = true;
   }
   output_.Reserve(h.SizeOfHeaders);
-  const std::string after = headers_.substr(h.SizeOfHeaders);
-  headers_.resize(h.SizeOfHeaders);
+  const std::string after = headerBytes_.substr(h.SizeOfHeaders);
+  headerBytes_.resize(h.SizeOfHeaders);
   position_ = h.SizeOfHeaders;
   Pass(BytesOf(after), after.size());
   return true;
@@ -79,12 +82,12 @@ bool ImagePropertiesEditor::Start() {
 // The new header goes after the last one; it must end within the headers and before any
 // section's raw data, and its place must be empty.
 bool ImagePropertiesEditor::HasRoomForSectionHeader() const {
-  const uint64_t at = layout_.SectionTable + layout_.Sections.size() * kSectionHeaderSize;
+  const uint64_t at = headers_.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
   const uint64_t end = at + kSectionHeaderSize;
-  if (end > layout_.SizeOfHeaders) return false;
-  for (const PeSection& section : layout_.Sections)
+  if (end > headers_.SizeOfHeaders) return false;
+  for (const PeSection& section : headers_.Sections)
     if (section.RawSize != 0 && section.RawPointer < end) return false;
-  return headers_.find_first_not_of('\0', at) >= end;
+  return headerBytes_.find_first_not_of('\0', at) >= end;
 }
 
 void ImagePropertiesEditor::Pass(const uint8_t* bytes, size_t count) {
@@ -110,25 +113,26 @@ ImageEditResult ImagePropertiesEditor::Finish() {
 // Writes the new section after the bytes kept, then the headers.
 bool ImagePropertiesEditor::Complete() {
   const uint64_t keptEnd = std::min(position_, keptEnd_);
-  if (keptEnd < layout_.Layout.SectionsEnd) return Refuse(ImageEditOutcome::NotAProgram);
+  if (keptEnd < headers_.Layout.SectionsEnd) return Refuse(ImageEditOutcome::NotAProgram);
 
   ResourceTree tree;
   if (resourcePlace_.Size != 0 && !ReadResourceTree(resources_, resourcePlace_.Rva, tree))
     return Refuse(ImageEditOutcome::DamagedResources);
   if (!PutProperties(properties_, tree)) return Refuse(ImageEditOutcome::NoIconIdsLeft);
 
-  uint64_t memoryEnd = std::max(layout_.SizeOfImage, layout_.SizeOfHeaders);  // the headers are mapped too
-  for (const PeSection& s : layout_.Sections)
+  uint64_t memoryEnd = std::max(headers_.SizeOfImage, headers_.SizeOfHeaders);  // the headers are mapped too
+  for (const PeSection& s : headers_.Sections)
     memoryEnd =
         std::max(memoryEnd, uint64_t{s.VirtualAddress} + (s.VirtualSize != 0 ? s.VirtualSize : s.RawSize));
-  const uint64_t address = AlignUp(memoryEnd, layout_.SectionAlignment);
-  const uint64_t rawPointer = AlignUp(keptEnd, layout_.FileAlignment);
+  const uint64_t address = AlignUp(memoryEnd, headers_.SectionAlignment);
+  const uint64_t rawPointer = AlignUp(keptEnd, headers_.FileAlignment);
   if (address > kLargestField) return Refuse(ImageEditOutcome::TooLarge);
   std::string section = ResourceSectionBytes(tree, static_cast<uint32_t>(address));
-  const uint64_t sectionSize = section.size(), rawSize = AlignUp(sectionSize, layout_.FileAlignment);
+  const uint64_t sectionSize = section.size(), rawSize = AlignUp(sectionSize, headers_.FileAlignment);
   const uint64_t imageSize = rawPointer + rawSize;
-  if (imageSize > kLargestField || address + AlignUp(sectionSize, layout_.SectionAlignment) > kLargestField ||
-      layout_.SizeOfInitializedData + rawSize > kLargestField)
+  if (imageSize > kLargestField ||
+      address + AlignUp(sectionSize, headers_.SectionAlignment) > kLargestField ||
+      headers_.SizeOfInitializedData + rawSize > kLargestField)
     return Refuse(ImageEditOutcome::TooLarge);
 
   const std::string padding(static_cast<size_t>(rawPointer - keptEnd), '\0');
@@ -144,31 +148,31 @@ bool ImagePropertiesEditor::Complete() {
 }
 
 void ImagePropertiesEditor::WriteHeaders(const PeSection& section, uint64_t imageSize) {
-  const uint64_t optional = layout_.OptionalHeader;
-  WriteLe(headers_, layout_.CoffHeader + kNumberOfSectionsField, layout_.Layout.SectionCount + 1, 2);
-  WriteLe(headers_, optional + kSizeOfInitializedDataField, layout_.SizeOfInitializedData + section.RawSize,
-          4);
+  const uint64_t optional = headers_.OptionalHeader;
+  WriteLe(headerBytes_, headers_.CoffHeader + kNumberOfSectionsField, headers_.Layout.SectionCount + 1, 2);
+  WriteLe(headerBytes_, optional + kSizeOfInitializedDataField,
+          headers_.SizeOfInitializedData + section.RawSize, 4);
   WriteLe(
-      headers_, optional + kSizeOfImageField,
-      section.VirtualAddress + static_cast<uint32_t>(AlignUp(section.VirtualSize, layout_.SectionAlignment)),
+      headerBytes_, optional + kSizeOfImageField,
+      section.VirtualAddress + static_cast<uint32_t>(AlignUp(section.VirtualSize, headers_.SectionAlignment)),
       4);
-  const uint64_t resources = layout_.DataDirectories + kResourceDirectory * kDataDirectorySize;
-  WriteLe(headers_, resources, section.VirtualAddress, 4);
-  WriteLe(headers_, resources + 4, section.VirtualSize, 4);
+  const uint64_t resources = headers_.DataDirectories + kResourceDirectory * kDataDirectorySize;
+  WriteLe(headerBytes_, resources, section.VirtualAddress, 4);
+  WriteLe(headerBytes_, resources + 4, section.VirtualSize, 4);
   if (result_.CertificateDropped) {
-    const uint64_t certificate = layout_.DataDirectories + kCertificateDirectory * kDataDirectorySize;
-    WriteLe(headers_, certificate, 0, 4);
-    WriteLe(headers_, certificate + 4, 0, 4);
+    const uint64_t certificate = headers_.DataDirectories + kCertificateDirectory * kDataDirectorySize;
+    WriteLe(headerBytes_, certificate, 0, 4);
+    WriteLe(headerBytes_, certificate + 4, 0, 4);
   }
-  const uint64_t header = layout_.SectionTable + layout_.Sections.size() * kSectionHeaderSize;
-  headers_.replace(header, sizeof kSectionName, kSectionName, sizeof kSectionName);
-  WriteLe(headers_, header + 8, section.VirtualSize, 4);
-  WriteLe(headers_, header + 12, section.VirtualAddress, 4);
-  WriteLe(headers_, header + 16, section.RawSize, 4);
-  WriteLe(headers_, header + 20, section.RawPointer, 4);
-  WriteLe(headers_, header + 36, kInitializedReadOnlyData, 4);
-  WriteLe(headers_, optional + kCheckSumField, 0, 4);
-  AddToChecksum(checksumSum_, 0, BytesOf(headers_), headers_.size());
-  WriteLe(headers_, optional + kCheckSumField, Checksum(checksumSum_, imageSize), 4);
-  output_.WriteAt(0, headers_.data(), headers_.size());
+  const uint64_t header = headers_.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
+  headerBytes_.replace(header, sizeof kSectionName, kSectionName, sizeof kSectionName);
+  WriteLe(headerBytes_, header + 8, section.VirtualSize, 4);
+  WriteLe(headerBytes_, header + 12, section.VirtualAddress, 4);
+  WriteLe(headerBytes_, header + 16, section.RawSize, 4);
+  WriteLe(headerBytes_, header + 20, section.RawPointer, 4);
+  WriteLe(headerBytes_, header + 36, kInitializedReadOnlyData, 4);
+  WriteLe(headerBytes_, optional + kCheckSumField, 0, 4);
+  AddToChecksum(checksumSum_, 0, BytesOf(headerBytes_), headerBytes_.size());
+  WriteLe(headerBytes_, optional + kCheckSumField, Checksum(checksumSum_, imageSize), 4);
+  output_.WriteAt(0, headerBytes_.data(), headerBytes_.size());
 }

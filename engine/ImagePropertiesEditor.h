@@ -67,10 +67,10 @@ class ImagePropertiesEditor {
   IImageOutput& output_;
   ImageEditResult result_;
   bool started_ = false;
-  std::string headers_;  // the first bytes, then the headers only
-  PeHeaders layout_;
+  std::string headerBytes_;  // the first bytes, then the headers only
+  PeHeaders headers_;
   ResourcePlace resourcePlace_;
-  std::string resources_;
+  std::string resources_;          // the program's resource section, as it passed
   uint64_t position_ = 0;          // of the next byte in the image
   uint64_t keptEnd_ = UINT64_MAX;  // from here on the bytes are dropped (a certificate table)
   uint64_t checksumSum_ = 0;       // of the bytes handed on, as 16-bit words
