@@ -33,6 +33,7 @@ std::set<uint32_t> ImageIdsOf(const ResourceData& group) {
   return ids;
 }
 
+// The largest number among the resources of type; 0 when there is none.
 uint32_t LargestId(const ResourceTree& tree, uint32_t type) {
   const auto names = tree.find(ResourceId(type));
   uint32_t largest = 0;

@@ -14,7 +14,7 @@ constexpr size_t kEntrySize = 8;
 constexpr size_t kLeafSize = 16;
 constexpr uint32_t kHighBit = 0x80000000;
 constexpr uint32_t kOffsetBits = 0x7FFFFFFF;
-constexpr size_t kNamedCountField = 12;
+constexpr size_t kNamedCountField = 12, kIdCountField = 14;
 // More entries than the resources of any program hold.
 constexpr size_t kEntryLimit = 65536;
 // The leaves' data and the names of the written section start at multiples of this.
@@ -69,7 +69,8 @@ class TreeReader {
   bool ReadDirectory(uint64_t offset, bool toDirectories, std::vector<Entry>& entries) {
     entries.clear();
     if (!Holds(section_, offset, kDirectoryHeaderSize)) return false;
-    const size_t count = ReadLe(section_, offset + kNamedCountField, 2) + ReadLe(section_, offset + 14, 2);
+    const size_t count =
+        ReadLe(section_, offset + kNamedCountField, 2) + ReadLe(section_, offset + kIdCountField, 2);
     if (count > entriesLeft_ || !Holds(section_, offset + kDirectoryHeaderSize, count * kEntrySize))
       return false;
     entriesLeft_ -= count;
@@ -180,7 +181,7 @@ class SectionWriter {
     size_t named = 0;
     for (const auto& entry : map) named += entry.first.Named ? 1 : 0;
     WriteLe(bytes_, offset + kNamedCountField, static_cast<uint32_t>(named), 2);
-    WriteLe(bytes_, offset + 14, static_cast<uint32_t>(map.size() - named), 2);
+    WriteLe(bytes_, offset + kIdCountField, static_cast<uint32_t>(map.size() - named), 2);
     size_t entry = offset + kDirectoryHeaderSize;
     for (const auto& item : map) {
       WriteLe(bytes_, entry, KeyField(item.first), 4);
