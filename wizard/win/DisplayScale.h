@@ -1,10 +1,10 @@
 #pragma once
-// The main window is laid out in pixels of a 96-DPI screen (100 %). On a screen of
+// The windows are laid out in pixels of a 96-DPI screen (100 %). On a screen of
 // another resolution every pixel figure is multiplied by DPI / 96 and rounded to the
 // nearest pixel, halves away from zero, as MulDiv does. A rectangle scales by its
 // edges, so that controls that meet at 96 DPI still meet at any scale and none
 // overlaps another.
-#include "wizard/win/MainWindowLayout.h"
+#include "wizard/win/ControlLayout.h"
 
 inline constexpr int kLayoutDpi = 96;
 

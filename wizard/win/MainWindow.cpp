@@ -40,6 +40,7 @@ void MainWindow::Create(IWizardEvents& events) {
   KeepOnlyMoveAndClose();
   SetWindowContextHelpId(Handle(), kHelpContext);
   controls_.Create(Handle(), scale_, fonts_);
+  SetWindowContextHelpId(Control(ControlId::kHelpButton), kHelpContext);
   SyncRadioButtons();
   Fire(&IWizardEvents::OnCreate);
 }

@@ -21,7 +21,8 @@
 #include "wizard/WizardView.h"
 #include "wizard/win/DisplayScale.h"
 #include "wizard/win/MainForm.h"
-#include "wizard/win/MainWindowControls.h"
+#include "wizard/win/LayoutControls.h"
+#include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/PageSwitcher.h"
 #include "wizard/win/Tooltip.h"
 #include "wizard/win/WinHandles.h"
@@ -128,7 +129,7 @@ class MainWindow : public IWizardView, public IMainForm {
   bool destroyedByOwner_ = false;
   DisplayScale scale_;
   WindowFonts fonts_;
-  MainWindowControls controls_;
+  LayoutControls controls_{MainWindowLayout()};
   PageSwitcher pages_{controls_};
   std::string settingsPath_;    // SettingsPathEdit's text as the controller last heard of it
   bool radioSelected_[2] = {};  // ShowNothingRadio and TrayIconRadio as the window last saw them

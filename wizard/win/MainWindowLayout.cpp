@@ -1,7 +1,5 @@
 #include "wizard/win/MainWindowLayout.h"
 
-#include <algorithm>
-
 #include "common/Texts.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/ControlIds.h"
@@ -16,7 +14,7 @@ using F = FontRole;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-const std::vector<ControlSpec> kLayout = {
+const ControlLayout kLayout = {{
     // The frame around the pages.
     {.Id = C::kPageTitle, .Kind = K::Label, .Place = {123, 11, 244, 16}, .Text = Texts::kTitleChooseSettingsFile, .Font = F::Title, .AutoSize = true},
     {.Id = C::kTitleRule, .Kind = K::Bevel, .Place = {120, 34, 344, 10}},
@@ -62,26 +60,8 @@ const std::vector<ControlSpec> kLayout = {
     {.Id = C::kDoneText, .Parent = C::kDonePage, .Kind = K::Label, .Place = {7, 54, 229, 36}, .Text = T::kDoneText, .AutoSize = true},
     {.Id = C::kOpenFolderButton, .Parent = C::kDonePage, .Kind = K::PushButton, .Place = {8, 110, 166, 25}, .Text = T::kOpenFolderButton, .TabStop = true},
     {.Id = C::kStartOverLink, .Parent = C::kDonePage, .Kind = K::LinkLabel, .Place = {252, 152, 57, 12}, .Text = T::kStartOverLink, .Font = F::Link, .Color = kBlue, .TabStop = true},
-};
+}, kLayoutClientWidth, kLayoutClientHeight};
 // clang-format on
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowLayout() { return kLayout; }
-
-const ControlSpec* FindControlSpec(int id) {
-  for (const ControlSpec& spec : kLayout)
-    if (spec.Id == id) return &spec;
-  return nullptr;
-}
-
-int HeightBeforeNextBelow(const ControlSpec& spec) {
-  const ControlSpec* parent = FindControlSpec(spec.Parent);
-  int bottom = parent ? parent->Place.Height : kLayoutClientHeight;
-  for (const ControlSpec& other : kLayout) {
-    const bool columnsOverlap = other.Place.Left < spec.Place.Left + spec.Place.Width &&
-                                spec.Place.Left < other.Place.Left + other.Place.Width;
-    if (other.Parent == spec.Parent && other.Place.Top > spec.Place.Top && columnsOverlap && !other.Hidden)
-      bottom = std::min(bottom, other.Place.Top);
-  }
-  return bottom - spec.Place.Top;
-}
+const ControlLayout& MainWindowLayout() { return kLayout; }

@@ -33,7 +33,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CTLCOLORSTATIC: {
-      const ControlSpec* spec = FindControlSpec(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      const ControlSpec* spec = MainWindowLayout().Find(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
       if (!spec || spec->Color == CLR_INVALID) break;
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetTextColor(dc, spec->Color);
@@ -107,7 +107,7 @@ const MainWindow::ControlEvent MainWindow::kControlEvents[] = {
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
   // The default look follows what Enter presses (see ShowDefaultLookOn).
-  const ControlSpec* spec = FindControlSpec(id);
+  const ControlSpec* spec = MainWindowLayout().Find(id);
   if (spec && IsPressedByEnter(spec->Kind) && (code == BN_SETFOCUS || code == BN_KILLFOCUS))
     ShowDefaultLookOn(code == BN_SETFOCUS ? control : nullptr);
   for (const ControlEvent& event : kControlEvents)
@@ -150,7 +150,7 @@ void MainWindow::SyncRadioButtons() {
 void MainWindow::ShowDefaultLookOn(HWND focusedButton) {
   HWND next = Control(ControlId::kNextButton);
   HWND defaultLook = focusedButton ? focusedButton : next;
-  for (const ControlSpec& spec : MainWindowLayout()) {
+  for (const ControlSpec& spec : MainWindowLayout().Controls) {
     if (spec.Kind != ControlKind::PushButton) continue;
     HWND button = Control(spec.Id);
     DWORD style = button == defaultLook ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;

@@ -1,6 +1,7 @@
 #include "wizard/win/PageSwitcher.h"
 
 #include "wizard/win/ControlIds.h"
+#include "wizard/win/MainWindowLayout.h"
 
 namespace {
 int PanelId(WizardPage page) {
@@ -22,7 +23,7 @@ HWND PageSwitcher::Panel(WizardPage page) const { return controls_.Control(Panel
 
 void PageSwitcher::Place(const DisplayScale& scale) const {
   for (WizardPage page : kWizardPages) {
-    const PixelRect place = scale.Of(FindControlSpec(PanelId(page))->Place);
+    const PixelRect place = scale.Of(MainWindowLayout().Find(PanelId(page))->Place);
     SetWindowPos(Panel(page), nullptr, place.Left, place.Top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }

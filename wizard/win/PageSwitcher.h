@@ -4,11 +4,11 @@
 
 #include "wizard/WizardPage.h"
 #include "wizard/win/DisplayScale.h"
-#include "wizard/win/MainWindowControls.h"
+#include "wizard/win/LayoutControls.h"
 
 class PageSwitcher {
  public:
-  explicit PageSwitcher(const MainWindowControls& controls) : controls_(controls) {}
+  explicit PageSwitcher(const LayoutControls& controls) : controls_(controls) {}
 
   // Puts the panels where the layout has them at scale, whatever moved them since.
   void Place(const DisplayScale& scale) const;
@@ -19,5 +19,5 @@ class PageSwitcher {
  private:
   HWND Panel(WizardPage page) const;
 
-  const MainWindowControls& controls_;
+  const LayoutControls& controls_;
 };

@@ -51,7 +51,7 @@ std::string WinPlatformUi::CurrentFolder() {
 
 bool WinPlatformUi::ChooseSettingsFile(std::string& path) {
   ModalScope modal;
-  return openDialog_.Execute(application_.Handle(), application_.MainWindowHandle(), path);
+  return settingsDialog_.Execute(application_.Handle(), application_.MainWindowHandle(), path);
 }
 
 void WinPlatformUi::Pause(unsigned milliseconds) { Sleep(milliseconds); }

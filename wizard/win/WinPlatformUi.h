@@ -4,8 +4,9 @@
 // and end. Boxes and the dialog are modal for the whole program.
 #include <string>
 
+#include "common/Texts.h"
 #include "wizard/PlatformUi.h"
-#include "wizard/win/OpenSettingsDialog.h"
+#include "wizard/win/OpenFileDialog.h"
 
 class Application;
 
@@ -27,5 +28,5 @@ class WinPlatformUi : public IPlatformUi {
 
  private:
   Application& application_;
-  OpenSettingsDialog openDialog_;
+  OpenFileDialog settingsDialog_{Texts::Window::kOpenDialogFilter};
 };

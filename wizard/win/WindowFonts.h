@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "wizard/win/DisplayScale.h"
-#include "wizard/win/MainWindowLayout.h"
+#include "wizard/win/ControlLayout.h"
 #include "wizard/win/WinHandles.h"
 
 class WindowFonts {

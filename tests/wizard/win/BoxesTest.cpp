@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/wizard/win/WindowTestSupport.h"
-#include "wizard/win/OpenSettingsDialog.h"
+#include "wizard/win/OpenFileDialog.h"
 #include "wizard/win/WarningBox.h"
 #include "wizard/win/WinPlatformUi.h"
 

@@ -80,7 +80,7 @@ class MainWindowScaleTest : public MainWindowTest {
   // Every control at its layout place scaled to dpi (a label that fits its text at the
   // size of its text), with the fonts and the list box's item height scaled.
   void ExpectLayoutAt(int dpi) {
-    for (const ControlSpec& spec : MainWindowLayout()) {
+    for (const ControlSpec& spec : MainWindowLayout().Controls) {
       SCOPED_TRACE("control id " + std::to_string(spec.Id));
       HWND control = Control(spec.Id);
       const RECT expected = ScaledEdges(spec.Place, dpi);
@@ -166,7 +166,7 @@ TEST_F(MainWindowScaleTest, EveryPixelFigureIsTheLayoutsScaledToTheScreen) {
 }
 
 TEST_F(MainWindowScaleTest, NoLabelCutsOffItsText) {
-  for (const ControlSpec& spec : MainWindowLayout()) {
+  for (const ControlSpec& spec : MainWindowLayout().Controls) {
     if (!IsLabel(spec)) continue;
     SCOPED_TRACE("label id " + std::to_string(spec.Id));
     const TextCut cut = CutOf(Control(spec.Id));

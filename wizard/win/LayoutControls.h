@@ -1,17 +1,19 @@
 #pragma once
-// The controls of the main window, made from its layout table (MainWindowLayout) and
-// laid out at the window's display scale: their places, fonts and pictures, and the
-// labels that take the size of their text. The window destroys them with itself.
+// The controls of a window, made from its layout table (ControlLayout) and laid out at
+// the window's display scale: their places, fonts and pictures, and the labels that
+// take the size of their text. The window destroys them with itself.
 #include <windows.h>
 
 #include <map>
 
+#include "wizard/win/ControlLayout.h"
 #include "wizard/win/DisplayScale.h"
-#include "wizard/win/MainWindowLayout.h"
 #include "wizard/win/WindowFonts.h"
 
-class MainWindowControls {
+class LayoutControls {
  public:
+  explicit LayoutControls(const ControlLayout& layout) : layout_(layout) {}
+
   // Makes every control of the table on window at scale. Raises an Exception naming
   // the control's class when one cannot be made.
   void Create(HWND window, const DisplayScale& scale, const WindowFonts& fonts);
@@ -38,6 +40,7 @@ class MainWindowControls {
   void Scale(const ControlSpec& spec);
   SIZE TextSize(HWND label, int wrapWidth) const;
 
+  const ControlLayout& layout_;
   DisplayScale scale_;
   const WindowFonts* fonts_ = nullptr;
   std::map<int, HWND> controls_;

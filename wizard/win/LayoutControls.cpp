@@ -1,11 +1,10 @@
-#include "wizard/win/MainWindowControls.h"
+#include "wizard/win/LayoutControls.h"
 
 #include <algorithm>
 
 #include "common/Texts.h"
 #include "resources/ResourceIds.h"
 #include "wizard/win/Bevel.h"
-#include "wizard/win/ControlIds.h"
 #include "wizard/win/Gauge.h"
 #include "wizard/win/Image.h"
 #include "wizard/win/LinkLabel.h"
@@ -14,7 +13,6 @@
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WinHandles.h"
 #include "wizard/win/WindowText.h"
-#include "wizard/PlatformUi.h"
 
 namespace {
 constexpr int kListItemHeight = 12;
@@ -81,16 +79,16 @@ HANDLE LoadPicture(int resource, UINT type, int width = 0, int height = 0, UINT 
 }
 }  // namespace
 
-void MainWindowControls::Create(HWND window, const DisplayScale& scale, const WindowFonts& fonts) {
+void LayoutControls::Create(HWND window, const DisplayScale& scale, const WindowFonts& fonts) {
   scale_ = scale;
   fonts_ = &fonts;
-  for (const ControlSpec& spec : MainWindowLayout()) CreateControl(window, spec);
+  for (const ControlSpec& spec : layout_.Controls) CreateControl(window, spec);
 }
 
-void MainWindowControls::Rescale(const DisplayScale& scale, const WindowFonts& fonts) {
+void LayoutControls::Rescale(const DisplayScale& scale, const WindowFonts& fonts) {
   scale_ = scale;
   fonts_ = &fonts;
-  for (const ControlSpec& spec : MainWindowLayout()) {
+  for (const ControlSpec& spec : layout_.Controls) {
     const PixelRect place = scale_.Of(spec.Place);
     SetWindowPos(Control(spec.Id), nullptr, place.Left, place.Top, place.Width, place.Height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -98,12 +96,12 @@ void MainWindowControls::Rescale(const DisplayScale& scale, const WindowFonts& f
   }
 }
 
-HWND MainWindowControls::Control(int id) const {
+HWND LayoutControls::Control(int id) const {
   auto found = controls_.find(id);
   return found == controls_.end() ? nullptr : found->second;
 }
 
-void MainWindowControls::CreateControl(HWND window, const ControlSpec& spec) {
+void LayoutControls::CreateControl(HWND window, const ControlSpec& spec) {
   ControlClass windowClass = ClassOf(spec);
   bool textIsHint = spec.Kind == ControlKind::SpeedButton;
   HWND parent = spec.Parent ? Control(spec.Parent) : window;
@@ -115,7 +113,6 @@ void MainWindowControls::CreateControl(HWND window, const ControlSpec& spec) {
       Texts::kWindowNotCreated, windowClass.Name);
   controls_[spec.Id] = control;
   if (spec.Checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
-  if (spec.Id == ControlId::kHelpButton) SetWindowContextHelpId(control, kHelpContext);
   if (spec.Kind == ControlKind::SpeedButton) SpeedButtonSetHint(control, spec.Text);
   if (spec.Kind == ControlKind::LinkLabel) EnableLinkLabelKeys(control);
   Scale(spec);
@@ -123,7 +120,7 @@ void MainWindowControls::CreateControl(HWND window, const ControlSpec& spec) {
 
 // What depends on the window's scale apart from the control's place: its font, the
 // size of a label that fits its text, its picture, the list box's item height.
-void MainWindowControls::Scale(const ControlSpec& spec) {
+void LayoutControls::Scale(const ControlSpec& spec) {
   HWND control = Control(spec.Id);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(spec.Font)), FALSE);
   if (spec.AutoSize) FitToText(spec.Id);
@@ -155,7 +152,7 @@ void MainWindowControls::Scale(const ControlSpec& spec) {
 
 // The size of the label's text in its own font: on one line (or lines broken at CR LF)
 // without a wrap width, else broken into words to fit wrapWidth.
-SIZE MainWindowControls::TextSize(HWND label, int wrapWidth) const {
+SIZE LayoutControls::TextSize(HWND label, int wrapWidth) const {
   const std::string text = WindowText(label);
   const WindowDc dc(label);
   const SelectionGuard selected(dc.Dc(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
@@ -165,21 +162,21 @@ SIZE MainWindowControls::TextSize(HWND label, int wrapWidth) const {
   return {size.right, size.bottom};
 }
 
-void MainWindowControls::FitToText(int id) {
+void LayoutControls::FitToText(int id) {
   HWND label = Control(id);
   const SIZE size = TextSize(label, 0);
-  const ControlSpec* spec = FindControlSpec(id);
+  const ControlSpec* spec = layout_.Find(id);
   const bool capped = spec->Kind == ControlKind::PathLabel && size.cx > spec->Place.Width;
   const int width = capped ? spec->Place.Width : size.cx;
   SetWindowPos(label, nullptr, 0, 0, width, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindowControls::GrowToFitText(const ControlSpec& spec) {
+void LayoutControls::GrowToFitText(const ControlSpec& spec) {
   HWND label = Control(spec.Id);
   const PixelRect place = scale_.Of(spec.Place);
   const int needed = TextSize(label, spec.Kind == ControlKind::WrappedLabel ? place.Width : 0).cy;
   if (needed <= place.Height) return;
-  const int room = scale_.Of(spec.Place.Top + HeightBeforeNextBelow(spec)) - place.Top;
+  const int room = scale_.Of(spec.Place.Top + layout_.HeightBeforeNextBelow(spec)) - place.Top;
   SetWindowPos(label, nullptr, 0, 0, place.Width, std::min(needed, room),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,10 +1,9 @@
-#include "wizard/win/OpenSettingsDialog.h"
+#include "wizard/win/OpenFileDialog.h"
 
 #include <commdlg.h>
 
 #include <vector>
 
-#include "common/Texts.h"
 #include "wizard/SettingsPathText.h"
 
 namespace {
@@ -36,14 +35,14 @@ POINT DialogPlaceOnMonitor(const RECT& monitor, SIZE dialog) {
           monitor.top + (monitor.bottom - monitor.top - dialog.cy) / 3};
 }
 
-bool OpenSettingsDialog::Execute(HWND owner, HWND placeOn, std::string& path) {
+bool OpenFileDialog::Execute(HWND owner, HWND placeOn, std::string& path) {
   const BrowseStart start = BrowseStartFor(path, fileName_);
   std::vector<char> fileName(kFileNameCapacity, '\0');
   start.FileName.copy(fileName.data(), fileName.size() - 1);
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = Texts::Window::kOpenDialogFilter;
+  dialog.lpstrFilter = filter_;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = fileName.data();
   dialog.nMaxFile = kFileNameCapacity;
