@@ -131,9 +131,25 @@ inline constexpr char kDoneText[] =
     "実行ファイルの作成が完了しました。\r\n\r\n作成した実行ファイルをどうぞご活用下さい！";
 inline constexpr char kOpenFolderButton[] = "作成先のフォルダを開く(&F)";
 inline constexpr char kStartOverLink[] = "最初に戻る";
-// The warning box's button and the file-open dialog's filter (display text, pattern).
-inline constexpr char kWarningOk[] = "OK";
+// The button of the warning box and the properties dialog, and the file-open dialog's
+// filter (display text, pattern).
+inline constexpr char kOkButton[] = "OK";
 inline constexpr char kOpenDialogFilter[] = "ZephyrClick設定ファイル (*.zep)\0*.zep\0";
+// The properties dialog: caption, the labels of its fields (each with the access key that
+// leads into its field), the note beside the icon, its buttons (OK and Help are those
+// above) and the filter of its file-open dialog.
+inline constexpr char kPropertiesCaption[] = "実行ファイルのプロパティ";
+inline constexpr char kIconLabel[] = "アイコン(&I)：";
+inline constexpr char kIconBrowseButton[] = "参照(&B)...";
+inline constexpr char kIconNote[] = "ファイルを指定しないときは、このアイコンのままです。";
+inline constexpr char kFileVersionLabel[] = "ファイルバージョン(&F)：";
+inline constexpr char kProductVersionLabel[] = "製品バージョン(&V)：";
+inline constexpr char kDescriptionLabel[] = "ファイルの説明(&D)：";
+inline constexpr char kProductLabel[] = "製品名(&N)：";
+inline constexpr char kCompanyLabel[] = "会社名(&C)：";
+inline constexpr char kCopyrightLabel[] = "著作権(&R)：";
+inline constexpr char kCancelButton[] = "キャンセル";
+inline constexpr char kIconDialogFilter[] = "アイコン (*.ico)\0*.ico\0";
 }  // namespace Texts::Window
 
 // ---- The console program zepplayc.exe: its help, its version and its own errors ----

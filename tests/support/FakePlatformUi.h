@@ -2,10 +2,21 @@
 // A recording stand-in for the platform services: boxes, help, the shell, the file
 // dialog, pauses, the application title and end requests are noted, never shown.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/Texts.h"
 #include "wizard/PlatformUi.h"
+#include "wizard/PropertiesForm.h"
+
+// The forms of the properties dialog compare field by field.
+inline bool operator==(const PropertiesForm& a, const PropertiesForm& b) {
+  const auto fields = [](const PropertiesForm& form) {
+    return std::tie(form.IconPath, form.FileVersion, form.ProductVersion, form.Description, form.Product,
+                    form.Company, form.Copyright);
+  };
+  return fields(a) == fields(b);
+}
 
 class FakePlatform : public IPlatformUi {
  public:

@@ -1,13 +1,14 @@
 #pragma once
 // A window's controls as data: one row per control, in the order in which they are
-// created. Within one parent that order is also the tab order. The main window is laid
-// out this way (MainWindowLayout).
+// created. Within one parent that order is also the tab order. The main window and the
+// properties dialog are laid out this way (MainWindowLayout, PropertiesDialogLayout).
 #include <windows.h>
 
 #include <vector>
 
 enum class ControlKind {
   Label,         // one line, or lines broken only at CR LF
+  FieldLabel,    // one line naming the control after it, which its access key focuses
   WrappedLabel,  // fixed size, word-wrapped
   LinkLabel,     // a label that is clicked
   PathLabel,     // one line as wide as its text up to its place's width, a path shortened
@@ -16,7 +17,7 @@ enum class ControlKind {
   Page,          // borderless panel holding one wizard page
   Frame,         // panel with a one-pixel lowered border
   Picture,       // bitmap drawn unscaled from the top-left corner
-  Icon,          // icon at its own size
+  Icon,          // icon at its own size: the resource's, or one the window sets (no resource)
   Edit,
   PushButton,
   RadioButton,

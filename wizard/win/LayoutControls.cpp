@@ -27,6 +27,8 @@ ControlClass ClassOf(const ControlSpec& spec) {
   switch (spec.Kind) {
     case ControlKind::Label:
       return {"Static", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case ControlKind::FieldLabel:
+      return {"Static", SS_LEFTNOWORDWRAP, 0};
     case ControlKind::WrappedLabel:
       return {"Static", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::LinkLabel:
@@ -124,8 +126,8 @@ void LayoutControls::Scale(const ControlSpec& spec) {
   HWND control = Control(spec.Id);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(spec.Font)), FALSE);
   if (spec.AutoSize) FitToText(spec.Id);
-  const bool fixedLabel = spec.Kind == ControlKind::Label || spec.Kind == ControlKind::WrappedLabel ||
-                          spec.Kind == ControlKind::LinkLabel;
+  const bool fixedLabel = spec.Kind == ControlKind::Label || spec.Kind == ControlKind::FieldLabel ||
+                          spec.Kind == ControlKind::WrappedLabel || spec.Kind == ControlKind::LinkLabel;
   if (fixedLabel && !spec.AutoSize) GrowToFitText(spec);
   const int picture = SCALED_PICTURE(spec.Resource, scale_.PictureIndex());
   switch (spec.Kind) {
@@ -133,6 +135,7 @@ void LayoutControls::Scale(const ControlSpec& spec) {
       ImageSetBitmap(control, BitmapHandle(static_cast<HBITMAP>(LoadPicture(picture, IMAGE_BITMAP))));
       break;
     case ControlKind::Icon: {
+      if (!spec.Resource) break;
       const DisplayScale drawn = scale_.PictureScale();
       ImageSetIcon(control,
                    IconHandle(static_cast<HICON>(LoadPicture(

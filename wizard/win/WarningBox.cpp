@@ -77,7 +77,7 @@ void LayOut(HWND box, WarningBoxContent& content) {
   int buttonLeft = (clientWidth - metrics.ButtonWidth) / 2;
   int buttonTop = metrics.MarginY + textHeight + metrics.SpacingY;
   HWND ok = AddControl(
-      box, "Button", Texts::Window::kWarningOk, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+      box, "Button", Texts::Window::kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
       {buttonLeft, buttonTop, buttonLeft + metrics.ButtonWidth, buttonTop + metrics.ButtonHeight}, font);
 
   SetWindowTextA(box, Texts::kWarningCaption);

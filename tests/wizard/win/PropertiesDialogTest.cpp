@@ -1,0 +1,140 @@
+// The properties dialog over the main window at the resolution of the test's Wine prefix:
+// its texts, the places of its controls, the icon it draws, and its keys.
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "tests/support/PropertySamples.h"
+#include "tests/support/TestFiles.h"
+#include "tests/wizard/win/WindowTestSupport.h"
+#include "wizard/win/PropertiesDialog.h"
+#include "wizard/win/PropertiesDialogLayout.h"
+
+namespace {
+namespace C = PropertiesControlId;
+
+// Texts are UTF-8 in this source and compiled to cp932 bytes.
+const std::pair<int, std::string> kTexts[] = {
+    {C::kIconLabel, "アイコン(&I)："},
+    {C::kIconBrowseButton, "参照(&B)..."},
+    {C::kIconNote, "ファイルを指定しないときは、このアイコンのままです。"},
+    {C::kFileVersionLabel, "ファイルバージョン(&F)："},
+    {C::kProductVersionLabel, "製品バージョン(&V)："},
+    {C::kDescriptionLabel, "ファイルの説明(&D)："},
+    {C::kProductLabel, "製品名(&N)："},
+    {C::kCompanyLabel, "会社名(&C)："},
+    {C::kCopyrightLabel, "著作権(&R)："},
+    {C::kHelpButton, "ヘルプ(&H)"},
+    {IDOK, "OK"},
+    {IDCANCEL, "キャンセル"}};
+
+IconGroup IconOf(const std::string& file) {
+  IconGroup group;
+  ReadIconFile(file, group);
+  return group;
+}
+
+class PropertiesDialogTest : public MainWindowTest {
+ protected:
+  PropertiesDialogTest() { ShowWindowAndSettle(); }
+
+  // Runs the dialog: inspect sees it once it shows, then the keys go to its focused
+  // control one after the other.
+  void Run(const std::function<void(HWND)>& inspect, std::vector<WPARAM> keys) {
+    BoxWatch watch;
+    watch.Inspect = inspect;
+    watch.Close = [&](HWND) {
+      for (WPARAM key : keys) PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    };
+    OpenFileDialog iconFiles(Texts::Window::kIconDialogFilter);
+    PropertiesDialog dialog(Form, Kept,
+                            {[this](const PropertiesForm& form) { Accept(form); }, [this] { ++Helps; },
+                             [this](const std::string& message) { Errors.push_back(message); }},
+                            iconFiles);
+    dialog.Run(Window());
+    EXPECT_FALSE(watch.ForcedToClose);
+  }
+  void Accept(const PropertiesForm& form) {
+    Accepted.push_back(form);
+    if (Accepted.size() <= Refusals) throw Exception("refused");
+  }
+
+  TempFolder Folder;
+  PropertiesForm Form = {"", "1.2.0.0", "1.2", "集計", "マクロ", "Fernwick", "(C) Fernwick"};
+  std::optional<IconGroup> Kept = IconOf(IconFileOf({BitmapIconImage(32, 8)}));
+  std::vector<PropertiesForm> Accepted;
+  size_t Refusals = 0;  // the first OKs, which accept refuses
+  int Helps = 0;
+  std::vector<std::string> Errors;
+};
+
+TEST_F(PropertiesDialogTest, TextsPlacesAndIconAtTheScreensResolution) {
+  WriteBytes(Folder / "other.ico", IconFileOf({BitmapIconImage(32, 24)}));
+  Run(
+      [&](HWND box) {
+        EXPECT_EQ(TextOf(box), "実行ファイルのプロパティ");
+        for (const auto& [id, text] : kTexts) EXPECT_EQ(TextOf(GetDlgItem(box, id)), text) << id;
+        EXPECT_EQ(TextOf(GetDlgItem(box, C::kCopyrightEdit)), Form.Copyright);
+        const int dpi = GetDeviceCaps(WindowDc(nullptr).Dc(), LOGPIXELSY);
+        RECT client, both;
+        GetClientRect(box, &client);
+        EXPECT_EQ(client.right, MulDiv(380, dpi, 96));
+        EXPECT_EQ(client.bottom, MulDiv(297, dpi, 96));
+        std::vector<RECT> placed;
+        for (const ControlSpec& spec : PropertiesDialogLayout().Controls) {
+          SCOPED_TRACE("control id " + std::to_string(spec.Id));
+          HWND control = GetDlgItem(box, spec.Id);
+          const RECT place = PlaceInParent(control);
+          const int bottom = MulDiv(spec.Place.Top + spec.Place.Height, dpi, 96);
+          EXPECT_EQ(place.left, MulDiv(spec.Place.Left, dpi, 96));
+          EXPECT_EQ(place.top, MulDiv(spec.Place.Top, dpi, 96));
+          EXPECT_EQ(place.right, MulDiv(spec.Place.Left + spec.Place.Width, dpi, 96));
+          EXPECT_EQ(place.bottom - place.top, ClassNameOf(control) == "Static"
+                                                  ? LabelHeight(control, bottom - place.top)
+                                                  : bottom - place.top);
+          EXPECT_TRUE(place.right <= client.right && place.bottom <= client.bottom);
+          for (const RECT& other : placed) EXPECT_FALSE(IntersectRect(&both, &place, &other));
+          placed.push_back(place);
+          const TextCut cut = ClassNameOf(control) == "Static" ? CutOf(control) : TextCut{0, 0};
+          EXPECT_EQ(cut.Width + cut.Lines, 0);
+        }
+        // The icon kept, at both sizes; the icon of the file named, while it names one.
+        HWND large = GetDlgItem(box, C::kLargeIcon), edit = GetDlgItem(box, C::kIconPathEdit);
+        for (HWND icon : {large, GetDlgItem(box, C::kSmallIcon)}) {
+          const std::vector<COLORREF> pixels = PrintedPixels(icon);
+          EXPECT_LT(std::count(pixels.begin(), pixels.end(), GetSysColor(COLOR_BTNFACE)), pixels.size() / 2);
+        }
+        const std::vector<COLORREF> kept = PrintedPixels(large);
+        SetWindowTextA(edit, (Folder / "other.ico").c_str());
+        EXPECT_NE(PrintedPixels(large), kept);
+        SetWindowTextA(edit, (Folder / "missing.ico").c_str());
+        EXPECT_EQ(PrintedPixels(large), kept);
+      },
+      {VK_ESCAPE});
+  EXPECT_TRUE(Accepted.empty());
+}
+
+TEST_F(PropertiesDialogTest, TheKeyboardReachesEveryFieldAndEnterIsOkUntilTaken) {
+  Refusals = 1;
+  Run(
+      [&](HWND box) {
+        std::vector<int> round;
+        for (HWND at = GetFocus(); round.size() < 12; at = GetNextDlgTabItem(box, at, FALSE))
+          round.push_back(GetDlgCtrlID(at));
+        EXPECT_EQ(round, (std::vector<int>{C::kIconPathEdit, C::kIconBrowseButton, C::kFileVersionEdit,
+                                           C::kProductVersionEdit, C::kDescriptionEdit, C::kProductEdit,
+                                           C::kCompanyEdit, C::kCopyrightEdit, C::kHelpButton, IDOK, IDCANCEL,
+                                           C::kIconPathEdit}));
+        MSG altD = {GetFocus(), WM_SYSCHAR, 'd', 0x20000001, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(box, &altD));
+        EXPECT_EQ(GetFocus(), GetDlgItem(box, C::kDescriptionEdit));
+        SetWindowTextA(GetFocus(), "新しい説明");
+      },
+      {VK_F1, VK_RETURN, VK_RETURN});
+  EXPECT_EQ(Helps, 1);
+  EXPECT_EQ(Errors, std::vector<std::string>{"refused"});
+  Form.Description = "新しい説明";
+  EXPECT_EQ(Accepted, (std::vector<PropertiesForm>{Form, Form}));
+}
+}  // namespace
