@@ -125,6 +125,7 @@ inline constexpr char kNameIntroText[] =
     "作成する実行ファイルの名前を決めて下さい。\r\n\r\n"
     "特に問題がなければ[次へ]を押すと、元の設定ファイルと同じ場所に実行ファイルが作成されます。";
 inline constexpr char kExeNameLabel[] = "ファイル名：";
+inline constexpr char kPropertiesButton[] = "プロパティ(&P)...";
 // Page 3.
 inline constexpr char kResultPath[] = "lblExeName";
 inline constexpr char kDoneText[] =

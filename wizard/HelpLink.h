@@ -7,6 +7,8 @@
 
 // The id of the help page's section about a wizard page: "page0" to "page3".
 std::string HelpSection(WizardPage page);
+// The id of the section about the properties dialog.
+inline constexpr char kPropertiesHelpSection[] = "properties";
 
 // The file URL of an absolute path given in UTF-8, with "#fragment" when there is one:
 // "file:///C:/..." for a drive path, "file://server/share/..." for a network path.

@@ -1,11 +1,14 @@
 #pragma once
 // The platform services the wizard uses that block, open other programs or belong to
-// the application: modal boxes, help, the shell, the file-open dialog, the pause after
-// a conversion, the application title and the end of the application. The program
-// implements it over Win32; tests replace it to record the calls.
+// the application: modal boxes, help, the shell, the file-open dialog, the properties
+// dialog, the pause after a conversion, the application title and the end of the
+// application. The program implements it over Win32; tests replace it to record the calls.
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "conversion/Conversion.h"
+#include "wizard/PropertiesForm.h"
 
 // The program's one help topic: the window and its help button carry it as their
 // context, and help opens at it.
@@ -35,6 +38,14 @@ class IPlatformUi : public IWarningSink {
   // empty path offers the file chosen last). True with the chosen path in path when
   // the user confirms; path stays as it was when the user cancels.
   virtual bool ChooseSettingsFile(std::string& path) = 0;
+  // The properties dialog, modal, starting with the texts of form. Beside the icon field
+  // it draws the icon of the file the field names, else keptIcon (none: no icon). OK
+  // hands the texts to accept, and the dialog closes when accept returns; Cancel, Esc
+  // and the close box close it without. Help and F1 run help. An Exception that accept
+  // or help raises is shown as the default error report, and the dialog stays open.
+  virtual void EditProperties(const PropertiesForm& form, const std::optional<IconGroup>& keptIcon,
+                              const std::function<void(const PropertiesForm&)>& accept,
+                              const std::function<void()>& help) = 0;
   // Waits on the GUI thread (Sleep).
   virtual void Pause(unsigned milliseconds) = 0;
   // The application title (taskbar text, caption of the error report).

@@ -85,14 +85,16 @@ void WizardController::OnBack() {
 
 void WizardController::OnStartOver() { MoveTo(WizardPage::ChooseFile); }
 
+void WizardController::OnHelp() { ShowHelpAt(HelpSection(page_)); }
+
 // A help file of the old format beside the program is asked as it always was; without
-// one the help page opens at the section of the page on screen.
-void WizardController::OnHelp() {
+// one the help page opens at the section.
+void WizardController::ShowHelpAt(const std::string& section) {
   const std::string& folder = program_.Folder();
   const std::string page = folder + Texts::kHelpPageName;
   if (platform::FileExists(folder + Texts::kHelpFileName))
     platform_.ShowHelp(kHelpContext);
-  else if (!platform_.OpenHelpPage(page, HelpSection(page_)))
+  else if (!platform_.OpenHelpPage(page, section))
     throw Exception(FormatText(Texts::kFileOpenError, page));
 }
 
@@ -107,6 +109,22 @@ void WizardController::OnOpenFolder() {
   // A settings path without a folder part put the executable into the current folder.
   const std::string folder = settings_.Folder.empty() ? platform_.CurrentFolder() : settings_.Folder;
   if (!platform_.OpenFolder(folder)) throw Exception(FormatText(Texts::kFolderNotOpened, folder));
+}
+
+// The dialog starts with the properties that a conversion now would give: those of the
+// executable it would replace, when that carries its own, else the runtime's; with what
+// was asked for before in their place.
+void WizardController::OnProperties() {
+  ImageProperties base;
+  if (!OwnProperties(ExecutablePath(), base)) RuntimeProperties(program_, base);
+  PropertiesForm form = FormOf(base.Version, properties_.Request);
+  form.IconPath = properties_.IconPath;
+  platform_.EditProperties(
+      form, base.Icon,
+      [&](const PropertiesForm& taken) {
+        properties_ = {SettingsFilePath(), taken.IconPath, RequestOf(taken, base.Version)};
+      },
+      [this] { ShowHelpAt(kPropertiesHelpSection); });
 }
 
 void WizardController::OnSettingsPathChange() { view_.SetNextEnabled(!view_.SettingsPath().empty()); }
@@ -144,6 +162,8 @@ std::string WizardController::SettingsFilePath() const {
   return WithoutSurroundingQuotes(view_.SettingsPath());
 }
 
+std::string WizardController::ExecutablePath() const { return settings_.Folder + view_.ExeName(); }
+
 void WizardController::ShowChooseFilePage() {
   ShowOnly(WizardPage::ChooseFile);
   view_.SetBackEnabled(false);
@@ -160,6 +180,8 @@ WizardPage WizardController::EnterOptionsPage() {
     case SettingsCheck::Accepted:
       break;
   }
+  // The properties asked for belong to the settings file they were asked for.
+  if (properties_.SettingsPath != SettingsFilePath()) properties_ = {};
   ShowOnly(WizardPage::Options);
   view_.SetBackEnabled(true);
   return WizardPage::Options;
@@ -172,9 +194,10 @@ void WizardController::EnterNamePage() {
 }
 
 bool WizardController::ConvertAndShowResult() {
-  const std::string outputPath = settings_.Folder + view_.ExeName();
-  switch (MakeExecutable(program_, settings_, view_.Options(), outputPath,
-                         [this](int percent) { view_.SetProgress(percent); })) {
+  const std::string outputPath = ExecutablePath();
+  switch (MakeExecutable(
+      program_, settings_, view_.Options(), outputPath, [this](int percent) { view_.SetProgress(percent); },
+      properties_.Request)) {
     case MakeOutcome::SettingsRejected:
       platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
       return false;

@@ -1,10 +1,11 @@
 #pragma once
 // The behaviour of the main window: a four-page wizard over the shared conversion, the
-// silent "-s" run during creation, the remembered position and options, and the close
-// step.
+// properties dialog of page 2, the silent "-s" run during creation, the remembered
+// position and options, and the close step.
 #include <string>
 
 #include "conversion/Conversion.h"
+#include "conversion/ExecutableProperties.h"
 #include "conversion/OptionsStore.h"
 #include "conversion/StartFacts.h"
 #include "wizard/PlatformUi.h"
@@ -25,12 +26,15 @@ class WizardController : public IWizardEvents {
   void OnClose() override;
   void OnBrowse() override;
   void OnOpenFolder() override;
+  void OnProperties() override;
   void OnStartOver() override;
   void OnSettingsPathChange() override;
   void OnFileDropped(const std::string& path) override;
   void OnVisibilityChosen() override;
 
   WizardPage Page() const { return page_; }
+  // What the properties dialog asked for, which the conversion passes on.
+  const PropertiesRequest& Properties() const { return properties_.Request; }
 
  private:
   // Reads the remembered position and options into the window; raises the error of a
@@ -46,6 +50,10 @@ class WizardController : public IWizardEvents {
   WizardPage ShowPage(WizardPage target);
   // The settings path as the field gives it, without Explorer's quotes.
   std::string SettingsFilePath() const;
+  // Where page 2 puts the executable: beside the settings file, under the name typed.
+  std::string ExecutablePath() const;
+  // Opens the help page at section, or the old help file where there is one.
+  void ShowHelpAt(const std::string& section);
   void ShowChooseFilePage();
   WizardPage EnterOptionsPage();
   void EnterNamePage();
@@ -61,4 +69,10 @@ class WizardController : public IWizardEvents {
   ProgramFiles program_;
   SettingsFile settings_;
   WizardPage page_ = WizardPage::ChooseFile;
+  // What the properties dialog took, for the settings file it was given for.
+  struct GivenProperties {
+    std::string SettingsPath;
+    std::string IconPath;
+    PropertiesRequest Request;
+  } properties_;
 };

@@ -20,6 +20,8 @@ class IWizardEvents {
   virtual void OnClose() = 0;
   virtual void OnBrowse() = 0;
   virtual void OnOpenFolder() = 0;
+  // PropertiesButton on page 2: the properties dialog.
+  virtual void OnProperties() = 0;
   virtual void OnStartOver() = 0;
   // SettingsPathEdit's text changed (typing, the browse command, code).
   virtual void OnSettingsPathChange() = 0;

@@ -1,10 +1,12 @@
 #pragma once
 // A recording stand-in for the platform services: boxes, help, the shell, the file
-// dialog, pauses, the application title and end requests are noted, never shown.
+// dialog, the properties dialog, pauses, the application title and end requests are
+// noted, never shown.
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "common/Exception.h"
 #include "common/Texts.h"
 #include "wizard/PlatformUi.h"
 #include "wizard/PropertiesForm.h"
@@ -31,6 +33,13 @@ class FakePlatform : public IPlatformUi {
   bool DialogConfirms = false;
   std::string DialogStart;  // the path the dialog was last started from
   std::string DialogChoice;
+  // The properties dialog: what it started with, each time, and what the user does in it:
+  // OK with each form of PropertiesTyped in turn, after Help when HelpInProperties, until
+  // one is taken; Cancel when none is.
+  std::vector<PropertiesForm> PropertiesShown;
+  std::optional<IconGroup> PropertiesIcon;
+  std::vector<PropertiesForm> PropertiesTyped;
+  bool HelpInProperties = false;
   std::vector<unsigned> Pauses;
   std::string ApplicationTitle = Texts::kApplicationTitle;
   std::vector<int> EndRequests;
@@ -52,6 +61,22 @@ class FakePlatform : public IPlatformUi {
     DialogStart = path;
     if (DialogConfirms) path = DialogChoice;
     return DialogConfirms;
+  }
+  void EditProperties(const PropertiesForm& form, const std::optional<IconGroup>& keptIcon,
+                      const std::function<void(const PropertiesForm&)>& accept,
+                      const std::function<void()>& help) override {
+    PropertiesShown.push_back(form);
+    PropertiesIcon = keptIcon;
+    if (HelpInProperties) help();
+    for (bool taken = false; !taken && !PropertiesTyped.empty();
+         PropertiesTyped.erase(PropertiesTyped.begin())) {
+      try {
+        accept(PropertiesTyped.front());
+        taken = true;
+      } catch (const Exception& error) {
+        ErrorReports.push_back(error.Message());
+      }
+    }
   }
   void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
   void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }

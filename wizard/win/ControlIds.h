@@ -39,6 +39,7 @@ inline constexpr int kExeNameLabel = 401;
 inline constexpr int kExeNameEdit = 402;
 inline constexpr int kGaugeFrame = 403;
 inline constexpr int kProgressGauge = 404;
+inline constexpr int kPropertiesButton = 405;
 // Page 3.
 inline constexpr int kDoneIcon = 500;
 inline constexpr int kResultPath = 501;

@@ -51,6 +51,7 @@ const ControlLayout kLayout = {{
     {.Id = C::kNameIntroText, .Parent = C::kNamePage, .Kind = K::WrappedLabel, .Place = {6, 8, 333, 54}, .Text = T::kNameIntroText},
     {.Id = C::kExeNameLabel, .Parent = C::kNamePage, .Kind = K::Label, .Place = {16, 73, 59, 12}, .Text = T::kExeNameLabel},
     {.Id = C::kExeNameEdit, .Parent = C::kNamePage, .Kind = K::Edit, .Place = {79, 70, 254, 20}, .TabStop = true},
+    {.Id = C::kPropertiesButton, .Parent = C::kNamePage, .Kind = K::PushButton, .Place = {223, 98, 110, 25}, .Text = T::kPropertiesButton, .TabStop = true},
     {.Id = C::kGaugeFrame, .Parent = C::kNamePage, .Kind = K::Frame, .Place = {24, 140, 293, 25}},
     {.Id = C::kProgressGauge, .Parent = C::kGaugeFrame, .Kind = K::Gauge, .Place = {1, 1, 291, 23}},
 

@@ -99,6 +99,7 @@ const MainWindow::ControlEvent MainWindow::kControlEvents[] = {
     {ControlId::kCloseButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnClose>},
     {ControlId::kOpenFolderButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnOpenFolder>},
     {ControlId::kBrowseButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnBrowse>},
+    {ControlId::kPropertiesButton, BN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnProperties>},
     {ControlId::kStartOverLink, STN_CLICKED, &MainWindow::Forward<&IWizardEvents::OnStartOver>},
     {ControlId::kSettingsPathEdit, EN_CHANGE, &MainWindow::NoteSettingsPathChange},
     {ControlId::kShowNothingRadio, BN_CLICKED, &MainWindow::NoteRadioClick},

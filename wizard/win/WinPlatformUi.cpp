@@ -8,6 +8,7 @@
 #include "wizard/win/Application.h"
 #include "wizard/win/HelpBrowser.h"
 #include "wizard/win/ModalScope.h"
+#include "wizard/win/PropertiesDialog.h"
 #include "wizard/win/SystemErrors.h"
 #include "wizard/win/WarningBox.h"
 
@@ -52,6 +53,15 @@ std::string WinPlatformUi::CurrentFolder() {
 bool WinPlatformUi::ChooseSettingsFile(std::string& path) {
   ModalScope modal;
   return settingsDialog_.Execute(application_.Handle(), application_.MainWindowHandle(), path);
+}
+
+void WinPlatformUi::EditProperties(const PropertiesForm& form, const std::optional<IconGroup>& keptIcon,
+                                   const std::function<void(const PropertiesForm&)>& accept,
+                                   const std::function<void()>& help) {
+  PropertiesDialog dialog(form, keptIcon,
+                          {accept, help, [this](const std::string& message) { ShowErrorReport(message); }},
+                          iconDialog_);
+  dialog.Run(application_.MainWindowHandle());
 }
 
 void WinPlatformUi::Pause(unsigned milliseconds) { Sleep(milliseconds); }

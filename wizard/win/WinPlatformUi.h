@@ -1,7 +1,7 @@
 #pragma once
 // The platform services of the wizard over Win32: the warning box, the default error
-// report, help, the shell, the file-open dialog, the pause and the application's title
-// and end. Boxes and the dialog are modal for the whole program.
+// report, help, the shell, the file-open dialogs, the properties dialog, the pause and
+// the application's title and end. Boxes and dialogs are modal for the whole program.
 #include <string>
 
 #include "common/Texts.h"
@@ -22,6 +22,9 @@ class WinPlatformUi : public IPlatformUi {
   bool OpenFolder(const std::string& folder) override;
   std::string CurrentFolder() override;
   bool ChooseSettingsFile(std::string& path) override;
+  void EditProperties(const PropertiesForm& form, const std::optional<IconGroup>& keptIcon,
+                      const std::function<void(const PropertiesForm&)>& accept,
+                      const std::function<void()>& help) override;
   void Pause(unsigned milliseconds) override;
   void SetApplicationTitle(const std::string& title) override;
   void RequestEnd(int exitCode) override;
@@ -29,4 +32,5 @@ class WinPlatformUi : public IPlatformUi {
  private:
   Application& application_;
   OpenFileDialog settingsDialog_{Texts::Window::kOpenDialogFilter};
+  OpenFileDialog iconDialog_{Texts::Window::kIconDialogFilter};
 };

@@ -168,7 +168,8 @@ TEST_F(MainWindowKeysTest, TheKeyboardAloneReachesEveryActionOnEveryPage) {
   const std::vector<int> rounds[] = {
       {C::kSettingsPathEdit, C::kBrowseButton, C::kHelpButton, C::kNextButton, C::kCloseButton},
       {C::kShowNothingRadio, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
-      {C::kExeNameEdit, C::kHelpButton, C::kBackButton, C::kNextButton, C::kCloseButton},
+      {C::kExeNameEdit, C::kPropertiesButton, C::kHelpButton, C::kBackButton, C::kNextButton,
+       C::kCloseButton},
       {C::kOpenFolderButton, C::kStartOverLink, C::kHelpButton, C::kCloseButton}};
   const std::set<int> fields = {C::kSettingsPathEdit, C::kShowNothingRadio, C::kExeNameEdit};
   std::map<int, std::vector<COLORREF>> unmarked;

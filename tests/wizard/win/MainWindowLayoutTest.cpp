@@ -64,6 +64,7 @@ const std::vector<ExpectedControl> kExpected = {
      true, true, false},
     {C::kExeNameLabel, C::kNamePage, "Static", 16, 73, 59, 12, "ファイル名：", true, true, false},
     {C::kExeNameEdit, C::kNamePage, "Edit", 79, 70, 254, 20, "", true, true, true},
+    {C::kPropertiesButton, C::kNamePage, "Button", 223, 98, 110, 25, "プロパティ(&P)...", true, true, true},
     {C::kGaugeFrame, C::kNamePage, "TPanel", 24, 140, 293, 25, "", true, true, false},
     {C::kProgressGauge, C::kGaugeFrame, "TGauge", 1, 1, 291, 23, "", true, true, false},
     {C::kDoneIcon, C::kDonePage, "TImage", 7, 6, 32, 32, "", true, true, false},
@@ -166,7 +167,7 @@ TEST_F(MainWindowTest, TabOrderWithinEachParent) {
   EXPECT_EQ(TabStopsIn(Control(C::kChooseFilePage)), (V{C::kSettingsPathEdit, C::kBrowseButton}));
   EXPECT_EQ(TabStopsIn(Control(C::kOptionsPage)),
             (V{C::kShowNothingRadio, C::kPlayOnStartCheck, C::kExitAtEndCheck, C::kExitOnKeyCheck}));
-  EXPECT_EQ(TabStopsIn(Control(C::kNamePage)), (V{C::kExeNameEdit}));
+  EXPECT_EQ(TabStopsIn(Control(C::kNamePage)), (V{C::kExeNameEdit, C::kPropertiesButton}));
   EXPECT_EQ(TabStopsIn(Control(C::kDonePage)), (V{C::kOpenFolderButton, C::kStartOverLink}));
 }
 

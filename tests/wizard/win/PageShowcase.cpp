@@ -22,6 +22,7 @@ class ShowcaseEvents : public IWizardEvents {
   void OnClose() override {}
   void OnBrowse() override {}
   void OnOpenFolder() override {}
+  void OnProperties() override {}
   void OnStartOver() override {}
   void OnSettingsPathChange() override {}
   void OnFileDropped(const std::string&) override {}

@@ -35,6 +35,7 @@ class RecordingEvents : public IWizardEvents {
   void OnClose() override { Record("OnClose"); }
   void OnBrowse() override { Record("OnBrowse"); }
   void OnOpenFolder() override { Record("OnOpenFolder"); }
+  void OnProperties() override { Record("OnProperties"); }
   void OnStartOver() override { Record("OnStartOver"); }
   void OnSettingsPathChange() override { Record("OnSettingsPathChange"); }
   void OnFileDropped(const std::string& path) override {
