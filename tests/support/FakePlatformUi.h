@@ -13,11 +13,9 @@
 
 // The forms of the properties dialog compare field by field.
 inline bool operator==(const PropertiesForm& a, const PropertiesForm& b) {
-  const auto fields = [](const PropertiesForm& form) {
-    return std::tie(form.IconPath, form.FileVersion, form.ProductVersion, form.Description, form.Product,
-                    form.Company, form.Copyright);
-  };
-  return fields(a) == fields(b);
+  return std::tie(a.IconPath, a.FileVersion, a.ProductVersion, a.Description, a.Product, a.Company,
+                  a.Copyright) == std::tie(b.IconPath, b.FileVersion, b.ProductVersion, b.Description,
+                                           b.Product, b.Company, b.Copyright);
 }
 
 class FakePlatform : public IPlatformUi {
@@ -33,12 +31,10 @@ class FakePlatform : public IPlatformUi {
   bool DialogConfirms = false;
   std::string DialogStart;  // the path the dialog was last started from
   std::string DialogChoice;
-  // The properties dialog: what it started with, each time, and what the user does in it:
-  // OK with each form of PropertiesTyped in turn, after Help when HelpInProperties, until
-  // one is taken; Cancel when none is.
-  std::vector<PropertiesForm> PropertiesShown;
+  // The properties dialog: what it started with, each time. The user presses Help when
+  // HelpInProperties, then OK with each form typed in turn until one is taken, or Cancel.
+  std::vector<PropertiesForm> PropertiesShown, PropertiesTyped;
   std::optional<IconGroup> PropertiesIcon;
-  std::vector<PropertiesForm> PropertiesTyped;
   bool HelpInProperties = false;
   std::vector<unsigned> Pauses;
   std::string ApplicationTitle = Texts::kApplicationTitle;
@@ -69,14 +65,13 @@ class FakePlatform : public IPlatformUi {
     PropertiesIcon = keptIcon;
     if (HelpInProperties) help();
     for (bool taken = false; !taken && !PropertiesTyped.empty();
-         PropertiesTyped.erase(PropertiesTyped.begin())) {
+         PropertiesTyped.erase(PropertiesTyped.begin()))
       try {
         accept(PropertiesTyped.front());
         taken = true;
       } catch (const Exception& error) {
         ErrorReports.push_back(error.Message());
       }
-    }
   }
   void Pause(unsigned milliseconds) override { Pauses.push_back(milliseconds); }
   void SetApplicationTitle(const std::string& title) override { ApplicationTitle = title; }

@@ -15,89 +15,76 @@ namespace {
 namespace C = PropertiesControlId;
 
 // Texts are UTF-8 in this source and compiled to cp932 bytes.
+// clang-format off
 const std::pair<int, std::string> kTexts[] = {
-    {C::kIconLabel, "アイコン(&I)："},
-    {C::kIconBrowseButton, "参照(&B)..."},
+    {C::kIconLabel, "アイコン(&I)："}, {C::kIconBrowseButton, "参照(&B)..."},
     {C::kIconNote, "ファイルを指定しないときは、このアイコンのままです。"},
-    {C::kFileVersionLabel, "ファイルバージョン(&F)："},
-    {C::kProductVersionLabel, "製品バージョン(&V)："},
-    {C::kDescriptionLabel, "ファイルの説明(&D)："},
-    {C::kProductLabel, "製品名(&N)："},
-    {C::kCompanyLabel, "会社名(&C)："},
-    {C::kCopyrightLabel, "著作権(&R)："},
-    {C::kHelpButton, "ヘルプ(&H)"},
-    {IDOK, "OK"},
-    {IDCANCEL, "キャンセル"}};
-
-IconGroup IconOf(const std::string& file) {
-  IconGroup group;
-  ReadIconFile(file, group);
-  return group;
-}
+    {C::kFileVersionLabel, "ファイルバージョン(&F)："}, {C::kProductVersionLabel, "製品バージョン(&V)："},
+    {C::kDescriptionLabel, "ファイルの説明(&D)："}, {C::kProductLabel, "製品名(&N)："},
+    {C::kCompanyLabel, "会社名(&C)："}, {C::kCopyrightLabel, "著作権(&R)："},
+    {C::kHelpButton, "ヘルプ(&H)"}, {IDOK, "OK"}, {IDCANCEL, "キャンセル"}};
+// clang-format on
 
 class PropertiesDialogTest : public MainWindowTest {
  protected:
-  PropertiesDialogTest() { ShowWindowAndSettle(); }
-
+  PropertiesDialogTest() {
+    ShowWindowAndSettle();
+    ReadIconFile(IconFileOf({BitmapIconImage(32, 8)}), *Kept);
+  }
   // Runs the dialog: inspect sees it once it shows, then the keys go to its focused
-  // control one after the other.
-  void Run(const std::function<void(HWND)>& inspect, std::vector<WPARAM> keys) {
+  // control one after the other. accept refuses the first refusals OKs.
+  void Run(const std::function<void(HWND)>& inspect, std::vector<WPARAM> keys, size_t refusals = 0) {
     BoxWatch watch;
     watch.Inspect = inspect;
     watch.Close = [&](HWND) {
       for (WPARAM key : keys) PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
     };
+    const auto accept = [&](const PropertiesForm& form) {
+      Accepted.push_back(form);
+      if (Accepted.size() <= refusals) throw Exception("refused");
+    };
     OpenFileDialog iconFiles(Texts::Window::kIconDialogFilter);
-    PropertiesDialog dialog(Form, Kept,
-                            {[this](const PropertiesForm& form) { Accept(form); }, [this] { ++Helps; },
-                             [this](const std::string& message) { Errors.push_back(message); }},
-                            iconFiles);
-    dialog.Run(Window());
+    PropertiesDialog(Form, Kept,
+                     {accept, [this] { ++Helps; }, [this](const std::string& m) { Errors.push_back(m); }},
+                     iconFiles)
+        .Run(Window());
     EXPECT_FALSE(watch.ForcedToClose);
   }
-  void Accept(const PropertiesForm& form) {
-    Accepted.push_back(form);
-    if (Accepted.size() <= Refusals) throw Exception("refused");
-  }
 
-  TempFolder Folder;
   PropertiesForm Form = {"", "1.2.0.0", "1.2", "集計", "マクロ", "Fernwick", "(C) Fernwick"};
-  std::optional<IconGroup> Kept = IconOf(IconFileOf({BitmapIconImage(32, 8)}));
+  std::optional<IconGroup> Kept = IconGroup();
   std::vector<PropertiesForm> Accepted;
-  size_t Refusals = 0;  // the first OKs, which accept refuses
   int Helps = 0;
   std::vector<std::string> Errors;
 };
 
 TEST_F(PropertiesDialogTest, TextsPlacesAndIconAtTheScreensResolution) {
-  WriteBytes(Folder / "other.ico", IconFileOf({BitmapIconImage(32, 24)}));
+  TempFolder folder;
+  WriteBytes(folder / "other.ico", IconFileOf({BitmapIconImage(32, 24)}));
+  const int dpi = GetDeviceCaps(WindowDc(nullptr).Dc(), LOGPIXELSY);
+  const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
   Run(
       [&](HWND box) {
         EXPECT_EQ(TextOf(box), "実行ファイルのプロパティ");
         for (const auto& [id, text] : kTexts) EXPECT_EQ(TextOf(GetDlgItem(box, id)), text) << id;
-        EXPECT_EQ(TextOf(GetDlgItem(box, C::kCopyrightEdit)), Form.Copyright);
-        const int dpi = GetDeviceCaps(WindowDc(nullptr).Dc(), LOGPIXELSY);
         RECT client, both;
         GetClientRect(box, &client);
-        EXPECT_EQ(client.right, MulDiv(380, dpi, 96));
-        EXPECT_EQ(client.bottom, MulDiv(297, dpi, 96));
+        EXPECT_TRUE(client.right == scaled(380) && client.bottom == scaled(297));
         std::vector<RECT> placed;
         for (const ControlSpec& spec : PropertiesDialogLayout().Controls) {
-          SCOPED_TRACE("control id " + std::to_string(spec.Id));
           HWND control = GetDlgItem(box, spec.Id);
+          const PixelRect& at = spec.Place;
+          const bool label = ClassNameOf(control) == "Static";
           const RECT place = PlaceInParent(control);
-          const int bottom = MulDiv(spec.Place.Top + spec.Place.Height, dpi, 96);
-          EXPECT_EQ(place.left, MulDiv(spec.Place.Left, dpi, 96));
-          EXPECT_EQ(place.top, MulDiv(spec.Place.Top, dpi, 96));
-          EXPECT_EQ(place.right, MulDiv(spec.Place.Left + spec.Place.Width, dpi, 96));
-          EXPECT_EQ(place.bottom - place.top, ClassNameOf(control) == "Static"
-                                                  ? LabelHeight(control, bottom - place.top)
-                                                  : bottom - place.top);
-          EXPECT_TRUE(place.right <= client.right && place.bottom <= client.bottom);
-          for (const RECT& other : placed) EXPECT_FALSE(IntersectRect(&both, &place, &other));
+          RECT expected = {scaled(at.Left), scaled(at.Top), scaled(at.Left + at.Width),
+                           scaled(at.Top + at.Height)};
+          if (label) expected.bottom = expected.top + LabelHeight(control, expected.bottom - expected.top);
+          EXPECT_TRUE(EqualRect(&place, &expected)) << spec.Id;
+          EXPECT_TRUE(place.right <= client.right && place.bottom <= client.bottom) << spec.Id;
+          for (const RECT& other : placed) EXPECT_FALSE(IntersectRect(&both, &place, &other)) << spec.Id;
           placed.push_back(place);
-          const TextCut cut = ClassNameOf(control) == "Static" ? CutOf(control) : TextCut{0, 0};
-          EXPECT_EQ(cut.Width + cut.Lines, 0);
+          const TextCut cut = label ? CutOf(control) : TextCut{0, 0};
+          EXPECT_EQ(cut.Width + cut.Lines, 0) << spec.Id;
         }
         // The icon kept, at both sizes; the icon of the file named, while it names one.
         HWND large = GetDlgItem(box, C::kLargeIcon), edit = GetDlgItem(box, C::kIconPathEdit);
@@ -106,9 +93,9 @@ TEST_F(PropertiesDialogTest, TextsPlacesAndIconAtTheScreensResolution) {
           EXPECT_LT(std::count(pixels.begin(), pixels.end(), GetSysColor(COLOR_BTNFACE)), pixels.size() / 2);
         }
         const std::vector<COLORREF> kept = PrintedPixels(large);
-        SetWindowTextA(edit, (Folder / "other.ico").c_str());
+        SetWindowTextA(edit, (folder / "other.ico").c_str());
         EXPECT_NE(PrintedPixels(large), kept);
-        SetWindowTextA(edit, (Folder / "missing.ico").c_str());
+        SetWindowTextA(edit, (folder / "missing.ico").c_str());
         EXPECT_EQ(PrintedPixels(large), kept);
       },
       {VK_ESCAPE});
@@ -116,7 +103,6 @@ TEST_F(PropertiesDialogTest, TextsPlacesAndIconAtTheScreensResolution) {
 }
 
 TEST_F(PropertiesDialogTest, TheKeyboardReachesEveryFieldAndEnterIsOkUntilTaken) {
-  Refusals = 1;
   Run(
       [&](HWND box) {
         std::vector<int> round;
@@ -131,7 +117,7 @@ TEST_F(PropertiesDialogTest, TheKeyboardReachesEveryFieldAndEnterIsOkUntilTaken)
         EXPECT_EQ(GetFocus(), GetDlgItem(box, C::kDescriptionEdit));
         SetWindowTextA(GetFocus(), "新しい説明");
       },
-      {VK_F1, VK_RETURN, VK_RETURN});
+      {VK_F1, VK_RETURN, VK_RETURN}, 1);
   EXPECT_EQ(Helps, 1);
   EXPECT_EQ(Errors, std::vector<std::string>{"refused"});
   Form.Description = "新しい説明";
