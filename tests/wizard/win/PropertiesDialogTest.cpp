@@ -18,7 +18,7 @@ namespace C = PropertiesControlId;
 // clang-format off
 const std::pair<int, std::string> kTexts[] = {
     {C::kIconLabel, "アイコン(&I)："}, {C::kIconBrowseButton, "参照(&B)..."},
-    {C::kIconNote, "ファイルを指定しないときは、このアイコンのままです。"},
+    {C::kIconNote, "ファイルを指定しないときは、今のアイコンのままです。"},
     {C::kFileVersionLabel, "ファイルバージョン(&F)："}, {C::kProductVersionLabel, "製品バージョン(&V)："},
     {C::kDescriptionLabel, "ファイルの説明(&D)："}, {C::kProductLabel, "製品名(&N)："},
     {C::kCompanyLabel, "会社名(&C)："}, {C::kCopyrightLabel, "著作権(&R)："},
