@@ -30,6 +30,7 @@ TEST(HelpPage, IsInstalledWithASectionForEveryWizardPageAndThePicturesItShows) {
   for (WizardPage wizardPage : kWizardPages)
     EXPECT_NE(html.find("id=\"" + HelpSection(wizardPage) + "\""), std::string::npos)
         << PageNumber(wizardPage);
+  EXPECT_NE(html.find(std::string("id=\"") + kPropertiesHelpSection + "\""), std::string::npos);
   int pictures = 0;
   const std::string source = "src=\"";
   for (size_t at = html.find(source); at != std::string::npos; at = html.find(source, at + 1), ++pictures) {
@@ -37,7 +38,7 @@ TEST(HelpPage, IsInstalledWithASectionForEveryWizardPageAndThePicturesItShows) {
     const std::string picture = html.substr(start, html.find('"', start) - start);
     EXPECT_TRUE(PathExists(FolderPart(page) + picture)) << picture;
   }
-  EXPECT_EQ(pictures, 4);
+  EXPECT_EQ(pictures, 5);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Shows the main window on one wizard page, filled in as after a conversion of
-// C:\data\macro.zep, for the screenshots of the documentation.
-//   zep_page_showcase.exe PAGE   (0 to 3)
+// C:\data\macro.zep, for the screenshots of the documentation; "properties" shows page 2
+// with the properties dialog over it, the icon C:\data\macro.ico chosen.
+//   zep_page_showcase.exe PAGE   (0 to 3, or properties)
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "common/Texts.h"
 #include "wizard/WizardEvents.h"
@@ -54,6 +56,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   application.CreateMainWindow(form, events);
   form.SetLeft(40);
   form.SetTop(40);
-  FillIn(form, page);
-  return application.Run();
+  if (std::string(arguments) != "properties") {
+    FillIn(form, page);
+    return application.Run();
+  }
+  FillIn(form, 2);
+  form.Show();
+  platform.EditProperties(
+      {"C:\\data\\macro.ico", "1.2.0.0", "1.2", "在庫表の集計マクロ", "在庫集計", "株式会社サンプル",
+       "(C) 2026 株式会社サンプル"},
+      std::nullopt, [](const PropertiesForm&) {}, [] {});
+  return 0;
 }
