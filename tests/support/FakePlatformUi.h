@@ -1,9 +1,9 @@
 #pragma once
 // A recording stand-in for the platform services: boxes, help, the shell, the file
-// dialog, the properties dialog, pauses, the application title and end requests are
-// noted, never shown.
+// dialogs, pauses, the application title and end requests are noted, never shown.
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "common/Exception.h"
@@ -64,11 +64,8 @@ class FakePlatform : public IPlatformUi {
     PropertiesShown.push_back(form);
     PropertiesIcon = keptIcon;
     if (HelpInProperties) help();
-    for (bool taken = false; !taken && !PropertiesTyped.empty();
-         PropertiesTyped.erase(PropertiesTyped.begin()))
-      try {
-        accept(PropertiesTyped.front());
-        taken = true;
+    for (const PropertiesForm& typed : std::exchange(PropertiesTyped, {})) try {
+        return accept(typed);  // taken: the dialog closes
       } catch (const Exception& error) {
         ErrorReports.push_back(error.Message());
       }

@@ -7,20 +7,18 @@
 
 namespace {
 const std::string kRuntimeIcon = IconFileOf({BitmapIconImage(32, 8)});
-const PropertiesForm kRuntimeForm = {"",       "6.10.0.0", "6.10",        "Zephyr Player",
-                                     "Zephyr", "Fernwick", "(C) Fernwick"};
+const PropertiesForm kRuntimeForm = {"", "6.10.0.0", "6.10", "Player", "Zephyr", "Fernwick", "(C)"};
 
 class PropertiesDialog : public WizardTest {
  protected:
-  // The runtime, an image with the alignments that a new section is placed by, has the
-  // icon and the texts of kRuntimeForm.
+  // A runtime with the alignments a new section is placed by, the icon and kRuntimeForm.
   void SetUp() override {
     std::string image = ProgramImage(0x1000, 5);
     WriteLe(image, 0x58 + 32, 0x1000, 4);
     WriteLe(image, 0x58 + 36, 0x200, 4);
     ImageProperties own;
     ReadIconFile(kRuntimeIcon, own.Icon.emplace());
-    own.Version = {{6, 10, 0, 0}, "6.10", "Zephyr Player", "Zephyr", "Fernwick", "(C) Fernwick"};
+    own.Version = {{6, 10, 0, 0}, "6.10", "Player", "Zephyr", "Fernwick", "(C)"};
     ImageEditResult edit;
     InstallRuntime(EditInMemory(image, own, edit));
     WriteSettings(kSettingsPath);
@@ -48,8 +46,7 @@ TEST_F(PropertiesDialog, StartsWithTheRuntimesOwnOrTheExecutablesOwnAndTakesWhat
   const PropertiesRequest& request = Controller->Properties();
   EXPECT_EQ(SixImageIconFile(), IconFileBytes(request.Icon.value()));
   EXPECT_EQ("集計マクロ", request.Description);
-  EXPECT_FALSE(request.FileVersion || request.ProductVersion || request.Product || request.Company ||
-               request.Copyright);
+  EXPECT_FALSE(request.FileVersion || request.ProductVersion || request.Product || request.Copyright);
 
   Next();
   Create();
@@ -62,23 +59,17 @@ TEST_F(PropertiesDialog, StartsWithTheRuntimesOwnOrTheExecutablesOwnAndTakesWhat
   EXPECT_FALSE(Controller->Properties().Any());
 }
 
-TEST_F(PropertiesDialog, AWrongIconOrVersionIsToldByNameAndTheDialogStaysOpen) {
+// OK with a wrong icon or version tells it by name, and the dialog stays open.
+TEST_F(PropertiesDialog, OkTakesRightTextsOnlyCancelKeepsThemAndAnotherSettingsFileForgetsThem) {
   WriteBytes("data\\picture.ico", "\x89PNG\r\n\x1A\n");
-  PropertiesForm wrongIcon = kRuntimeForm, wrongVersion = kRuntimeForm, right = kRuntimeForm;
+  PropertiesForm wrongIcon = kRuntimeForm, wrongVersion = kRuntimeForm, typed = kRuntimeForm;
   wrongIcon.IconPath = "data\\picture.ico";
   wrongVersion.FileVersion = "1.2.3.4.5";
-  right.Company = "Fernwick Co.";
-  OpenDialog({wrongIcon, wrongVersion, right});
+  typed.Product = "マクロ";
+  OpenDialog({wrongIcon, wrongVersion, typed});
   ASSERT_EQ(2u, Platform.ErrorReports.size());
   EXPECT_NE(std::string::npos, Platform.ErrorReports[0].find("data\\picture.ico"));
   EXPECT_NE(std::string::npos, Platform.ErrorReports[1].find("1.2.3.4.5"));
-  EXPECT_EQ("Fernwick Co.", Controller->Properties().Company);
-}
-
-TEST_F(PropertiesDialog, CancelKeepsWhatWasTakenAndAnotherSettingsFileForgetsIt) {
-  PropertiesForm typed = kRuntimeForm;
-  typed.Product = "マクロ";
-  OpenDialog({typed});
   OpenDialog();
   EXPECT_EQ(typed, Platform.PropertiesShown.back());
   Back();

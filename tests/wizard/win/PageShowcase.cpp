@@ -56,11 +56,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   application.CreateMainWindow(form, events);
   form.SetLeft(40);
   form.SetTop(40);
-  if (std::string(arguments) != "properties") {
-    FillIn(form, page);
-    return application.Run();
-  }
-  FillIn(form, 2);
+  const bool dialog = std::string(arguments) == "properties";
+  FillIn(form, dialog ? 2 : page);
+  if (!dialog) return application.Run();
   form.Show();
   platform.EditProperties(
       {"C:\\data\\macro.ico", "1.2.0.0", "1.2", "在庫表の集計マクロ", "在庫集計", "株式会社サンプル",

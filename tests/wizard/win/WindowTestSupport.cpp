@@ -57,15 +57,13 @@ std::vector<COLORREF> PrintedPixels(HWND window) {
 
 SIZE TextExtent(HWND label, const LOGFONTA& font, int width, int* lineHeight) {
   const std::string text = TextOf(label);
-  const LONG style = GetWindowLongA(label, GWL_STYLE);
-  const bool wraps = !(style & SS_LEFTNOWORDWRAP);
+  const bool wraps = !(GetWindowLongA(label, GWL_STYLE) & SS_LEFTNOWORDWRAP);
   const MemoryDc dc(CreateCompatibleDC(nullptr));
   const FontHandle made(CreateFontIndirectA(&font));
   const SelectionGuard selected(dc.Get(), made.Get());
   RECT extent = {0, 0, wraps ? width : 0, 0};
-  DrawTextA(
-      dc.Get(), text.c_str(), -1, &extent,
-      DT_CALCRECT | (style & SS_NOPREFIX ? DT_NOPREFIX : 0) | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0));
+  DrawTextA(dc.Get(), text.c_str(), -1, &extent,
+            DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0));
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc.Get(), &metrics);
   if (lineHeight) *lineHeight = metrics.tmHeight;

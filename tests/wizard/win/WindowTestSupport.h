@@ -103,8 +103,7 @@ class ThreadTimer {
 };
 
 // The size of the label's text in font, word-wrapped at width for a wrapped label (one
-// without SS_LEFTNOWORDWRAP), as the label draws it ("&" marks an access key unless
-// SS_NOPREFIX); with the height of one of its lines.
+// without SS_LEFTNOWORDWRAP); with the height of one of its lines.
 SIZE TextExtent(HWND label, const LOGFONTA& font, int width, int* lineHeight = nullptr);
 // How much of a label's text does not show in the label as it stands: the pixels cut off
 // at the right, and the lines that do not show whole.
