@@ -22,6 +22,33 @@ inline constexpr char kOutputReadOnly[] = "ファイル %s には読み取り専
 // Zepcom.dat (%s: its path) that deciphers into no Windows program.
 inline constexpr char kRuntimeDamaged[] = "%s が壊れているため、実行ファイルを作成できません";
 
+// The executable's own icon and version information: an icon file or a file version that
+// cannot be used (%s: the file or the text, %s: what is wrong), and a runtime that cannot
+// be given them (%s: Zepcom.dat).
+inline constexpr char kIconNotUsable[] = "アイコン %s は使えません (%s)";
+inline constexpr char kIconTooShort[] = "ファイルが短すぎます";
+inline constexpr char kIconRenamedPng[] = "PNG 画像で、アイコンファイルではありません";
+inline constexpr char kIconRenamedBitmap[] = "BMP 画像で、アイコンファイルではありません";
+inline constexpr char kIconNotAnIcon[] = "アイコンファイルではありません";
+inline constexpr char kIconNoImages[] = "画像が 1 つもありません";
+inline constexpr char kIconImageOutsideFile[] = "画像の位置か大きさがファイルの外を指しています";
+inline constexpr char kIconImageUnreadable[] = "読めない画像があります";
+inline constexpr char kFileVersionNotUsable[] = "ファイルバージョン %s は使えません (%s)";
+inline constexpr char kFileVersionMalformed[] = "1.2.3.4 のように、数字を . で区切って 4 つまで書いて下さい";
+inline constexpr char kFileVersionTooManyParts[] = "数字は 4 つまでです";
+inline constexpr char kFileVersionPartTooLarge[] = "数字は 65535 までです";
+inline constexpr char kRuntimeHasSymbols[] =
+    "%s にはシンボル表があるため、アイコンとバージョン情報を付けられません";
+inline constexpr char kRuntimeHeadersFull[] =
+    "%s のヘッダーに空きがないため、アイコンとバージョン情報を付けられません";
+inline constexpr char kRuntimeResourcesDamaged[] =
+    "%s のリソースが壊れているため、アイコンとバージョン情報を付けられません";
+inline constexpr char kRuntimeIconNumbersUsed[] =
+    "%s のアイコンの番号が足りないため、アイコンを付けられません";
+// A signed runtime loses its signature in an executable given properties (%s: Zepcom.dat).
+inline constexpr char kRuntimeSignatureDropped[] =
+    "%s の署名は、アイコンとバージョン情報を付けたため実行ファイルには残りません";
+
 // The line list.
 inline constexpr char kListInsertError[] = "行を挿入できません";
 inline constexpr char kListIndexError[] = "リストのインデックスが範囲を超えています (%d)";

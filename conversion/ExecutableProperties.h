@@ -1,25 +1,10 @@
 #pragma once
-// The icon and version information of the executables the program makes. A user gives
-// some of them or none; what is not given keeps what the executable being replaced or
-// updated carries of its own, else what the runtime has. The executable's own name
-// follows into OriginalFilename and InternalName whenever anything is given.
-#include <optional>
+// The icon and version information of the executables the program makes, as a user gives
+// them (PropertiesRequest, conversion/Conversion.h): read from what the user typed or
+// chose, and from the executables and the runtime that have them.
 #include <string>
 
 #include "conversion/Conversion.h"
-#include "engine/PropertyResources.h"
-
-// What a front end asks for.
-struct PropertiesRequest {
-  std::optional<IconGroup> Icon;
-  std::optional<FileVersionNumbers> FileVersion;
-  std::optional<std::string> ProductVersion, Description, Product, Company, Copyright;
-  // The runtime's own icon and version information back, whatever the executable had.
-  bool RuntimeOwn = false;
-
-  // True when some property is given.
-  bool Any() const;
-};
 
 // The icon of the .ico file at path. Raises Exception naming the file and what is wrong
 // with it when it is no icon Windows would take.

@@ -164,11 +164,9 @@ TEST_F(ZepplaycProcess, BothProgramsRunFromAFolderWhoseNameEndsInA5CByte) {
 TEST_F(ZepplaycProcess, TheConsoleShowsTheCharactersWhateverItsCodePage) {
   const TestConsole console(1252);
   ASSERT_TRUE(console.IsReady());
-  ZepplayRun run(Quoted(folder_ / "none.zep"), ProgramFolder() + "zepplayc.exe", console.Screen(),
-                 console.Screen());
+  ZepplayRun run("無い.zep", ProgramFolder() + "zepplayc.exe", console.Screen(), console.Screen());
   EXPECT_EQ(1, run.WaitForExit());
-  EXPECT_EQ(L"zepplayc: 指定されたファイルが存在しません。もう一度ファイルの指定をやり直して下さい。",
-            console.Line(0));
+  EXPECT_EQ(L"zepplayc: ファイル 無い.zep が見つかりません。", console.Line(0));
 }
 
 // A console set to UTF-8 (as PowerShell sets it for its own reading) receives the line
@@ -179,12 +177,10 @@ TEST_F(ZepplaycProcess, ARedirectedLineFollowsTheConsolesCodePage) {
   {
     const TestConsole console(65001);
     ASSERT_TRUE(console.IsReady());
-    run = ConsoleRun(Quoted(folder_ / "none.zep")).Finish();
+    run = ConsoleRun("無い.zep").Finish();
   }
   EXPECT_EQ(1, run.ExitCode);
-  EXPECT_EQ(Hex(u8"zepplayc: 指定されたファイルが存在しません。"
-                u8"もう一度ファイルの指定をやり直して下さい。\r\n"),
-            Hex(run.Error));
+  EXPECT_EQ(Hex(u8"zepplayc: ファイル 無い.zep が見つかりません。\r\n"), Hex(run.Error));
 }
 
 // A Zepcom.dat that is cut short (a multiple of 8 still), that holds random bytes, or
