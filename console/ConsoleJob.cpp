@@ -1,11 +1,10 @@
 #include "console/ConsoleJob.h"
 
-#include <algorithm>
-
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "platform/File.h"
+#include "platform/ForeignCharacters.h"
 
 void WriteOutputLine(const ConsoleJob& job, const std::string& text) {
   job.Streams.Write(ConsoleStream::Output, text + "\r\n");
@@ -20,9 +19,7 @@ ProgressCallback StoppingProgress(const ConsoleJob& job) {
 }
 
 void CheckPathGiven(const ConsoleJob& job, const std::string& path) {
-  const auto& foreign = job.Facts.ForeignArguments;
-  if (std::find(foreign.begin(), foreign.end(), path) != foreign.end())
-    throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
+  if (HoldsForeignCharacters(path)) throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
   if (platform::FullPathLength(path) > platform::kLongestPath)
     throw Exception(
         FormatText(Texts::Console::kPathTooLong, path.c_str(), static_cast<int>(platform::kLongestPath)));
