@@ -18,7 +18,7 @@ ProgressCallback StoppingProgress(const ConsoleJob& job) {
   return [&job](int) { StopIfInterrupted(job); };
 }
 
-void CheckPathGiven(const ConsoleJob& job, const std::string& path) {
+void CheckPathGiven(const ConsoleJob&, const std::string& path) {
   if (HoldsForeignCharacters(path)) throw Exception(FormatText(Texts::Console::kForeignCharacters, path));
   if (platform::FullPathLength(path) > platform::kLongestPath)
     throw Exception(
