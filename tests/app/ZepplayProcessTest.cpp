@@ -497,6 +497,55 @@ TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
   CloseMainWindow(first, window);
 }
 
+// A start of the wizard while a silent run shows its box brings the box forward; while
+// silent runs show nothing (here the test holds the turn as a converting run would, and
+// one run waits for it), the wizard opens once they have ended, and they all convert.
+TEST_F(ZepplayProcess, AWizardStartWhileSilentRunsLastShowsTheirBoxOrOpensAfterThem) {
+  {
+    // The box came up behind a window of another program, and has never been active.
+    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                             200, 100, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.Get());
+    ZepplayRun silent("-s \"" + (folder_ / "none.zep") + "\"");
+    HWND box = WaitForBox(silent.Id(), Texts::kWarningCaption);
+    ASSERT_TRUE(box);
+    SetForegroundWindow(other.Get());
+    ASSERT_EQ(other.Get(), GetForegroundWindow());
+    ZepplayRun wizard;
+    EXPECT_EQ(0, ExitWithoutWindows(wizard));
+    EXPECT_EQ(box, GetForegroundWindow());
+    ClickOk(box);
+    EXPECT_EQ(1, silent.WaitForExit());
+  }
+  KernelObject turn(CreateMutexA(nullptr, TRUE, "ZephyrPlayerSilentRun"));
+  ZepplayRun waiting(SilentArguments());
+  ZepplayRun wizard;
+  Sleep(2000);
+  EXPECT_FALSE(wizard.HasEnded());
+  EXPECT_TRUE(WindowsOf(wizard.Id()).empty());
+  ReleaseMutex(turn.Get());
+  turn.Reset();
+  EXPECT_EQ(0, waiting.WaitForExit());
+  EXPECT_TRUE(PathExists(ExecutablePath()));
+  HWND window = WaitForMainWindow(wizard.Id());
+  ASSERT_TRUE(window);
+  CloseMainWindow(wizard, window);
+}
+
+// Explorer's wizard verb on a second file while the wizard is on its first page: the
+// wizard takes the new path as a dropped file, and converts nothing.
+TEST_F(ZepplayProcess, TheWizardVerbOnASecondFileHandsItsPathToTheWizard) {
+  ZepplayRun first("\"" + SettingsPath() + "\"");
+  HWND window = WaitForMainWindow(first.Id());
+  ASSERT_TRUE(window);
+  const std::string other = folder_ / "other.zep";
+  ZepplayRun second("\"" + other + "\"");
+  EXPECT_EQ(0, ExitWithoutWindows(second));
+  EXPECT_EQ(other, TextOf(ControlOf(window, ControlId::kSettingsPathEdit)));
+  CloseMainWindow(first, window);
+  EXPECT_FALSE(PathExists(ExecutablePath()));
+}
+
 // A program whose side picture cannot be loaded does not crash: the reason is shown and
 // the process ends with the error code.
 TEST_F(ZepplayProcess, AStartThatFailsShowsTheReasonAndEndsWithTheErrorCode) {
