@@ -438,12 +438,14 @@ TEST_F(ZepplayProcess, ASilentRunWaitsForTheSilentRunBeforeIt) {
 }
 
 // A silent run that does not get its turn within 2 minutes (here the test holds it, as
-// a run stuck behind a box would) says which file it did not convert and ends with 3.
+// a run stuck behind a box would) says which file it did not convert and ends with 3; a
+// start of the wizard that waited as long for the silent runs says so too.
 TEST_F(ZepplayProcess, ASilentRunGivesUpAfterTwoMinutesAndSaysSo) {
   KernelObject turn(CreateMutexA(nullptr, TRUE, "ZephyrPlayerSilentRun"));
   ASSERT_TRUE(turn);
   const DWORD start = GetTickCount();
   ZepplayRun process(SilentArguments());
+  ZepplayRun wizard;
   HWND box = nullptr;
   while (!box && !process.HasEnded() && GetTickCount() - start < 150000) {
     box = BoxOf(process.Id(), Texts::kWarningCaption);
@@ -455,6 +457,11 @@ TEST_F(ZepplayProcess, ASilentRunGivesUpAfterTwoMinutesAndSaysSo) {
   ClickOk(box);
   EXPECT_EQ(3, process.WaitForExit());
   EXPECT_FALSE(PathExists(ExecutablePath()));
+  HWND wizardBox = WaitForBox(wizard.Id(), Texts::kWarningCaption);
+  ASSERT_TRUE(wizardBox);
+  EXPECT_TRUE(Contains(TextsOf(wizardBox), Texts::kWizardNotTurn));
+  ClickOk(wizardBox);
+  EXPECT_EQ(3, wizard.WaitForExit());
   ReleaseMutex(turn.Get());
 }
 
