@@ -3,7 +3,8 @@
 // read from the system in UTF-16 keeps each such character as an escape: a control byte
 // that no file name and no text of the program holds, then the UTF-16 code unit in four
 // hexadecimal digits. The name can then be worded in any message and shown whole where
-// the output takes UTF-16, while no file call can take it: the escape is refused before.
+// the output takes UTF-16; no file call is made with it, as the check of each path given
+// refuses a path holding an escape.
 #include <string>
 #include <vector>
 
