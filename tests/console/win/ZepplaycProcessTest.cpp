@@ -267,9 +267,8 @@ TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
   }
 }
 
-// A pattern matches each name by its real name, not as the look-alike the code page
-// would give (ä.zep as a.zep): a name the code page lacks a character of is refused, as
-// when it is given itself, naming it; whole on a console, with "?" in a pipe.
+// A pattern matches names by what they are, not as the code page's look-alikes (ä.zep as
+// a.zep); one it cannot spell is refused naming it: whole on a console, "?" in a pipe.
 TEST_F(ZepplaycProcess, APatternMatchesNamesOutsideTheCodePageByTheirRealNames) {
   const std::wstring foreign = Widen(folder_.Path()) + L"\u00E4.zep";
   WriteBytes(folder_ / "a.zep", ReadBytes(SettingsPath()));

@@ -90,8 +90,7 @@ TEST_F(MainWindowTest, ADropOfFilesPassesOnTheFirst) {
   EXPECT_EQ(Events.DroppedPaths, Calls{first});
 }
 
-// A second start's path arrives as a drop; what is no path, another program's data, or
-// a path while a box keeps the window disabled, does not.
+// A second start's path arrives as a drop; no other data does, nor one while disabled.
 TEST_F(MainWindowTest, AStartPathArrivesAsADropAndNothingElseDoes) {
   const std::string path = "C:\\\x8D\xEC\x8B\xC6\\\x95\x5C.zep";  // C:\作業\表.zep
   for (const std::string& noPath : {std::string(), std::string(519, 'a'), std::string("a\0b", 3)})
