@@ -117,6 +117,11 @@ inline constexpr char kRegistryFetchFailed[] = "'%s' の取得に失敗しまし
 inline constexpr char kRegistryKeyCreateFailed[] = "キー %s の作成に失敗しました";
 inline constexpr char kRegistrySetFailed[] = "'%s' の設定に失敗しました";
 
+// A start of the wizard that waited 2 minutes in vain for the silent runs to end.
+inline constexpr char kWizardNotTurn[] =
+    "ほかの変換が 2 分たっても終わらないため、ウィザードを開きませんでした。\r\n"
+    "変換が終わってから、もう一度起動して下さい。";
+
 }  // namespace Texts
 
 // ---- Main window: caption, font, control texts, boxes and the file-open dialog ----

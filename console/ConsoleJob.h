@@ -25,4 +25,4 @@ void StopIfInterrupted(const ConsoleJob& job);
 ProgressCallback StoppingProgress(const ConsoleJob& job);
 // Raises Exception for a path that no file call can take: too long, or with characters
 // the code page lacks.
-void CheckPathGiven(const ConsoleJob& job, const std::string& path);
+void CheckPathGiven(const std::string& path);

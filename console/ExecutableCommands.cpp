@@ -74,7 +74,7 @@ void PrintFields(const ConsoleJob& job, const std::string& path, const std::vect
 }  // namespace
 
 int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
-  CheckPathGiven(job, executablePath);
+  CheckPathGiven(executablePath);
   ExecutableContents contents;
   if (!InspectExecutable(job.Program, executablePath, contents)) {
     job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
@@ -98,12 +98,12 @@ int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
 }
 
 int ExtractCommand(const ConsoleJob& job, const std::string& executablePath) {
-  CheckPathGiven(job, executablePath);
+  CheckPathGiven(executablePath);
   const std::string& given = job.Command.OutputPath;
   const std::string target = given.empty() ? FolderPart(executablePath) +
                                                  ChangeExtension(NamePart(executablePath), kSettingsExtension)
                                            : given;
-  CheckPathGiven(job, target);
+  CheckPathGiven(target);
   const ExistingTarget existing = job.Command.Force ? ExistingTarget::Replace : ExistingTarget::Keep;
   switch (ExtractSettings(job.Program, executablePath, target, existing)) {
     case ExtractOutcome::NotMadeByZepplay:
@@ -123,7 +123,7 @@ int ExtractCommand(const ConsoleJob& job, const std::string& executablePath) {
 }
 
 int UpdateCommand(const ConsoleJob& job, const std::string& executablePath) {
-  CheckPathGiven(job, executablePath);
+  CheckPathGiven(executablePath);
   StopIfInterrupted(job);
   const auto choose = [&](const ExecutableOptions& current) {
     return SwitchedOptions(current, job.Command.Switches);

@@ -25,9 +25,9 @@ void WarnAboutTheSettings(const ConsoleJob& job, const SettingsFile& settings, s
 int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
                         const std::string& settingsPath) {
   StopIfInterrupted(job);
-  CheckPathGiven(job, settingsPath);
+  CheckPathGiven(settingsPath);
   const std::string& given = job.Command.OutputPath;
-  if (!given.empty()) CheckPathGiven(job, given);
+  if (!given.empty()) CheckPathGiven(given);
   SettingsFile settings;
   NoWarnings unshown;
   switch (LoadSettings(settings, unshown, settingsPath)) {

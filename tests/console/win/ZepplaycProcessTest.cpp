@@ -265,6 +265,33 @@ TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
   }
 }
 
+// A pattern matches names by what they are, not as the code page's look-alikes (ä.zep as
+// a.zep); one it cannot spell is refused naming it: whole on a console, "?" in a pipe.
+TEST_F(ZepplaycProcess, APatternMatchesNamesOutsideTheCodePageByTheirRealNames) {
+  const std::wstring foreign = Widen(folder_.Path()) + L"\u00E4.zep";
+  WriteBytes(folder_ / "a.zep", ReadBytes(SettingsPath()));
+  HANDLE file = CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  CloseHandle(file);
+  const CurrentFolder inFolder(folder_.Path());
+  const ConsoleOutcome run = ConsoleRun("?.zep").Finish();
+  EXPECT_EQ(2, run.ExitCode);
+  EXPECT_EQ("a.exe\r\n", run.Output);
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, "?.zep") + "。")), Hex(run.Error));
+  {
+    const TestConsole console(932);
+    ASSERT_TRUE(console.IsReady());
+    ZepplayRun shown(L"?.zep \u20AC.zep", ProgramFolder() + "zepplayc.exe", console.Screen(),
+                     console.Screen());
+    EXPECT_EQ(2, shown.WaitForExit());
+    std::wstring lines;
+    for (int row = 0; row < 8; ++row) lines += L"\n" + console.Line(row);
+    EXPECT_NE(std::wstring::npos, lines.find(L"\nzepplayc: \u00E4.zep には")) << Narrow(lines, CP_ACP);
+    EXPECT_NE(std::wstring::npos, lines.find(L"\nzepplayc: \u20AC.zep には")) << Narrow(lines, CP_ACP);
+  }
+  DeleteFileW(foreign.c_str());
+}
+
 // A kill at any moment of an update, from the start of the process to its end: the
 // executable is the older one or the new one, whole, and nothing else is left beside it
 // or in the temporary folder.
