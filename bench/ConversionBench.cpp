@@ -136,7 +136,8 @@ ExecutableContents Inspect(const std::string& folder, const std::string& executa
 // --extract: the settings part copied into a new file beside the executable.
 void Extract(const std::string& folder, const std::string& executablePath) {
   if (ExtractSettings(ProgramFiles(folder + kProgramName), executablePath, kExtractedName,
-                      ExistingTarget::Replace) != ExtractOutcome::Written)
+                      ExistingTarget::Replace)
+          .Settings != ExtractOutcome::Written)
     Fail("nothing was extracted");
 }
 
@@ -144,7 +145,8 @@ void Extract(const std::string& folder, const std::string& executablePath) {
 // current runtime, and left as it is when that gives the bytes it has.
 UpdateOutcome Update(const std::string& folder, const std::string& executablePath) {
   const auto unchanged = [](const ExecutableOptions& current) { return current; };
-  return UpdateExecutable(ProgramFiles(folder + kProgramName), executablePath, unchanged, nullptr).Outcome;
+  return UpdateExecutable(ProgramFiles(folder + kProgramName), executablePath, unchanged, {}, nullptr)
+      .Outcome;
 }
 
 // The file's bytes in a buffer that has room for extra bytes more.

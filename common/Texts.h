@@ -231,6 +231,7 @@ inline constexpr char kNoSettingsFile[] =
     "変換する設定ファイルが指定されていません (使い方: zepplayc --help)";
 inline constexpr char kUnknownOption[] = "%s というオプションはありません (使い方: zepplayc --help)";
 inline constexpr char kNoOutputPath[] = "%s の後に、作成する実行ファイルのパスを指定して下さい。";
+inline constexpr char kNoValue[] = "%s の後に、その値を指定して下さい";
 inline constexpr char kOutputWithManyFiles[] =
     "-o はファイルを 1 つだけ指定したときに使えます (指定されたファイル: %d 個)";
 inline constexpr char kNotTogether[] = "%s と %s は一緒に指定できません";
@@ -268,7 +269,7 @@ inline constexpr char kTextAfterNul[] =
 // Reading executables back (%s: the file concerned).
 inline constexpr char kNotMadeByZepplay[] = "%s は Zephyr Player で作られた実行ファイルではありません";
 inline constexpr char kNothingMatches[] = "%s に当てはまるファイルがありません";
-inline constexpr char kSameSettingsThere[] = "%s には同じ内容の設定ファイルがすでにあります";
+inline constexpr char kSameFileThere[] = "%s には同じ内容のファイルがすでにあります";
 inline constexpr char kOtherFileThere[] =
     "%s には内容の違うファイルがあるため、取り出しませんでした。置き換えるときは --force を指定して下さい";
 inline constexpr char kSameExecutableThere[] =

@@ -10,8 +10,9 @@
 struct ConsoleJob {
   const ConsoleRunFacts& Facts;
   const ConsoleCommand& Command;
-  const ProgramFiles& Program;  // Zepcom.dat and the files no output replaces
-  IWarningSink& Errors;         // each warning one line of standard error
+  const ProgramFiles& Program;          // Zepcom.dat and the files no output replaces
+  const PropertiesRequest& Properties;  // the icon and version information asked for
+  IWarningSink& Errors;                 // each warning one line of standard error
   IConsoleStreams& Streams;
   bool ManyFiles;  // more than one file: what is printed about each names it
 };

@@ -82,12 +82,13 @@ int DoOneFile(const ConsoleJob& job, const ExecutableOptions& options, const std
 
 // Works through the files, going on after a failure; returns the highest exit code.
 int DoAllFiles(const ConsoleRunFacts& facts, const ConsoleCommand& command, ErrorLines& errors,
-               IConsoleStreams& streams, const ExecutableOptions& options) {
+               IConsoleStreams& streams, const ExecutableOptions& options,
+               const PropertiesRequest& properties) {
   const std::vector<FileToDo> files = FilesToDo(command.Files);
   if (!command.OutputPath.empty() && files.size() > 1)
     throw ECommandLineError(FormatText(Texts::Console::kOutputWithManyFiles, static_cast<int>(files.size())));
   const ProgramFiles program(facts.ProgramPath);
-  const ConsoleJob job{facts, command, program, errors, streams, files.size() > 1};
+  const ConsoleJob job{facts, command, program, properties, errors, streams, files.size() > 1};
   int worst = kExitMade;
   for (const FileToDo& file : files) {
     if (facts.Interrupted && facts.Interrupted()) {
@@ -119,11 +120,13 @@ int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store, IConso
       default:
         break;
     }
-    // A conversion takes the remembered options, once for all its files.
+    // A conversion takes the remembered options, and what makes executables the
+    // properties asked for, once for all the files.
     const ExecutableOptions options = command.Action == ConsoleAction::Convert
                                           ? ConsoleExecutableOptions(store, command.Switches)
                                           : ExecutableOptions{};
-    return DoAllFiles(facts, command, errors, streams, options);
+    const PropertiesRequest properties = RequestedProperties(command);
+    return DoAllFiles(facts, command, errors, streams, options, properties);
   } catch (const ECommandLineError& error) {
     errors.ShowWarning(error.Message());
     return kExitBadCommandLine;

@@ -79,7 +79,7 @@ TEST_F(Outputs, AnIdenticalReadOnlyTargetIsMadeAlready) {
       {{"--tray", kSettingsPath}, FormatText(Texts::Console::kSameExecutableThere, kExecutablePath)},
       {{"--update", kExecutablePath}, FormatText(Texts::Console::kAlreadyUpToDate, kExecutablePath)},
       {{"--extract", "-o", "data\\back.zep", kExecutablePath},
-       FormatText(Texts::Console::kSameSettingsThere, "data\\back.zep")}};
+       FormatText(Texts::Console::kSameFileThere, "data\\back.zep")}};
   SetReadOnly(kExecutablePath, true);
   SetReadOnly("data\\back.zep", true);
   for (const auto& [arguments, notice] : commands) {
