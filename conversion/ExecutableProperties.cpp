@@ -83,9 +83,19 @@ FileVersionNumbers ReadFileVersion(const std::string& text) {
 
 bool OwnProperties(const std::string& path, ImageProperties& properties) {
   if (!platform::FileExists(path)) return false;
-  FileBytes executable(path);
-  PeImageLayout layout;
-  return ReadPeImage(executable, layout) && ReadImageProperties(executable, layout.SectionsEnd, properties);
+  // What it carries must not be lost because another program held it for a moment.
+  for (int attempt = 1;; ++attempt) {
+    try {
+      FileBytes executable(path, platform::Share::Any);
+      PeImageLayout layout;
+      return ReadPeImage(executable, layout) &&
+             ReadImageProperties(executable, layout.SectionsEnd, properties);
+    } catch (const EFOpenError&) {
+      if (attempt == kHeldFileAttempts)
+        throw EFCreateError(FormatText(Texts::kFileCreateError, path), ErrorReason::Unspecified, path);
+    }
+    platform::SleepMilliseconds(kHeldFileRetryMilliseconds);
+  }
 }
 
 bool RuntimeProperties(const ProgramFiles& program, ImageProperties& properties) {

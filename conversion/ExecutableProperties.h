@@ -14,7 +14,9 @@ IconGroup ReadIcon(const std::string& path);
 FileVersionNumbers ReadFileVersion(const std::string& text);
 
 // The properties the executable at path carries of its own, when it is one the program
-// made with properties. False when there is none, or it has none of its own.
+// made with properties. False when there is none, or it has none of its own. Raises
+// EFCreateError naming it when another program keeps it from being read (for about a
+// second): it could not be replaced either.
 bool OwnProperties(const std::string& path, ImageProperties& properties);
 // The properties of the current runtime. False when it has none, or there is no runtime
 // file. Raises what deciphering raises.

@@ -185,8 +185,8 @@ class HeaderKeeper : public LineSplitter::Sink {
 };
 }  // namespace
 
-FileBytes::FileBytes(const std::string& path) {
-  if (!file_.OpenRead(path, platform::Share::Read) || !file_.Size(size_))
+FileBytes::FileBytes(const std::string& path, platform::Share share) {
+  if (!file_.OpenRead(path, share) || !file_.Size(size_))
     throw EFOpenError(FormatText(Texts::kFileOpenError, path), ErrorReason::Unspecified, path);
 }
 

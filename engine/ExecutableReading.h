@@ -21,9 +21,9 @@
 // An open file as IRandomAccessBytes.
 class FileBytes : public IRandomAccessBytes {
  public:
-  // Opens path for reading, others may read too. Raises EFOpenError when it cannot be
-  // opened (a folder cannot either).
-  explicit FileBytes(const std::string& path);
+  // Opens path for reading, others may read too (and do more as share allows). Raises
+  // EFOpenError when it cannot be opened (a folder cannot either).
+  explicit FileBytes(const std::string& path, platform::Share share = platform::Share::Read);
   uint64_t Size() const override { return size_; }
   bool ReadAt(uint64_t offset, void* buffer, size_t count) override;
 

@@ -11,10 +11,6 @@
 namespace {
 // Bytes are gathered to this many before each write.
 constexpr size_t kWriteBufferSize = 256 * 1024;
-// Another program (a virus scanner, say) may hold the old file for a moment: the
-// replacement is tried again for about a second before it counts as failed.
-constexpr int kReplaceAttempts = 10;
-constexpr unsigned kReplaceRetryMilliseconds = 100;
 constexpr int kTemporaryNameAttempts = 100;
 
 [[noreturn]] void ThrowNotWritten(const platform::File& file, const std::string& targetPath) {
@@ -178,8 +174,8 @@ void GuardedOutput::Commit() {
   if (!temporary_.Flush()) ThrowNotWritten(temporary_, targetPath_);
   platform::SystemError error = 0;
   for (int attempt = 1; !temporary_.KeepAs(targetPath_, error); ++attempt) {
-    if (attempt == kReplaceAttempts || !IsHeldByAnotherProgram(error)) ThrowCannotCreate(targetPath_);
-    platform::SleepMilliseconds(kReplaceRetryMilliseconds);
+    if (attempt == kHeldFileAttempts || !IsHeldByAnotherProgram(error)) ThrowCannotCreate(targetPath_);
+    platform::SleepMilliseconds(kHeldFileRetryMilliseconds);
   }
   temporary_.Close();  // the file is whole and in its place already
 }

@@ -18,6 +18,12 @@
 #include "engine/ImagePropertiesEditor.h"
 #include "platform/File.h"
 
+// Another program (a virus scanner, say) may hold a file for a moment: what it keeps from
+// us is tried again this many times, this many milliseconds apart, before it counts as
+// failed.
+inline constexpr int kHeldFileAttempts = 10;
+inline constexpr unsigned kHeldFileRetryMilliseconds = 100;
+
 // A file that no output may replace, and the reason an output there is refused with.
 struct KeptFile {
   std::string Path;
