@@ -164,10 +164,11 @@ TEST_F(ExecutableCommands, ManyExecutablesAreNamedBlockByBlock) {
             Streams.Output.find("\r\n{\"file\":\"data\\\\\x95\\.exe\",\"settings-bytes\":"))
       << Streams.Output;
 }
+
 // Settings that a NUL byte would cut short are not made again: nothing may be lost.
 TEST_F(ExecutableCommands, UpdateLosesNoByteOfTheSettings) {
   const std::string executable = RuntimeImage() + SettingsFileBytes({"1", "2", "3", "4", "5"}) +
-                                 std::string("7,\0HIDDEN-TAIL\r\n8,more", 24);
+                                 std::string("7,\0HIDDEN-TAIL\r\n8,more", 22);
   WriteBytes(kExecutablePath, executable);
   EXPECT_EQ(1, Run({"--update", "--tray", kExecutablePath}));
   EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kUpdateWouldCut, kExecutablePath, 7) + "。")),
