@@ -18,3 +18,8 @@ bool SilentRunTurn::Wait() {
   owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
   return owned_;
 }
+
+bool SilentRunTurn::SilentRunsLast() {
+  // The name lasts as long as a process keeps the mutex open.
+  return static_cast<bool>(KernelObject(OpenMutexA(SYNCHRONIZE, FALSE, kMutexName)));
+}

@@ -1,7 +1,8 @@
 // Benchmark of the conversion that the wizard, its silent run and the console program
 // share, and of the commands on executables: a settings file of about 200 KB converted
-// with an 8 MiB runtime, and that executable inspected, each through the shared
-// operations the front ends call, without starting a process. Two baselines are
+// with an 8 MiB runtime, without and with an icon of six images and all six texts of
+// version information, and that executable inspected, each through the shared operations
+// the front ends call, without starting a process. Two baselines are
 // measured in the same run: this program's own Blowfish deciphering the runtime file into
 // memory, followed by a copy of the settings bytes (the floor that any conversion has to
 // pay), and OpenSSL doing the same deciphering. Then the peak memory of each command
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/BenchTiming.h"
@@ -30,6 +32,7 @@
 #include "engine/RuntimeFile.h"
 #include "platform/File.h"
 #include "tests/support/ProgramImage.h"
+#include "tests/support/PropertySamples.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TestFiles.h"
 #include "tools/packer/BlowfishEncoder.h"
@@ -48,6 +51,7 @@ constexpr ExecutableOptions kFreshHeaderOptions{Visibility::ShowNothing, false, 
 
 // What the commands are held to, as ratios to the baselines; reported, not enforced.
 constexpr double kConvertFloorGoal = 1.3;
+constexpr double kPropertiesFloorGoal = 1.5;
 constexpr double kInspectFloorGoal = 1.2;
 constexpr double kConvertOpenSslGoal = 0.15;
 
@@ -111,20 +115,37 @@ class NullSink : public IWarningSink {
 // text after it, the file then taking its place. A run starts where no executable is,
 // so that each one writes it.
 struct SharedConversion {
-  explicit SharedConversion(const std::string& folder) : Program(folder + kProgramName) {
+  explicit SharedConversion(const std::string& folder, PropertiesRequest properties = {},
+                            std::string output = kExecutableName)
+      : Output(std::move(output)), Program(folder + kProgramName), Properties(std::move(properties)) {
     NullSink warnings;
     if (LoadSettings(Settings, warnings, folder + kSettingsName) != SettingsCheck::Accepted)
       Fail("the settings file did not load");
   }
   void Run() {
     std::remove(Output.c_str());
-    if (MakeExecutable(Program, Settings, kFreshHeaderOptions, Output, nullptr) != MakeOutcome::Made)
+    if (MakeExecutable(Program, Settings, kFreshHeaderOptions, Output, nullptr, Properties) !=
+        MakeOutcome::Made)
       Fail("the conversion made no executable");
   }
-  const std::string Output = kExecutableName;
+  const std::string Output;
   ProgramFiles Program;
+  PropertiesRequest Properties;
   SettingsFile Settings;
 };
+
+// An icon of six images and every text of the version information.
+PropertiesRequest EveryProperty() {
+  PropertiesRequest properties;
+  if (ReadIconFile(SixImageIconFile(), properties.Icon.emplace()) != IconFileFault::None) Fail("no icon");
+  properties.FileVersion = FileVersionNumbers{1, 2, 3, 4};
+  properties.ProductVersion = "1.2 beta";
+  properties.Description = "\x83\x7d\x83\x4e\x83\x8d";  // マクロ
+  properties.Product = "Macro";
+  properties.Company = "Fernwick";
+  properties.Copyright = "(c) 2026";
+  return properties;
+}
 
 ExecutableContents Inspect(const std::string& folder, const std::string& executablePath) {
   ExecutableContents contents;
@@ -136,7 +157,8 @@ ExecutableContents Inspect(const std::string& folder, const std::string& executa
 // --extract: the settings part copied into a new file beside the executable.
 void Extract(const std::string& folder, const std::string& executablePath) {
   if (ExtractSettings(ProgramFiles(folder + kProgramName), executablePath, kExtractedName,
-                      ExistingTarget::Replace) != ExtractOutcome::Written)
+                      ExistingTarget::Replace)
+          .Settings != ExtractOutcome::Written)
     Fail("nothing was extracted");
 }
 
@@ -144,7 +166,8 @@ void Extract(const std::string& folder, const std::string& executablePath) {
 // current runtime, and left as it is when that gives the bytes it has.
 UpdateOutcome Update(const std::string& folder, const std::string& executablePath) {
   const auto unchanged = [](const ExecutableOptions& current) { return current; };
-  return UpdateExecutable(ProgramFiles(folder + kProgramName), executablePath, unchanged, nullptr).Outcome;
+  return UpdateExecutable(ProgramFiles(folder + kProgramName), executablePath, unchanged, {}, nullptr)
+      .Outcome;
 }
 
 // The file's bytes in a buffer that has room for extra bytes more.
@@ -216,6 +239,9 @@ int PeakChild(const std::string& command, const std::string& folder) {
   if (command == "convert") {
     SharedConversion conversion(folder);
     conversion.Run();
+  } else if (command == "convert-properties") {
+    SharedConversion conversion(folder, EveryProperty());
+    conversion.Run();
   } else if (command == "inspect") {
     Inspect(folder, executablePath);
   } else if (command == "extract") {
@@ -242,7 +268,7 @@ void PrintPeaks(size_t imageSize) {
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
   if (length <= 0) Fail("this program cannot find itself");
-  for (const char* command : {"convert", "inspect", "extract", "update"}) {
+  for (const char* command : {"convert", "convert-properties", "inspect", "extract", "update"}) {
     const std::string line = "'" + std::string(self, static_cast<size_t>(length)) + "' --peak-child " +
                              command + " '" + folder.Path() + "'";
     long before = -1, after = -1;
@@ -271,27 +297,32 @@ int main(int argc, char** argv) {
     if (!file.OpenRead(runtimeFile, platform::Share::Read) || !file.Size(runtimeFileSize))
       Fail("no runtime file");
   }
-  SharedConversion conversion(folder.Path());
+  SharedConversion conversion(folder.Path()),
+      withProperties(folder.Path(), EveryProperty(), "WithProperties.exe");
   ExecutableContents inspection;
   std::string floor, openssl;
   const std::vector<double> best = BestSecondsEach(
       kRuns, {[&] { conversion.Run(); }, [&] { inspection = Inspect(folder.Path(), conversion.Output); },
               [&] { floor = OwnFloor(runtimeFile, runtimeFileSize, settings); },
-              [&] { openssl = OpenSslConcatenation(runtimeFile, settings); }});
+              [&] { openssl = OpenSslConcatenation(runtimeFile, settings); }, [&] { withProperties.Run(); }});
 
   const std::string executable = ReadBytes(conversion.Output);
-  const double convert = best[0], inspect = best[1], ownFloor = best[2], openSsl = best[3];
+  const double convert = best[0], inspect = best[1], ownFloor = best[2], openSsl = best[3],
+               properties = best[4];
   PrintFigure("settings_kb", settings.size() / 1e3);
   PrintFigure("runtime_mib", static_cast<double>(kTimedRuntimeSize) / kMiB);
   PrintFigure("convert_ms", convert * 1e3);
   PrintFigure("inspect_ms", inspect * 1e3);
   PrintFigure("own_floor_ms", ownFloor * 1e3);
   PrintFigure("openssl_ms", openSsl * 1e3);
+  PrintFigure("convert_properties_ms", properties * 1e3);
   PrintFigure("convert_vs_floor", convert / ownFloor);
+  PrintFigure("convert_properties_vs_floor", properties / ownFloor);
   PrintFigure("inspect_vs_floor", inspect / ownFloor);
   PrintFigure("convert_vs_openssl", convert / openSsl);
   PrintFigure("inspect_vs_openssl", inspect / openSsl);
   PrintFigure("goal_convert_vs_floor", kConvertFloorGoal);
+  PrintFigure("goal_convert_properties_vs_floor", kPropertiesFloorGoal);
   PrintFigure("goal_inspect_vs_floor", kInspectFloorGoal);
   PrintFigure("goal_convert_vs_openssl", kConvertOpenSslGoal);
   PrintPeaks(8 * kMiB);

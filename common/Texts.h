@@ -22,6 +22,33 @@ inline constexpr char kOutputReadOnly[] = "ファイル %s には読み取り専
 // Zepcom.dat (%s: its path) that deciphers into no Windows program.
 inline constexpr char kRuntimeDamaged[] = "%s が壊れているため、実行ファイルを作成できません";
 
+// The executable's own icon and version information: an icon file or a file version that
+// cannot be used (%s: the file or the text, %s: what is wrong), and a runtime that cannot
+// be given them (%s: Zepcom.dat).
+inline constexpr char kIconNotUsable[] = "アイコン %s は使えません (%s)";
+inline constexpr char kIconTooShort[] = "ファイルが短すぎます";
+inline constexpr char kIconRenamedPng[] = "PNG 画像で、アイコンファイルではありません";
+inline constexpr char kIconRenamedBitmap[] = "BMP 画像で、アイコンファイルではありません";
+inline constexpr char kIconNotAnIcon[] = "アイコンファイルではありません";
+inline constexpr char kIconNoImages[] = "画像が 1 つもありません";
+inline constexpr char kIconImageOutsideFile[] = "画像の位置か大きさがファイルの外を指しています";
+inline constexpr char kIconImageUnreadable[] = "読めない画像があります";
+inline constexpr char kFileVersionNotUsable[] = "ファイルバージョン %s は使えません (%s)";
+inline constexpr char kFileVersionMalformed[] = "1.2.3.4 のように、数字を . で区切って 4 つまで書いて下さい";
+inline constexpr char kFileVersionTooManyParts[] = "数字は 4 つまでです";
+inline constexpr char kFileVersionPartTooLarge[] = "数字は 65535 までです";
+inline constexpr char kRuntimeHasSymbols[] =
+    "%s にはシンボル表があるため、アイコンとバージョン情報を付けられません";
+inline constexpr char kRuntimeHeadersFull[] =
+    "%s のヘッダーに空きがないため、アイコンとバージョン情報を付けられません";
+inline constexpr char kRuntimeResourcesDamaged[] =
+    "%s のリソースが壊れているため、アイコンとバージョン情報を付けられません";
+inline constexpr char kRuntimeIconNumbersUsed[] =
+    "%s のアイコンの番号が足りないため、アイコンを付けられません";
+// A signed runtime loses its signature in an executable given properties (%s: Zepcom.dat).
+inline constexpr char kRuntimeSignatureDropped[] =
+    "%s の署名は、アイコンとバージョン情報を付けたため実行ファイルには残りません";
+
 // The line list.
 inline constexpr char kListInsertError[] = "行を挿入できません";
 inline constexpr char kListIndexError[] = "リストのインデックスが範囲を超えています (%d)";
@@ -89,6 +116,11 @@ inline constexpr char kRegistryWrongType[] = "'%s' のデータ型が不正で�
 inline constexpr char kRegistryFetchFailed[] = "'%s' の取得に失敗しました";
 inline constexpr char kRegistryKeyCreateFailed[] = "キー %s の作成に失敗しました";
 inline constexpr char kRegistrySetFailed[] = "'%s' の設定に失敗しました";
+
+// A start of the wizard that waited 2 minutes in vain for the silent runs to end.
+inline constexpr char kWizardNotTurn[] =
+    "ほかの変換が 2 分たっても終わらないため、ウィザードを開きませんでした。\r\n"
+    "変換が終わってから、もう一度起動して下さい。";
 
 }  // namespace Texts
 
@@ -176,12 +208,17 @@ inline constexpr char kHelp[] =
     "\r\n"
     "Zephyr Player で作った実行ファイルについて:\r\n"
     "  --inspect     中身 (設定ファイルとプレーヤーの大きさ、プレーヤーの SHA-256、\r\n"
-    "                それが今の Zepcom.dat と同じか、4 つのオプション) を 1 行に 1 つずつ表示する\r\n"
+    "                それが今の Zepcom.dat と同じか、署名の有無、4 つのオプション、\r\n"
+    "                アイコンとバージョン情報) を 1 行に 1 つずつ表示する\r\n"
     "  --json        --inspect の結果を JSON で表示する\r\n"
-    "  --extract     中の設定ファイルを取り出す (既定では 実行ファイル名.zep として同じフォルダへ)\r\n"
+    "  --extract     中の設定ファイルを取り出す (既定では 実行ファイル名.zep として同じフォルダへ)。\r\n"
+    "                独自のアイコンがあれば、同じ名前の .ico として隣に取り出す\r\n"
     "  --force       --extract で、内容の違う同じ名前のファイルを置き換える\r\n"
-    "  --update      今の Zepcom.dat で作り直す。オプションは実行ファイルのものを引き継ぎ、\r\n"
-    "                指定したものだけ変える。同じ内容になるときはファイルに触れない\r\n"
+    "  --update      今の Zepcom.dat で作り直す。オプション、アイコンとバージョン情報は実行ファイルの\r\n"
+    "                ものを引き継ぎ、指定したものだけ変える。同じ内容になるときはファイルに触れない\r\n"
+    "署名された実行ファイルでは、--inspect と --extract は署名を除いた設定ファイルを扱います。\r\n"
+    "--update は、変更がなければ署名ごとそのまま残し、作り直したときは署名のない実行ファイルに\r\n"
+    "なります (配布する前にもう一度署名して下さい)。\r\n"
     "\r\n"
     "オプション (変換では、指定しない項目は Zephyr Player が記憶している設定に従います):\r\n"
     "  -o パス                     作成するファイルのパス (ファイルが 1 つのときだけ)\r\n"
@@ -191,6 +228,15 @@ inline constexpr char kHelp[] =
     "                              最後まで再生したら終了する / しない\r\n"
     "  --exit-on-key / --no-exit-on-key\r\n"
     "                              再生・停止の制御キーで終了する / しない\r\n"
+    "アイコンとバージョン情報 (指定しない項目は、置き換える実行ファイルのものか Zepcom.dat のもの):\r\n"
+    "  --icon ファイル.ico         実行ファイルのアイコン\r\n"
+    "  --file-version 1.2.3.4      ファイルバージョン (1、1.2、1.2.3 も可)\r\n"
+    "  --product-version 文字列    製品バージョン\r\n"
+    "  --description 文字列        説明\r\n"
+    "  --product 文字列            製品名\r\n"
+    "  --company 文字列            会社名\r\n"
+    "  --copyright 文字列          著作権\r\n"
+    "  --no-properties             Zepcom.dat のアイコンとバージョン情報に戻す\r\n"
     "  --help, -h, /?              この説明を表示する\r\n"
     "  --version                   バージョンを表示する\r\n"
     "何も表示しない実行ファイルは、起動と同時に再生し、最後まで再生したら終了し、\r\n"
@@ -201,6 +247,8 @@ inline constexpr char kHelp[] =
     "  zepplayc *.zep                        フォルダの設定ファイルをすべて変換する\r\n"
     "  zepplayc --inspect macro.exe          macro.exe の中身を表示する\r\n"
     "  zepplayc --extract macro.exe          中の設定ファイルを macro.zep として取り出す\r\n"
+    "  zepplayc --icon app.ico --file-version 1.2 macro.zep\r\n"
+    "                                        アイコンとバージョン付きの macro.exe を作る\r\n"
     "  zepplayc --update --no-autoplay dist\\*.exe\r\n"
     "                                        dist の実行ファイルを今の Zepcom.dat で作り直す\r\n"
     "\r\n"
@@ -216,6 +264,7 @@ inline constexpr char kNoSettingsFile[] =
     "変換する設定ファイルが指定されていません (使い方: zepplayc --help)";
 inline constexpr char kUnknownOption[] = "%s というオプションはありません (使い方: zepplayc --help)";
 inline constexpr char kNoOutputPath[] = "%s の後に、作成する実行ファイルのパスを指定して下さい。";
+inline constexpr char kNoValue[] = "%s の後に、その値を指定して下さい";
 inline constexpr char kOutputWithManyFiles[] =
     "-o はファイルを 1 つだけ指定したときに使えます (指定されたファイル: %d 個)";
 inline constexpr char kNotTogether[] = "%s と %s は一緒に指定できません";
@@ -253,7 +302,7 @@ inline constexpr char kTextAfterNul[] =
 // Reading executables back (%s: the file concerned).
 inline constexpr char kNotMadeByZepplay[] = "%s は Zephyr Player で作られた実行ファイルではありません";
 inline constexpr char kNothingMatches[] = "%s に当てはまるファイルがありません";
-inline constexpr char kSameSettingsThere[] = "%s には同じ内容の設定ファイルがすでにあります";
+inline constexpr char kSameFileThere[] = "%s には同じ内容のファイルがすでにあります";
 inline constexpr char kOtherFileThere[] =
     "%s には内容の違うファイルがあるため、取り出しませんでした。置き換えるときは --force を指定して下さい";
 inline constexpr char kSameExecutableThere[] =

@@ -25,6 +25,21 @@ constexpr SwitchNames kSwitches[] = {
     {OptionSwitch::ExitOnControlKey, "--exit-on-key", "--no-exit-on-key"},
 };
 
+struct PropertyName {
+  PropertySwitch Property;
+  const char* Spelling;
+};
+constexpr PropertyName kProperties[] = {
+    {PropertySwitch::Icon, "--icon"},
+    {PropertySwitch::FileVersion, "--file-version"},
+    {PropertySwitch::ProductVersion, "--product-version"},
+    {PropertySwitch::Description, "--description"},
+    {PropertySwitch::Product, "--product"},
+    {PropertySwitch::Company, "--company"},
+    {PropertySwitch::Copyright, "--copyright"},
+};
+constexpr char kNoPropertiesOption[] = "--no-properties";
+
 struct CommandName {
   ConsoleAction Action;
   const char* Spelling;
@@ -46,6 +61,19 @@ bool ReadSwitch(const std::string& argument, ConsoleCommand& command) {
       command.Switches[names.Option] = argument == names.On;
       return true;
     }
+  }
+  return false;
+}
+
+// Notes the property with the argument after it when argument is one; false when it is
+// none.
+bool ReadProperty(const std::vector<std::string>& arguments, size_t& i, ConsoleCommand& command) {
+  for (const PropertyName& name : kProperties) {
+    if (arguments[i] != name.Spelling) continue;
+    if (i + 1 == arguments.size())
+      throw ECommandLineError(FormatText(Texts::Console::kNoValue, name.Spelling));
+    command.Properties[name.Property] = arguments[++i];
+    return true;
   }
   return false;
 }
@@ -108,6 +136,11 @@ ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments) {
     } else if (argument == kForceOption) {
       command.Force = true;
     } else if (ReadCommand(argument, command, commandGiven)) {
+    } else if (argument == kNoPropertiesOption || ReadProperty(arguments, i, command)) {
+      command.NoProperties = command.NoProperties || argument == kNoPropertiesOption;
+      if (firstSwitch.empty()) firstSwitch = argument;
+      if (command.NoProperties && !command.Properties.empty())
+        ThrowNotTogether(kNoPropertiesOption, PropertySpelling(command.Properties.begin()->first));
     } else if (argument[0] == '-') {
       if (!ReadSwitch(argument, command))
         throw ECommandLineError(FormatText(Texts::Console::kUnknownOption, argument.c_str()));
@@ -121,6 +154,12 @@ ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments) {
     throw ECommandLineError(command.Action == ConsoleAction::Convert ? Texts::Console::kNoSettingsFile
                                                                      : Texts::Console::kNoExecutableFile);
   return command;
+}
+
+std::string PropertySpelling(PropertySwitch property) {
+  for (const PropertyName& name : kProperties)
+    if (name.Property == property) return name.Spelling;
+  return {};
 }
 
 std::string SwitchSpelling(OptionSwitch option, bool on) {

@@ -1,7 +1,8 @@
 #pragma once
 // The console program's command line: what to do (convert settings files, or inspect,
 // extract from or update executables), the files, "-o" with the output's path, the
-// switches of the four options, "--json", "--force", "--help" and "--version".
+// switches of the four options, the executable's icon and version information,
+// "--json", "--force", "--help" and "--version".
 #include <map>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ enum class ConsoleAction { Convert, Inspect, Extract, Update, ShowHelp, ShowVers
 // visibility, the others one flag each.
 enum class OptionSwitch { TrayIcon, PlayOnStart, ExitAtEnd, ExitOnControlKey };
 
+// The executable's own icon and version information, each given with a value.
+enum class PropertySwitch { Icon, FileVersion, ProductVersion, Description, Product, Company, Copyright };
+
 struct ConsoleCommand {
   ConsoleAction Action = ConsoleAction::Convert;
   // The files as given: names or patterns with "*" and "?".
@@ -29,15 +33,20 @@ struct ConsoleCommand {
   // The options given, each with the last value it was given. TrayIcon true: the tray
   // icon; false: nothing shown.
   std::map<OptionSwitch, bool> Switches;
-  bool Json = false;   // --inspect prints one JSON object
-  bool Force = false;  // --extract replaces a different file
+  // The properties given, each with the last value it was given, as written.
+  std::map<PropertySwitch, std::string> Properties;
+  bool NoProperties = false;  // the runtime's own icon and version information back
+  bool Json = false;          // --inspect prints one JSON object
+  bool Force = false;         // --extract replaces a different file
 };
 
 // Reads the arguments after the program name. "--help" (also "-h" and "/?") and
 // "--version" win over everything else. Raises ECommandLineError for an unknown
-// option, "-o" without a path, two commands, an option the command does not take, and
-// no file.
+// option, "-o" or a property without its value, two commands, an option the command does
+// not take, "--no-properties" with a property, and no file.
 ConsoleCommand ReadConsoleCommand(const std::vector<std::string>& arguments);
 
 // The switch as it is written: "--no-autoplay" for PlayOnStart off.
 std::string SwitchSpelling(OptionSwitch option, bool on);
+// The property's option as it is written: "--icon".
+std::string PropertySpelling(PropertySwitch property);

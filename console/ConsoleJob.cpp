@@ -1,11 +1,10 @@
 #include "console/ConsoleJob.h"
 
-#include <algorithm>
-
 #include "common/Exception.h"
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "platform/File.h"
+#include "platform/ForeignCharacters.h"
 
 void WriteOutputLine(const ConsoleJob& job, const std::string& text) {
   job.Streams.Write(ConsoleStream::Output, text + "\r\n");
@@ -20,9 +19,8 @@ ProgressCallback StoppingProgress(const ConsoleJob& job) {
   return [&job](int) { StopIfInterrupted(job); };
 }
 
-void CheckPathGiven(const ConsoleJob& job, const std::string& path) {
-  const auto& foreign = job.Facts.ForeignArguments;
-  if (std::find(foreign.begin(), foreign.end(), path) != foreign.end())
+void CheckPathGiven(const std::string& path) {
+  if (HoldsForeignCharacters(path))
     throw Exception(FormatText(Texts::Console::kForeignCharacters, path), ErrorReason::Unspecified, path);
   if (platform::FullPathLength(path) > platform::kLongestPath)
     throw Exception(

@@ -10,8 +10,9 @@
 struct ConsoleJob {
   const ConsoleRunFacts& Facts;
   const ConsoleCommand& Command;
-  const ProgramFiles& Program;  // Zepcom.dat and the files no output replaces
-  IWarningSink& Errors;         // each warning one line of standard error
+  const ProgramFiles& Program;          // Zepcom.dat and the files no output replaces
+  const PropertiesRequest& Properties;  // the icon and version information asked for
+  IWarningSink& Errors;                 // each warning one line of standard error
   IConsoleStreams& Streams;
   bool ManyFiles;  // more than one file: what is printed about each names it
 };
@@ -25,4 +26,4 @@ void StopIfInterrupted(const ConsoleJob& job);
 ProgressCallback StoppingProgress(const ConsoleJob& job);
 // Raises Exception for a path that no file call can take: too long, or with characters
 // the code page lacks.
-void CheckPathGiven(const ConsoleJob& job, const std::string& path);
+void CheckPathGiven(const std::string& path);

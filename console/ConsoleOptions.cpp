@@ -2,7 +2,10 @@
 
 #include "common/Format.h"
 #include "common/Texts.h"
+#include "console/ConsoleJob.h"
+#include "conversion/ExecutableProperties.h"
 #include "conversion/RememberedOptions.h"
+#include "platform/ForeignCharacters.h"
 
 namespace {
 bool& FlagOf(ExecutableOptions& options, OptionSwitch flag) {
@@ -17,6 +20,41 @@ bool& FlagOf(ExecutableOptions& options, OptionSwitch flag) {
   return options.ExitOnControlKey;
 }
 }  // namespace
+
+PropertiesRequest RequestedProperties(const ConsoleCommand& command) {
+  PropertiesRequest request;
+  request.RuntimeOwn = command.NoProperties;
+  for (const auto& [property, value] : command.Properties) {
+    if (property == PropertySwitch::Icon) {
+      CheckPathGiven(value);
+      request.Icon = ReadIcon(value);
+      continue;
+    }
+    if (HoldsForeignCharacters(value))
+      throw Exception(FormatText(Texts::Console::kForeignCharacters, value), ErrorReason::Unspecified, value);
+    switch (property) {
+      case PropertySwitch::FileVersion:
+        request.FileVersion = ReadFileVersion(value);
+        break;
+      case PropertySwitch::ProductVersion:
+        request.ProductVersion = value;
+        break;
+      case PropertySwitch::Description:
+        request.Description = value;
+        break;
+      case PropertySwitch::Product:
+        request.Product = value;
+        break;
+      case PropertySwitch::Company:
+        request.Company = value;
+        break;
+      default:
+        request.Copyright = value;
+        break;
+    }
+  }
+  return request;
+}
 
 ExecutableOptions ConsoleExecutableOptions(IOptionsStore& store,
                                            const std::map<OptionSwitch, bool>& switches) {

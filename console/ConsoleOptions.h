@@ -15,6 +15,11 @@
 ExecutableOptions ConsoleExecutableOptions(IOptionsStore& store,
                                            const std::map<OptionSwitch, bool>& switches);
 
+// The icon and version information the command line gives: the icon file read, the file
+// version read as numbers, the texts as they are. Raises Exception naming an icon file or
+// a version that cannot be used, or a text with characters the code page lacks.
+PropertiesRequest RequestedProperties(const ConsoleCommand& command);
+
 // The options of an executable made again with the options current it has, changed by the
 // switches as for ConsoleExecutableOptions: only a switch given changes anything.
 ExecutableOptions SwitchedOptions(ExecutableOptions current, const std::map<OptionSwitch, bool>& switches);

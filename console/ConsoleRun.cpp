@@ -41,13 +41,12 @@ struct FileToDo {
 // cp932 never uses "*" or "?" as the second byte of a character.
 bool IsPattern(const std::string& argument) { return argument.find_first_of("*?") != std::string::npos; }
 
-// The files the arguments name, a pattern's in the order of their names. An argument
-// whose "?" stands for a character the code page lacks is a name, never a pattern.
-std::vector<FileToDo> FilesToDo(const ConsoleRunFacts& facts, const std::vector<std::string>& given) {
+// The files the arguments name, a pattern's in the order of their names. A name the code
+// page cannot spell comes as it is given on the command line, to be refused by its check.
+std::vector<FileToDo> FilesToDo(const std::vector<std::string>& given) {
   std::vector<FileToDo> files;
-  const auto& foreign = facts.ForeignArguments;
   for (const std::string& argument : given) {
-    if (!IsPattern(argument) || std::find(foreign.begin(), foreign.end(), argument) != foreign.end()) {
+    if (!IsPattern(argument)) {
       files.push_back({argument});
       continue;
     }
@@ -83,12 +82,13 @@ int DoOneFile(const ConsoleJob& job, const ExecutableOptions& options, const std
 
 // Works through the files, going on after a failure; returns the highest exit code.
 int DoAllFiles(const ConsoleRunFacts& facts, const ConsoleCommand& command, ErrorLines& errors,
-               IConsoleStreams& streams, const ExecutableOptions& options) {
-  const std::vector<FileToDo> files = FilesToDo(facts, command.Files);
+               IConsoleStreams& streams, const ExecutableOptions& options,
+               const PropertiesRequest& properties) {
+  const std::vector<FileToDo> files = FilesToDo(command.Files);
   if (!command.OutputPath.empty() && files.size() > 1)
     throw ECommandLineError(FormatText(Texts::Console::kOutputWithManyFiles, static_cast<int>(files.size())));
   const ProgramFiles program(facts.ProgramPath);
-  const ConsoleJob job{facts, command, program, errors, streams, files.size() > 1};
+  const ConsoleJob job{facts, command, program, properties, errors, streams, files.size() > 1};
   int worst = kExitMade;
   for (const FileToDo& file : files) {
     if (facts.Interrupted && facts.Interrupted()) {
@@ -120,11 +120,13 @@ int RunConsoleProgram(const ConsoleRunFacts& facts, IOptionsStore& store, IConso
       default:
         break;
     }
-    // A conversion takes the remembered options, once for all its files.
+    // A conversion takes the remembered options, and what makes executables the
+    // properties asked for, once for all the files.
     const ExecutableOptions options = command.Action == ConsoleAction::Convert
                                           ? ConsoleExecutableOptions(store, command.Switches)
                                           : ExecutableOptions{};
-    return DoAllFiles(facts, command, errors, streams, options);
+    const PropertiesRequest properties = RequestedProperties(command);
+    return DoAllFiles(facts, command, errors, streams, options, properties);
   } catch (const ECommandLineError& error) {
     errors.ShowWarning(error.Message());
     return kExitBadCommandLine;

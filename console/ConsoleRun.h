@@ -11,7 +11,8 @@
 
 enum class ConsoleStream { Output, Error };
 
-// Standard output and standard error, taking cp932 text with its line ends.
+// Standard output and standard error, taking cp932 text with its line ends; a name in it
+// may hold the escapes of characters cp932 lacks (platform/ForeignCharacters.h).
 class IConsoleStreams {
  public:
   virtual ~IConsoleStreams() = default;
@@ -19,12 +20,11 @@ class IConsoleStreams {
 };
 
 struct ConsoleRunFacts {
-  std::string ProgramPath;             // the program's own path; Zepcom.dat lies beside it
-  std::vector<std::string> Arguments;  // the command-line arguments after the program name
-  std::function<bool()> Interrupted;   // true once the user has asked the run to stop
-  // The arguments, as they stand in Arguments, that held characters the code page lacks
-  // (each shown as "?"): no file can be named by them.
-  std::vector<std::string> ForeignArguments = {};
+  std::string ProgramPath;  // the program's own path; Zepcom.dat lies beside it
+  // The command-line arguments after the program name; characters the code page lacks are
+  // escapes (platform/ForeignCharacters.h), so no file call can take such an argument.
+  std::vector<std::string> Arguments;
+  std::function<bool()> Interrupted;  // true once the user has asked the run to stop
 };
 
 // Runs the program and returns its exit code: with many files, the highest of theirs.

@@ -1,5 +1,6 @@
 #include "console/ExecutableCommands.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -71,10 +72,39 @@ void PrintFields(const ConsoleJob& job, const std::string& path, const std::vect
   if (job.ManyFiles) WriteOutputLine(job, "file: " + path);
   for (const Field& field : fields) WriteOutputLine(job, std::string(field.Name) + ": " + field.Value);
 }
+// Tells what became of a file extracted to target; the exit code for it.
+int TellExtracted(const ConsoleJob& job, ExtractOutcome outcome, const std::string& target) {
+  switch (outcome) {
+    case ExtractOutcome::OtherFileKept:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kOtherFileThere, target));
+      return kExitWarning;
+    case ExtractOutcome::Unchanged:
+      job.Errors.ShowWarning(FormatText(Texts::Console::kSameFileThere, target));
+      break;
+    case ExtractOutcome::Written:
+    case ExtractOutcome::NotMadeByZepplay:
+      break;
+  }
+  WriteOutputLine(job, target);
+  return kExitMade;
+}
+
+// "16x16x32, 256x256x32 png": each image's size and colour depth, as the image has them;
+// "runtime" for the runtime's icon.
+std::string IconText(const ExecutableContents& contents) {
+  if (!contents.OwnIcon) return "runtime";
+  std::string text;
+  for (const IconImageSummary& image : contents.OwnIconImages) {
+    if (!text.empty()) text += ", ";
+    text += FormatText("%ux%ux%u", image.Width, image.Height, image.BitDepth);
+    if (image.IsPng) text += " png";
+  }
+  return text;
+}
 }  // namespace
 
 int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
-  CheckPathGiven(job, executablePath);
+  CheckPathGiven(executablePath);
   ExecutableContents contents;
   if (!InspectExecutable(job.Program, executablePath, contents)) {
     job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
@@ -82,6 +112,7 @@ int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
   }
   const ExecutableParts& parts = contents.Parts;
   const ExecutableOptions& options = contents.Options;
+  const VersionInfo& version = contents.Version;
   PrintFields(
       job, executablePath,
       {{"settings-bytes", std::to_string(parts.SettingsSize), true},
@@ -93,42 +124,44 @@ int InspectCommand(const ConsoleJob& job, const std::string& executablePath) {
        {"tray", OnOff(!options.ShowsNothing()), false},
        {"autoplay", OnOff(options.PlayOnStart), false},
        {"exit-at-end", OnOff(options.ExitAtEnd), false},
-       {"exit-on-key", OnOff(options.ExitOnControlKey), false}});
+       {"exit-on-key", OnOff(options.ExitOnControlKey), false},
+       {"icon", IconText(contents), false},
+       {"icon-sha256", contents.OwnIcon ? contents.OwnIconDigest : "none", false},
+       {"file-version", FileVersionText(version.FileVersion), false},
+       {"product-version", version.ProductVersion, false},
+       {"description", version.FileDescription, false},
+       {"product", version.ProductName, false},
+       {"company", version.CompanyName, false},
+       {"copyright", version.LegalCopyright, false}});
   return kExitMade;
 }
 
 int ExtractCommand(const ConsoleJob& job, const std::string& executablePath) {
-  CheckPathGiven(job, executablePath);
+  CheckPathGiven(executablePath);
   const std::string& given = job.Command.OutputPath;
   const std::string target = given.empty() ? FolderPart(executablePath) +
                                                  ChangeExtension(NamePart(executablePath), kSettingsExtension)
                                            : given;
-  CheckPathGiven(job, target);
+  CheckPathGiven(target);
   const ExistingTarget existing = job.Command.Force ? ExistingTarget::Replace : ExistingTarget::Keep;
-  switch (ExtractSettings(job.Program, executablePath, target, existing)) {
-    case ExtractOutcome::NotMadeByZepplay:
-      job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
-      return kExitWarning;
-    case ExtractOutcome::OtherFileKept:
-      job.Errors.ShowWarning(FormatText(Texts::Console::kOtherFileThere, target));
-      return kExitWarning;
-    case ExtractOutcome::Unchanged:
-      job.Errors.ShowWarning(FormatText(Texts::Console::kSameSettingsThere, target));
-      break;
-    case ExtractOutcome::Written:
-      break;
+  const ExtractResult result = ExtractSettings(job.Program, executablePath, target, existing);
+  if (result.Settings == ExtractOutcome::NotMadeByZepplay) {
+    job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
+    return kExitWarning;
   }
-  WriteOutputLine(job, target);
-  return kExitMade;
+  int exitCode = TellExtracted(job, result.Settings, target);
+  if (result.Icon) exitCode = std::max(exitCode, TellExtracted(job, *result.Icon, result.IconPath));
+  return exitCode;
 }
 
 int UpdateCommand(const ConsoleJob& job, const std::string& executablePath) {
-  CheckPathGiven(job, executablePath);
+  CheckPathGiven(executablePath);
   StopIfInterrupted(job);
   const auto choose = [&](const ExecutableOptions& current) {
     return SwitchedOptions(current, job.Command.Switches);
   };
-  const UpdateResult result = UpdateExecutable(job.Program, executablePath, choose, StoppingProgress(job));
+  const UpdateResult result =
+      UpdateExecutable(job.Program, executablePath, choose, job.Properties, StoppingProgress(job));
   switch (result.Outcome) {
     case UpdateOutcome::NotMadeByZepplay:
       job.Errors.ShowWarning(FormatText(Texts::Console::kNotMadeByZepplay, executablePath));
@@ -147,6 +180,8 @@ int UpdateCommand(const ConsoleJob& job, const std::string& executablePath) {
       job.Errors.ShowWarning(FormatText(Texts::Console::kAlreadyUpToDate, executablePath));
       break;
     case UpdateOutcome::Updated:
+      if (result.RuntimeSignatureDropped)
+        job.Errors.ShowWarning(FormatText(Texts::kRuntimeSignatureDropped, job.Program.RuntimeFile()));
       if (result.SignatureGone)
         job.Errors.ShowWarning(FormatText(Texts::Console::kSignatureGone, executablePath));
       break;

@@ -25,9 +25,9 @@ void WarnAboutTheSettings(const ConsoleJob& job, const SettingsFile& settings, s
 int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
                         const std::string& settingsPath) {
   StopIfInterrupted(job);
-  CheckPathGiven(job, settingsPath);
+  CheckPathGiven(settingsPath);
   const std::string& given = job.Command.OutputPath;
-  if (!given.empty()) CheckPathGiven(job, given);
+  if (!given.empty()) CheckPathGiven(given);
   SettingsFile settings;
   NoWarnings unshown;
   switch (LoadSettings(settings, unshown, settingsPath)) {
@@ -44,7 +44,9 @@ int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
   const std::string outputPath =
       given.empty() ? settings.Folder + ProposedExecutableName(settingsPath) : given;
   StopIfInterrupted(job);
-  switch (MakeExecutable(job.Program, settings, options, outputPath, StoppingProgress(job))) {
+  bool runtimeSignatureDropped = false;
+  switch (MakeExecutable(job.Program, settings, options, outputPath, StoppingProgress(job), job.Properties,
+                         &runtimeSignatureDropped)) {
     case MakeOutcome::SettingsRejected:
       return kExitWarning;  // never: the settings were accepted just now
     case MakeOutcome::RuntimeMissing:
@@ -57,6 +59,8 @@ int ConvertSettingsFile(const ConsoleJob& job, const ExecutableOptions& options,
       break;
   }
   WarnAboutTheSettings(job, settings, headerLength);
+  if (runtimeSignatureDropped)
+    job.Errors.ShowWarning(FormatText(Texts::kRuntimeSignatureDropped, job.Program.RuntimeFile()));
   WriteOutputLine(job, outputPath);
   return kExitMade;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/Texts.h"
+#include "conversion/ExecutableProperties.h"
 #include "engine/ExecutableLimits.h"
 #include "engine/HeaderLine.h"
 #include "engine/RuntimeFile.h"
@@ -53,9 +54,30 @@ std::string SettingsText(SettingsFile& settings, const ExecutableOptions& option
   return settings.Lines.Text();
 }
 
+namespace {
+// How the runtime gets the properties asked for, given those the executable at outputPath
+// carries of its own; none when the runtime goes in as it is.
+PropertiesChoice ChoiceFor(const PropertiesRequest& request, const std::string& outputPath) {
+  ImageProperties existing;
+  const bool keepExisting = !request.RuntimeOwn && OwnProperties(outputPath, existing);
+  if (request.RuntimeOwn || (!request.Any() && !keepExisting)) return nullptr;
+  return [request, outputPath, keepExisting, existing](const ImageProperties* runtime) {
+    ImageProperties base = keepExisting ? existing : runtime ? *runtime : ImageProperties{};
+    // The runtime's own icon stays where it is: only an icon put in is put in again.
+    if (!keepExisting || (runtime && base.IconGroupData == runtime->IconGroupData)) base.Icon.reset();
+    return request.Any() ? WithRequest(base, request, outputPath) : base;
+  };
+}
+}  // namespace
+
+bool PropertiesRequest::Any() const {
+  return Icon || FileVersion || ProductVersion || Description || Product || Company || Copyright;
+}
+
 MakeOutcome MakeExecutable(const ProgramFiles& program, SettingsFile& settings,
                            const ExecutableOptions& options, const std::string& outputPath,
-                           const ProgressCallback& progress) {
+                           const ProgressCallback& progress, const PropertiesRequest& properties,
+                           bool* runtimeSignatureDropped) {
   // Settings that were replaced meanwhile and rejected on the way back are never converted.
   if (!settings.Accepted) return MakeOutcome::SettingsRejected;
   const std::string text = SettingsText(settings, options);
@@ -65,8 +87,10 @@ MakeOutcome MakeExecutable(const ProgramFiles& program, SettingsFile& settings,
   std::vector<KeptFile> kept = program.Kept();
   kept.push_back({settings.Path, ErrorReason::OutputIsSettingsFile});
   GuardedOutput output(outputPath, kept, kLargestExecutableSize);
+  const AssemblyResult assembled =
+      AssembleExecutable(runtimeFile, text, output, progress, ChoiceFor(properties, outputPath));
   // A runtime file gone meanwhile counts as missing, as it would a moment earlier.
-  if (!AssembleExecutable(runtimeFile, settings.Lines.Text(), output, progress))
-    return MakeOutcome::RuntimeMissing;
+  if (!assembled.RuntimeFound) return MakeOutcome::RuntimeMissing;
+  if (runtimeSignatureDropped) *runtimeSignatureDropped = assembled.SignatureDropped;
   return output.Finish() == OutputOutcome::Unchanged ? MakeOutcome::Unchanged : MakeOutcome::Made;
 }

@@ -5,6 +5,7 @@
 // guarded output. The front ends differ only in how they tell the user: progress comes
 // back through a callback, outcomes as values, errors as exceptions carrying their
 // reason, and each front end words them its own way.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "engine/ExecutableOptions.h"
 #include "engine/GuardedOutput.h"
 #include "engine/HeaderLine.h"
+#include "engine/PropertyResources.h"
 #include "engine/SettingsFile.h"
 #include "engine/WarningSink.h"
 
@@ -49,6 +51,21 @@ std::string ProposedExecutableName(const std::string& settingsPath);
 // settings, every line ended by CR LF.
 std::string SettingsText(SettingsFile& settings, const ExecutableOptions& options);
 
+// The icon and version information a front end asks an executable to get. A user gives
+// some of them or none; what is not given keeps what the executable being replaced or
+// updated carries of its own, else what the runtime has. The executable's own name
+// follows into OriginalFilename and InternalName whenever anything is given.
+struct PropertiesRequest {
+  std::optional<IconGroup> Icon;
+  std::optional<FileVersionNumbers> FileVersion;
+  std::optional<std::string> ProductVersion, Description, Product, Company, Copyright;
+  // The runtime's own icon and version information back, whatever the executable had.
+  bool RuntimeOwn = false;
+
+  // True when some property is given.
+  bool Any() const;
+};
+
 enum class MakeOutcome {
   SettingsRejected,  // the settings were not accepted as a settings file: nothing made
   RuntimeMissing,    // no runtime file: nothing made
@@ -57,10 +74,13 @@ enum class MakeOutcome {
 };
 
 // Writes options into the header line of the accepted settings and makes the executable
-// at outputPath: the runtime, then the settings. Reports 33 once the options are in the
-// header line, 66 once the runtime is written, and 100. The settings file read and the
-// program's own files are never replaced. Raises the errors of the runtime and of the
-// output; an older file at outputPath then stays as it was, and nothing else is left.
+// at outputPath: the runtime with the properties asked for, then the settings. Reports 33
+// once the options are in the header line, 66 once the runtime is written, and 100. The
+// settings file read and the program's own files are never replaced. A runtime that
+// loses its signature for the properties sets *runtimeSignatureDropped. Raises the errors
+// of the runtime and of the output; an older file at outputPath then stays as it was,
+// and nothing else is left.
 MakeOutcome MakeExecutable(const ProgramFiles& program, SettingsFile& settings,
                            const ExecutableOptions& options, const std::string& outputPath,
-                           const ProgressCallback& progress);
+                           const ProgressCallback& progress, const PropertiesRequest& properties = {},
+                           bool* runtimeSignatureDropped = nullptr);

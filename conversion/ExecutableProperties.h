@@ -1,25 +1,10 @@
 #pragma once
-// The icon and version information of the executables the program makes. A user gives
-// some of them or none; what is not given keeps what the executable being replaced or
-// updated carries of its own, else what the runtime has. The executable's own name
-// follows into OriginalFilename and InternalName whenever anything is given.
-#include <optional>
+// The icon and version information of the executables the program makes, as a user gives
+// them (PropertiesRequest, conversion/Conversion.h): read from what the user typed or
+// chose, and from the executables and the runtime that have them.
 #include <string>
 
 #include "conversion/Conversion.h"
-#include "engine/PropertyResources.h"
-
-// What a front end asks for.
-struct PropertiesRequest {
-  std::optional<IconGroup> Icon;
-  std::optional<FileVersionNumbers> FileVersion;
-  std::optional<std::string> ProductVersion, Description, Product, Company, Copyright;
-  // The runtime's own icon and version information back, whatever the executable had.
-  bool RuntimeOwn = false;
-
-  // True when some property is given.
-  bool Any() const;
-};
 
 // The icon of the .ico file at path. Raises Exception naming the file and what is wrong
 // with it when it is no icon Windows would take.
@@ -29,7 +14,9 @@ IconGroup ReadIcon(const std::string& path);
 FileVersionNumbers ReadFileVersion(const std::string& text);
 
 // The properties the executable at path carries of its own, when it is one the program
-// made with properties. False when there is none, or it has none of its own.
+// made with properties. False when there is none, or it has none of its own. Raises
+// EFCreateError naming it when another program keeps it from being read (for about a
+// second): it could not be replaced either.
 bool OwnProperties(const std::string& path, ImageProperties& properties);
 // The properties of the current runtime. False when it has none, or there is no runtime
 // file. Raises what deciphering raises.

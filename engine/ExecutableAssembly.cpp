@@ -8,9 +8,40 @@
 #include "engine/PeImage.h"
 #include "engine/RuntimeFile.h"
 
-bool AssembleExecutable(const std::string& runtimeFile, const std::string& settingsText,
-                        GuardedOutput& output, const ProgressCallback& progress) {
-  // The headers, checked against the image's size once it is known.
+namespace {
+[[noreturn]] void ThrowRuntimeDamaged(const std::string& runtimeFile) {
+  throw Exception(FormatText(Texts::kRuntimeDamaged, runtimeFile), ErrorReason::RuntimeDamaged, runtimeFile);
+}
+
+// The words for a runtime that the editor could not give properties.
+[[noreturn]] void ThrowRefusedEdit(ImageEditOutcome outcome, const std::string& runtimeFile,
+                                   const GuardedOutput& output) {
+  const char* text = nullptr;
+  switch (outcome) {
+    case ImageEditOutcome::HasSymbolTable:
+      text = Texts::kRuntimeHasSymbols;
+      break;
+    case ImageEditOutcome::NoRoomForSectionHeader:
+      text = Texts::kRuntimeHeadersFull;
+      break;
+    case ImageEditOutcome::DamagedResources:
+      text = Texts::kRuntimeResourcesDamaged;
+      break;
+    case ImageEditOutcome::NoIconIdsLeft:
+      text = Texts::kRuntimeIconNumbersUsed;
+      break;
+    case ImageEditOutcome::TooLarge:
+      throw EFCreateError(FormatText(Texts::kExecutableTooLarge, output.TargetPath()),
+                          ErrorReason::Unspecified, output.TargetPath());
+    case ImageEditOutcome::NotAProgram:
+    case ImageEditOutcome::Edited:
+      ThrowRuntimeDamaged(runtimeFile);
+  }
+  throw Exception(FormatText(text, runtimeFile), ErrorReason::Unspecified, runtimeFile);
+}
+
+// The runtime as it is: checked against its size once that is known.
+bool CopyRuntime(const std::string& runtimeFile, GuardedOutput& output) {
   std::string head;
   uint64_t imageSize = 0;
   const bool found = DecipherRuntime(runtimeFile, [&](const uint8_t* bytes, size_t count) {
@@ -19,13 +50,31 @@ bool AssembleExecutable(const std::string& runtimeFile, const std::string& setti
     imageSize += count;
     output.Append(bytes, count);
   });
-  if (!found) return false;
   PeImageLayout layout;
-  if (!ReadPeImage(head, imageSize, layout))
-    throw Exception(FormatText(Texts::kRuntimeDamaged, runtimeFile), ErrorReason::RuntimeDamaged,
-                    runtimeFile);
+  if (found && !ReadPeImage(head, imageSize, layout)) ThrowRuntimeDamaged(runtimeFile);
+  return found;
+}
+}  // namespace
+
+AssemblyResult AssembleExecutable(const std::string& runtimeFile, const std::string& settingsText,
+                                  GuardedOutput& output, const ProgressCallback& progress,
+                                  const PropertiesChoice& choose) {
+  AssemblyResult result;
+  if (!choose) {
+    result.RuntimeFound = CopyRuntime(runtimeFile, output);
+  } else {
+    ImagePropertiesEditor editor(choose, output);
+    result.RuntimeFound =
+        DecipherRuntime(runtimeFile, [&](const uint8_t* bytes, size_t count) { editor.Add(bytes, count); });
+    if (result.RuntimeFound) {
+      const ImageEditResult edit = editor.Finish();
+      if (edit.Outcome != ImageEditOutcome::Edited) ThrowRefusedEdit(edit.Outcome, runtimeFile, output);
+      result.SignatureDropped = edit.CertificateDropped;
+    }
+  }
+  if (!result.RuntimeFound) return result;
   if (progress) progress(kProgressImageCopied);
   output.Append(settingsText.data(), settingsText.size());
   if (progress) progress(kProgressDone);
-  return true;
+  return result;
 }

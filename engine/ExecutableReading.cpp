@@ -185,8 +185,8 @@ class HeaderKeeper : public LineSplitter::Sink {
 };
 }  // namespace
 
-FileBytes::FileBytes(const std::string& path) {
-  if (!file_.OpenRead(path, platform::Share::Read) || !file_.Size(size_))
+FileBytes::FileBytes(const std::string& path, platform::Share share) {
+  if (!file_.OpenRead(path, share) || !file_.Size(size_))
     throw EFOpenError(FormatText(Texts::kFileOpenError, path), ErrorReason::Unspecified, path);
 }
 
@@ -242,6 +242,55 @@ bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& cu
   if (withDigest)
     parts.RuntimeDigest = afterCurrent ? reader.HexDigest() : DigestOfStart(executable, boundary);
   return true;
+}
+
+namespace {
+// Takes an edited image and compares it with the start of an executable, headers and all.
+class ComparingOutput : public IImageOutput {
+ public:
+  ComparingOutput(IRandomAccessBytes& executable, uint64_t imageEnd, const PeImageLayout* signedLayout)
+      : executable_(executable), imageEnd_(imageEnd), signedLayout_(signedLayout) {}
+  void Append(const void* bytes, size_t count) override {
+    Compare(position_, static_cast<const uint8_t*>(bytes), count);
+    position_ += count;
+  }
+  void Reserve(size_t count) override { position_ += count; }
+  void WriteAt(uint64_t offset, const void* bytes, size_t count) override {
+    Compare(offset, static_cast<const uint8_t*>(bytes), count);
+  }
+  bool Same() const { return same_ && position_ == imageEnd_; }
+
+ private:
+  void Compare(uint64_t offset, const uint8_t* ours, size_t count) {
+    if (!same_ || count == 0) return;
+    if (offset > imageEnd_ || count > imageEnd_ - offset) {
+      same_ = false;
+      return;
+    }
+    theirs_.resize(count);
+    if (!executable_.ReadAt(offset, theirs_.data(), count)) throw EReadError(Texts::kStreamReadError);
+    same_ = SameBytes(theirs_.data(), ours, count, offset, signedLayout_);
+  }
+
+  IRandomAccessBytes& executable_;
+  uint64_t imageEnd_;
+  const PeImageLayout* signedLayout_;
+  uint64_t position_ = 0;
+  bool same_ = true;
+  std::vector<char> theirs_;
+};
+}  // namespace
+
+RuntimeMatch MatchWithProperties(IRandomAccessBytes& executable, const ExecutableParts& parts,
+                                 const RuntimeSource& runtime, const PropertiesChoice& choose) {
+  PeImageLayout layout;
+  const bool isSigned = parts.Signed() && ReadPeImage(executable, layout);
+  ComparingOutput compared(executable, parts.RuntimeSize, isSigned ? &layout : nullptr);
+  ImagePropertiesEditor editor(choose, compared);
+  if (!runtime([&](const uint8_t* bytes, size_t count) { editor.Add(bytes, count); }))
+    return RuntimeMatch::Unknown;
+  return editor.Finish().Outcome == ImageEditOutcome::Edited && compared.Same() ? RuntimeMatch::Current
+                                                                                : RuntimeMatch::Different;
 }
 
 void CopyBytes(IRandomAccessBytes& source, uint64_t offset, uint64_t count,

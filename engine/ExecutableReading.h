@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/ImagePropertiesEditor.h"
 #include "engine/RandomAccessBytes.h"
 #include "engine/RuntimeFile.h"
 #include "platform/File.h"
@@ -20,9 +21,9 @@
 // An open file as IRandomAccessBytes.
 class FileBytes : public IRandomAccessBytes {
  public:
-  // Opens path for reading, others may read too. Raises EFOpenError when it cannot be
-  // opened (a folder cannot either).
-  explicit FileBytes(const std::string& path);
+  // Opens path for reading, others may read too (and do more as share allows). Raises
+  // EFOpenError when it cannot be opened (a folder cannot either).
+  explicit FileBytes(const std::string& path, platform::Share share = platform::Share::Read);
   uint64_t Size() const override { return size_; }
   bool ReadAt(uint64_t offset, void* buffer, size_t count) override;
 
@@ -70,6 +71,14 @@ struct ExecutableParts {
 // read.
 bool FindExecutableParts(IRandomAccessBytes& executable, const RuntimeSource& currentRuntime,
                          ExecutableParts& parts, bool withDigest = false);
+
+// How the runtime part of executable, as parts found it, compares with the runtime given
+// an icon and version information of its own as choose picks: the edited image against
+// the part byte for byte, but in a signed executable for the checksum and the security
+// directory entry, which the signer rewrote. Raises EReadError when the executable cannot
+// be read.
+RuntimeMatch MatchWithProperties(IRandomAccessBytes& executable, const ExecutableParts& parts,
+                                 const RuntimeSource& runtime, const PropertiesChoice& choose);
 
 // Hands count bytes of source from offset to sink, a piece at a time. Raises EReadError
 // when they cannot be read.

@@ -11,10 +11,6 @@
 namespace {
 // Bytes are gathered to this many before each write.
 constexpr size_t kWriteBufferSize = 256 * 1024;
-// Another program (a virus scanner, say) may hold the old file for a moment: the
-// replacement is tried again for about a second before it counts as failed.
-constexpr int kReplaceAttempts = 10;
-constexpr unsigned kReplaceRetryMilliseconds = 100;
 constexpr int kTemporaryNameAttempts = 100;
 
 [[noreturn]] void ThrowNotWritten(const platform::File& file, const std::string& targetPath) {
@@ -105,12 +101,42 @@ void GuardedOutput::Compare(const char* bytes, size_t count) {
 }
 
 void GuardedOutput::Append(const void* bytes, size_t count) {
+  Add(static_cast<const char*>(bytes), count, true);
+}
+
+void GuardedOutput::Reserve(size_t count) {
+  const std::vector<char> zeros(count);
+  Add(zeros.data(), count, false);
+}
+
+void GuardedOutput::WriteAt(uint64_t offset, const void* bytes, size_t count) {
+  const auto* data = static_cast<const char*>(bytes);
+  if (sameSoFar_) {
+    // The target's bytes at that place; then on where the comparison stands.
+    std::vector<char> theirs(count);
+    size_t read = 0;
+    sameSoFar_ = target_.Seek(offset) && target_.Read(theirs.data(), count, read) && read == count &&
+                 std::equal(theirs.begin(), theirs.end(), data) && target_.Seek(size_);
+    if (!sameSoFar_) target_.Close();
+  }
+  if (!temporary_.IsOpen()) return;
+  WriteBuffered();
+  size_t written = 0;
+  if (!temporary_.Seek(offset) || !temporary_.Write(data, count, written) || written != count ||
+      !temporary_.Seek(size_))
+    ThrowNotWritten(temporary_, targetPath_);
+}
+
+void GuardedOutput::Add(const char* data, size_t count, bool compared) {
   if (count > largestSize_ - size_)
     throw EFCreateError(FormatText(Texts::kExecutableTooLarge, targetPath_), ErrorReason::Unspecified,
                         targetPath_);
   size_ += count;
-  const auto* data = static_cast<const char*>(bytes);
-  Compare(data, count);
+  if (compared)
+    Compare(data, count);
+  else if (sameSoFar_ && (size_ > targetSize_ || !target_.Seek(size_)))
+    sameSoFar_ = false;  // passed over: WriteAt compares it
+  if (!sameSoFar_) target_.Close();
   if (!temporary_.IsOpen()) return;
   while (count > 0) {
     const size_t taken = std::min(count, kWriteBufferSize - buffer_.size());
@@ -148,8 +174,8 @@ void GuardedOutput::Commit() {
   if (!temporary_.Flush()) ThrowNotWritten(temporary_, targetPath_);
   platform::SystemError error = 0;
   for (int attempt = 1; !temporary_.KeepAs(targetPath_, error); ++attempt) {
-    if (attempt == kReplaceAttempts || !IsHeldByAnotherProgram(error)) ThrowCannotCreate(targetPath_);
-    platform::SleepMilliseconds(kReplaceRetryMilliseconds);
+    if (attempt == kHeldFileAttempts || !IsHeldByAnotherProgram(error)) ThrowCannotCreate(targetPath_);
+    platform::SleepMilliseconds(kHeldFileRetryMilliseconds);
   }
   temporary_.Close();  // the file is whole and in its place already
 }

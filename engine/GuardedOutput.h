@@ -15,7 +15,14 @@
 #include <vector>
 
 #include "common/Exception.h"
+#include "engine/ImagePropertiesEditor.h"
 #include "platform/File.h"
+
+// Another program (a virus scanner, say) may hold a file for a moment: what it keeps from
+// us is tried again this many times, this many milliseconds apart, before it counts as
+// failed.
+inline constexpr int kHeldFileAttempts = 10;
+inline constexpr unsigned kHeldFileRetryMilliseconds = 100;
 
 // A file that no output may replace, and the reason an output there is refused with.
 struct KeptFile {
@@ -32,7 +39,7 @@ enum class OutputOutcome {
   Kept,       // other bytes were there and stay, as ExistingTarget::Keep asked
 };
 
-class GuardedOutput {
+class GuardedOutput : public IImageOutput {
  public:
   // Checks targetPath and prepares the temporary file. largestSize bounds what may be
   // written. Raises EFCreateError naming the target: a name Windows would change or
@@ -40,13 +47,17 @@ class GuardedOutput {
   // write a file there and no file there to compare with.
   GuardedOutput(std::string targetPath, const std::vector<KeptFile>& kept, uint64_t largestSize);
   // An output not finished leaves nothing behind.
-  ~GuardedOutput();
+  ~GuardedOutput() override;
   GuardedOutput(const GuardedOutput&) = delete;
   GuardedOutput& operator=(const GuardedOutput&) = delete;
 
   // Appends bytes. Raises EWriteError (DiskFull or NotWritten) naming the target, and
   // EFCreateError (kExecutableTooLarge) past largestSize.
-  void Append(const void* bytes, size_t count);
+  void Append(const void* bytes, size_t count) override;
+  // Appends count bytes that a later WriteAt fills; they are compared with the target then.
+  void Reserve(size_t count) override;
+  // Fills reserved bytes at offset.
+  void WriteAt(uint64_t offset, const void* bytes, size_t count) override;
   uint64_t Size() const { return size_; }
   const std::string& TargetPath() const { return targetPath_; }
 
@@ -59,6 +70,7 @@ class GuardedOutput {
   void CheckTarget(const std::vector<KeptFile>& kept) const;
   bool CreateTemporaryFile();
   void OpenTargetToCompare();
+  void Add(const char* bytes, size_t count, bool compared);
   void Compare(const char* bytes, size_t count);
   void WriteBuffered();
   void Commit();

@@ -9,7 +9,6 @@ namespace {
 constexpr uint64_t kLargestField = 0xFFFFFFFF;
 // The alignment of raw data that programs use at most; it also bounds the padding written.
 constexpr uint32_t kLargestFileAlignment = 0x10000;
-constexpr char kSectionName[8] = {'.', 'r', 's', 'r', 'c'};
 constexpr uint32_t kInitializedReadOnlyData = 0x40000040;  // IMAGE_SCN_CNT_INITIALIZED_DATA | MEM_READ
 
 bool IsPowerOfTwo(uint32_t value) { return value != 0 && (value & (value - 1)) == 0; }
@@ -33,8 +32,11 @@ uint32_t Checksum(uint64_t sum, uint64_t length) {
 const uint8_t* BytesOf(const std::string& text) { return reinterpret_cast<const uint8_t*>(text.data()); }
 }  // namespace
 
+ImagePropertiesEditor::ImagePropertiesEditor(PropertiesChoice choose, IImageOutput& output)
+    : choose_(std::move(choose)), output_(output) {}
+
 ImagePropertiesEditor::ImagePropertiesEditor(ImageProperties properties, IImageOutput& output)
-    : properties_(std::move(properties)), output_(output) {}
+    : ImagePropertiesEditor([properties](const ImageProperties*) { return properties; }, output) {}
 
 void ImagePropertiesEditor::Add(const uint8_t* bytes, size_t count) {
   if (result_.Outcome != ImageEditOutcome::Edited) return;
@@ -118,7 +120,9 @@ bool ImagePropertiesEditor::Complete() {
   ResourceTree tree;
   if (resourcePlace_.Size != 0 && !ReadResourceTree(resources_, resourcePlace_.Rva, tree))
     return Refuse(ImageEditOutcome::DamagedResources);
-  if (!PutProperties(properties_, tree)) return Refuse(ImageEditOutcome::NoIconIdsLeft);
+  ImageProperties own;
+  const bool hasOwn = ReadProperties(tree, own);
+  if (!PutProperties(choose_(hasOwn ? &own : nullptr), tree)) return Refuse(ImageEditOutcome::NoIconIdsLeft);
 
   uint64_t memoryEnd = std::max(headers_.SizeOfImage, headers_.SizeOfHeaders);  // the headers are mapped too
   for (const PeSection& s : headers_.Sections)
@@ -140,9 +144,10 @@ bool ImagePropertiesEditor::Complete() {
   section.resize(static_cast<size_t>(rawSize), '\0');
   output_.Append(section.data(), section.size());
   AddToChecksum(checksumSum_, rawPointer, BytesOf(section), section.size());
-  WriteHeaders({static_cast<uint32_t>(sectionSize), static_cast<uint32_t>(address),
-                static_cast<uint32_t>(rawSize), static_cast<uint32_t>(rawPointer)},
-               imageSize);
+  WriteHeaders(
+      {std::string(kPropertiesSectionName, sizeof kPropertiesSectionName), static_cast<uint32_t>(sectionSize),
+       static_cast<uint32_t>(address), static_cast<uint32_t>(rawSize), static_cast<uint32_t>(rawPointer)},
+      imageSize);
   result_.ImageSize = imageSize;
   return true;
 }
@@ -165,7 +170,8 @@ void ImagePropertiesEditor::WriteHeaders(const PeSection& section, uint64_t imag
     WriteLe(headerBytes_, certificate + 4, 0, 4);
   }
   const uint64_t header = headers_.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
-  headerBytes_.replace(header, sizeof kSectionName, kSectionName, sizeof kSectionName);
+  headerBytes_.replace(header, sizeof kPropertiesSectionName, kPropertiesSectionName,
+                       sizeof kPropertiesSectionName);
   WriteLe(headerBytes_, header + 8, section.VirtualSize, 4);
   WriteLe(headerBytes_, header + 12, section.VirtualAddress, 4);
   WriteLe(headerBytes_, header + 16, section.RawSize, 4);

@@ -3,13 +3,15 @@
 // piece at a time, so that an image of any size costs only its headers and its resource
 // section in memory. The image keeps every byte but the header fields that describe its
 // resources; its resource section stays where it is, unused, and a new one (the old
-// resources with the properties put in, see PutProperties) follows the last section.
+// resources with the properties put in, see PutProperties) follows the last section,
+// named kPropertiesSectionName.
 // The header fields changed: NumberOfSections, SizeOfInitializedData, SizeOfImage, the
 // resource directory, the certificate directory (cleared: no signature survives an
 // edit, so a certificate table is dropped), the checksum, and one new section header.
 // The same image and properties give the same bytes.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/PeHeaders.h"
@@ -44,8 +46,13 @@ struct ImageEditResult {
   uint64_t ImageSize = 0;           // the bytes of the edited image, when edited
 };
 
+// The properties the image gets, chosen once its own are known: those its resources hold,
+// or nullptr when it has none.
+using PropertiesChoice = std::function<ImageProperties(const ImageProperties* imageOwn)>;
+
 class ImagePropertiesEditor {
  public:
+  ImagePropertiesEditor(PropertiesChoice choose, IImageOutput& output);
   ImagePropertiesEditor(ImageProperties properties, IImageOutput& output);
   // Takes the next count bytes of the image (fits a RuntimeChunkSink).
   void Add(const uint8_t* bytes, size_t count);
@@ -63,7 +70,7 @@ class ImagePropertiesEditor {
   bool HasRoomForSectionHeader() const;
   void WriteHeaders(const PeSection& section, uint64_t imageSize);
 
-  ImageProperties properties_;
+  PropertiesChoice choose_;
   IImageOutput& output_;
   ImageEditResult result_;
   bool started_ = false;

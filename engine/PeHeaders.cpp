@@ -41,7 +41,8 @@ bool ReadPeHeaders(std::string_view head, uint64_t fileSize, PeHeaders& headers)
   read.Certificate = DirectoryEntry(head, read, kCertificateDirectory);
   for (uint32_t i = 0; i < read.Layout.SectionCount; ++i) {
     const uint64_t section = read.SectionTable + i * kSectionHeaderSize;
-    read.Sections.push_back({ReadLe(head, section + 8, 4), ReadLe(head, section + 12, 4),
+    read.Sections.push_back({std::string(head.substr(static_cast<size_t>(section), 8)),
+                             ReadLe(head, section + 8, 4), ReadLe(head, section + 12, 4),
                              ReadLe(head, section + 16, 4), ReadLe(head, section + 20, 4)});
   }
   headers = std::move(read);
@@ -58,7 +59,7 @@ bool FindResources(const PeHeaders& headers, ResourcePlace& place) {
         section.VirtualSize != 0 ? std::min(section.RawSize, section.VirtualSize) : section.RawSize;
     if (rva < section.VirtualAddress || rva - section.VirtualAddress >= mapped) continue;
     place = {uint64_t{section.RawPointer} + (rva - section.VirtualAddress),
-             mapped - (rva - section.VirtualAddress), rva};
+             mapped - (rva - section.VirtualAddress), rva, section.Name};
     return true;
   }
   return false;

@@ -5,12 +5,14 @@
 // certificate directories. Read from the first bytes of the file once ReadPeImage has
 // accepted them.
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/PeImage.h"
 
 struct PeSection {
+  std::string Name;  // its 8 bytes, as they stand
   uint32_t VirtualSize = 0;
   uint32_t VirtualAddress = 0;
   uint32_t RawSize = 0;
@@ -64,6 +66,7 @@ struct ResourcePlace {
   uint64_t FileOffset = 0;
   uint64_t Size = 0;  // 0: the program has no resources
   uint32_t Rva = 0;
+  std::string SectionName;  // of the section that holds them
 };
 // Finds the resources that the resource directory names; false when it names an RVA
 // that lies in no section's raw data.

@@ -94,6 +94,8 @@ bool ReadProperties(const ResourceTree& tree, ImageProperties& properties) {
   ImageProperties read;
   if (!version.Data || !ReadVersionResource(version.Data->Bytes, read.Version)) return false;
   read.Icon = IconOf(tree);
+  const FirstResource group = FirstOf(tree, kIconGroupType);
+  if (group.Data) read.IconGroupData = group.Data->Bytes;
   properties = std::move(read);
   return true;
 }

@@ -2,6 +2,7 @@
 // The properties that a generated executable may carry of its own, its icon and its
 // version information, and where they lie among a program's resources.
 #include <optional>
+#include <string>
 
 #include "engine/IconFile.h"
 #include "engine/ResourceTree.h"
@@ -10,7 +11,15 @@
 struct ImageProperties {
   std::optional<IconGroup> Icon;  // none: the program keeps its own icon
   VersionInfo Version;
+  // Read back only: the data of the first icon group as the resources hold it, image
+  // numbers and all, which tells an icon put in (its images numbered anew) from the
+  // icon the image had.
+  std::string IconGroupData;
 };
+
+// The name of the section that holds the resources of an image given properties of its
+// own: an image whose resources lie elsewhere carries the runtime's.
+inline constexpr char kPropertiesSectionName[8] = {'.', 'z', 'e', 'p', 'r', 's', 'r', 'c'};
 
 // The resource types and the language that the properties use.
 inline constexpr uint32_t kIconType = 3;        // RT_ICON

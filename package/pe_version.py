@@ -8,8 +8,12 @@ import pathlib
 import struct
 import sys
 
-# VS_FIXEDFILEINFO starts with its signature; the file version follows the structure
-# version: major.minor in the high word pair, build.revision in the low one.
+# The version resource: the key "VS_VERSION_INFO" in UTF-16, then, aligned to 4 bytes,
+# VS_FIXEDFILEINFO, which starts with its signature; the file version follows the
+# structure version: major.minor in the high word pair, build.revision in the low one.
+# The program's own code may hold the key and the signature apart (it writes version
+# resources itself): only the two together mark the resource.
+_KEY = "VS_VERSION_INFO\0".encode("utf-16-le")
 _SIGNATURE = struct.pack("<I", 0xFEEF04BD)
 
 
@@ -18,11 +22,14 @@ def file_version(path):
     image = pathlib.Path(path).read_bytes()
     if not image.startswith(b"MZ"):
         return None
-    info = image.find(_SIGNATURE)
-    if info < 0:
-        return None
-    high, low = struct.unpack_from("<II", image, info + 8)
-    return (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF)
+    key = image.find(_KEY)
+    while key >= 0:
+        info = (key + len(_KEY) + 3) & ~3
+        if image[info:info + 4] == _SIGNATURE:
+            high, low = struct.unpack_from("<II", image, info + 8)
+            return (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF)
+        key = image.find(_KEY, key + 1)
+    return None
 
 
 def short_version(numbers):

@@ -117,7 +117,9 @@ bool RemoveFile(const std::string& path);
 bool SameFile(const std::string& first, const std::string& second);
 // The names of the files (not folders) in the folder that pattern names whose names
 // match its last part, with "*" for any characters and "?" for one; sorted. Only the
-// names: the caller puts the folder in front.
+// names: the caller puts the folder in front. The pattern and the names may hold the
+// escapes of characters the code page lacks (ForeignCharacters.h): a name is never given
+// as a look-alike of another.
 std::vector<std::string> NamesMatching(const std::string& pattern);
 // Lets the calling thread wait.
 void SleepMilliseconds(unsigned milliseconds);

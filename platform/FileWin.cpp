@@ -196,12 +196,15 @@ bool SameFile(const std::string& first, const std::string& second) {
 
 std::vector<std::string> NamesMatching(const std::string& pattern) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  const FindHandle search(FindFirstFileA(pattern.c_str(), &found));
+  // Searched in UTF-16: the code page's search would give a name it cannot spell as a
+  // look-alike, which may be another file's name.
+  WIN32_FIND_DATAW found;
+  const FindHandle search(FindFirstFileW(WidenKeepingForeign(pattern, CP_ACP).c_str(), &found));
   if (!search) return names;
   do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(search.Get(), &found));
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(NarrowKeepingForeign(found.cFileName, CP_ACP));
+  } while (FindNextFileW(search.Get(), &found));
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -1,5 +1,7 @@
 #include "platform/WideText.h"
 
+#include "platform/ForeignCharacters.h"
+
 std::wstring Widen(const std::string& text, UINT codePage) {
   const int length = static_cast<int>(text.size());
   const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
@@ -21,4 +23,27 @@ std::string Narrow(const std::wstring& text, UINT codePage, bool* lost) {
     WideCharToMultiByte(codePage, flags, text.data(), length, &bytes[0], size, replacement, replacedFlag);
   if (lost) *lost = replaced != FALSE;
   return bytes;
+}
+
+std::string NarrowKeepingForeign(const std::wstring& text, UINT codePage) {
+  bool lost = false;
+  std::string bytes = Narrow(text, codePage, &lost);
+  if (!lost) return bytes;
+  bytes.clear();
+  for (size_t i = 0; i < text.size();) {
+    // A character outside the first plane is a pair of code units.
+    const size_t units = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() ? 2 : 1;
+    const std::wstring character = text.substr(i, units);
+    const std::string narrowed = Narrow(character, codePage, &lost);
+    bytes += lost ? EscapedUnits(std::u16string(character.begin(), character.end())) : narrowed;
+    i += units;
+  }
+  return bytes;
+}
+
+std::wstring WidenKeepingForeign(const std::string& text, UINT codePage) {
+  std::wstring wide;
+  for (const TextRun& run : TextRuns(text))
+    wide += run.Foreign ? std::wstring(run.Units.begin(), run.Units.end()) : Widen(run.Bytes, codePage);
+  return wide;
 }

@@ -11,3 +11,8 @@ std::wstring Widen(const std::string& text, UINT codePage = CP_ACP);
 // becomes "?" (no look-alike is chosen in its place) and sets *lost; without, the code
 // page's own rule for such characters applies.
 std::string Narrow(const std::wstring& text, UINT codePage, bool* lost = nullptr);
+
+// UTF-16 text as bytes of codePage, each character the code page lacks kept as the
+// escapes of its code units (ForeignCharacters.h); and back.
+std::string NarrowKeepingForeign(const std::wstring& text, UINT codePage);
+std::wstring WidenKeepingForeign(const std::string& text, UINT codePage);

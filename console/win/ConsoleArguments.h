@@ -4,6 +4,6 @@
 #include <vector>
 
 // The arguments after the program name: split from the command line in UTF-16 and each
-// turned into the code page. foreign receives those that held a character the code page
-// lacks, shown as "?".
-std::vector<std::string> ConsoleArguments(std::vector<std::string>& foreign);
+// turned into the code page, a character the code page lacks kept as its escape
+// (platform/ForeignCharacters.h).
+std::vector<std::string> ConsoleArguments();

@@ -29,11 +29,8 @@ int main() {
     RegistryOptionsStore options(HKEY_CURRENT_USER, RegistryOptionsStore::kProgramKey,
                                  RegistryAccess::ReadOnly);
     StandardStreams streams;
-    std::vector<std::string> foreign;
-    std::vector<std::string> arguments = ConsoleArguments(foreign);
-    return RunConsoleProgram(
-        {facts.ModulePath, std::move(arguments), &ConsoleInterruption::Requested, std::move(foreign)},
-        options, streams);
+    return RunConsoleProgram({facts.ModulePath, ConsoleArguments(), &ConsoleInterruption::Requested}, options,
+                             streams);
   } catch (...) {
     // Only an allocation can fail out here; the run itself reports every error.
     return kExitError;

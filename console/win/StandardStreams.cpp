@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/ForeignCharacters.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -32,6 +33,16 @@ bool WriteToConsole(HANDLE handle, const std::wstring& text, size_t& written) {
   }
   return true;
 }
+
+// cp932 text as it stands, each character cp932 lacks as "?".
+std::string WithForeignAsQuestionMarks(const std::string& text) {
+  std::string bytes;
+  bool lost = false;
+  for (const TextRun& run : TextRuns(text))
+    bytes += run.Foreign ? Narrow(std::wstring(run.Units.begin(), run.Units.end()), kTextCodePage, &lost)
+                         : run.Bytes;
+  return bytes;
+}
 }  // namespace
 
 void StandardStreams::Write(ConsoleStream stream, const std::string& text) {
@@ -41,11 +52,12 @@ void StandardStreams::Write(ConsoleStream stream, const std::string& text) {
   const UINT codePage = consoleCodePage == 0 ? kTextCodePage : consoleCodePage;
   DWORD mode = 0;
   if (GetConsoleMode(handle, &mode)) {
-    const std::wstring wide = Widen(text, kTextCodePage);
+    const std::wstring wide = WidenKeepingForeign(text, kTextCodePage);
     size_t written = 0;
     // What the console would not take goes on as bytes, which a console also shows.
     if (!WriteToConsole(handle, wide, written)) WriteAll(handle, Narrow(wide.substr(written), codePage));
     return;
   }
-  WriteAll(handle, codePage == kTextCodePage ? text : Narrow(Widen(text, kTextCodePage), codePage));
+  WriteAll(handle, codePage == kTextCodePage ? WithForeignAsQuestionMarks(text)
+                                             : Narrow(WidenKeepingForeign(text, kTextCodePage), codePage));
 }

@@ -25,11 +25,9 @@ class ConsoleProgram : public ConversionScratch {
     WriteSettings(kSettingsPath);
     InstallRuntime();
   }
-  int Run(std::vector<std::string> arguments, std::function<bool()> interrupted = {},
-          std::vector<std::string> foreign = {}) {
+  int Run(std::vector<std::string> arguments, std::function<bool()> interrupted = {}) {
     Streams = RecordedStreams();
-    const ConsoleRunFacts facts{"prog\\zepplayc.exe", std::move(arguments), std::move(interrupted),
-                                std::move(foreign)};
+    const ConsoleRunFacts facts{"prog\\zepplayc.exe", std::move(arguments), std::move(interrupted)};
     return RunConsoleProgram(facts, Store, Streams);
   }
   static std::string ErrorLine(const std::string& text) {

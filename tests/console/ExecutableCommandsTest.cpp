@@ -16,6 +16,11 @@
 #endif
 
 namespace {
+// The properties of an executable made from a runtime without version information.
+const std::string kRuntimeProperties =
+    "icon: runtime\r\nicon-sha256: none\r\nfile-version: 0.0.0.0\r\nproduct-version: \r\ndescription: \r\n"
+    "product: \r\ncompany: \r\ncopyright: \r\n";
+
 class ExecutableCommands : public ConsoleProgram {
  protected:
   void SetUp() override {
@@ -34,7 +39,8 @@ class ExecutableCommands : public ConsoleProgram {
     return FormatText("settings-bytes: %d\r\nsettings-lines: 6\r\nruntime-bytes: %d\r\n",
                       static_cast<int>(Settings().size()), static_cast<int>(RuntimeImage().size())) +
            "runtime-sha256: " + DigestOf(RuntimeImage()) + "\r\nruntime-current: " + current +
-           "\r\nsigned: no\r\ntray: on\r\nautoplay: off\r\nexit-at-end: on\r\nexit-on-key: on\r\n";
+           "\r\nsigned: no\r\ntray: on\r\nautoplay: off\r\nexit-at-end: on\r\nexit-on-key: on\r\n" +
+           kRuntimeProperties;
   }
 
   std::string Made;
@@ -50,7 +56,9 @@ TEST_F(ExecutableCommands, InspectTellsThePartsAndTheOptions) {
                  static_cast<int>(Settings().size()), static_cast<int>(RuntimeImage().size())) +
       "\"runtime-sha256\":\"" + DigestOf(RuntimeImage()) +
       "\",\"runtime-current\":\"yes\",\"signed\":false,\"tray\":\"on\",\"autoplay\":\"off\","
-      "\"exit-at-end\":\"on\",\"exit-on-key\":\"on\"}\r\n";
+      "\"exit-at-end\":\"on\",\"exit-on-key\":\"on\",\"icon\":\"runtime\",\"icon-sha256\":\"none\","
+      "\"file-version\":\"0.0.0.0\",\"product-version\":\"\",\"description\":\"\",\"product\":\"\","
+      "\"company\":\"\",\"copyright\":\"\"}\r\n";
   EXPECT_EQ(Hex(json), Hex(Streams.Output));
 }
 
@@ -88,7 +96,7 @@ TEST_F(ExecutableCommands, ExtractReplacesOtherBytesOnlyWhenForced) {
   EXPECT_EQ(0, Run({"--extract", "--force", kExecutablePath}));
   EXPECT_EQ(Hex(Settings()), Hex(ReadBytes(kSettingsPath)));
   EXPECT_EQ(0, Run({"--extract", kExecutablePath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kSameSettingsThere, kSettingsPath) + "。")),
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kSameFileThere, kSettingsPath) + "。")),
             Hex(Streams.Error));
   EXPECT_EQ(std::string(kSettingsPath) + "\r\n", Streams.Output);
 }
@@ -156,10 +164,11 @@ TEST_F(ExecutableCommands, ManyExecutablesAreNamedBlockByBlock) {
             Streams.Output.find("\r\n{\"file\":\"data\\\\\x95\\.exe\",\"settings-bytes\":"))
       << Streams.Output;
 }
+
 // Settings that a NUL byte would cut short are not made again: nothing may be lost.
 TEST_F(ExecutableCommands, UpdateLosesNoByteOfTheSettings) {
   const std::string executable = RuntimeImage() + SettingsFileBytes({"1", "2", "3", "4", "5"}) +
-                                 std::string("7,\0HIDDEN-TAIL\r\n8,more", 24);
+                                 std::string("7,\0HIDDEN-TAIL\r\n8,more", 22);
   WriteBytes(kExecutablePath, executable);
   EXPECT_EQ(1, Run({"--update", "--tray", kExecutablePath}));
   EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kUpdateWouldCut, kExecutablePath, 7) + "。")),

@@ -56,6 +56,15 @@ TEST_F(Outputs, EveryCommandRefusesEveryKeptFile) {
   EXPECT_EQ(Hex(ReadBytes(kExecutablePath)), Hex(ReadBytes("prog\\zepplay.exe")));
 }
 
+// A name that Windows would make into another file is refused as one that cannot be
+// created, and nothing is written.
+TEST_F(Outputs, ANameWindowsWouldChangeIsRefused) {
+  const std::vector<std::string> before = EntriesOf("data\\");
+  EXPECT_EQ(2, Run({"-o", "data\\a:b.exe", kSettingsPath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::kFileCreateError, "data\\a:b.exe") + "。")), Hex(Streams.Error));
+  EXPECT_EQ(before, EntriesOf("data\\"));
+}
+
 // Scripts pass "/": the executable goes into the folder it names, under the name after
 // it, and so does an extracted settings file.
 TEST_F(Outputs, ASlashSeparatesFolders) {
@@ -79,7 +88,7 @@ TEST_F(Outputs, AnIdenticalReadOnlyTargetIsMadeAlready) {
       {{"--tray", kSettingsPath}, FormatText(Texts::Console::kSameExecutableThere, kExecutablePath)},
       {{"--update", kExecutablePath}, FormatText(Texts::Console::kAlreadyUpToDate, kExecutablePath)},
       {{"--extract", "-o", "data\\back.zep", kExecutablePath},
-       FormatText(Texts::Console::kSameSettingsThere, "data\\back.zep")}};
+       FormatText(Texts::Console::kSameFileThere, "data\\back.zep")}};
   SetReadOnly(kExecutablePath, true);
   SetReadOnly("data\\back.zep", true);
   for (const auto& [arguments, notice] : commands) {

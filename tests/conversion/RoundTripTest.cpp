@@ -47,7 +47,7 @@ TEST_F(RoundTrip, ExtractConvertAndUpdateGiveTheExecutableBack) {
     const std::string made = ReadBytes(OutputPath);
 
     ASSERT_EQ(ExtractOutcome::Written,
-              ExtractSettings(Programs, OutputPath, Source / "back.zep", ExistingTarget::Replace));
+              ExtractSettings(Programs, OutputPath, Source / "back.zep", ExistingTarget::Replace).Settings);
     ExecutableContents contents;
     ASSERT_TRUE(InspectExecutable(Programs, OutputPath, contents));
     ASSERT_EQ(SettingsCheck::Accepted, LoadSettings(Settings, Warnings, Source / "back.zep"));
@@ -56,7 +56,8 @@ TEST_F(RoundTrip, ExtractConvertAndUpdateGiveTheExecutableBack) {
               MakeExecutable(Programs, Settings, contents.Options, Source / "again.exe", nullptr));
     EXPECT_EQ(Hex(made), Hex(ReadBytes(Source / "again.exe")));
 
-    EXPECT_EQ(UpdateOutcome::UpToDate, UpdateExecutable(Programs, OutputPath, unchanged, nullptr).Outcome);
+    EXPECT_EQ(UpdateOutcome::UpToDate,
+              UpdateExecutable(Programs, OutputPath, unchanged, {}, nullptr).Outcome);
     EXPECT_EQ(Hex(made), Hex(ReadBytes(OutputPath)));
   }
 }

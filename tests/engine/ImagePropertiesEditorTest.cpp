@@ -79,7 +79,7 @@ std::string ExpectEditedImage(const std::string& runtime, const std::string& edi
   const uint32_t raw = static_cast<uint32_t>(AlignUp(size, 0x200)), header = kSectionTable + 40 * sections;
   EXPECT_EQ(edited.size(), rawPointer + raw);
   std::string expected = (runtime + std::string(rawPointer, '\0')).substr(0, rawPointer);
-  expected.replace(header, 5, ".rsrc");
+  expected.replace(header, 8, kPropertiesSectionName, 8);
   // clang-format off
   const uint32_t fields[][3] = {
       {0x46, sections + 1, 2}, {kOptional + 8, ReadLe(runtime, kOptional + 8, 4) + raw, 4},

@@ -24,10 +24,20 @@ std::string ProgramHeaders(size_t size) {
   Put(headers, kPeHeader + 20, kOptionalHeaderSize, 2);
   Put(headers, kPeHeader + 22, 0x22, 2);    // an executable for large addresses
   Put(headers, kOptionalHeader, 0x20B, 2);  // PE32+
+  // Sections aligned as linkers align them, the one section at the first page.
+  constexpr uint32_t kSectionAlignment = 0x1000, kFileAlignment = 0x200;
+  const uint32_t sectionSize = static_cast<uint32_t>(size - kProgramHeadersSize);
+  Put(headers, kOptionalHeader + 32, kSectionAlignment, 4);
+  Put(headers, kOptionalHeader + 36, kFileAlignment, 4);
+  Put(headers, kOptionalHeader + 56,
+      kSectionAlignment + (hasSection ? (sectionSize + kSectionAlignment - 1) & ~(kSectionAlignment - 1) : 0),
+      4);
   Put(headers, kOptionalHeader + 60, kProgramHeadersSize, 4);
   Put(headers, kOptionalHeader + 108, 16, 4);
   if (hasSection) {
     headers.replace(kSectionTable, 5, ".text");
+    Put(headers, kSectionTable + 8, sectionSize, 4);
+    Put(headers, kSectionTable + 12, kSectionAlignment, 4);
     Put(headers, kSectionTable + 16, static_cast<uint32_t>(size - kProgramHeadersSize), 4);
     Put(headers, kSectionTable + 20, kProgramHeadersSize, 4);
   }

@@ -179,13 +179,21 @@ TEST_F(WizardNavigation, AFailedAssemblyStaysOnPageTwoAndNextRepeatsIt) {
   EXPECT_EQ(RuntimeImage(), ReadBytes(kExecutablePath).substr(0, RuntimeImage().size()));
 }
 
+// A folder that does not exist, and a name that Windows would make into another file
+// (a stream of "a"), are both refused as the output that cannot be created.
 TEST_F(WizardNavigation, AnErrorInAStepKeepsThePageAndIsReported) {
   GoTo(WizardPage::Name);
-  View.Exe = "missing/x.exe";  // in a folder that does not exist: cannot be created
-  Next();
-  EXPECT_EQ(1u, Platform.ErrorReports.size());
-  ExpectPage(WizardPage::Name, true, true);
-  EXPECT_EQ(kNameTitle, View.Title);
+  for (const char* name : {"missing/x.exe", "a:b.exe"}) {
+    Platform.ErrorReports.clear();
+    View.Exe = name;
+    Next();
+    EXPECT_EQ(std::vector<std::string>{FormatText(Texts::kFileCreateError, std::string("data\\") + name)},
+              Platform.ErrorReports);
+    ExpectPage(WizardPage::Name, true, true);
+    EXPECT_EQ(kNameTitle, View.Title);
+  }
+  EXPECT_FALSE(PathExists("data\\a"));
+  EXPECT_FALSE(PathExists("data\\a:b.exe"));
 }
 
 TEST_F(WizardNavigation, TheOptionsAsTheyStandGoIntoTheHeader) {

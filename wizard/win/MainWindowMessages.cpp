@@ -4,6 +4,7 @@
 #include "wizard/win/DialogKeys.h"
 #include "wizard/win/DroppedFiles.h"
 #include "wizard/win/MainWindow.h"
+#include "wizard/win/StartPathMessage.h"
 #include "wizard/win/SystemCommands.h"
 #include "wizard/win/WindowText.h"
 
@@ -63,6 +64,16 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DROPFILES:
       Fire(&IWizardEvents::OnFileDropped, TakeFirstDroppedFile(reinterpret_cast<HDROP>(wParam)));
       return 0;
+    case WM_COPYDATA: {
+      // The path of a second start, taken as a drop is: not while a box makes the window
+      // disabled.
+      std::string path;
+      if (!IsWindowEnabled(window) ||
+          !ReceivedStartPath(*reinterpret_cast<const COPYDATASTRUCT*>(lParam), path))
+        return FALSE;
+      Fire(&IWizardEvents::OnFileDropped, path);
+      return TRUE;
+    }
     case WM_CLOSE:
       Fire(&IWizardEvents::OnCloseRequest);
       window_.Reset();

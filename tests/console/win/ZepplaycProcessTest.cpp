@@ -164,11 +164,9 @@ TEST_F(ZepplaycProcess, BothProgramsRunFromAFolderWhoseNameEndsInA5CByte) {
 TEST_F(ZepplaycProcess, TheConsoleShowsTheCharactersWhateverItsCodePage) {
   const TestConsole console(1252);
   ASSERT_TRUE(console.IsReady());
-  ZepplayRun run(Quoted(folder_ / "none.zep"), ProgramFolder() + "zepplayc.exe", console.Screen(),
-                 console.Screen());
+  ZepplayRun run("無い.zep", ProgramFolder() + "zepplayc.exe", console.Screen(), console.Screen());
   EXPECT_EQ(1, run.WaitForExit());
-  EXPECT_EQ(L"zepplayc: 指定されたファイルが存在しません。もう一度ファイルの指定をやり直して下さい。",
-            console.Line(0));
+  EXPECT_EQ(L"zepplayc: ファイル 無い.zep が見つかりません。", console.Line(0));
 }
 
 // A console set to UTF-8 (as PowerShell sets it for its own reading) receives the line
@@ -179,12 +177,10 @@ TEST_F(ZepplaycProcess, ARedirectedLineFollowsTheConsolesCodePage) {
   {
     const TestConsole console(65001);
     ASSERT_TRUE(console.IsReady());
-    run = ConsoleRun(Quoted(folder_ / "none.zep")).Finish();
+    run = ConsoleRun("無い.zep").Finish();
   }
   EXPECT_EQ(1, run.ExitCode);
-  EXPECT_EQ(Hex(u8"zepplayc: 指定されたファイルが存在しません。"
-                u8"もう一度ファイルの指定をやり直して下さい。\r\n"),
-            Hex(run.Error));
+  EXPECT_EQ(Hex(u8"zepplayc: ファイル 無い.zep が見つかりません。\r\n"), Hex(run.Error));
 }
 
 // A Zepcom.dat that is cut short (a multiple of 8 still), that holds random bytes, or
@@ -267,6 +263,33 @@ TEST_F(ZepplaycProcess, ANameWithCharactersOutsideTheCodePageIsNamedAsSuch) {
     EXPECT_EQ("", run.Output);
     DeleteFileW(path.c_str());
   }
+}
+
+// A pattern matches names by what they are, not as the code page's look-alikes (ä.zep as
+// a.zep); one it cannot spell is refused naming it: whole on a console, "?" in a pipe.
+TEST_F(ZepplaycProcess, APatternMatchesNamesOutsideTheCodePageByTheirRealNames) {
+  const std::wstring foreign = Widen(folder_.Path()) + L"\u00E4.zep";
+  WriteBytes(folder_ / "a.zep", ReadBytes(SettingsPath()));
+  HANDLE file = CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  CloseHandle(file);
+  const CurrentFolder inFolder(folder_.Path());
+  const ConsoleOutcome run = ConsoleRun("?.zep").Finish();
+  EXPECT_EQ(2, run.ExitCode);
+  EXPECT_EQ("a.exe\r\n", run.Output);
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kForeignCharacters, "?.zep") + "。")), Hex(run.Error));
+  {
+    const TestConsole console(932);
+    ASSERT_TRUE(console.IsReady());
+    ZepplayRun shown(L"?.zep \u20AC.zep", ProgramFolder() + "zepplayc.exe", console.Screen(),
+                     console.Screen());
+    EXPECT_EQ(2, shown.WaitForExit());
+    std::wstring lines;
+    for (int row = 0; row < 8; ++row) lines += L"\n" + console.Line(row);
+    EXPECT_NE(std::wstring::npos, lines.find(L"\nzepplayc: \u00E4.zep には")) << Narrow(lines, CP_ACP);
+    EXPECT_NE(std::wstring::npos, lines.find(L"\nzepplayc: \u20AC.zep には")) << Narrow(lines, CP_ACP);
+  }
+  DeleteFileW(foreign.c_str());
 }
 
 // A kill at any moment of an update, from the start of the process to its end: the

@@ -11,6 +11,7 @@
 #include "common/Exception.h"
 #include "tests/wizard/win/WindowTestSupport.h"
 #include "wizard/win/ControlIds.h"
+#include "wizard/win/StartPathMessage.h"
 
 namespace {
 namespace C = ControlId;
@@ -87,6 +88,20 @@ TEST_F(MainWindowTest, ADropOfFilesPassesOnTheFirst) {
   const std::string first = "C:\\\x8D\xEC\x8B\xC6\\\x95\x5C.zep";  // C:\作業\表.zep
   SendMessageA(Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({first, "D:\\b.zep"})), 0);
   EXPECT_EQ(Events.DroppedPaths, Calls{first});
+}
+
+// A second start's path arrives as a drop; no other data does, nor one while disabled.
+TEST_F(MainWindowTest, AStartPathArrivesAsADropAndNothingElseDoes) {
+  const std::string path = "C:\\\x8D\xEC\x8B\xC6\\\x95\x5C.zep";  // C:\作業\表.zep
+  for (const std::string& noPath : {std::string(), std::string(519, 'a'), std::string("a\0b", 3)})
+    SendStartPath(Window(), noPath);
+  COPYDATASTRUCT otherData = {0, static_cast<DWORD>(path.size()), const_cast<char*>(path.data())};
+  SendMessageA(Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&otherData));
+  EnableWindow(Window(), FALSE);
+  SendStartPath(Window(), path);
+  EnableWindow(Window(), TRUE);
+  SendStartPath(Window(), path);
+  EXPECT_EQ(Events.DroppedPaths, Calls{path});
 }
 
 // The options go onto the controls and come back as the same value, the flags locked
