@@ -1,7 +1,5 @@
 // The properties dialog of page 2 over the fakes: what it starts with, what OK takes and
 // Cancel keeps, what it tells of a wrong icon or version, and how long what it took lasts.
-#include "engine/LittleEndian.h"
-#include "tests/support/ProgramImage.h"
 #include "tests/support/PropertySamples.h"
 #include "tests/wizard/WizardFixture.h"
 
@@ -11,16 +9,13 @@ const PropertiesForm kRuntimeForm = {"", "6.10.0.0", "6.10", "Player", "Zephyr",
 
 class PropertiesDialog : public WizardTest {
  protected:
-  // A runtime with the alignments a new section is placed by, the icon and kRuntimeForm.
+  // The runtime has an icon and the texts of kRuntimeForm.
   void SetUp() override {
-    std::string image = ProgramImage(0x1000, 5);
-    WriteLe(image, 0x58 + 32, 0x1000, 4);
-    WriteLe(image, 0x58 + 36, 0x200, 4);
     ImageProperties own;
     ReadIconFile(kRuntimeIcon, own.Icon.emplace());
     own.Version = {{6, 10, 0, 0}, "6.10", "Player", "Zephyr", "Fernwick", "(C)"};
     ImageEditResult edit;
-    InstallRuntime(EditInMemory(image, own, edit));
+    InstallRuntime(EditInMemory(RuntimeImage(), own, edit));
     WriteSettings(kSettingsPath);
     WriteBytes("data\\six.ico", SixImageIconFile());
     Create();
