@@ -65,6 +65,17 @@ class ZepplayProcess : public ::testing::Test {
     EXPECT_FALSE(shown);
     return process.WaitForExit();
   }
+  // Puts another window in front, then starts the wizard a second time: it must end
+  // without a window of its own and bring the box forward instead.
+  static void ExpectAWizardStartBringsForward(HWND box) {
+    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                             200, 100, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.Get());
+    ASSERT_EQ(other.Get(), GetForegroundWindow());
+    ZepplayRun wizard;
+    EXPECT_EQ(0, ExitWithoutWindows(wizard));
+    EXPECT_EQ(box, GetForegroundWindow());
+  }
   static std::string ValueText(const std::string& name) {
     for (const RegistryValue& value : FormValues())
       if (value.Name == name) return value.Bytes.substr(0, value.Bytes.find('\0'));
@@ -491,16 +502,7 @@ TEST_F(ZepplayProcess, ASecondStartBringsABoxOfTheFirstForward) {
   Click(ControlOf(window, ControlId::kNextButton));
   HWND box = WaitForBox(first.Id(), Texts::kWarningCaption);
   ASSERT_TRUE(box);
-
-  {
-    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                             200, 100, nullptr, nullptr, nullptr, nullptr));
-    SetForegroundWindow(other.Get());
-    ASSERT_EQ(other.Get(), GetForegroundWindow());
-    ZepplayRun second;
-    EXPECT_EQ(0, ExitWithoutWindows(second));
-    EXPECT_EQ(box, GetForegroundWindow());
-  }
+  ExpectAWizardStartBringsForward(box);
   ClickOk(box);
   CloseMainWindow(first, window);
 }
@@ -513,13 +515,7 @@ TEST_F(ZepplayProcess, AWizardStartWhileSilentRunsLastShowsTheirBoxOrOpensAfterT
     ZepplayRun silent("-s \"" + (folder_ / "none.zep") + "\"");
     HWND box = WaitForBox(silent.Id(), Texts::kWarningCaption);
     ASSERT_TRUE(box);
-    const WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                             200, 100, nullptr, nullptr, nullptr, nullptr));
-    SetForegroundWindow(other.Get());
-    ASSERT_EQ(other.Get(), GetForegroundWindow());
-    ZepplayRun wizard;
-    EXPECT_EQ(0, ExitWithoutWindows(wizard));
-    EXPECT_EQ(box, GetForegroundWindow());
+    ExpectAWizardStartBringsForward(box);
     ClickOk(box);
     EXPECT_EQ(1, silent.WaitForExit());
   }

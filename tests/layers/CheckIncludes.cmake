@@ -4,27 +4,26 @@
 # apart; or when a front end (app, console, wizard) includes a header of the engine or
 # the cipher: front ends reach them only through the shared operations of conversion/.
 include(${CMAKE_CURRENT_LIST_DIR}/FilesIn.cmake)
+
+# Fails with the message when a source of the list has an include line the pattern matches.
+function(refuse_includes message pattern)
+  set(found "")
+  foreach(source ${ARGN})
+    file(STRINGS ${SOURCE_DIR}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*${pattern}")
+    foreach(line ${lines})
+      string(APPEND found "\n  ${source}: ${line}")
+    endforeach()
+  endforeach()
+  if(found)
+    message(FATAL_ERROR "${message}:${found}")
+  endif()
+endfunction()
+
 files_in(sources FOLDERS app bench cipher common console conversion engine fuzz package platform resources tests
                          tools wizard
          NAMES *.h *.cpp *.rc)
-set(found "")
-foreach(source ${sources})
-  file(STRINGS ${SOURCE_DIR}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"][^>\"]*\\.\\.")
-  foreach(line ${lines})
-    string(APPEND found "\n  ${source}: ${line}")
-  endforeach()
-endforeach()
-if(found)
-  message(FATAL_ERROR "includes with \"..\":${found}")
-endif()
+refuse_includes("includes with \"..\"" "[<\"][^>\"]*\\.\\." ${sources})
 
 files_in(front_ends FOLDERS app console wizard NAMES *.h *.cpp)
-foreach(source ${front_ends})
-  file(STRINGS ${SOURCE_DIR}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"(engine|cipher)/")
-  foreach(line ${lines})
-    string(APPEND found "\n  ${source}: ${line}")
-  endforeach()
-endforeach()
-if(found)
-  message(FATAL_ERROR "front ends that include the engine or the cipher past conversion/:${found}")
-endif()
+refuse_includes("front ends that include the engine or the cipher past conversion/" "\"(engine|cipher)/"
+                ${front_ends})
