@@ -195,9 +195,10 @@ void WizardController::EnterNamePage() {
 
 bool WizardController::ConvertAndShowResult() {
   const std::string outputPath = ExecutablePath();
+  bool runtimeSignatureDropped = false;
   switch (MakeExecutable(
       program_, settings_, view_.Options(), outputPath, [this](int percent) { view_.SetProgress(percent); },
-      properties_.Request)) {
+      properties_.Request, &runtimeSignatureDropped)) {
     case MakeOutcome::SettingsRejected:
       platform_.ShowWarning(Texts::kSettingsFileWrongFormat);
       return false;
@@ -208,6 +209,10 @@ bool WizardController::ConvertAndShowResult() {
     case MakeOutcome::Unchanged:
       break;
   }
+  // Told when properties from the dialog cost the signature; properties kept from an older
+  // executable had cost it then already, and a silent run (which has no dialog) never stops.
+  if (runtimeSignatureDropped && properties_.Request.Any())
+    platform_.ShowWarning(FormatText(Texts::kRuntimeSignatureDropped, program_.RuntimeFile()));
   platform_.Pause(kPauseAfterConversion);
   view_.SetResult(outputPath);
   ShowOnly(WizardPage::Done);

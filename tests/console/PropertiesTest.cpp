@@ -7,6 +7,7 @@
 #include "common/Texts.h"
 #include "tests/console/ConsoleProgramFixture.h"
 #include "tests/support/PropertySamples.h"
+#include "tests/support/TestSigner.h"
 
 namespace {
 // What --inspect tells of the properties, the lines from "icon" on.
@@ -82,6 +83,17 @@ TEST_F(Properties, WhatIsNotGivenIsKept) {
   EXPECT_EQ(0u, Inspected().find("icon: runtime\r\nicon-sha256: none\r\nfile-version: 0.0.0.0\r\n"));
   EXPECT_EQ(4, Run({"--no-properties", "--company", "x", kSettingsPath}));
 }
+
+#ifndef _WIN32
+TEST_F(Properties, ASignedRuntimeLosingItsSignatureIsTold) {
+  const TestSigner signer;
+  if (!signer.Available()) GTEST_SKIP() << "osslsigncode or openssl is missing";
+  InstallRuntime(signer.Signed(RuntimeImage()));
+  EXPECT_EQ(0, Run({"--company", "Fernwick", kSettingsPath}));
+  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::kRuntimeSignatureDropped, "prog\\Zepcom.dat") + "。")),
+            Hex(Streams.Error));
+}
+#endif
 
 TEST_F(Properties, IconsAndVersionsThatCannotBeUsedAreRefusedWithNothingWritten) {
   const std::string png = PngIconImage(16);

@@ -1,6 +1,9 @@
 // The properties dialog of page 2 over the fakes: what it starts with, what OK takes and
 // Cancel keeps, what it tells of a wrong icon or version, and how long what it took lasts.
+#include "common/Format.h"
+#include "common/Texts.h"
 #include "tests/support/PropertySamples.h"
+#include "tests/support/TestSigner.h"
 #include "tests/wizard/WizardFixture.h"
 
 namespace {
@@ -78,4 +81,24 @@ TEST_F(PropertiesDialog, OkTakesRightTextsOnlyCancelKeepsThemAndAnotherSettingsF
   OpenDialog();
   EXPECT_EQ(kRuntimeForm, Platform.PropertiesShown.back());
 }
+
+#ifndef _WIN32
+// Properties from the dialog cost a signed runtime its signature, which is told; a later
+// conversion that keeps the executable's properties tells nothing again.
+TEST_F(PropertiesDialog, ASignedRuntimeLosingItsSignatureIsToldOnce) {
+  const TestSigner signer;
+  if (!signer.Available()) GTEST_SKIP() << "osslsigncode or openssl is missing";
+  InstallRuntime(signer.Signed(RuntimeImage()));
+  PropertiesForm typed;
+  typed.FileVersion = "1.0";
+  OpenDialog({typed});
+  Next();
+  const std::vector<std::string> told{FormatText(Texts::kRuntimeSignatureDropped, "prog\\Zepcom.dat")};
+  EXPECT_EQ(told, Platform.Warnings);
+  Create();
+  GoTo(WizardPage::Name);
+  Next();
+  EXPECT_EQ(told, Platform.Warnings);
+}
+#endif
 }  // namespace
