@@ -176,18 +176,6 @@ TEST_F(ExecutableCommands, UpdateLosesNoByteOfTheSettings) {
   EXPECT_EQ(Hex(executable), Hex(ReadBytes(kExecutablePath)));
 }
 
-// A header line too short for the option columns is completed once; made again, the
-// executable is up to date.
-TEST_F(ExecutableCommands, UpdateOfAShortHeaderIsUpToDate) {
-  WriteBytes(kSettingsPath, FreshHeader().substr(0, 40) + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
-  ASSERT_EQ(0, Run({"--tray", kSettingsPath}));
-  const std::string made = ReadBytes(kExecutablePath);
-  EXPECT_EQ(0, Run({"--update", "--tray", kExecutablePath}));
-  EXPECT_EQ(Hex(ErrorLine(FormatText(Texts::Console::kAlreadyUpToDate, kExecutablePath) + "。")),
-            Hex(Streams.Error));
-  EXPECT_EQ(Hex(made), Hex(ReadBytes(kExecutablePath)));
-}
-
 #ifndef _WIN32
 // Signed after Zepplay made it: the signature is no part of the settings; an update keeps
 // an executable that is up to date, signature and all, and one it changes loses the

@@ -21,14 +21,16 @@ class Properties : public ConsoleProgram {
     ConsoleProgram::SetUp();
     WriteBytes("data\\macro.ico", SixImageIconFile());
   }
-  // Converts with every property given.
-  int ConvertWithAll(std::vector<std::string> more = {}) {
-    std::vector<std::string> arguments = {
-        "--tray",   "--icon",        "data\\macro.ico", "--file-version", "1.2",   "--product-version",
-        "2.0 β",    "--description", "表示するマクロ",  "--product",      "Macro", "--company",
-        "Fernwick", "--copyright",   "(c) 2026"};
+  // Converts settings with every property given, icon and fileVersion as named.
+  int ConvertWithAll(const std::string& icon, const std::string& fileVersion, const std::string& settings,
+                     std::vector<std::string> more = {}) {
+    std::vector<std::string> arguments = {"--tray",         "--icon",        icon,
+                                          "--file-version", fileVersion,     "--product-version",
+                                          "2.0 β",          "--description", "表示するマクロ",
+                                          "--product",      "Macro",         "--company",
+                                          "Fernwick",       "--copyright",   "(c) 2026"};
     arguments.insert(arguments.end(), more.begin(), more.end());
-    arguments.push_back(kSettingsPath);
+    arguments.push_back(settings);
     return Run(arguments);
   }
   std::string Inspected(const std::string& path = kExecutablePath) {
@@ -37,30 +39,26 @@ class Properties : public ConsoleProgram {
   }
 };
 
-TEST_F(Properties, EverySwitchIsCarriedAndReadBack) {
-  ASSERT_EQ(0, ConvertWithAll()) << Streams.Error;
-  EXPECT_EQ(Hex("icon: 16x16x1, 16x16x4, 32x32x8, 48x48x24, 32x32x32, 256x256x32 png\r\n"),
-            Hex(Inspected().substr(0, Inspected().find("\r\n") + 2)));
+// Every switch is carried, --inspect tells it, and what --extract gives back, converted
+// with what --inspect tells, is the executable's exact bytes; --update without switches
+// leaves it alone.
+TEST_F(Properties, EverySwitchIsCarriedAndComesBackThroughExtract) {
+  ASSERT_EQ(0, ConvertWithAll("data\\macro.ico", "1.2", kSettingsPath)) << Streams.Error;
+  const std::string made = ReadBytes(kExecutablePath);
   const std::string lines = Inspected();
+  EXPECT_EQ(Hex("icon: 16x16x1, 16x16x4, 32x32x8, 48x48x24, 32x32x32, 256x256x32 png\r\n"),
+            Hex(lines.substr(0, lines.find("\r\n") + 2)));
   EXPECT_NE(std::string::npos,
             lines.find("file-version: 1.2.0.0\r\nproduct-version: 2.0 β\r\ndescription: 表示するマクロ\r\n"
                        "product: Macro\r\ncompany: Fernwick\r\ncopyright: (c) 2026\r\n"))
       << lines;
   EXPECT_NE(std::string::npos, Streams.Output.find("runtime-current: yes\r\n"));
-}
 
-// What --extract gives back, converted with what --inspect tells, is the executable's
-// exact bytes; --update without switches leaves it alone.
-TEST_F(Properties, ExtractedSettingsAndIconConvertBackIntoTheSameExecutable) {
-  ASSERT_EQ(0, ConvertWithAll()) << Streams.Error;
-  const std::string made = ReadBytes(kExecutablePath);
   ASSERT_EQ(0, Run({"--extract", "-o", "data\\back.zep", kExecutablePath}));
   EXPECT_EQ("data\\back.zep\r\ndata\\back.ico\r\n", Streams.Output);
   EXPECT_EQ(Hex(SixImageIconFile()), Hex(ReadBytes("data\\back.ico")));
   std::remove(kExecutablePath);
-  ASSERT_EQ(0, Run({"--tray", "--icon", "data\\back.ico", "--file-version", "1.2.0.0", "--product-version",
-                    "2.0 β", "--description", "表示するマクロ", "--product", "Macro", "--company", "Fernwick",
-                    "--copyright", "(c) 2026", "-o", kExecutablePath, "data\\back.zep"}));
+  ASSERT_EQ(0, ConvertWithAll("data\\back.ico", "1.2.0.0", "data\\back.zep", {"-o", kExecutablePath}));
   EXPECT_EQ(Hex(made), Hex(ReadBytes(kExecutablePath)));
   EXPECT_EQ(0, Run({"--update", kExecutablePath}));
   EXPECT_EQ(Hex(made), Hex(ReadBytes(kExecutablePath)));
@@ -71,7 +69,7 @@ TEST_F(Properties, ExtractedSettingsAndIconConvertBackIntoTheSameExecutable) {
 // A property not given keeps what the executable being replaced or updated has;
 // --no-properties gives the runtime's back.
 TEST_F(Properties, WhatIsNotGivenIsKept) {
-  ASSERT_EQ(0, ConvertWithAll()) << Streams.Error;
+  ASSERT_EQ(0, ConvertWithAll("data\\macro.ico", "1.2", kSettingsPath)) << Streams.Error;
   const std::string given = Inspected();
   ASSERT_EQ(0, Run({"--tray", kSettingsPath}));
   EXPECT_EQ(Hex(given), Hex(Inspected()));

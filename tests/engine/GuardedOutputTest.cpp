@@ -9,6 +9,7 @@
 #include "common/Format.h"
 #include "common/Texts.h"
 #include "engine/GuardedOutput.h"
+#include "tests/support/ExpectError.h"
 #include "tests/support/TestFiles.h"
 
 #ifdef _WIN32
@@ -90,12 +91,15 @@ TEST_F(Output, KeptFilesAreRefusedHoweverThePathSpellsThem) {
 }
 
 // The same bytes leave the target untouched, read-only or not; other bytes replace it
-// or, when asked, leave it as it is.
+// unless it is read-only, or, when asked, leave it as it is.
 TEST_F(Output, ATargetWithTheSameBytesIsLeftAlone) {
   WriteBytes("target.zep", "same");
   const auto time = std::filesystem::last_write_time("target.zep");
   SetReadOnly("target.zep", true);
   EXPECT_EQ(OutputOutcome::Unchanged, Write("target.zep", "same"));
+  // The user protected it: other bytes do not replace it.
+  ExpectError<EFCreateError>([&] { Write("target.zep", "other"); },
+                             FormatText(Texts::kOutputReadOnly, "target.zep"));
   SetReadOnly("target.zep", false);
   EXPECT_EQ(time, std::filesystem::last_write_time("target.zep"));
   EXPECT_EQ(OutputOutcome::Kept, Write("target.zep", "other", {}, ExistingTarget::Keep));
