@@ -7,11 +7,12 @@
 // memory, followed by a copy of the settings bytes (the floor that any conversion has to
 // pay), and OpenSSL doing the same deciphering. Then the peak memory of each command
 // (convert, inspect, extract, update) in a fresh process, with an 8 MiB and a 64 MiB
-// runtime. The executable must hold exactly the bytes of the baselines, and the
-// inspection must find its parts and the digest OpenSSL gives; the program exits 1
-// otherwise. Prints `name: value` lines. Scratch files go to $TMPDIR (default /tmp).
-// The executable and the extracted settings go by their bare names into the current
-// folder, which is the scratch folder, as their temporary files do.
+// runtime, and of the commands on executables with 2 GiB ones that are mostly a sparse hole.
+// The executable must hold exactly the bytes of the baselines, and the inspection must
+// find its parts and the digest OpenSSL gives; the program exits 1 otherwise. Prints
+// `name: value` lines. Scratch files go to $TMPDIR (default /tmp). The executable and
+// the extracted settings go by their bare names into the current folder, which is the
+// scratch folder, as their temporary files do.
 #include <openssl/evp.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -248,6 +249,10 @@ int PeakChild(const std::string& command, const std::string& folder) {
     Extract(folder, executablePath);
   } else if (command == "update") {
     if (Update(folder, executablePath) != UpdateOutcome::UpToDate) Fail("the update changed the executable");
+  } else if (command == "update-older") {
+    if (Update(folder, executablePath) != UpdateOutcome::Updated) Fail("the update did not rebuild");
+  } else if (command == "update-refused") {
+    if (Update(folder, executablePath) != UpdateOutcome::SettingsCutAtNul) Fail("the update took NUL bytes");
   } else {
     return 2;
   }
@@ -255,20 +260,15 @@ int PeakChild(const std::string& command, const std::string& folder) {
   return 0;
 }
 
-// Runs this program again with "--peak-child" for each command on a runtime of
-// imageSize bytes and prints the child's peak resident memory after the command and how
-// much the command added to the peak it had before it began.
-void PrintPeaks(size_t imageSize) {
-  TempFolder folder;
-  PrepareFolder(folder, imageSize);
-  {
-    CurrentFolder inFolder(folder.Path());
-    SharedConversion(folder.Path()).Run();
-  }  // the executable that the read-back commands read
+// Runs this program again with "--peak-child" for each of commands on the executable in
+// folder and prints the child's peak resident memory after the command and how much the
+// command added to the peak it had before it began, as figures peak_<label>_<command>_.
+void PrintPeaks(const TempFolder& folder, const std::string& label,
+                const std::vector<const char*>& commands) {
   char self[4096];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
   if (length <= 0) Fail("this program cannot find itself");
-  for (const char* command : {"convert", "convert-properties", "inspect", "extract", "update"}) {
+  for (const char* command : commands) {
     const std::string line = "'" + std::string(self, static_cast<size_t>(length)) + "' --peak-child " +
                              command + " '" + folder.Path() + "'";
     long before = -1, after = -1;
@@ -276,11 +276,49 @@ void PrintPeaks(size_t imageSize) {
     if (!child) Fail("no child process");
     const bool read = std::fscanf(child, "%ld %ld", &before, &after) == 2;
     if (pclose(child) != 0 || !read) Fail("a child process failed");
-    const std::string name = "peak_" + std::to_string(imageSize / kMiB) + "mib_" + command + "_";
+    const std::string name = "peak_" + label + "_" + command + "_";
     PrintFigure((name + "kib").c_str(), static_cast<double>(after));
     PrintFigure((name + "growth_kib").c_str(), static_cast<double>(after - before));
   }
 }
+
+// A folder with a runtime of imageSize bytes and the executable made of it.
+void PrepareExecutable(const TempFolder& folder, size_t imageSize) {
+  PrepareFolder(folder, imageSize);
+  CurrentFolder inFolder(folder.Path());
+  SharedConversion(folder.Path()).Run();
+}
+
+// Every command with a runtime of imageSize bytes.
+void PrintPeaks(size_t imageSize) {
+  TempFolder folder;
+  PrepareExecutable(folder, imageSize);
+  PrintPeaks(folder, std::to_string(imageSize / kMiB) + "mib",
+             {"convert", "convert-properties", "inspect", "extract", "update"});
+}
+
+// The commands on executables with 2 GiB executables that are mostly a sparse hole: one
+// whose older runtime's image ends in it (inspect digests it all, update makes the
+// executable anew with the current runtime), and one whose settings part it ends
+// (extract copies it all, inspect and update stop at its first NUL byte).
+void PrintSparsePeaks() {
+  constexpr size_t kSparseSize = 2048 * kMiB;
+  {
+    TempFolder folder;
+    PrepareFolder(folder, 8 * kMiB);
+    std::ofstream executable(folder / kExecutableName, std::ios::binary);
+    executable << ProgramHeaders(kSparseSize);
+    executable.seekp(static_cast<std::streamoff>(kSparseSize));
+    executable << ReadBytes(folder / kSettingsName);
+    executable.close();
+    PrintPeaks(folder, "2gib_sparse_runtime", {"inspect", "extract", "update-older"});
+  }
+  TempFolder folder;
+  PrepareExecutable(folder, 8 * kMiB);
+  if (truncate((folder / kExecutableName).c_str(), kSparseSize) != 0) Fail("no sparse executable");
+  PrintPeaks(folder, "2gib_sparse_settings", {"inspect", "extract", "update-refused"});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -327,6 +365,7 @@ int main(int argc, char** argv) {
   PrintFigure("goal_convert_vs_openssl", kConvertOpenSslGoal);
   PrintPeaks(8 * kMiB);
   PrintPeaks(64 * kMiB);
+  PrintSparsePeaks();
 
   const ExecutableParts& parts = inspection.Parts;
   const char* fault = executable != floor     ? "the executable differs from the own floor's bytes"

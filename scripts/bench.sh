@@ -59,7 +59,8 @@ section_cipher() {
 # 8 MiB runtime and inspecting the result, against two baselines of the same run (our own
 # Blowfish deciphering the runtime into memory plus a copy of the settings, and OpenSSL
 # doing the same), and the peak memory of convert, inspect, extract and update for 8 and
-# 64 MiB runtimes, each in a fresh process.
+# 64 MiB runtimes and of inspect, extract and update on two 2 GiB sparse executables, each
+# in a fresh process.
 section_conversion() {
   build_native conversion_bench
   TMPDIR=$(scratch_folder) "$NATIVE/bench/conversion_bench" | label conversion
