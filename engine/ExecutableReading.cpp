@@ -26,7 +26,6 @@ constexpr uint64_t kCheckSumSize = 4;
 // A certificate table starts with its length, revision 2.0 and type PKCS#7 signed data.
 constexpr size_t kCertificateHeaderSize = 8;
 constexpr unsigned char kCertificateRevisionAndType[4] = {0x00, 0x02, 0x02, 0x00};
-constexpr uint64_t kDirectoryEntrySize = 8;
 
 // True when a settings file's header starts at offset, before end.
 bool SettingsStartAt(IRandomAccessBytes& executable, uint64_t offset, uint64_t end) {
@@ -97,7 +96,7 @@ bool SameBytes(const char* theirs, const uint8_t* ours, size_t count, uint64_t o
     const uint64_t at = offset + i;
     if (static_cast<uint8_t>(theirs[i]) != ours[i] &&
         !InField(at, signedLayout->CheckSumField, kCheckSumSize) &&
-        !InField(at, signedLayout->CertificateEntryField, kDirectoryEntrySize))
+        !InField(at, signedLayout->CertificateEntryField, kDataDirectorySize))
       return false;
   }
   return true;

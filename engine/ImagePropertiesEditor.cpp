@@ -84,7 +84,7 @@ bool ImagePropertiesEditor::Start() {
 // The new header goes after the last one; it must end within the headers and before any
 // section's raw data, and its place must be empty.
 bool ImagePropertiesEditor::HasRoomForSectionHeader() const {
-  const uint64_t at = headers_.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
+  const uint64_t at = headers_.Layout.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
   const uint64_t end = at + kSectionHeaderSize;
   if (end > headers_.SizeOfHeaders) return false;
   for (const PeSection& section : headers_.Sections)
@@ -153,8 +153,9 @@ bool ImagePropertiesEditor::Complete() {
 }
 
 void ImagePropertiesEditor::WriteHeaders(const PeSection& section, uint64_t imageSize) {
-  const uint64_t optional = headers_.OptionalHeader;
-  WriteLe(headerBytes_, headers_.CoffHeader + kNumberOfSectionsField, headers_.Layout.SectionCount + 1, 2);
+  const uint64_t optional = headers_.Layout.OptionalHeader;
+  WriteLe(headerBytes_, headers_.Layout.CoffHeader + kNumberOfSectionsField, headers_.Layout.SectionCount + 1,
+          2);
   WriteLe(headerBytes_, optional + kSizeOfInitializedDataField,
           headers_.SizeOfInitializedData + section.RawSize, 4);
   WriteLe(
@@ -169,7 +170,7 @@ void ImagePropertiesEditor::WriteHeaders(const PeSection& section, uint64_t imag
     WriteLe(headerBytes_, certificate, 0, 4);
     WriteLe(headerBytes_, certificate + 4, 0, 4);
   }
-  const uint64_t header = headers_.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
+  const uint64_t header = headers_.Layout.SectionTable + headers_.Sections.size() * kSectionHeaderSize;
   headerBytes_.replace(header, sizeof kPropertiesSectionName, kPropertiesSectionName,
                        sizeof kPropertiesSectionName);
   WriteLe(headerBytes_, header + 8, section.VirtualSize, 4);

@@ -5,10 +5,6 @@
 #include "engine/LittleEndian.h"
 
 namespace {
-constexpr uint64_t kPeOffsetField = 0x3C;
-constexpr uint64_t kCoffHeaderSize = 20;
-constexpr uint16_t kPe32PlusMagic = 0x20B;
-
 DataDirectory DirectoryEntry(std::string_view head, const PeHeaders& headers, uint32_t index) {
   if (index >= headers.DirectoryCount) return DataDirectory();
   const uint64_t entry = headers.DataDirectories + index * kDataDirectorySize;
@@ -20,27 +16,23 @@ bool ReadPeHeaders(std::string_view head, uint64_t fileSize, PeHeaders& headers)
   PeHeaders read;
   if (!ReadPeImage(head, fileSize, read.Layout)) return false;
   // ReadPeImage has checked that the headers up to the section table lie in head.
-  read.CoffHeader = ReadLe(head, kPeOffsetField, 4) + 4;
-  read.OptionalHeader = read.CoffHeader + kCoffHeaderSize;
-  const uint64_t optionalSize = ReadLe(head, read.CoffHeader + 16, 2);
-  read.SectionTable = read.OptionalHeader + optionalSize;
-  const bool is64 = ReadLe(head, read.OptionalHeader, 2) == kPe32PlusMagic;
-  const uint64_t countField = read.OptionalHeader + (is64 ? 108 : 92);
-  read.DataDirectories = countField + 4;
-  if (read.DataDirectories <= read.SectionTable) {
-    const uint64_t room = (read.SectionTable - read.DataDirectories) / kDataDirectorySize;
-    read.DirectoryCount = static_cast<uint32_t>(std::min<uint64_t>(ReadLe(head, countField, 4), room));
+  const PeImageLayout& layout = read.Layout;
+  read.DataDirectories = layout.DirectoryCountField + 4;
+  if (read.DataDirectories <= layout.SectionTable) {
+    const uint64_t room = (layout.SectionTable - read.DataDirectories) / kDataDirectorySize;
+    read.DirectoryCount =
+        static_cast<uint32_t>(std::min<uint64_t>(ReadLe(head, layout.DirectoryCountField, 4), room));
   }
-  read.SymbolTable = ReadLe(head, read.CoffHeader + 8, 4);
-  read.SizeOfInitializedData = ReadLe(head, read.OptionalHeader + kSizeOfInitializedDataField, 4);
-  read.SectionAlignment = ReadLe(head, read.OptionalHeader + 32, 4);
-  read.FileAlignment = ReadLe(head, read.OptionalHeader + 36, 4);
-  read.SizeOfImage = ReadLe(head, read.OptionalHeader + kSizeOfImageField, 4);
-  read.SizeOfHeaders = ReadLe(head, read.OptionalHeader + 60, 4);
+  read.SymbolTable = ReadLe(head, layout.CoffHeader + 8, 4);
+  read.SizeOfInitializedData = ReadLe(head, layout.OptionalHeader + kSizeOfInitializedDataField, 4);
+  read.SectionAlignment = ReadLe(head, layout.OptionalHeader + 32, 4);
+  read.FileAlignment = ReadLe(head, layout.OptionalHeader + 36, 4);
+  read.SizeOfImage = ReadLe(head, layout.OptionalHeader + kSizeOfImageField, 4);
+  read.SizeOfHeaders = ReadLe(head, layout.OptionalHeader + 60, 4);
   read.Resources = DirectoryEntry(head, read, kResourceDirectory);
   read.Certificate = DirectoryEntry(head, read, kCertificateDirectory);
   for (uint32_t i = 0; i < read.Layout.SectionCount; ++i) {
-    const uint64_t section = read.SectionTable + i * kSectionHeaderSize;
+    const uint64_t section = layout.SectionTable + i * kSectionHeaderSize;
     read.Sections.push_back({std::string(head.substr(static_cast<size_t>(section), 8)),
                              ReadLe(head, section + 8, 4), ReadLe(head, section + 12, 4),
                              ReadLe(head, section + 16, 4), ReadLe(head, section + 20, 4)});

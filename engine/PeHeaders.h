@@ -26,12 +26,8 @@ struct DataDirectory {
 };
 
 struct PeHeaders {
-  PeImageLayout Layout;
-  // Offsets in the file.
-  uint64_t CoffHeader = 0;
-  uint64_t OptionalHeader = 0;
-  uint64_t DataDirectories = 0;  // the first entry
-  uint64_t SectionTable = 0;
+  PeImageLayout Layout;          // with the offsets of the headers in the file
+  uint64_t DataDirectories = 0;  // the file offset of the first entry
   // Fields.
   uint32_t SymbolTable = 0;  // PointerToSymbolTable, 0 without symbols
   uint32_t SizeOfHeaders = 0;
@@ -45,16 +41,11 @@ struct PeHeaders {
   std::vector<PeSection> Sections;
 };
 
-// Indexes of data directory entries and offsets of fields (those of the optional header
-// are the same in PE32 and PE32+).
-inline constexpr uint32_t kResourceDirectory = 2;
-inline constexpr uint32_t kCertificateDirectory = 4;
-inline constexpr uint64_t kDataDirectorySize = 8;
-inline constexpr uint64_t kSectionHeaderSize = 40;
+// Offsets of fields in the COFF header and in the optional header (the same in PE32 and
+// PE32+).
 inline constexpr uint64_t kNumberOfSectionsField = 2;
 inline constexpr uint64_t kSizeOfInitializedDataField = 8;
 inline constexpr uint64_t kSizeOfImageField = 56;
-inline constexpr uint64_t kCheckSumField = 64;
 
 // Reads the headers from head, the first bytes of a file of fileSize bytes; false when
 // ReadPeImage refuses them.

@@ -14,16 +14,12 @@ constexpr uint64_t kPeOffsetField = 0x3C;
 constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr uint64_t kCoffHeaderSize = 20;
-constexpr uint64_t kSectionHeaderSize = 40;
 constexpr uint64_t kSymbolSize = 18;
 constexpr uint32_t kStringTableSizeField = 4;
-constexpr uint32_t kCertificateDirectory = 4;
-constexpr uint64_t kDirectoryEntrySize = 8;
 // The optional header up to SizeOfHeaders, which both formats have at offset 60, and
 // the checksum after it.
 constexpr uint64_t kOptionalHeaderMinimum = 64;
 constexpr uint64_t kSizeOfHeadersField = 60;
-constexpr uint64_t kCheckSumField = 64;
 
 // Little-endian fields of the bytes at hand, and 4-byte fields further on in the file
 // when it is given; Has says whether a field lies inside the bytes at hand.
@@ -74,12 +70,10 @@ uint64_t SymbolsEnd(const Fields& fields, uint64_t coff) {
 
 // The security directory entry: its file offset into layout, and the certificate table
 // it gives when both its offset and size are set.
-void ReadCertificateEntry(const Fields& fields, uint64_t optional, uint64_t optionalSize,
-                          PeImageLayout& layout) {
-  const uint64_t countField = optional + (layout.Is64Bit ? 108 : 92);
-  const uint64_t entry = countField + 4 + kCertificateDirectory * kDirectoryEntrySize;
-  if (entry + kDirectoryEntrySize > optional + optionalSize) return;
-  if (fields.Get(countField, 4) <= kCertificateDirectory) return;
+void ReadCertificateEntry(const Fields& fields, PeImageLayout& layout) {
+  const uint64_t entry = layout.DirectoryCountField + 4 + kCertificateDirectory * kDataDirectorySize;
+  if (entry + kDataDirectorySize > layout.SectionTable) return;
+  if (fields.Get(layout.DirectoryCountField, 4) <= kCertificateDirectory) return;
   layout.CertificateEntryField = entry;
   const uint32_t offset = fields.Get(entry, 4), size = fields.Get(entry + 4, 4);
   if (offset == 0 || size == 0) return;
@@ -113,10 +107,14 @@ bool ReadLayout(const Fields& fields, uint64_t fileSize, PeImageLayout& layout) 
   layout = PeImageLayout{};
   layout.Is64Bit = magic == kPe32PlusMagic;
   layout.SectionCount = sectionCount;
+  layout.CoffHeader = coff;
+  layout.OptionalHeader = optional;
+  layout.DirectoryCountField = optional + (layout.Is64Bit ? 108 : 92);
+  layout.SectionTable = sections;
   layout.SectionsEnd = sectionsEnd;
   layout.SymbolsEnd = SymbolsEnd(fields, coff);
   if (optionalSize >= kCheckSumField + 4) layout.CheckSumField = optional + kCheckSumField;
-  ReadCertificateEntry(fields, optional, optionalSize, layout);
+  ReadCertificateEntry(fields, layout);
   const uint64_t certificateEnd = layout.CertificateOffset + layout.CertificateSize;
   layout.CertificateAtFileEnd = layout.CertificateSize != 0 && certificateEnd == fileSize;
   layout.ImageEnd = std::max({sectionsEnd, layout.SymbolsEnd, certificateEnd});

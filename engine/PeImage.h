@@ -14,9 +14,23 @@
 // linker puts them into the first few KiB, so this many bytes hold them.
 inline constexpr size_t kProgramHeadersLimit = 64 * 1024;
 
+// Sizes and indexes of the format, and the checksum's offset in the optional header,
+// which PE32 and PE32+ share.
+inline constexpr uint64_t kSectionHeaderSize = 40;
+inline constexpr uint64_t kDataDirectorySize = 8;
+inline constexpr uint32_t kResourceDirectory = 2;
+inline constexpr uint32_t kCertificateDirectory = 4;
+inline constexpr uint64_t kCheckSumField = 64;
+
 struct PeImageLayout {
   bool Is64Bit = false;  // PE32+ rather than PE32
   uint32_t SectionCount = 0;
+  // File offsets of the COFF header, the optional header, the optional header's count of
+  // data directory entries (the entries follow it) and the section table.
+  uint64_t CoffHeader = 0;
+  uint64_t OptionalHeader = 0;
+  uint64_t DirectoryCountField = 0;
+  uint64_t SectionTable = 0;
   // The end of the last section's raw data (at least the end of the headers).
   uint64_t SectionsEnd = 0;
   // The end of the COFF symbol table and the string table after it, which a program
