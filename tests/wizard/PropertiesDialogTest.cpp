@@ -16,7 +16,7 @@ class PropertiesDialog : public WizardTest {
   void SetUp() override {
     ImageProperties own;
     ReadIconFile(kRuntimeIcon, own.Icon.emplace());
-    own.Version = {{6, 10, 0, 0}, "6.10", "Player", "Zephyr", "Fernwick", "(C)"};
+    own.Version = {{6, 10, 0, 0}, "6.10", "Player", "Zephyr", "Fernwick", "(C)", "", ""};
     ImageEditResult edit;
     InstallRuntime(EditInMemory(RuntimeImage(), own, edit));
     WriteSettings(kSettingsPath);
