@@ -350,7 +350,8 @@ TEST_F(ZepplayProcess, ASilentRunKilledAtAnyMomentLeavesOneWholeExecutable) {
     process.Kill();
     const std::string left = ReadBytes(ExecutablePath());
     EXPECT_TRUE(left == older || left == newer);
-    EXPECT_TRUE(WaitFor([&] { return EntriesOf(folder_.Path()) == beside; }));
+    WaitFor([&] { return EntriesOf(folder_.Path()) == beside; });
+    EXPECT_EQ(beside, EntriesOf(folder_.Path()));  // names what was left, if anything
     EXPECT_EQ(temporary, EntriesOf(SystemTempFolder()));
   }
 }
